@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Sleevix and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+./scripts/build.sh release
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Sleevix needs a desktop display and none is set (DISPLAY is empty); on a machine without one, run: xvfb-run -s '-screen 0 1024x768x24' ./run.sh" >&2
+  exit 1
+fi
+exec build/release/src/sleevix "$@"

@@ -1,0 +1,5 @@
+#pragma once
+
+// The program's title: window caption, error box caption and the prefix of
+// the other windows' captions.
+inline constexpr const char* ApplicationTitle = "Sleevix v2.0";

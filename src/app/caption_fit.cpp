@@ -1,0 +1,8 @@
+#include "app/caption_fit.h"
+
+#include <QWidget>
+
+void WidenToShowCaption(QWidget& control) {
+    const int needed = control.sizeHint().width();
+    if (needed > control.width()) control.resize(needed, control.height());
+}

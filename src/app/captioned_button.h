@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPushButton>
+
+// A toolbar button with its caption on top and a small picture below it.
+class CaptionedButton : public QPushButton {
+    Q_OBJECT
+public:
+    CaptionedButton(const QString& caption, const QIcon& picture, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

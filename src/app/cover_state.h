@@ -1,0 +1,48 @@
+#pragma once
+
+// The cover being edited: program-wide variables that every handler reads
+// and writes directly. The track list itself lives in the track editor's
+// ListBox1, the switches in the main window's check boxes.
+
+#include <array>
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include "render/canvas.h"
+
+// The layout keeps one width per track, so a cover holds at most this many.
+inline constexpr int MaxTracks = 41;
+
+extern int TrackCount;
+extern QString ArtistName;
+extern QString AlbumTitle;
+extern QString TitleSeparator;
+extern QString BackFontName;
+extern QString FrontFontName;
+extern QColor BackFontColor;
+extern QColor FrontFontColor;
+extern QColor OutlineColor;
+extern bool CenteredLayout;
+extern bool CoverCommitted;
+extern bool HasBackPicture;
+extern bool HasFrontPicture;
+extern QString BackPicturePath;
+extern QString FrontPicturePath;
+extern QImage BackPicture;
+extern QImage FrontPicture;
+extern BrushStyle SavedBackBrushStyle;
+extern BrushStyle SavedFrontBrushStyle;
+extern BrushStyle SavedLeftSpineBrushStyle;
+extern BrushStyle SavedRightSpineBrushStyle;
+extern std::array<int, MaxTracks> TrackWidths;
+extern int TrackBlockHeight;
+extern int WidestTrackWidth;
+extern int TrackLineHeight;
+extern int FrontLineHeight;
+extern QString PrintArtistName;
+extern QString PrintAlbumTitle;
+
+// Puts every variable above back to its start value.
+void ResetCoverState();

@@ -1,0 +1,3 @@
+#include "app/program_windows.h"
+
+int main(int argc, char** argv) { return RunSleevix(argc, argv); }

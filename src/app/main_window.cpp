@@ -1,0 +1,173 @@
+#include "app/main_window.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+
+#include "app/application_title.h"
+#include "app/caption_fit.h"
+#include "app/captioned_button.h"
+#include "app/handler_guard.h"
+#include "app/toolbar_icons.h"
+#include "render/surface_view.h"
+
+namespace {
+
+constexpr QSize DesignSize(714, 561);
+// Arial 8 points at 96 pixels per inch.
+constexpr int WindowFontPixels = 11;
+constexpr QSize ToolbarButtonSize(81, 57);
+
+CaptionedButton* makeToolbarButton(const QString& caption, ToolbarPicture picture, QPoint at,
+                                   bool enabled, QWidget* parent) {
+    auto* button = new CaptionedButton(caption, ToolbarIcon(picture), parent);
+    button->setGeometry(QRect(at, ToolbarButtonSize));
+    button->setEnabled(enabled);
+    return button;
+}
+
+QCheckBox* makeCheckBox(const QString& caption, QRect geometry, bool checked, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setGeometry(geometry);
+    box->setChecked(checked);
+    WidenToShowCaption(*box);
+    return box;
+}
+
+SurfaceView* placeSurface(Canvas& surface, QPoint at, QWidget* page) {
+    auto* view = new SurfaceView(surface, page);
+    view->move(at);
+    return view;
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(ApplicationTitle));
+    QFont windowFont(QStringLiteral("arial"));
+    windowFont.setPixelSize(WindowFontPixels);
+    setFont(windowFont);
+    setPalette(QPalette(palette().color(QPalette::Button)));
+    resize(DesignSize);
+
+    buildToolbar();
+    buildNotebook();
+    buildOutlineGroup();
+    buildPrintGroup();
+    chainTabOrder();
+
+    ColorDialog1 = std::make_unique<ScreenColorDialog>();
+    PrintDialog1 = std::make_unique<ScreenPrintDialog>();
+
+    connectHandlers();
+    RunHandler([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    // The views die after the surfaces; stop the surfaces from calling them.
+    for (Canvas* surface : {&Image1, &Image2, &Image3, &Image4}) surface->setChangeListener({});
+}
+
+void TForm1::buildToolbar() {
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 697, 57);
+    button3 = makeToolbarButton(QStringLiteral("Edit Tracks"), ToolbarPicture::EditTracks,
+                                {0, 0}, true, Panel1);
+    Button1 = makeToolbarButton(QStringLiteral("Font type/color"), ToolbarPicture::FontTypeColor,
+                                {88, 0}, false, Panel1);
+    BitBtn2 = makeToolbarButton(QStringLiteral("Left"), ToolbarPicture::Left, {176, 0}, false,
+                                Panel1);
+    BitBtn1 = makeToolbarButton(QStringLiteral("Center"), ToolbarPicture::Center, {264, 0}, false,
+                                Panel1);
+    BitBtn5 = makeToolbarButton(QStringLiteral("Image"), ToolbarPicture::Image, {352, 0}, true,
+                                Panel1);
+    button4 = makeToolbarButton(QStringLiteral("Print"), ToolbarPicture::Print, {440, 0}, true,
+                                Panel1);
+    BitBtn3 = makeToolbarButton(QStringLiteral("Close"), ToolbarPicture::Close, {528, 0}, true,
+                                Panel1);
+    BitBtn4 = makeToolbarButton(QStringLiteral("About"), ToolbarPicture::About, {616, 0}, true,
+                                this);
+}
+
+void TForm1::buildNotebook() {
+    TabbedNotebook1 = new QTabWidget(this);
+    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+    TabbedNotebook1->setGeometry(0, 64, 529, 452);
+    auto* backPage = new QWidget;
+    auto* frontPage = new QWidget;
+    TabbedNotebook1->addTab(backPage, QStringLiteral("Back"));
+    TabbedNotebook1->addTab(frontPage, QStringLiteral("Front"));
+
+    // The spines are placed after the back so that they lie above its first
+    // and last columns.
+    Image1View = placeSurface(Image1, {60, 18}, backPage);
+    Image2View = placeSurface(Image2, {39, 18}, backPage);
+    Image3View = placeSurface(Image3, {459, 18}, backPage);
+    Image4View = placeSurface(Image4, {80, 18}, frontPage);
+    Image1View->setObjectName(QStringLiteral("Image1"));
+    Image2View->setObjectName(QStringLiteral("Image2"));
+    Image3View->setObjectName(QStringLiteral("Image3"));
+    Image4View->setObjectName(QStringLiteral("Image4"));
+}
+
+void TForm1::buildOutlineGroup() {
+    GroupBox1 = new QGroupBox(QStringLiteral("Outlines"), this);
+    GroupBox1->setGeometry(536, 78, 161, 171);
+    CheckBox1 = makeCheckBox(QStringLiteral("Vertical lines"), {32, 32, 97, 17}, true, GroupBox1);
+    CheckBox2 = makeCheckBox(QStringLiteral("Back"), {32, 56, 97, 17}, true, GroupBox1);
+    CheckBox3 = makeCheckBox(QStringLiteral("Front"), {32, 80, 97, 17}, true, GroupBox1);
+    Button2 = new QPushButton(QStringLiteral("Color"), GroupBox1);
+    Button2->setGeometry(43, 104, 75, 25);
+    Panel2 = new QFrame(GroupBox1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(64, 136, 33, 25);
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel2->setAutoFillBackground(true);
+    Panel2->setAccessibleName(QStringLiteral("Outline colour"));
+}
+
+void TForm1::buildPrintGroup() {
+    GroupBox2 = new QGroupBox(this);
+    GroupBox2->setGeometry(536, 250, 161, 105);
+    CheckBox4 =
+        makeCheckBox(QStringLiteral("No text on front cover"), {15, 24, 130, 17}, false, GroupBox2);
+    CheckBox5 = makeCheckBox(QStringLiteral("The vertical text on the "), {15, 56, 138, 17},
+                             false, GroupBox2);
+    CheckBox5->setAccessibleName(
+        QStringLiteral("The vertical text on the printout is messed up!"));
+    Label1 = new QLabel(QStringLiteral("printout is messed up!"), GroupBox2);
+    Label1->setGeometry(34, 72, 105, 14);
+    WidenToShowCaption(*Label1);
+    Label1->setBuddy(CheckBox5);
+}
+
+void TForm1::chainTabOrder() {
+    QWidget* order[] = {Button1,   BitBtn1,   BitBtn2,   button4,   button3,
+                              BitBtn3,   BitBtn5,   TabbedNotebook1, BitBtn4, CheckBox1,
+                              CheckBox2, CheckBox3, Button2,   CheckBox4, CheckBox5};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void TForm1::connectHandlers() {
+    ConnectHandler(button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    ConnectHandler(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) RunHandler([this] { FormShow(); });
+}
+
+QColor TForm1::swatchColor() const { return Panel2->palette().color(QPalette::Window); }
+
+void TForm1::setSwatchColor(const QColor& colour) {
+    QPalette swatch = Panel2->palette();
+    swatch.setColor(QPalette::Window, colour);
+    Panel2->setPalette(swatch);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "app/platform_seams.h"
+#include "render/canvas.h"
+
+class CaptionedButton;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class SurfaceView;
+
+// The main window: toolbar, the "Back" and "Front" pages with the cover's
+// surfaces, and the outline and print option groups.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    TForm1();
+    ~TForm1() override;
+
+    // Toolbar.
+    QFrame* Panel1;
+    CaptionedButton* button3;  // "Edit Tracks"
+    CaptionedButton* Button1;  // "Font type/color"
+    CaptionedButton* BitBtn2;  // "Left"
+    CaptionedButton* BitBtn1;  // "Center"
+    CaptionedButton* BitBtn5;  // "Image"
+    CaptionedButton* button4;  // "Print"
+    CaptionedButton* BitBtn3;  // "Close"
+    CaptionedButton* BitBtn4;  // "About"
+
+    QTabWidget* TabbedNotebook1;
+
+    // The cover's drawing surfaces; Image5 is the hidden back-picture overlay.
+    Canvas Image1{400, 353};
+    Canvas Image2{22, 353};
+    Canvas Image3{22, 353};
+    Canvas Image4{361, 353};
+    Canvas Image5{442, 353};
+
+    QGroupBox* GroupBox1;  // "Outlines"
+    QCheckBox* CheckBox1;  // "Vertical lines"
+    QCheckBox* CheckBox2;  // "Back"
+    QCheckBox* CheckBox3;  // "Front"
+    QPushButton* Button2;  // "Color"
+    QFrame* Panel2;        // outline colour swatch
+
+    QGroupBox* GroupBox2;
+    QCheckBox* CheckBox4;  // "No text on front cover"
+    QCheckBox* CheckBox5;  // "The vertical text on the printout is messed up!"
+    QLabel* Label1;
+
+    std::unique_ptr<ColorDialog> ColorDialog1;
+    std::unique_ptr<PrintDialog> PrintDialog1;
+
+    void FormCreate();
+    void FormShow();
+    void Button3Click();
+    void BitBtn3Click();
+
+    // The colour the swatch shows.
+    QColor swatchColor() const;
+    void setSwatchColor(const QColor& colour);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildNotebook();
+    void buildOutlineGroup();
+    void buildPrintGroup();
+    void chainTabOrder();
+    void connectHandlers();
+
+    SurfaceView* Image1View;
+    SurfaceView* Image2View;
+    SurfaceView* Image3View;
+    SurfaceView* Image4View;
+};

@@ -1,0 +1,50 @@
+// The main window's own commands: start-up, showing, "Edit Tracks", "Close".
+
+#include <cmath>
+
+#include <QFrame>
+#include <QTabWidget>
+
+#include "app/captioned_button.h"
+#include "app/cover_state.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "app/window_sizing.h"
+#include "tracks/track_editor.h"
+
+namespace {
+// The window keeps these proportions to its toolbar and notebook.
+constexpr double HeightFactor = 1.055;
+constexpr double WidthFactor = 1.013;
+constexpr int HeightAllowance = 8;
+}  // namespace
+
+void TForm1::FormCreate() {
+    // The picture dialog's default extension and filter are set here once
+    // pictures can be loaded.
+
+    for (Canvas* surface : {&Image1, &Image2, &Image3, &Image4}) surface->fillSurface();
+
+    // The outline switches draw their start state here once outlines exist.
+
+    setSwatchColor(ColorDialog1->Color);
+    CenteredLayout = false;
+}
+
+void TForm1::FormShow() {
+    const int outerHeight = int(std::lround(
+        (TabbedNotebook1->height() + Panel1->height() + HeightAllowance) * HeightFactor));
+    const int outerWidth = int(std::lround(Panel1->width() * WidthFactor));
+    SizeAndCentreWindow(*this, QSize(outerWidth, outerHeight));
+}
+
+void TForm1::Button3Click() {
+    Form2->exec();
+    // However the editor was closed.
+    Button1->setEnabled(true);
+    button4->setEnabled(true);
+    BitBtn1->setEnabled(true);
+    BitBtn2->setEnabled(true);
+}
+
+void TForm1::BitBtn3Click() { close(); }

@@ -1,0 +1,70 @@
+#pragma once
+
+// The platform's dialogs and services as objects owned by their window. The
+// screen implementations show Qt's dialogs; tests put scripted ones in their
+// place, and the handlers run unchanged.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+class FontDialog {
+public:
+    virtual ~FontDialog() = default;
+    // Opens with Font and Color; on OK keeps the choice there and returns true.
+    virtual bool Execute(QWidget* parent) = 0;
+    QFont Font = DefaultFont();
+    QColor Color;  // set by the owner: the window-text colour
+
+    static QFont DefaultFont();
+};
+
+class ColorDialog {
+public:
+    virtual ~ColorDialog() = default;
+    // Opens with Color; on OK keeps the choice there and returns true.
+    virtual bool Execute(QWidget* parent) = 0;
+    QColor Color = QColor(Qt::black);
+};
+
+class OpenPictureDialog {
+public:
+    virtual ~OpenPictureDialog() = default;
+    // On OK sets FileName to the chosen file and returns true.
+    virtual bool Execute(QWidget* parent) = 0;
+    QString FileName;
+    QString Filter;  // "shown|masks|shown|masks..."
+    QString DefaultExt;
+};
+
+class PrintDialog {
+public:
+    virtual ~PrintDialog() = default;
+    // Lets the user set up the printer; true when printing is to go ahead.
+    virtual bool Execute(QPrinter& printer, QWidget* parent) = 0;
+};
+
+// Opens a web address with the desktop's default browser.
+class WebBrowser {
+public:
+    virtual ~WebBrowser() = default;
+    virtual void Open(const QString& address) = 0;
+};
+
+class ScreenColorDialog : public ColorDialog {
+public:
+    bool Execute(QWidget* parent) override;
+};
+
+class ScreenPrintDialog : public PrintDialog {
+public:
+    bool Execute(QPrinter& printer, QWidget* parent) override;
+};
+
+class DesktopWebBrowser : public WebBrowser {
+public:
+    void Open(const QString& address) override;
+};

@@ -1,0 +1,39 @@
+#include "app/program_windows.h"
+
+#include <QApplication>
+
+#include "about/about_box.h"
+#include "app/application_title.h"
+#include "app/main_window.h"
+#include "tracks/track_editor.h"
+
+TForm1* Form1 = nullptr;
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+
+ProgramWindows::ProgramWindows() {
+    mainWindow_ = std::make_unique<TForm1>();
+    Form1 = mainWindow_.get();
+    Form1->show();
+    trackEditor_ = std::make_unique<TForm2>();
+    Form2 = trackEditor_.get();
+    aboutBox_ = std::make_unique<TForm3>();
+    Form3 = aboutBox_.get();
+}
+
+ProgramWindows::~ProgramWindows() {
+    aboutBox_.reset();
+    trackEditor_.reset();
+    mainWindow_.reset();
+    Form3 = nullptr;
+    Form2 = nullptr;
+    Form1 = nullptr;
+}
+
+int RunSleevix(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sleevix"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(ApplicationTitle));
+    ProgramWindows windows;
+    return QApplication::exec();
+}

@@ -1,0 +1,164 @@
+#include "render/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+constexpr int PointsPerInch = 72;
+// QImage's dots-per-metre for 96 pixels per inch (96 / 0.0254, rounded).
+constexpr int ScreenDotsPerMetre = 3780;
+
+}  // namespace
+
+Canvas::Canvas(int width, int height)
+    : image_(width, height, QImage::Format_RGB32), size_(width, height) {
+    image_.setDotsPerMeterX(ScreenDotsPerMetre);
+    image_.setDotsPerMeterY(ScreenDotsPerMetre);
+    image_.fill(Qt::white);
+}
+
+Canvas::Canvas(QPainter& painter, QSize size, int fontUnitsPerInch)
+    : externalPainter_(&painter), size_(size), fontUnitsPerInch_(fontUnitsPerInch) {}
+
+template <typename Draw>
+void Canvas::paint(Draw&& draw) {
+    if (externalPainter_) {
+        externalPainter_->save();
+        draw(*externalPainter_);
+        externalPainter_->restore();
+    } else {
+        QPainter painter(&image_);
+        draw(painter);
+    }
+    notifyChanged();
+}
+
+void Canvas::notifyChanged() {
+    if (changed_) changed_();
+}
+
+int Canvas::characterHeight(int points) const {
+    const double units = double(points) * fontUnitsPerInch_ / PointsPerInch;
+    return std::max(1, int(std::lround(units)));
+}
+
+QFont Canvas::qtFont() const {
+    QFont qfont(font.name);
+    qfont.setPixelSize(characterHeight(font.size));
+    return qfont;
+}
+
+void Canvas::fillSurface() {
+    if (brushStyle == BrushStyle::Clear) return;
+    paint([&](QPainter& painter) { painter.fillRect(QRect(QPoint(0, 0), size_), Qt::white); });
+}
+
+void Canvas::rectangle(int left, int top, int right, int bottom) {
+    if (right < left) std::swap(left, right);
+    if (bottom < top) std::swap(top, bottom);
+    const QRect area = RectFromCorners(left, top, right, bottom);
+    if (area.isEmpty()) return;
+    paint([&](QPainter& painter) {
+        if (brushStyle == BrushStyle::Solid) painter.fillRect(area, Qt::white);
+        // The border lies inside the rectangle, one pen width thick.
+        const int border = std::max(1, pen.width);
+        const int across = std::min(border, area.width());
+        const int down = std::min(border, area.height());
+        painter.fillRect(QRect(left, top, area.width(), down), pen.color);
+        painter.fillRect(QRect(left, bottom - down, area.width(), down), pen.color);
+        painter.fillRect(QRect(left, top, across, area.height()), pen.color);
+        painter.fillRect(QRect(right - across, top, across, area.height()), pen.color);
+    });
+}
+
+void Canvas::moveTo(int x, int y) { penPosition_ = QPoint(x, y); }
+
+void Canvas::lineTo(int x, int y) {
+    const QPoint from = penPosition_;
+    const QPoint to(x, y);
+    penPosition_ = to;
+    if (from == to) return;
+    if (!externalPainter_ && pen.width <= 1) {
+        drawRasterLine(from, to);
+        notifyChanged();
+        return;
+    }
+    paint([&](QPainter& painter) {
+        QPen qpen(pen.color, std::max(1, pen.width), Qt::SolidLine, Qt::FlatCap);
+        painter.setPen(qpen);
+        painter.drawLine(from, to);
+    });
+}
+
+// Bresenham, so that exactly the pixels from `from` up to but not including
+// `to` are set: the outline pixel lists depend on it.
+void Canvas::drawRasterLine(QPoint from, QPoint to) {
+    const QRgb colour = pen.color.rgb();
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int stepX = from.x() < to.x() ? 1 : -1;
+    const int stepY = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    int x = from.x();
+    int y = from.y();
+    while (x != to.x() || y != to.y()) {
+        if (image_.rect().contains(x, y)) image_.setPixel(x, y, colour);
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            x += stepX;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y += stepY;
+        }
+    }
+}
+
+void Canvas::textOut(int x, int y, const QString& text) {
+    const QFont qfont = qtFont();
+    const int cellWidth = textWidth(text);
+    const int cellHeight = textHeight(text);
+    paint([&](QPainter& painter) {
+        painter.translate(x, y);
+        // Qt turns clockwise for positive angles on a y-down surface.
+        painter.rotate(-font.escapement / 10.0);
+        if (brushStyle == BrushStyle::Solid) {
+            painter.fillRect(QRect(0, 0, cellWidth, cellHeight), Qt::white);
+        }
+        painter.setFont(qfont);
+        painter.setPen(font.color);
+        const QFontMetrics metrics(qfont, painter.device());
+        painter.drawText(QPoint(0, metrics.ascent()), text);
+    });
+}
+
+int Canvas::textWidth(const QString& text) const {
+    const QFont qfont = qtFont();
+    if (externalPainter_) return QFontMetrics(qfont).horizontalAdvance(text);
+    return QFontMetrics(qfont, &image_).horizontalAdvance(text);
+}
+
+int Canvas::textHeight(const QString&) const {
+    const QFont qfont = qtFont();
+    if (externalPainter_) return QFontMetrics(qfont).height();
+    return QFontMetrics(qfont, &image_).height();
+}
+
+void Canvas::stretchDraw(const QRect& target, const QImage& picture) {
+    if (picture.isNull() || target.isEmpty()) return;
+    paint([&](QPainter& painter) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, picture);
+    });
+}
+
+void Canvas::copyRect(const QRect& target, const Canvas& source, const QRect& sourceRect) {
+    if (source.image().isNull() || target.isEmpty() || sourceRect.isEmpty()) return;
+    paint([&](QPainter& painter) { painter.drawImage(target, source.image(), sourceRect); });
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+// One drawing vocabulary for the screen surfaces and the printed page, so the
+// layout code reads the same in both places. A canvas keeps its font, pen and
+// brush between uses, like the surfaces of the cover do between renders.
+
+#include <functional>
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+// The brush colour is always white; only its style changes.
+enum class BrushStyle : unsigned char { Solid = 0, Clear = 1 };
+
+struct CanvasFont {
+    QString name = QStringLiteral("arial");
+    int size = 8;  // points
+    QColor color = QColor(Qt::black);
+    int escapement = 0;  // tenths of a degree, counter-clockwise as the eye sees
+};
+
+struct CanvasPen {
+    QColor color = QColor(Qt::black);
+    int width = 1;  // in the canvas's units
+};
+
+// A rectangle given by its corners, right and bottom exclusive.
+inline QRect RectFromCorners(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+class Canvas {
+public:
+    static constexpr int ScreenPixelsPerInch = 96;
+
+    // A screen surface: its own white raster at 96 pixels per inch.
+    Canvas(int width, int height);
+    // Draws through a painter owned elsewhere (the printer), in the painter's
+    // current coordinates. A font of S points is a character height of
+    // round(S x fontUnitsPerInch / 72) of those units.
+    Canvas(QPainter& painter, QSize size, int fontUnitsPerInch);
+
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    CanvasFont font;
+    CanvasPen pen;
+    BrushStyle brushStyle = BrushStyle::Solid;
+
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
+    // The raster of a screen surface; a null image for a painter canvas.
+    const QImage& image() const { return image_; }
+
+    // Fills the whole surface with the brush (nothing when it is clear).
+    void fillSurface();
+    // Border in the pen, inside in the brush; corners as RectFromCorners.
+    void rectangle(int left, int top, int right, int bottom);
+    void moveTo(int x, int y);
+    // Draws from the current position up to, not including, (x, y); the next
+    // line continues from (x, y).
+    void lineTo(int x, int y);
+    // (x, y) is the top-left corner of the text cell in its reading direction;
+    // a rotated font turns the cell about that corner.
+    void textOut(int x, int y, const QString& text);
+    int textWidth(const QString& text) const;
+    // The height of one line in the current font; the same for every string,
+    // the empty one included, so an empty track line takes a full line.
+    int textHeight(const QString& text) const;
+    void stretchDraw(const QRect& target, const QImage& picture);
+    void copyRect(const QRect& target, const Canvas& source, const QRect& sourceRect);
+
+    // Character height in canvas units of a font of the given size in points.
+    int characterHeight(int points) const;
+    // The current font as Qt draws it (unrotated).
+    QFont qtFont() const;
+
+    // Called after every drawing operation, so a view can repaint.
+    void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
+private:
+    template <typename Draw>
+    void paint(Draw&& draw);
+    void drawRasterLine(QPoint from, QPoint to);
+    void notifyChanged();
+
+    QImage image_;
+    QPainter* externalPainter_ = nullptr;
+    QSize size_;
+    int fontUnitsPerInch_ = ScreenPixelsPerInch;
+    QPoint penPosition_;
+    std::function<void()> changed_;
+};

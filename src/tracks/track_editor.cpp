@@ -1,0 +1,149 @@
+#include "tracks/track_editor.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/application_title.h"
+#include "app/caption_fit.h"
+#include "app/error_box.h"
+#include "app/handler_guard.h"
+
+namespace {
+
+constexpr QSize DesignSize(523, 453);
+// "MS Sans Serif" 8 points for the window, 12 points for the captions.
+constexpr int WindowFontPixels = 11;
+constexpr int CaptionFontPixels = 16;
+const char* const WindowTypeface = "arial";
+
+QLabel* makeCaption(const QString& text, QRect geometry, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont captionFont(QString::fromLatin1(WindowTypeface));
+    captionFont.setPixelSize(CaptionFontPixels);
+    label->setFont(captionFont);
+    label->setGeometry(geometry);
+    WidenToShowCaption(*label);
+    return label;
+}
+
+QLineEdit* makeEdit(const QString& text, QRect geometry, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+// Neither button reacts to Enter unless it has the focus: Enter only
+// inserts, and only from the track field.
+QPushButton* makeButton(const QString& caption, QRect geometry, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TForm2::TForm2() {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString::fromUtf8(ApplicationTitle) + QStringLiteral(" - Edit Tracks"));
+    QFont windowFont(QString::fromLatin1(WindowTypeface));
+    windowFont.setPixelSize(WindowFontPixels);
+    setFont(windowFont);
+    setModal(true);
+    resize(DesignSize);
+
+    buildTrackGroup();
+    buildTitleGroup();
+    Button1 = makeButton(QStringLiteral("Continue"), {218, 392, 75, 25}, this);
+    Button1->setEnabled(false);
+    chainTabOrder();
+    connectHandlers();
+}
+
+void TForm2::buildTrackGroup() {
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setGeometry(16, 8, 225, 337);
+    Label4 = makeCaption(QStringLiteral("Tracks on the CD:"), {49, 24, 127, 20}, GroupBox1);
+    ListBox1 = new QListWidget(GroupBox1);
+    ListBox1->setGeometry(16, 56, 177, 153);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setSortingEnabled(false);
+    ListBox1->setAccessibleName(QStringLiteral("Tracks on the CD"));
+    Label1 = makeCaption(QStringLiteral("Type in track:"), {66, 216, 93, 20}, GroupBox1);
+    Edit1 = makeEdit(QString(), {16, 248, 177, 21}, GroupBox1);
+    Edit1->setAccessibleName(QStringLiteral("Type in track"));
+    Label1->setBuddy(Edit1);
+    Button3 = makeButton(QStringLiteral("Insert"), {75, 288, 75, 25}, GroupBox1);
+}
+
+void TForm2::buildTitleGroup() {
+    GroupBox2 = new QGroupBox(this);
+    GroupBox2->setGeometry(272, 8, 225, 337);
+    Label5 = makeCaption(QStringLiteral("Artist:"), {92, 24, 41, 20}, GroupBox2);
+    Edit3 = makeEdit(QStringLiteral("<Type in name of the artist here>"), {24, 56, 177, 21},
+                     GroupBox2);
+    Edit3->setAccessibleName(QStringLiteral("Artist"));
+    Label5->setBuddy(Edit3);
+    Label6 = makeCaption(QStringLiteral("Title:"), {96, 216, 33, 20}, GroupBox2);
+    Edit2 = makeEdit(QStringLiteral("<Type in title here>"), {24, 248, 177, 21}, GroupBox2);
+    Edit2->setAccessibleName(QStringLiteral("Title"));
+    Label6->setBuddy(Edit2);
+}
+
+void TForm2::chainTabOrder() {
+    QWidget* order[] = {Button1, Button3, Edit1, ListBox1, Edit3, Edit2};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TForm2::connectHandlers() {
+    ConnectHandler(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    ConnectHandler(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    // A click on an entry, or a selection moved with the keyboard.
+    ConnectHandler(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    ConnectHandler(ListBox1, &QListWidget::itemSelectionChanged, this, [this] { ListBox1Click(); });
+    Edit1->installEventFilter(this);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) RunHandler([this] { FormShow(); });
+}
+
+bool TForm2::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) RunHandler([this] { FormActivate(); });
+    return handled;
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        RunHandler([&] { Edit1KeyDown(key->key(), key->modifiers()); });
+    }
+    return QDialog::eventFilter(watched, event);  // the key keeps its usual meaning
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    // Escape does not close the editor; only its close control and
+    // "Continue" do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+int TForm2::trackEntryCount() const { return ListBox1->count(); }
+
+QString TForm2::trackEntry(int index) const {
+    const QListWidgetItem* item = ListBox1->item(index);
+    if (!item) throw SleevixError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return item->text();
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Sleevix twice (optimised, and with address
+# and undefined-behaviour sanitizers) and runs the whole test suite in both.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+# Fontconfig keeps its caches until the process ends; those are not our leaks.
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+for build in release asan; do
+  echo "== $build build"
+  ./scripts/build.sh "$build"
+  ctest --test-dir "build/$build" --output-on-failure -j "$(nproc)"
+done

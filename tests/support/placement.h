@@ -1,0 +1,19 @@
+#pragma once
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "support/qt_printers.h"
+
+// A control stands at its designed place and size; a caption control may be
+// wider, exactly enough to show its whole caption.
+inline void ExpectPlaced(const QWidget* control, QRect designed) {
+    QRect expected = designed;
+    if (qobject_cast<const QLabel*>(control) || qobject_cast<const QCheckBox*>(control))
+        expected.setWidth(std::max(designed.width(), control->sizeHint().width()));
+    EXPECT_EQ(control->geometry(), expected);
+}

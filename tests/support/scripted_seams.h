@@ -1,0 +1,49 @@
+#pragma once
+
+// Platform seams that answer from a script instead of asking a user.
+
+#include <deque>
+
+#include <QStringList>
+
+#include "app/error_box.h"
+#include "app/platform_seams.h"
+
+class ScriptedErrorBox : public ErrorBox {
+public:
+    void Show(const QString& message) override { shown.push_back(ErrorBoxText(message)); }
+    QStringList shown;
+};
+
+class ScriptedColorDialog : public ColorDialog {
+public:
+    // Each Execute takes the next answer: a colour for OK, an invalid colour
+    // for Cancel.
+    std::deque<QColor> answers;
+    int executions = 0;
+    bool Execute(QWidget*) override {
+        ++executions;
+        if (answers.empty()) return false;
+        const QColor answer = answers.front();
+        answers.pop_front();
+        if (!answer.isValid()) return false;
+        Color = answer;
+        return true;
+    }
+};
+
+class ScriptedPrintDialog : public PrintDialog {
+public:
+    bool accept = true;
+    int executions = 0;
+    bool Execute(QPrinter&, QWidget*) override {
+        ++executions;
+        return accept;
+    }
+};
+
+class ScriptedWebBrowser : public WebBrowser {
+public:
+    QStringList opened;
+    void Open(const QString& address) override { opened << address; }
+};

@@ -1,0 +1,25 @@
+#include <cstdio>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+// Every layout expectation assumes Arial's metrics; refuse to run on a
+// machine where "arial" is some other face.
+static bool arialIsLiberationSans() {
+    const QFontInfo info{QFont(QStringLiteral("arial"))};
+    if (info.family() == QLatin1String("Liberation Sans")) return true;
+    std::fprintf(stderr,
+                 "\"arial\" resolves to \"%s\", not \"Liberation Sans\": install fonts-liberation "
+                 "(./test.sh does) before running the tests.\n",
+                 qPrintable(info.family()));
+    return false;
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!arialIsLiberationSans()) return 2;
+    return RUN_ALL_TESTS();
+}

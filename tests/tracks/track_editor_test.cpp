@@ -1,0 +1,189 @@
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/captioned_button.h"
+#include "app/cover_state.h"
+#include "app/main_window.h"
+#include "support/placement.h"
+#include "support/window_fixture.h"
+#include "tracks/track_editor.h"
+
+class TrackEditor : public WindowFixture {
+protected:
+    void type(const QString& text) {
+        Form2->Edit1->setText(text);
+        QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+    }
+    QStringList entries() const {
+        QStringList texts;
+        for (int i = 0; i < Form2->ListBox1->count(); ++i) texts << Form2->ListBox1->item(i)->text();
+        return texts;
+    }
+    void clickEntry(int row) {
+        const QRect place = Form2->ListBox1->visualItemRect(Form2->ListBox1->item(row));
+        QTest::mouseClick(Form2->ListBox1->viewport(), Qt::LeftButton, {}, place.center());
+    }
+};
+
+TEST_F(TrackEditor, ControlsStandAtTheirPlacesWithTheirTexts) {
+    EXPECT_EQ(Form2->windowTitle(), "Sleevix v2.0 - Edit Tracks");
+    const struct {
+        const QWidget* control;
+        QString text;
+        QRect geometry;
+    } controls[] = {
+        {Form2->GroupBox1, "", {16, 8, 225, 337}},
+        {Form2->Label4, "Tracks on the CD:", {49, 24, 127, 20}},
+        {Form2->ListBox1, "", {16, 56, 177, 153}},
+        {Form2->Label1, "Type in track:", {66, 216, 93, 20}},
+        {Form2->Edit1, "", {16, 248, 177, 21}},
+        {Form2->Button3, "Insert", {75, 288, 75, 25}},
+        {Form2->GroupBox2, "", {272, 8, 225, 337}},
+        {Form2->Label5, "Artist:", {92, 24, 41, 20}},
+        {Form2->Edit3, "<Type in name of the artist here>", {24, 56, 177, 21}},
+        {Form2->Label6, "Title:", {96, 216, 33, 20}},
+        {Form2->Edit2, "<Type in title here>", {24, 248, 177, 21}},
+        {Form2->Button1, "Continue", {218, 392, 75, 25}},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.text.toStdString());
+        QString text;
+        if (auto* label = qobject_cast<const QLabel*>(c.control)) text = label->text();
+        if (auto* edit = qobject_cast<const QLineEdit*>(c.control)) text = edit->text();
+        if (auto* button = qobject_cast<const QPushButton*>(c.control)) text = button->text();
+        EXPECT_EQ(text, c.text);
+        ExpectPlaced(c.control, c.geometry);
+    }
+    EXPECT_FALSE(Form2->Button1->isEnabled());
+    EXPECT_TRUE(Form2->Button3->isEnabled());
+    EXPECT_FALSE(Form2->Button1->isDefault() || Form2->Button1->autoDefault());
+    EXPECT_FALSE(Form2->Button3->isDefault() || Form2->Button3->autoDefault());
+}
+
+TEST_F(TrackEditor, ShowsAt522By489EveryTimeWithTheFocusInTheTrackField) {
+    for (int showing = 1; showing <= 2; ++showing) {
+        SCOPED_TRACE(showing);
+        QSize size;
+        QWidget* focused = nullptr;
+        whenModalOpens([&] {
+            QTRY_VERIFY(Form2->isActiveWindow());
+            size = Form2->frameGeometry().size();
+            focused = QApplication::focusWidget();
+            Form2->close();
+        });
+        Form2->exec();
+        EXPECT_EQ(size, QSize(522, 489));
+        EXPECT_EQ(focused, Form2->Edit1);
+    }
+}
+
+TEST_F(TrackEditor, InsertAppendsNumberedEntriesAndEnablesContinue) {
+    type(QStringLiteral("Intro"));
+    EXPECT_EQ(entries(), QStringList{"1. Intro"});
+    EXPECT_TRUE(Form2->Edit1->text().isEmpty());
+    EXPECT_EQ(TrackCount, 1);
+    EXPECT_TRUE(Form2->Button1->isEnabled());
+
+    // Enter does what Insert does, whatever the shift state; an empty field
+    // still gives an entry.
+    Form2->Edit1->setText(QStringLiteral("Song"));
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(Form2->Edit1, Qt::Key_Enter, Qt::ControlModifier);
+    EXPECT_EQ(entries(), (QStringList{"1. Intro", "2. Song", "3. ", "4. "}));
+    EXPECT_EQ(TrackCount, 4);
+    EXPECT_TRUE(Form2->ListBox1->selectedItems().isEmpty());
+    EXPECT_TRUE(errors->shown.isEmpty());
+}
+
+TEST_F(TrackEditor, ACorrectionReplacesInPlaceWithoutRenumbering) {
+    type(QStringLiteral("Intro"));
+    type(QStringLiteral("Song"));
+    type(QStringLiteral("Outro"));
+
+    clickEntry(1);
+    EXPECT_EQ(Form2->Edit1->text(), "2. Song");
+    Form2->Edit1->setText(QStringLiteral("2. Song (live)"));
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+    EXPECT_EQ(entries(), (QStringList{"1. Intro", "2. Song (live)", "3. Outro"}));
+    EXPECT_EQ(Form2->Edit1->text(), "2. Song (live)");
+    EXPECT_EQ(TrackCount, 3);
+    EXPECT_TRUE(Form2->ListBox1->selectedItems().isEmpty());
+
+    // Nothing selected any more: the next Insert appends the field again.
+    QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+    EXPECT_EQ(entries().last(), "4. 2. Song (live)");
+
+    // A number removed while correcting stays removed; the others keep theirs.
+    clickEntry(0);
+    Form2->Edit1->setText(QStringLiteral("Intro"));
+    QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+    EXPECT_EQ(entries(), (QStringList{"Intro", "2. Song (live)", "3. Outro", "4. 2. Song (live)"}));
+
+    // Moving the selection with the keyboard copies the entry too.
+    Form2->ListBox1->setFocus();
+    clickEntry(1);
+    QTest::keyClick(Form2->ListBox1, Qt::Key_Down);
+    EXPECT_EQ(Form2->Edit1->text(), "3. Outro");
+}
+
+TEST_F(TrackEditor, TheFortySecondTrackIsRefusedAndNothingTypedIsLost) {
+    for (int i = 1; i <= 41; ++i) type(QStringLiteral("Track %1").arg(i));
+    EXPECT_EQ(TrackCount, 41);
+    EXPECT_EQ(entries().last(), "41. Track 41");
+
+    Form2->Edit1->setText(QStringLiteral("One too many"));
+    QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+    EXPECT_EQ(TrackCount, 41);
+    EXPECT_EQ(Form2->ListBox1->count(), 41);
+    EXPECT_EQ(Form2->Edit1->text(), "One too many");
+    EXPECT_EQ(errors->shown, QStringList{"A cover holds at most 41 tracks."});
+
+    // Corrections still work on a full list.
+    clickEntry(40);
+    Form2->Edit1->setText(QStringLiteral("41. Finale"));
+    QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+    EXPECT_EQ(entries().last(), "41. Finale");
+    EXPECT_EQ(errors->shown.size(), 1);
+}
+
+TEST_F(TrackEditor, ClosingWithTheCloseControlKeepsEverything) {
+    whenModalOpens([&] {
+        type(QStringLiteral("Intro"));
+        Form2->Edit3->setText(QStringLiteral("The Artist"));
+        Form2->Edit2->setText(QStringLiteral("The Title"));
+        Form2->close();
+    });
+    QTest::mouseClick(Form1->button3, Qt::LeftButton);
+
+    QStringList seen;
+    bool continueEnabled = false;
+    whenModalOpens([&] {
+        seen = entries();
+        seen << Form2->Edit3->text() << Form2->Edit2->text();
+        continueEnabled = Form2->Button1->isEnabled();
+        // Escape has no meaning of its own in the editor.
+        QTest::keyClick(Form2, Qt::Key_Escape);
+        QTest::qWait(10);
+        seen << (Form2->isVisible() ? "still open" : "closed by Escape");
+        Form2->close();
+    });
+    QTest::mouseClick(Form1->button3, Qt::LeftButton);
+    EXPECT_EQ(seen, (QStringList{"1. Intro", "The Artist", "The Title", "still open"}));
+    EXPECT_TRUE(continueEnabled);
+}
+
+TEST_F(TrackEditor, ContinueClosesTheEditor) {
+    whenModalOpens([&] {
+        type(QStringLiteral("Intro"));
+        QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+    });
+    QTest::mouseClick(Form1->button3, Qt::LeftButton);
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_TRUE(Form1->BitBtn1->isEnabled());
+}
