@@ -11,7 +11,9 @@
 #include "app/caption_fit.h"
 #include "app/captioned_button.h"
 #include "app/handler_guard.h"
+#include "app/program_windows.h"
 #include "app/toolbar_icons.h"
+#include "render/font_color_dialog.h"
 #include "render/surface_view.h"
 
 namespace {
@@ -46,6 +48,8 @@ SurfaceView* placeSurface(Canvas& surface, QPoint at, QWidget* page) {
 }  // namespace
 
 TForm1::TForm1() {
+    // Reachable from every handler from the start: start-up already draws.
+    Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(ApplicationTitle));
     QFont windowFont(QStringLiteral("arial"));
@@ -60,6 +64,8 @@ TForm1::TForm1() {
     buildPrintGroup();
     chainTabOrder();
 
+    FontDialog1 = std::make_unique<ScreenFontDialog>();
+    FontDialog1->Color = palette().color(QPalette::WindowText);
     ColorDialog1 = std::make_unique<ScreenColorDialog>();
     PrintDialog1 = std::make_unique<ScreenPrintDialog>();
 
@@ -68,6 +74,7 @@ TForm1::TForm1() {
 }
 
 TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
     // The views die after the surfaces; stop the surfaces from calling them.
     for (Canvas* surface : {&Image1, &Image2, &Image3, &Image4}) surface->setChangeListener({});
 }
@@ -157,6 +164,16 @@ void TForm1::chainTabOrder() {
 void TForm1::connectHandlers() {
     ConnectHandler(button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     ConnectHandler(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    ConnectHandler(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ConnectHandler(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ConnectHandler(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ConnectHandler(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    // A switch's handler runs whenever its state changes, by mouse, keyboard
+    // or program.
+    ConnectHandler(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    ConnectHandler(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+    ConnectHandler(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(); });
+    ConnectHandler(CheckBox4, &QCheckBox::toggled, this, [this] { CheckBox4Click(); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -56,13 +56,22 @@ public:
     QCheckBox* CheckBox5;  // "The vertical text on the printout is messed up!"
     QLabel* Label1;
 
+    std::unique_ptr<FontDialog> FontDialog1;
     std::unique_ptr<ColorDialog> ColorDialog1;
     std::unique_ptr<PrintDialog> PrintDialog1;
 
     void FormCreate();
     void FormShow();
-    void Button3Click();
-    void BitBtn3Click();
+    void Button3Click();   // "Edit Tracks"
+    void BitBtn3Click();   // "Close"
+    void Button1Click();   // "Font type/color"
+    void BitBtn1Click();   // "Center"
+    void BitBtn2Click();   // "Left"
+    void CheckBox4Click();  // "No text on front cover"
+    void CheckBox1Click();  // "Vertical lines"
+    void CheckBox2Click();  // "Back" outline
+    void CheckBox3Click();  // "Front" outline
+    void Button2Click();    // outline "Color"
 
     // The colour the swatch shows.
     QColor swatchColor() const;

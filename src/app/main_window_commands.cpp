@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QFrame>
+#include <QCheckBox>
 #include <QTabWidget>
 
 #include "app/captioned_button.h"
@@ -25,7 +26,10 @@ void TForm1::FormCreate() {
 
     for (Canvas* surface : {&Image1, &Image2, &Image3, &Image4}) surface->fillSurface();
 
-    // The outline switches draw their start state here once outlines exist.
+    // The outline switches draw their start state on the blank inserts.
+    if (CheckBox1->isChecked()) CheckBox1Click();
+    if (CheckBox2->isChecked()) CheckBox2Click();
+    if (CheckBox3->isChecked()) CheckBox3Click();
 
     setSwatchColor(ColorDialog1->Color);
     CenteredLayout = false;

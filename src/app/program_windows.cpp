@@ -12,8 +12,7 @@ TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 
 ProgramWindows::ProgramWindows() {
-    mainWindow_ = std::make_unique<TForm1>();
-    Form1 = mainWindow_.get();
+    mainWindow_ = std::make_unique<TForm1>();  // sets Form1 as it starts
     Form1->show();
     trackEditor_ = std::make_unique<TForm2>();
     Form2 = trackEditor_.get();

@@ -54,7 +54,10 @@ QFont Canvas::qtFont() const {
 }
 
 void Canvas::fillSurface() {
-    if (brushStyle == BrushStyle::Clear) return;
+    if (brushStyle == BrushStyle::Solid) clear();
+}
+
+void Canvas::clear() {
     paint([&](QPainter& painter) { painter.fillRect(QRect(QPoint(0, 0), size_), Qt::white); });
 }
 

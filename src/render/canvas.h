@@ -60,6 +60,8 @@ public:
 
     // Fills the whole surface with the brush (nothing when it is clear).
     void fillSurface();
+    // Makes the whole surface white, whatever the brush.
+    void clear();
     // Border in the pen, inside in the brush; corners as RectFromCorners.
     void rectangle(int left, int top, int right, int bottom);
     void moveTo(int x, int y);

@@ -47,3 +47,22 @@ public:
     QStringList opened;
     void Open(const QString& address) override { opened << address; }
 };
+
+class ScriptedFontDialog : public FontDialog {
+public:
+    // Each Execute takes the next answer; none left means Cancel.
+    struct Answer {
+        QFont font;
+        QColor colour;
+    };
+    std::deque<Answer> answers;
+    int executions = 0;
+    bool Execute(QWidget*) override {
+        ++executions;
+        if (answers.empty()) return false;
+        Font = answers.front().font;
+        Color = answers.front().colour;
+        answers.pop_front();
+        return true;
+    }
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFlags>
+
+enum class PictureHalf { Back = 1, Front = 2 };
+Q_DECLARE_FLAGS(PictureHalves, PictureHalf)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PictureHalves)
+
+inline constexpr PictureHalves BothPictureHalves =
+    PictureHalves(PictureHalf::Back) | PictureHalf::Front;
+
+// Draws the chosen pictures again under the texts and lines of a render,
+// reading each file anew; draws nothing for a half with no picture.
+void RepaintPictures(PictureHalves halves);

@@ -1,0 +1,5 @@
+#pragma once
+
+// The "Center" layout: the whole cover drawn again with each track line
+// centred on the back insert.
+void RenderCentredCover();

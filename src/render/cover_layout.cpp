@@ -1,0 +1,12 @@
+#include "render/cover_layout.h"
+
+#include "app/program_windows.h"
+#include "render/canvas.h"
+#include "tracks/track_editor.h"
+
+QString TrackLine(int index) { return Form2->trackEntry(index); }
+
+void ApplyChosenFont(Canvas& surface, const QString& name, const QColor& colour) {
+    if (!name.isEmpty()) surface.font.name = name;
+    surface.font.color = colour;
+}

@@ -1,0 +1,93 @@
+#include "render/font_color_dialog.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "app/application_title.h"
+
+namespace {
+
+struct NamedColour {
+    const char* name;
+    QRgb rgb;
+};
+
+constexpr NamedColour StandardColours[] = {
+    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000},   {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},    {"Gray", 0x808080},
+    {"Silver", 0xc0c0c0}, {"Red", 0xff0000},    {"Lime", 0x00ff00},    {"Yellow", 0xffff00},
+    {"Blue", 0x0000ff},   {"Fuchsia", 0xff00ff}, {"Aqua", 0x00ffff},   {"White", 0xffffff},
+};
+constexpr int SwatchSize = 14;
+const char* const CustomChoice = "Custom...";
+
+QIcon swatch(const QColor& colour) {
+    QPixmap pixmap(SwatchSize, SwatchSize);
+    pixmap.fill(colour);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(0, 0, SwatchSize - 1, SwatchSize - 1);
+    return QIcon(pixmap);
+}
+
+// A colour list whose last entry asks for any other colour.
+class ColourChoice : public QComboBox {
+public:
+    ColourChoice(const QColor& start, QWidget* parent) : QComboBox(parent), chosen_(start) {
+        for (const NamedColour& colour : StandardColours)
+            addItem(swatch(QColor(colour.rgb)), QString::fromLatin1(colour.name), QColor(colour.rgb));
+        addItem(QString::fromLatin1(CustomChoice));
+        show(start);
+        connect(this, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+            if (index == count() - 1) {
+                const QColor custom = QColorDialog::getColor(chosen_, this);
+                if (custom.isValid()) chosen_ = custom;
+            } else {
+                chosen_ = itemData(index).value<QColor>();
+            }
+            show(chosen_);
+        });
+    }
+    QColor chosen() const { return chosen_; }
+
+private:
+    // Selects the colour's entry; a colour off the list shows as "Custom...".
+    void show(const QColor& colour) {
+        const int found = findData(colour);
+        const int custom = count() - 1;
+        setItemIcon(custom, found < 0 ? swatch(colour) : QIcon());
+        setCurrentIndex(found < 0 ? custom : found);
+    }
+    QColor chosen_;
+};
+
+}  // namespace
+
+bool ScreenFontDialog::Execute(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* fonts = new QFontDialog(Font, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons);
+    fonts->setWindowFlags(Qt::Widget);
+    auto* colours = new ColourChoice(Color, &dialog);
+    auto* colourRow = new QFormLayout;
+    colourRow->addRow(QStringLiteral("&Color:"), colours);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+
+    if (dialog.exec() != QDialog::Accepted) return false;
+    Font = fonts->currentFont();
+    Color = colours->chosen();
+    return true;
+}

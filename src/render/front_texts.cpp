@@ -1,0 +1,38 @@
+// The front insert: the artist line and, below it, the title, both centred.
+
+#include <QCheckBox>
+
+#include "app/cover_state.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "render/canvas.h"
+#include "render/cover_layout.h"
+
+namespace {
+constexpr int FrontWidthMargin = 10;
+constexpr int ArtistLineTop = 135;
+constexpr int TitleGap = 140;  // the title's top is the line height plus this
+}  // namespace
+
+void DrawFrontTexts(Canvas& front, LayoutMode mode) {
+    if (Form1->CheckBox4->isChecked()) return;
+
+    if (HasBackPicture && !HasFrontPicture) front.brushStyle = SavedFrontBrushStyle;
+    if (mode == LayoutMode::Centred) front.font.size = FrontStartSize;
+
+    const int limit = front.width() - FrontWidthMargin;
+    while (front.textWidth(ArtistName + SeparatorText) >= limit &&
+           front.font.size > MinimumFontSize)
+        --front.font.size;
+    while (front.textWidth(AlbumTitle) >= limit && front.font.size > MinimumFontSize)
+        --front.font.size;
+    FrontLineHeight = front.textHeight(AlbumTitle);
+
+    // The centred mode centres the artist as if ": " always followed it.
+    const QString centringText =
+        ArtistName + (mode == LayoutMode::Centred ? SeparatorText : TitleSeparator);
+    const int half = front.width() / 2;
+    front.textOut(half - front.textWidth(centringText) / 2, ArtistLineTop,
+                  ArtistName + TitleSeparator);
+    front.textOut(half - front.textWidth(AlbumTitle) / 2, FrontLineHeight + TitleGap, AlbumTitle);
+}

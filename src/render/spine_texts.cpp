@@ -1,0 +1,50 @@
+// The artist and title along both spines: the left reads upward with the
+// letters' tops toward its outer edge, the right reads downward.
+
+#include "app/cover_state.h"
+#include "render/canvas.h"
+#include "render/cover_layout.h"
+
+namespace {
+constexpr int SpineLengthMargin = 5;
+constexpr int LeftSpineX = 1;
+constexpr int RightSpineX = 21;
+constexpr int ReadingUpward = 900;     // tenths of a degree
+constexpr int ReadingDownward = -900;
+
+void shrinkBoth(Canvas& left, Canvas& right) {
+    --left.font.size;
+    --right.font.size;
+}
+}  // namespace
+
+void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode) {
+    leftSpine.font.name = QString::fromLatin1(SpineTypeface);
+    leftSpine.font.size = SpineStartSize;
+    rightSpine.font.size = SpineStartSize;
+
+    const QString measured = ArtistName + SeparatorText + AlbumTitle;
+    while (leftSpine.textHeight(measured) >= leftSpine.width() &&
+           leftSpine.font.size > MinimumFontSize)
+        shrinkBoth(leftSpine, rightSpine);
+    int length = leftSpine.textWidth(measured);
+    while (length >= leftSpine.height() - SpineLengthMargin &&
+           leftSpine.font.size > MinimumFontSize) {
+        shrinkBoth(leftSpine, rightSpine);
+        length = leftSpine.textWidth(measured);
+    }
+
+    // The left mode draws the committed separator but centres as if ": "
+    // were there.
+    const QString drawn =
+        mode == LayoutMode::Centred ? measured : ArtistName + TitleSeparator + AlbumTitle;
+
+    leftSpine.font.color = BackFontColor;
+    leftSpine.font.escapement = ReadingUpward;
+    leftSpine.textOut(LeftSpineX, leftSpine.height() / 2 + length / 2, drawn);
+
+    rightSpine.font.color = BackFontColor;
+    rightSpine.font.name = QString::fromLatin1(SpineTypeface);
+    rightSpine.font.escapement = ReadingDownward;
+    rightSpine.textOut(RightSpineX, rightSpine.height() / 2 - length / 2, drawn);
+}
