@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 case "${1:-release}" in
   release) dir=build/release; flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
-  asan)    dir=build/asan;    flags=(-DCMAKE_BUILD_TYPE=Debug -DSLEEVIX_SANITIZE=ON) ;;
+  asan)    dir=build/asan;    flags=(-DCMAKE_BUILD_TYPE=Debug -DSLEEVIX_SANITIZE=ON -DSLEEVIX_BENCH=OFF) ;;
   *) echo "usage: $0 release|asan" >&2; exit 2 ;;
 esac
 

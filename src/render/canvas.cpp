@@ -7,11 +7,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "render/measured_font.h"
+
 namespace {
 
 constexpr int PointsPerInch = 72;
-// QImage's dots-per-metre for 96 pixels per inch (96 / 0.0254, rounded).
-constexpr int ScreenDotsPerMetre = 3780;
 
 }  // namespace
 
@@ -127,6 +127,7 @@ void Canvas::textOut(int x, int y, const QString& text) {
     const QFont qfont = qtFont();
     const int cellWidth = textWidth(text);
     const int cellHeight = textHeight(text);
+    const int ascent = measured().metrics().ascent();
     paint([&](QPainter& painter) {
         painter.translate(x, y);
         // Qt turns clockwise for positive angles on a y-down surface.
@@ -136,22 +137,24 @@ void Canvas::textOut(int x, int y, const QString& text) {
         }
         painter.setFont(qfont);
         painter.setPen(font.color);
-        const QFontMetrics metrics(qfont, painter.device());
-        painter.drawText(QPoint(0, metrics.ascent()), text);
+        painter.drawText(QPoint(0, ascent), text);
     });
 }
 
-int Canvas::textWidth(const QString& text) const {
-    const QFont qfont = qtFont();
-    if (externalPainter_) return QFontMetrics(qfont).horizontalAdvance(text);
-    return QFontMetrics(qfont, &image_).horizontalAdvance(text);
+MeasuredFont& Canvas::measured() const {
+    if (!measured_ || measuredName_ != font.name || measuredSize_ != font.size) {
+        const QFont qfont = qtFont();
+        measured_ = externalPainter_ ? std::make_shared<MeasuredFont>(QFontMetrics(qfont))
+                                     : ScreenFont(qfont);
+        measuredName_ = font.name;
+        measuredSize_ = font.size;
+    }
+    return *measured_;
 }
 
-int Canvas::textHeight(const QString&) const {
-    const QFont qfont = qtFont();
-    if (externalPainter_) return QFontMetrics(qfont).height();
-    return QFontMetrics(qfont, &image_).height();
-}
+int Canvas::textWidth(const QString& text) const { return measured().width(text); }
+
+int Canvas::textHeight(const QString&) const { return measured().metrics().height(); }
 
 void Canvas::stretchDraw(const QRect& target, const QImage& picture) {
     if (picture.isNull() || target.isEmpty()) return;

@@ -5,6 +5,7 @@
 // brush between uses, like the surfaces of the cover do between renders.
 
 #include <functional>
+#include <memory>
 
 #include <QColor>
 #include <QFont>
@@ -13,6 +14,7 @@
 #include <QRect>
 #include <QString>
 
+class MeasuredFont;
 class QPainter;
 
 // The brush colour is always white; only its style changes.
@@ -90,6 +92,8 @@ private:
     template <typename Draw>
     void paint(Draw&& draw);
     void drawRasterLine(QPoint from, QPoint to);
+    // The current font, measured; the fits measure many times per size.
+    MeasuredFont& measured() const;
     void notifyChanged();
 
     QImage image_;
@@ -98,4 +102,7 @@ private:
     int fontUnitsPerInch_ = ScreenPixelsPerInch;
     QPoint penPosition_;
     std::function<void()> changed_;
+    mutable std::shared_ptr<MeasuredFont> measured_;
+    mutable QString measuredName_;
+    mutable int measuredSize_ = 0;
 };

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the optimised tree and runs the benchmarks; each prints its ratios.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+./scripts/build.sh release
+build/release/bench/sleevix_bench "$@"

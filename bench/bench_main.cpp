@@ -1,0 +1,14 @@
+#include <QApplication>
+
+#include "ratio_reporter.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios({{"LeftRender", "LeftFloor"}, {"CentredRender", "CentredFloor"}});
+    benchmark::Shutdown();
+    return 0;
+}
