@@ -1,0 +1,39 @@
+#pragma once
+
+// What every decoder gives the loader: a whole file read into a picture
+// with a natural size, that draws itself, and may hand its pixels over.
+
+#include <optional>
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class QPainter;
+
+class DecodedPicture {
+public:
+    virtual ~DecodedPicture() = default;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
+    // Draws at natural size with the top-left corner at `at`.
+    virtual void drawAt(QPainter& painter, QPoint at) const = 0;
+    virtual void drawStretched(QPainter& painter, const QRect& target) const = 0;
+    // The pixels as a bitmap, for pictures that have them; nothing otherwise.
+    virtual std::optional<QImage> handOverPixels() const = 0;
+};
+
+// A decoder's result that is pixels already.
+class RasterPicture : public DecodedPicture {
+public:
+    RasterPicture(QImage pixels, bool handsOver) : pixels_(std::move(pixels)), handsOver_(handsOver) {}
+    int width() const override { return pixels_.width(); }
+    int height() const override { return pixels_.height(); }
+    void drawAt(QPainter& painter, QPoint at) const override;
+    void drawStretched(QPainter& painter, const QRect& target) const override;
+    std::optional<QImage> handOverPixels() const override;
+
+private:
+    QImage pixels_;
+    bool handsOver_;
+};

@@ -1,0 +1,16 @@
+#include "pictures/picture_limits.h"
+
+#include <QString>
+
+#include "app/error_box.h"
+
+void CheckPictureSize(long long width, long long height) {
+    if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
+        throw SleevixError(QStringLiteral("Picture is too large (%1 x %2)").arg(width).arg(height));
+}
+
+QImage AllocatePicture(int width, int height, QImage::Format format) {
+    QImage image(width, height, format);
+    if (image.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    return image;
+}

@@ -1,0 +1,77 @@
+#include "pictures/picture_loader.h"
+
+#include <memory>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+
+#include "app/error_box.h"
+#include "pictures/decoded_picture.h"
+#include "pictures/gif_decoder.h"
+#include "pictures/jpeg_decoder.h"
+#include "pictures/picture_format_table.h"
+#include "pictures/picture_limits.h"
+#include "pictures/qt_image_decoders.h"
+
+namespace {
+
+// The text after the last dot of the name's last component; empty if none.
+QString extensionOf(const QString& fileName) {
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1);
+}
+
+QByteArray readWholeFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SleevixError(QStringLiteral("Cannot open file \"%1\". %2")
+                               .arg(QFileInfo(fileName).fileName(), file.errorString()));
+    return file.readAll();
+}
+
+std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes,
+                                       const QString& extension) {
+    switch (kind) {
+        case DecoderKind::Jpeg:
+            return std::make_unique<RasterPicture>(DecodeJpeg(bytes), true);
+        case DecoderKind::Gif:
+            return std::make_unique<RasterPicture>(DecodeGif(bytes), true);
+        case DecoderKind::Bitmap:
+            return std::make_unique<RasterPicture>(DecodeBitmap(bytes), true);
+        case DecoderKind::Icon:
+            return std::make_unique<RasterPicture>(DecodeIcon(bytes), false);
+        case DecoderKind::Metafile:
+            break;
+    }
+    throw SleevixError(QStringLiteral("Cannot read metafiles yet (.%1)").arg(extension));
+}
+
+// Draws a picture that does not hand its pixels over onto a 24-bit bitmap
+// of its size; what the picture leaves untouched stays white.
+QImage convertTo24Bits(const DecodedPicture& picture) {
+    CheckPictureSize(picture.width(), picture.height());
+    QImage bitmap = AllocatePicture(picture.width(), picture.height(), QImage::Format_RGB888);
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    picture.drawAt(painter, QPoint(0, 0));
+    return bitmap;
+}
+
+}  // namespace
+
+std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName) {
+    const QFileInfo file(fileName);
+    if (!file.exists() || file.isDir()) return std::nullopt;
+
+    const QString extension = extensionOf(fileName);
+    const PictureFormat* format = PictureFormats().Find(extension);
+    if (!format)
+        throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+
+    const std::unique_ptr<DecodedPicture> picture =
+        decode(format->decoder, readWholeFile(fileName), extension);
+    if (std::optional<QImage> pixels = picture->handOverPixels()) return PictureBitmap(*pixels);
+    return PictureBitmap(convertTo24Bits(*picture));
+}

@@ -1,0 +1,92 @@
+#include "pictures/qt_image_decoders.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include "app/error_box.h"
+#include "pictures/picture_limits.h"
+
+namespace {
+
+// A reader of one format only: the extension picked it, the content does
+// not. The size is checked before any pixels are read.
+class FormatReader {
+public:
+    FormatReader(const QByteArray& data, const char* format) : buffer_() {
+        buffer_.setData(data);
+        buffer_.open(QIODevice::ReadOnly);
+        reader_.setDevice(&buffer_);
+        reader_.setFormat(format);
+        reader_.setDecideFormatFromContent(false);
+        reader_.setAutoTransform(false);
+    }
+    QImageReader& operator*() { return reader_; }
+    QImageReader* operator->() { return &reader_; }
+
+    QImage readChecked(const char* invalidMessage) {
+        const QSize size = reader_.size();
+        if (size.isValid()) CheckPictureSize(size.width(), size.height());
+        QImage image;
+        if (!reader_.read(&image) || image.isNull())
+            throw SleevixError(QString::fromLatin1(invalidMessage));
+        return image;
+    }
+
+private:
+    QBuffer buffer_;
+    QImageReader reader_;
+};
+
+// The bits per pixel the file's header declares; 0 when unreadable.
+int declaredBitsPerPixel(const QByteArray& data) {
+    constexpr int FileHeaderSize = 14;
+    constexpr int CoreHeaderSize = 12;  // the oldest header keeps it elsewhere
+    auto word = [&](int at) {
+        return at + 2 <= data.size()
+                   ? int(uchar(data[at])) | int(uchar(data[at + 1])) << 8
+                   : 0;
+    };
+    const int headerSize = word(FileHeaderSize);
+    return word(FileHeaderSize + (headerSize == CoreHeaderSize ? 10 : 14));
+}
+
+// The Qt format that keeps a bitmap's own depth. Qt has no 4-bit format: a
+// 4-bit bitmap becomes 8-bit indexed, the same palette and pixels.
+QImage::Format formatForDepth(int bitsPerPixel, const QImage& read) {
+    switch (bitsPerPixel) {
+        case 1:
+            return QImage::Format_Mono;
+        case 4:
+        case 8:
+            return QImage::Format_Indexed8;
+        case 16:
+            return QImage::Format_RGB555;
+        case 24:
+            return QImage::Format_RGB888;
+        default:
+            return read.format();  // 32 bits, with or without alpha, as read
+    }
+}
+
+}  // namespace
+
+QImage DecodeBitmap(const QByteArray& data) {
+    FormatReader reader(data, "bmp");
+    QImage image = reader.readChecked("Bitmap image is not valid");
+    const QImage::Format own = formatForDepth(declaredBitsPerPixel(data), image);
+    if (image.format() != own) image.convertTo(own);
+    return image;
+}
+
+QImage DecodeIcon(const QByteArray& data) {
+    FormatReader reader(data, "ico");
+    QImage largest;
+    const int count = std::max(reader->imageCount(), 1);
+    for (int index = 0; index < count; ++index) {
+        if (index > 0 && !reader->jumpToImage(index)) break;
+        QImage image = reader.readChecked("Icon image is not valid");
+        if (qint64(image.width()) * image.height() > qint64(largest.width()) * largest.height())
+            largest = std::move(image);
+    }
+    return largest;
+}

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "pictures/picture_format_table.h"
+#include "support/qt_printers.h"
+
+TEST(PictureFormatTable, OffersEveryFormatNewestFirstWithAllInFront) {
+    EXPECT_EQ(BuildPictureFilter(),
+              "All (*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf)|"
+              "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf|"
+              "JPEG Image File (*.jpg)|*.jpg|"
+              "JPEG Image File (*.jpeg)|*.jpeg|"
+              "GIF Image (*.gif)|*.gif|"
+              "Bitmaps (*.bmp)|*.bmp|"
+              "Icons (*.ico)|*.ico|"
+              "Enhanced Metafiles (*.emf)|*.emf|"
+              "Metafiles (*.wmf)|*.wmf");
+    EXPECT_EQ(DefaultPictureExtension(), "gif");
+}
+
+TEST(PictureFormatTable, FindsWithoutCaseAndTheNewestRegistrationWins) {
+    EXPECT_EQ(PictureFormats().Find("JPG")->decoder, DecoderKind::Jpeg);
+    EXPECT_EQ(PictureFormats().Find("Gif")->extension, "gif");
+    EXPECT_EQ(PictureFormats().Find("png"), nullptr);
+    EXPECT_EQ(PictureFormats().Find(""), nullptr);
+
+    PictureFormatTable table;
+    table.Register("PIC", "Old pictures", DecoderKind::Bitmap);
+    table.Register("pic", "New pictures", DecoderKind::Gif);
+    EXPECT_EQ(table.formats().front().extension, "pic");
+    EXPECT_EQ(table.Find("Pic")->description, "New pictures");
+}

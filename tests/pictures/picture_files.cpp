@@ -1,0 +1,10 @@
+#include "pictures/picture_files.h"
+
+#include <QFile>
+
+QString PictureFiles::write(const QString& name, const QByteArray& bytes) {
+    const QString target = folder_.filePath(name);
+    QFile file(target);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    return target;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A scratch folder where a test writes the picture files it loads.
+class PictureFiles {
+public:
+    QString write(const QString& name, const QByteArray& bytes);
+    QString path(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+};

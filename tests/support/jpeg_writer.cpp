@@ -1,0 +1,66 @@
+#include "support/jpeg_writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+QByteArray EncodeJpeg(const QImage& source, JpegColours colours, int quality) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(image.width());
+    info.image_height = JDIMENSION(image.height());
+    const bool cmyk = colours == JpegColours::CmykAdobe || colours == JpegColours::CmykPlain;
+    info.input_components = colours == JpegColours::Grey ? 1 : cmyk ? 4 : 3;
+    info.in_color_space = colours == JpegColours::Grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    if (cmyk) info.write_Adobe_marker = colours == JpegColours::CmykAdobe;
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(size_t(image.width()) * 4);
+    while (info.next_scanline < info.image_height) {
+        const uchar* rgb = image.constScanLine(int(info.next_scanline));
+        for (int x = 0; x < image.width(); ++x) {
+            const int r = rgb[3 * x], g = rgb[3 * x + 1], b = rgb[3 * x + 2];
+            if (colours == JpegColours::Grey) {
+                row[x] = uchar(qGray(r, g, b));
+            } else if (cmyk) {
+                // Ink without black; Adobe's files store the inverse.
+                const int ink[4] = {255 - r, 255 - g, 255 - b, 0};
+                for (int c = 0; c < 4; ++c)
+                    row[4 * x + c] = uchar(colours == JpegColours::CmykAdobe ? 255 - ink[c] : ink[c]);
+            } else {
+                row[3 * x] = uchar(r), row[3 * x + 1] = uchar(g), row[3 * x + 2] = uchar(b);
+            }
+        }
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    std::free(buffer);
+    return bytes;
+}
+
+QByteArray JpegHeaderClaiming(int width, int height) {
+    // A valid small file whose frame header is patched to the claimed size.
+    QImage tiny(8, 8, QImage::Format_RGB888);
+    tiny.fill(Qt::gray);
+    QByteArray bytes = EncodeJpeg(tiny);
+    for (qsizetype i = 0; i + 8 < bytes.size(); ++i) {
+        if (uchar(bytes[i]) == 0xFF && uchar(bytes[i + 1]) == 0xC0) {  // start of frame
+            bytes[i + 5] = char(height >> 8), bytes[i + 6] = char(height & 0xFF);
+            bytes[i + 7] = char(width >> 8), bytes[i + 8] = char(width & 0xFF);
+            break;
+        }
+    }
+    return bytes;
+}
