@@ -8,7 +8,10 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios({{"LeftRender", "LeftFloor"}, {"CentredRender", "CentredFloor"}});
+    reporter.PrintRatios({{"LeftRender", "LeftFloor"},
+                          {"CentredRender", "CentredFloor"},
+                          {"LoadJpeg", "BareJpegDecode"},
+                          {"LoadGif", "BareGifDecode"}});
     benchmark::Shutdown();
     return 0;
 }
