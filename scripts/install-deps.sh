@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test.
-# Only packages that are missing are installed; re-running is cheap.
+# Installs every Debian package the project needs to build, run and test,
+# plus any named on the command line. Only packages that are missing are
+# installed; re-running is cheap.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick xdotool
+  "$@"
 )
 
 missing=()

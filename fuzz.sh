@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the decoder fuzzers with clang and runs each for the given number of
+# seconds (default 600), two at a time: ./fuzz.sh [seconds] [decoder...]
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh clang libclang-rt-14-dev
+
+seconds=${1:-600}
+shift || true
+decoders=("$@")
+[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon)
+
+CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DSLEEVIX_FUZZ=ON -DSLEEVIX_TESTS=OFF -DSLEEVIX_BENCH=OFF >/dev/null
+cmake --build build/fuzz
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+corpus=build/fuzz/corpus
+build/fuzz/fuzz/sleevix_fuzz_seeds "$corpus"
+
+run() {
+  local decoder=$1
+  mkdir -p "$corpus/$decoder" build/fuzz/findings/$decoder
+  build/fuzz/fuzz/fuzz_$decoder "$corpus/$decoder" -max_total_time="$seconds" \
+    -rss_limit_mb=2048 -timeout=10 -max_len=65536 -print_final_stats=1 \
+    -artifact_prefix=build/fuzz/findings/$decoder/ > "build/fuzz/$decoder.log" 2>&1
+  echo "$decoder: $(grep -E 'stat::number_of_executed_units' "build/fuzz/$decoder.log" || echo 'see log')"
+}
+
+status=0
+for ((i = 0; i < ${#decoders[@]}; i += 2)); do
+  run "${decoders[i]}" & first=$!
+  if ((i + 1 < ${#decoders[@]})); then run "${decoders[i + 1]}" & second=$!; else second=; fi
+  wait $first || status=1
+  [ -z "$second" ] || wait $second || status=1
+done
+ls build/fuzz/findings/*/ 2>/dev/null | grep -E 'crash|leak|timeout|oom' && status=1
+exit $status

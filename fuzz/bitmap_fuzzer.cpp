@@ -1,0 +1,4 @@
+#include "fuzz/decoder_fuzzer.h"
+#include "pictures/qt_image_decoders.h"
+
+SLEEVIX_DECODER_FUZZER(DecodeBitmap)

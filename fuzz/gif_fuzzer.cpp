@@ -1,0 +1,4 @@
+#include "fuzz/decoder_fuzzer.h"
+#include "pictures/gif_decoder.h"
+
+SLEEVIX_DECODER_FUZZER(DecodeGif)
