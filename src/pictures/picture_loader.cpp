@@ -10,6 +10,7 @@
 #include "pictures/decoded_picture.h"
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
+#include "pictures/metafile/metafile_picture.h"
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_limits.h"
 #include "pictures/qt_image_decoders.h"
@@ -43,9 +44,9 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
         case DecoderKind::Icon:
             return std::make_unique<RasterPicture>(DecodeIcon(bytes), false);
         case DecoderKind::Metafile:
-            break;
+            return std::make_unique<MetafilePicture>(bytes);
     }
-    throw SleevixError(QStringLiteral("Cannot read metafiles yet (.%1)").arg(extension));
+    throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 }
 
 // Draws a picture that does not hand its pixels over onto a 24-bit bitmap

@@ -184,6 +184,7 @@ TEST_F(PictureLoader, IconsAre24BitsOverWhiteTheLargestImageFirst) {
     EXPECT_EQ(errorOf(files.write("broken.ico", "not an icon")), "Icon image is not valid");
 }
 
-TEST_F(PictureLoader, MetafilesAreRegisteredButNotReadYet) {
-    EXPECT_EQ(errorOf(files.write("drawing.wmf", "x")), "Cannot read metafiles yet (.wmf)");
+TEST_F(PictureLoader, MetafilesAreReadByTheirContent) {
+    EXPECT_EQ(errorOf(files.write("drawing.wmf", "x")),
+              "Invalid metafile: this is neither a Windows metafile nor an enhanced metafile");
 }

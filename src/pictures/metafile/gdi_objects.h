@@ -1,0 +1,98 @@
+#pragma once
+
+// The drawing objects and the device context state that metafile records
+// create, select and change.
+
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+#include <QTransform>
+
+namespace gdi {
+
+enum PenStyle { PenSolid = 0, PenDash = 1, PenDot = 2, PenDashDot = 3, PenDashDotDot = 4,
+                PenNull = 5, PenInsideFrame = 6, PenUserStyle = 7, PenAlternate = 8 };
+inline constexpr int PenStyleMask = 0x0F;
+inline constexpr int PenEndCapMask = 0x0F00;
+inline constexpr int PenEndCapSquare = 0x0100;
+inline constexpr int PenEndCapFlat = 0x0200;
+inline constexpr int PenJoinMask = 0xF000;
+inline constexpr int PenJoinBevel = 0x1000;
+inline constexpr int PenJoinMiter = 0x2000;
+
+enum BrushStyle { BrushSolid = 0, BrushNull = 1, BrushHatched = 2, BrushPattern = 3,
+                  BrushDibPattern = 5, BrushDibPatternPt = 6 };
+
+enum BackgroundMode { Transparent = 1, Opaque = 2 };
+enum PolyFillMode { Alternate = 1, Winding = 2 };
+
+enum TextAlign { TextUpdateCp = 1, TextRight = 2, TextCenter = 6, TextHorizontalMask = 6,
+                 TextBottom = 8, TextBaseline = 24, TextVerticalMask = 24 };
+enum TextOptions { TextOpaque = 2, TextClipped = 4 };
+
+enum MapMode { MapText = 1, MapLoMetric = 2, MapHiMetric = 3, MapLoEnglish = 4,
+               MapHiEnglish = 5, MapTwips = 6, MapIsotropic = 7, MapAnisotropic = 8 };
+
+inline constexpr int StretchHalftone = 4;
+
+enum RegionMode { RegionAnd = 1, RegionOr = 2, RegionXor = 3, RegionDiff = 4, RegionCopy = 5 };
+
+struct Pen {
+    Pen() = default;
+    Pen(int style, double width = 0, QColor colour = Qt::black)
+        : style(style), width(width), colour(colour) {}
+    int style = PenSolid;
+    double width = 0;  // logical units; 0 is one device pixel
+    QColor colour = Qt::black;
+};
+
+struct Brush {
+    Brush() = default;
+    Brush(int style, QColor colour = Qt::white, int hatch = 0, QImage pattern = QImage())
+        : style(style), colour(colour), hatch(hatch), pattern(std::move(pattern)) {}
+    int style = BrushSolid;
+    QColor colour = Qt::white;
+    int hatch = 0;
+    QImage pattern;
+};
+
+struct Font {
+    QString face = QStringLiteral("Arial");
+    int height = 0;  // logical; negative: character height, positive: cell
+    int escapement = 0;  // tenths of a degree, counter-clockwise
+    int weight = 400;
+    bool italic = false, underline = false, strikeOut = false;
+};
+
+// Palettes and regions take a place in the object table but draw nothing.
+struct Placeholder {};
+
+using Object = std::variant<Placeholder, Pen, Brush, Font>;
+
+struct State {
+    Pen pen;
+    Brush brush;
+    Font font;
+    QColor textColour = Qt::black;
+    QColor backgroundColour = Qt::white;
+    int backgroundMode = Opaque;
+    int textAlign = 0;
+    int polyFillMode = Alternate;
+    int mapMode = MapText;
+    QPointF windowOrigin, viewportOrigin;
+    QSizeF windowExtent{1, 1}, viewportExtent{1, 1};
+    QTransform world;
+    QPointF position;
+    double characterExtra = 0;
+    int stretchMode = 1;  // HALFTONE (4) smooths stretched bitmaps
+    std::optional<QPainterPath> clip;  // in target coordinates; none: unclipped
+};
+
+}  // namespace gdi

@@ -1,0 +1,14 @@
+#include "pictures/metafile/metafile_picture.h"
+
+#include <QPainter>
+
+MetafilePicture::MetafilePicture(QByteArray file)
+    : file_(std::move(file)), structure_(ParseMetafile(file_)) {}
+
+void MetafilePicture::drawAt(QPainter& painter, QPoint at) const {
+    PlayMetafile(structure_, painter, QRectF(at, structure_.naturalSize));
+}
+
+void MetafilePicture::drawStretched(QPainter& painter, const QRect& target) const {
+    PlayMetafile(structure_, painter, target);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "pictures/metafile/metafile_format.h"
+
+class GdiPlayer;
+
+// One record each; what is not drawn is skipped. A record whose contents
+// do not hold together raises SkipRecord or OutOfBounds.
+void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record);
+void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record);

@@ -1,0 +1,330 @@
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include "app/error_box.h"
+#include "pictures/metafile/metafile_picture.h"
+#include "pictures/picture_files.h"
+#include "pictures/picture_loader.h"
+#include "support/image_probe.h"
+#include "support/metafile_builder.h"
+#include "support/qt_printers.h"
+
+namespace {
+
+// EMF record types and WMF functions the fixtures use.
+enum : uint32_t {
+    EmrPolygon16 = 86, EmrPolyPolygon16 = 91, EmrSetWindowExtEx = 9, EmrSetViewportExtEx = 11,
+    EmrSetMapMode = 17, EmrSetPolyFillMode = 19, EmrSetTextAlign = 22, EmrSetBkMode = 18,
+    EmrMoveToEx = 27, EmrLineTo = 54, EmrIntersectClipRect = 30, EmrSaveDc = 33, EmrRestoreDc = 34,
+    EmrSelectObject = 37, EmrCreatePen = 38, EmrCreateBrushIndirect = 39, EmrRectangle = 43,
+    EmrStretchDiBits = 81, EmrExtCreateFontIndirectW = 82, EmrExtTextOutW = 84,
+    EmrSetWorldTransform = 35,
+};
+constexpr QRgb White = 0xffffffff;
+constexpr QRgb Red = 0xffff0000;
+constexpr QRgb Blue = 0xff0000ff;
+const QString ReferenceFolder = QStringLiteral("../shared/testdata/metafiles");
+
+QImage play(const QByteArray& file, QSize target) {
+    const MetafilePicture picture(file);
+    QImage image(target, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    picture.drawStretched(painter, QRect(QPoint(0, 0), target));
+    return image;
+}
+
+QImage playEmf(const EmfBuilder& emf) { return play(emf.build(), QSize(1000, 1000)); }
+
+// A red solid brush and null pen, so that shapes show as exact red areas.
+EmfBuilder& redFill(EmfBuilder& emf) {
+    emf.record(EmrCreateBrushIndirect, {1, 0, 0x0000FF, 0});
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrSelectObject, {0x80000008});  // the null pen
+    return emf;
+}
+
+QString errorOf(const QByteArray& file) {
+    try {
+        MetafilePicture picture(file);
+    } catch (const SleevixError& error) {
+        return error.message();
+    }
+    return QStringLiteral("(no error)");
+}
+
+bool near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= 8 && std::abs(qGreen(a) - qGreen(b)) <= 8 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 8;
+}
+
+QString referencePath(const QString& name) { return QDir(ReferenceFolder).filePath(name); }
+
+QByteArray referenceFile(const QString& name) {
+    QFile file(referencePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Polygon16: bounds, count, points.
+Fields polygon16(std::initializer_list<QPoint> points) {
+    Fields f;
+    f.u32(0).u32(0).u32(0).u32(0).u32(qint64(points.size()));
+    for (QPoint p : points) f.u16(p.x()).u16(p.y());
+    return f;
+}
+
+}  // namespace
+
+TEST(Metafile, NaturalSizesComeFromTheFrameTheBoxOrTheWindow) {
+    EXPECT_EQ(MetafilePicture(EmfBuilder().build()).width(), 378);  // 100 mm
+    WmfBuilder wmf;
+    EXPECT_EQ(MetafilePicture(wmf.build(QRect(0, 0, 1440, 720), 1440)).width(), 96);
+    EXPECT_EQ(MetafilePicture(wmf.build(QRect(0, 0, 1440, 720), 1440)).height(), 48);
+    EXPECT_EQ(MetafilePicture(wmf.build(QRect(0, 0, 300, 150), 100)).width(), 288);
+    WmfBuilder windowed;
+    windowed.record(0x020C, {1440, 2880});  // SetWindowExt: y, x
+    const MetafilePicture bare(windowed.buildWithoutPlaceableHeader());
+    EXPECT_EQ(QSize(bare.width(), bare.height()), QSize(192, 96));
+}
+
+TEST(Metafile, EachMappingModePutsTheSameRectangleInPlace) {
+    const struct {
+        const char* name;
+        int mode;
+        QRect logical;  // corners
+        std::initializer_list<qint64> window, viewport;
+    } cases[] = {
+        {"text", 1, {100, 100, 100, 200}, {}, {}},
+        {"lometric", 2, {100, -100, 100, -200}, {}, {}},
+        {"himetric", 3, {1000, -1000, 1000, -2000}, {}, {}},
+        {"hienglish", 5, {394, -394, 394, -787}, {}, {}},  // 0.001 inch
+        {"twips", 6, {567, -567, 567, -1134}, {}, {}},
+        {"anisotropic", 8, {1, 1, 1, 2}, {10, 10}, {1000, 1000}},
+        {"isotropic", 7, {2, 2, 2, 4}, {10, 20}, {1000, 1000}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EmfBuilder emf;
+        emf.record(EmrSetMapMode, {c.mode});
+        if (c.window.size()) emf.record(EmrSetWindowExtEx, c.window);
+        if (c.viewport.size()) emf.record(EmrSetViewportExtEx, c.viewport);
+        redFill(emf);
+        const QRect r = c.logical;
+        emf.record(EmrRectangle, {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()});
+        const QRect ink = InkBounds(playEmf(emf));
+        EXPECT_NEAR(ink.left(), 100, 1);
+        EXPECT_NEAR(ink.top(), 100, 1);
+        EXPECT_NEAR(ink.right(), 199, 1);
+        EXPECT_NEAR(ink.bottom(), 299, 1) << ink.bottom();
+    }
+}
+
+TEST(Metafile, TextStaysUprightWhenTheAxisIsFlipped) {
+    auto textAt = [](int mode, int y) {
+        EmfBuilder emf;
+        emf.record(EmrSetMapMode, {mode});
+        Fields font;
+        font.u32(1).u32(-50).u32(0).u32(0).u32(0).u32(400).u32(0).u32(0);
+        for (char16_t c : u"Arial") font.u16(c);
+        for (int i = 5; i < 32; ++i) font.u16(0);
+        emf.record(EmrExtCreateFontIndirectW, font);
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrSetBkMode, {1});
+        Fields text;
+        text.u32(0).u32(0).u32(0).u32(0).u32(1).f32(1).f32(1);  // bounds, mode, scales
+        text.u32(100).u32(y).u32(1).u32(76).u32(0);                // point, count, text, options
+        text.u32(0).u32(0).u32(0).u32(0).u32(0);                   // rectangle, no advances
+        text.u16('T').u16(0);
+        emf.record(EmrExtTextOutW, text);
+        return playEmf(emf);
+    };
+    const QImage downward = textAt(1, 100);     // y grows downward
+    const QImage upward = textAt(2, -100);      // y grows upward, same place
+    const QRect ink = InkBounds(downward);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_EQ(InkBounds(upward), ink);
+    // A "T" has its bar on top: the top row carries more ink than the bottom.
+    auto inkIn = [](const QImage& image, int y) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) != White;
+        return count;
+    };
+    EXPECT_GT(inkIn(upward, ink.top() + 2), inkIn(upward, ink.bottom() - 2) * 2);
+}
+
+TEST(Metafile, FillModesDecideWhetherANestedSquareIsAHole) {
+    for (int mode : {1, 2}) {
+        EmfBuilder emf;
+        emf.record(EmrSetPolyFillMode, {mode});
+        redFill(emf);
+        Fields shapes;
+        shapes.u32(0).u32(0).u32(0).u32(0).u32(2).u32(8).u32(4).u32(4);
+        for (QPoint p : {QPoint(100, 100), QPoint(400, 100), QPoint(400, 400), QPoint(100, 400),
+                         QPoint(200, 200), QPoint(300, 200), QPoint(300, 300), QPoint(200, 300)})
+            shapes.u16(p.x()).u16(p.y());
+        emf.record(EmrPolyPolygon16, shapes);
+        const QImage image = playEmf(emf);
+        EXPECT_EQ(image.pixel(150, 150), Red);
+        EXPECT_EQ(image.pixel(250, 250), mode == 1 ? White : Red) << mode;
+    }
+}
+
+TEST(Metafile, PenWidthsAreInLogicalUnits) {
+    EmfBuilder emf;
+    emf.record(EmrCreatePen, {1, 0x00000200 /* flat ends */, 20, 0, 0x0000FF});
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrMoveToEx, {100, 500});
+    emf.record(EmrLineTo, {900, 500});
+    const QRect ink = InkBounds(playEmf(emf));
+    EXPECT_NEAR(ink.height(), 20, 1);
+    EXPECT_NEAR(ink.width(), 800, 1);
+}
+
+TEST(Metafile, ClippingIsKeptRightAcrossSaveAndRestore) {
+    EmfBuilder emf;
+    redFill(emf);
+    emf.record(EmrSaveDc, {});
+    emf.record(EmrIntersectClipRect, {0, 0, 300, 300});
+    emf.record(EmrRectangle, {100, 100, 500, 500});  // clipped
+    emf.record(EmrRestoreDc, {-1});
+    emf.record(EmrRectangle, {600, 600, 700, 700});  // no longer clipped
+    const QImage image = playEmf(emf);
+    EXPECT_EQ(image.pixel(250, 250), Red);
+    EXPECT_EQ(image.pixel(350, 350), White);
+    EXPECT_EQ(image.pixel(650, 650), Red);
+}
+
+TEST(Metafile, BitmapsOfEveryDepthAndOrientationLandInTheirRectangle) {
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        for (bool topDown : {false, true}) {
+            SCOPED_TRACE(testing::Message() << bits << (topDown ? " top-down" : " bottom-up"));
+            const QByteArray dib = TwoByTwoDib(bits, topDown);
+            const int headerSize = 40 + (bits <= 8 ? 4 * (1 << bits) : 0);
+            constexpr int Offset = 80;  // record header and parameters
+            Fields f;
+            f.u32(0).u32(0).u32(0).u32(0);        // bounds
+            f.u32(100).u32(200).u32(0).u32(0);    // destination, source corner
+            f.u32(2).u32(2);                      // source size
+            f.u32(Offset).u32(headerSize).u32(Offset + headerSize).u32(dib.size() - headerSize);
+            f.u32(0).u32(0x00CC0020).u32(400).u32(200);  // colours, copy, destination size
+            f.bytes(dib);
+            EmfBuilder emf;
+            emf.record(EmrStretchDiBits, f);
+            const QImage image = playEmf(emf);
+            EXPECT_EQ(InkBounds(image), QRect(100, 200, 400, 200));
+            // 16 bits keep five bits a channel: 255 comes back as 248.
+            EXPECT_TRUE(near(image.pixel(150, 250), Red));
+            EXPECT_TRUE(near(image.pixel(450, 250), Blue));
+            EXPECT_TRUE(near(image.pixel(150, 350), Blue));
+        }
+    }
+}
+
+TEST(Metafile, WmfShapesMapTheirWindowOntoThePicture) {
+    WmfBuilder wmf;
+    wmf.record(0x020B, {0, 0});        // SetWindowOrg
+    wmf.record(0x020C, {100, 100});    // SetWindowExt: 100 x 100 units
+    Fields brush;
+    brush.u16(0).u32(0x0000FF).u16(0);
+    wmf.record(0x02FC, brush);         // CreateBrushIndirect: red
+    wmf.record(0x012D, {0});           // SelectObject
+    wmf.record(0x02FA, {5, 0, 0, 0, 0});  // CreatePenIndirect: null pen
+    wmf.record(0x012D, {1});
+    wmf.record(0x041B, {75, 75, 25, 25});  // Rectangle: bottom, right, top, left
+    const QImage image = play(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
+    EXPECT_EQ(InkBounds(image), QRect(50, 50, 100, 100));
+    EXPECT_EQ(image.pixel(100, 100), Red);
+}
+
+TEST(Metafile, ReferenceFilesRenderWithInkWhereTheirShapesAre) {
+    const QStringList names = QDir(ReferenceFolder).entryList({"*.wmf", "*.emf"}, QDir::Files);
+    ASSERT_GE(names.size(), 12) << "reference metafiles not found beside the clone";
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const auto picture = LoadPictureBitmap(referencePath(name));
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->bitsPerPixel(), 24);
+        EXPECT_EQ(QSize(picture->width(), picture->height()), QSize(1122, 794));
+        // The EMF+ file carries no ordinary records beside its EMF+ ones.
+        const int inked = InkBounds(picture->pixels()).width();
+        if (name.contains("_p_"))
+            EXPECT_EQ(inked, 0);
+        else
+            EXPECT_GT(inked, 500);
+    }
+    // The mapping-mode files draw one drawing eight ways.
+    const auto text = LoadPictureBitmap(referencePath("test_mm_text_ref.emf"));
+    for (const char* mode : {"lometric", "himetric", "twips", "anisotropic", "isotropic"}) {
+        const auto other = LoadPictureBitmap(referencePath(QStringLiteral("test_mm_%1_ref.emf").arg(mode)));
+        EXPECT_EQ(InkBounds(other->pixels()), InkBounds(text->pixels())) << mode;
+    }
+}
+
+TEST(Metafile, DamagedFilesGiveAnErrorOrAPartialPictureNeverACrash) {
+    const QByteArray emf = referenceFile("test_libuemf_ref.emf");
+    const QByteArray wmf = referenceFile("test_libuemf_ref.wmf");
+    ASSERT_FALSE(emf.isEmpty());
+    ASSERT_FALSE(wmf.isEmpty());
+
+    // Cut at every record boundary.
+    const MetafileStructure emfRecords = ParseMetafile(emf);
+    for (const MetafileRecord& record : emfRecords.records) {
+        const qsizetype cut = record.bytes.data() - emf.constData();
+        if (cut == 0) continue;
+        const QByteArray part = emf.left(cut);
+        if (errorOf(part) == "(no error)") play(part, QSize(200, 150));
+    }
+    const MetafileStructure wmfRecords = ParseMetafile(wmf);
+    for (const MetafileRecord& record : wmfRecords.records) {
+        const QByteArray part = wmf.left(record.bytes.data() - wmf.constData());
+        if (errorOf(part) == "(no error)") play(part, QSize(200, 150));
+    }
+
+    QByteArray zero = emf;
+    const qsizetype second = emfRecords.records[1].bytes.data() - emf.constData();
+    zero.replace(second + 4, 4, QByteArray(4, '\0'));
+    EXPECT_EQ(errorOf(zero), "Invalid metafile: record 2 has a bad size");
+
+    QByteArray past = emf;
+    past.replace(second + 4, 4, QByteArray("\x00\x00\x00\x7F", 4));
+    EXPECT_EQ(errorOf(past), "Invalid metafile: record 2 runs past the end of the file");
+
+    QByteArray wmfZero = wmf;
+    const qsizetype firstWmf = wmfRecords.records[0].bytes.data() - wmf.constData();
+    wmfZero.replace(firstWmf, 4, QByteArray(4, '\0'));
+    EXPECT_EQ(errorOf(wmfZero), "Invalid metafile: record 1 has a bad size");
+
+    EXPECT_EQ(errorOf("not a metafile at all"),
+              "Invalid metafile: this is neither a Windows metafile nor an enhanced metafile");
+    EXPECT_EQ(errorOf(emf.left(60)), "Invalid metafile: the header is damaged");
+
+    // Object indexes out of range, counts beyond the record: skipped.
+    EmfBuilder wild;
+    wild.record(EmrSelectObject, {123456});
+    wild.record(EmrSelectObject, {0xFFFFFFFF});
+    wild.record(EmrCreatePen, {4000000000, 0, 1, 0, 0});
+    wild.record(EmrPolygon16, polygon16({{1, 1}}));
+    Fields lying;
+    lying.u32(0).u32(0).u32(0).u32(0).u32(0x7FFFFFFF).u16(5).u16(5);
+    wild.record(EmrPolygon16, lying);
+    wild.record(EmrRestoreDc, {-100000});
+    redFill(wild);
+    wild.record(EmrRectangle, {10, 10, 20, 20});
+    EXPECT_EQ(playEmf(wild).pixel(15, 15), Red);
+}
+
+TEST(Metafile, TheLoaderDrawsMetafilesIn24BitsOverWhite) {
+    PictureFiles files;
+    EmfBuilder emf;
+    redFill(emf);
+    emf.record(EmrRectangle, {0, 0, 500, 1000});
+    const auto picture = LoadPictureBitmap(files.write("half.emf", emf.build()));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->bitsPerPixel(), 24);
+    EXPECT_EQ(QSize(picture->width(), picture->height()), QSize(378, 378));
+    EXPECT_EQ(picture->pixels().pixel(50, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(picture->pixels().pixel(300, 50), qRgb(255, 255, 255));
+}

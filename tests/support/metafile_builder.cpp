@@ -1,0 +1,126 @@
+#include "support/metafile_builder.h"
+
+#include <cstring>
+
+#include <QColor>
+
+Fields& Fields::u16(int value) {
+    data_.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
+    return *this;
+}
+
+Fields& Fields::u32(qint64 value) {
+    for (int i = 0; i < 4; ++i) data_.append(char((value >> (8 * i)) & 0xFF));
+    return *this;
+}
+
+Fields& Fields::f32(float value) {
+    quint32 bits;
+    std::memcpy(&bits, &value, 4);
+    return u32(bits);
+}
+
+Fields& Fields::bytes(const QByteArray& data) {
+    data_.append(data);
+    return *this;
+}
+
+EmfBuilder& EmfBuilder::record(uint32_t type, const Fields& parameters) {
+    QByteArray body = parameters.data();
+    while (body.size() % 4) body.append('\0');
+    Fields r;
+    r.u32(type).u32(8 + body.size()).bytes(body);
+    records_.append(r.data());
+    ++count_;
+    return *this;
+}
+
+EmfBuilder& EmfBuilder::record(uint32_t type, std::initializer_list<qint64> parameters) {
+    Fields fields;
+    for (qint64 p : parameters) fields.u32(p);
+    return record(type, fields);
+}
+
+QByteArray EmfBuilder::build() const {
+    constexpr int HeaderSize = 88;
+    Fields eof;
+    eof.u32(14).u32(20).u32(0).u32(0).u32(20);
+    Fields header;
+    header.u32(1).u32(HeaderSize);
+    header.u32(0).u32(0).u32(999).u32(999);      // bounds, device pixels
+    header.u32(0).u32(0).u32(10000).u32(10000);  // frame, 0.01 mm
+    header.u32(0x464D4520).u32(0x10000);
+    header.u32(HeaderSize + records_.size() + eof.data().size()).u32(count_ + 2);
+    header.u16(64).u16(0).u32(0).u32(0).u32(0);
+    header.u32(1000).u32(1000);  // device size in pixels
+    header.u32(100).u32(100);    // and in millimetres
+    return header.data() + records_ + eof.data();
+}
+
+WmfBuilder& WmfBuilder::record(uint16_t function, const Fields& parameters) {
+    QByteArray body = parameters.data();
+    if (body.size() % 2) body.append('\0');
+    Fields r;
+    r.u32(3 + body.size() / 2).u16(function).bytes(body);
+    records_.append(r.data());
+    return *this;
+}
+
+WmfBuilder& WmfBuilder::record(uint16_t function, std::initializer_list<int> parameters) {
+    Fields fields;
+    for (int p : parameters) fields.u16(p);
+    return record(function, fields);
+}
+
+QByteArray WmfBuilder::buildWithoutPlaceableHeader() const {
+    const QByteArray eof = Fields().u32(3).u16(0).data();
+    Fields header;
+    header.u16(1).u16(9).u16(0x0300).u32((18 + records_.size() + eof.size()) / 2).u16(16).u32(64).u16(0);
+    return header.data() + records_ + eof;
+}
+
+QByteArray WmfBuilder::build(QRect box, int unitsPerInch) const {
+    Fields placeable;
+    placeable.u32(0x9AC6CDD7).u16(0);
+    placeable.u16(box.left()).u16(box.top()).u16(box.right() + 1).u16(box.bottom() + 1);
+    placeable.u16(unitsPerInch).u32(0).u16(0);
+    return placeable.data() + buildWithoutPlaceableHeader();
+}
+
+QByteArray TwoByTwoDib(int bits, bool topDown) {
+    const QRgb red = 0xFF0000, blue = 0x0000FF;
+    // Rows from the bottom unless top-down: bottom row blue blue, top row red blue.
+    const QRgb rows[2][2] = {{topDown ? red : blue, blue}, {topDown ? blue : red, blue}};
+    Fields dib;
+    const int colours = bits <= 8 ? (1 << bits) : 0;
+    dib.u32(40).u32(2).u32(topDown ? -2 : 2).u16(1).u16(bits).u32(0).u32(0).u32(2835).u32(2835);
+    dib.u32(0).u32(0);
+    if (colours) {
+        dib.u32(red).u32(blue);  // index 0 red, 1 blue
+        for (int i = 2; i < colours; ++i) dib.u32(0);
+    }
+    for (const auto& row : rows) {
+        QByteArray line;
+        for (int x = 0; x < 2; ++x) {
+            const QRgb c = row[x];
+            const int index = c == red ? 0 : 1;
+            switch (bits) {
+                case 1: if (x == 0) line.append(char(index << 7 | 1 << 6)); break;
+                case 4: if (x == 0) line.append(char(index << 4 | 1)); break;
+                case 8: line.append(char(index)); break;
+                case 16: {
+                    const int v = (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3;
+                    line.append(char(v & 0xFF)).append(char(v >> 8));
+                    break;
+                }
+                case 24: line.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))); break;
+                case 32:
+                    line.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
+                    break;
+            }
+        }
+        while (line.size() % 4) line.append('\0');
+        dib.bytes(line);
+    }
+    return dib.data();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// Small metafiles written record by record, so that each test shows exactly
+// what it plays.
+
+#include <initializer_list>
+
+#include <QByteArray>
+#include <QRect>
+
+// Little-endian fields.
+class Fields {
+public:
+    Fields& u16(int value);
+    Fields& u32(qint64 value);
+    Fields& f32(float value);
+    Fields& bytes(const QByteArray& data);
+    const QByteArray& data() const { return data_; }
+
+private:
+    QByteArray data_;
+};
+
+// An enhanced metafile whose reference device has 10 pixels per millimetre
+// and whose frame is 100 x 100 mm: played into a 1000 x 1000 target, one
+// device pixel is one target pixel.
+class EmfBuilder {
+public:
+    EmfBuilder& record(uint32_t type, const Fields& parameters);
+    EmfBuilder& record(uint32_t type, std::initializer_list<qint64> parameters);
+    QByteArray build() const;
+
+private:
+    QByteArray records_;
+    int count_ = 0;
+};
+
+// A placeable Windows metafile with the given bounding box and units per
+// inch.
+class WmfBuilder {
+public:
+    WmfBuilder& record(uint16_t function, const Fields& parameters);
+    WmfBuilder& record(uint16_t function, std::initializer_list<int> parameters);
+    QByteArray build(QRect box, int unitsPerInch) const;
+    QByteArray buildWithoutPlaceableHeader() const;
+
+private:
+    QByteArray records_;
+};
+
+// A bottom-up BITMAPINFOHEADER bitmap with its colour table, 2 x 2 pixels:
+// top-left red, the rest blue, in the given depth.
+QByteArray TwoByTwoDib(int bitsPerPixel, bool topDown = false);
