@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 seconds=${1:-600}
 shift || true
 decoders=("$@")
-[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon)
+[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon metafile)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSLEEVIX_FUZZ=ON -DSLEEVIX_TESTS=OFF -DSLEEVIX_BENCH=OFF >/dev/null
@@ -20,12 +20,15 @@ export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 corpus=build/fuzz/corpus
 build/fuzz/fuzz/sleevix_fuzz_seeds "$corpus"
+# The metafile player starts from the reference files beside the clone.
+mkdir -p "$corpus/metafile"
+cp -n ../shared/testdata/metafiles/*.?mf "$corpus/metafile/" 2>/dev/null || true
 
 run() {
   local decoder=$1
   mkdir -p "$corpus/$decoder" build/fuzz/findings/$decoder
   build/fuzz/fuzz/fuzz_$decoder "$corpus/$decoder" -max_total_time="$seconds" \
-    -rss_limit_mb=2048 -timeout=10 -max_len=65536 -print_final_stats=1 \
+    -rss_limit_mb=2048 -timeout=10 -max_len=262144 -print_final_stats=1 \
     -artifact_prefix=build/fuzz/findings/$decoder/ > "build/fuzz/$decoder.log" 2>&1
   echo "$decoder: $(grep -E 'stat::number_of_executed_units' "build/fuzz/$decoder.log" || echo 'see log')"
 }

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     reporter.PrintRatios({{"LeftRender", "LeftFloor"},
                           {"CentredRender", "CentredFloor"},
                           {"LoadJpeg", "BareJpegDecode"},
-                          {"LoadGif", "BareGifDecode"}});
+                          {"LoadGif", "BareGifDecode"},
+                          {"LoadAndDrawEmf", "ReplayRecordedEmf"}});
     benchmark::Shutdown();
     return 0;
 }

@@ -1,0 +1,50 @@
+// The metafile player against Qt replaying a recording of the same drawing:
+// what parsing and interpreting the records costs over drawing the shapes.
+
+#include <QFile>
+#include <QPainter>
+#include <QPicture>
+#include <benchmark/benchmark.h>
+
+#include "pictures/metafile/metafile_picture.h"
+
+namespace {
+
+QByteArray referenceEmf() {
+    QFile file(QStringLiteral(SLEEVIX_SOURCE_DIR "/../shared/testdata/metafiles/test_libuemf_ref.emf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void LoadAndDrawEmf(benchmark::State& state) {
+    const QByteArray bytes = referenceEmf();
+    if (bytes.isEmpty()) return state.SkipWithError("reference EMF not found beside the clone");
+    for (auto _ : state) {
+        const MetafilePicture picture(bytes);
+        QImage target(picture.width(), picture.height(), QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        picture.drawAt(painter, QPoint(0, 0));
+    }
+}
+
+void ReplayRecordedEmf(benchmark::State& state) {
+    const QByteArray bytes = referenceEmf();
+    if (bytes.isEmpty()) return state.SkipWithError("reference EMF not found beside the clone");
+    const MetafilePicture picture(bytes);
+    QPicture recording;
+    {
+        QPainter recorder(&recording);
+        picture.drawAt(recorder, QPoint(0, 0));
+    }
+    for (auto _ : state) {
+        QImage target(picture.width(), picture.height(), QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        painter.drawPicture(0, 0, recording);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(LoadAndDrawEmf)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplayRecordedEmf)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,32 @@
+// The metafile player: parse, then play onto a small raster, since playing
+// is where the records' contents are read.
+
+#include <cstddef>
+#include <cstdint>
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "app/error_box.h"
+#include "pictures/metafile/metafile_picture.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        const MetafilePicture picture(bytes);
+        QImage target(64, 48, QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        picture.drawStretched(painter, target.rect());
+    } catch (const SleevixError&) {
+    }
+    return 0;
+}
