@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 
+#include "pictures/picture_bitmap.h"
 #include "render/canvas.h"
 
 // The layout keeps one width per track, so a cover holds at most this many.
@@ -30,8 +31,8 @@ extern bool HasBackPicture;
 extern bool HasFrontPicture;
 extern QString BackPicturePath;
 extern QString FrontPicturePath;
-extern QImage BackPicture;
-extern QImage FrontPicture;
+extern PictureBitmap BackPicture;  // null when the file was missing
+extern PictureBitmap FrontPicture;
 extern BrushStyle SavedBackBrushStyle;
 extern BrushStyle SavedFrontBrushStyle;
 extern BrushStyle SavedLeftSpineBrushStyle;

@@ -13,6 +13,7 @@
 #include "app/handler_guard.h"
 #include "app/program_windows.h"
 #include "app/toolbar_icons.h"
+#include "pictures/picture_dialog.h"
 #include "render/font_color_dialog.h"
 #include "render/surface_view.h"
 
@@ -67,6 +68,7 @@ TForm1::TForm1() {
     FontDialog1 = std::make_unique<ScreenFontDialog>();
     FontDialog1->Color = palette().color(QPalette::WindowText);
     ColorDialog1 = std::make_unique<ScreenColorDialog>();
+    OpenPictureDialog1 = std::make_unique<ScreenOpenPictureDialog>();
     PrintDialog1 = std::make_unique<ScreenPrintDialog>();
 
     connectHandlers();
@@ -168,6 +170,7 @@ void TForm1::connectHandlers() {
     ConnectHandler(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     ConnectHandler(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ConnectHandler(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    ConnectHandler(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
     // A switch's handler runs whenever its state changes, by mouse, keyboard
     // or program.
     ConnectHandler(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });

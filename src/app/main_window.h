@@ -58,6 +58,7 @@ public:
 
     std::unique_ptr<FontDialog> FontDialog1;
     std::unique_ptr<ColorDialog> ColorDialog1;
+    std::unique_ptr<OpenPictureDialog> OpenPictureDialog1;
     std::unique_ptr<PrintDialog> PrintDialog1;
 
     void FormCreate();
@@ -72,6 +73,7 @@ public:
     void CheckBox2Click();  // "Back" outline
     void CheckBox3Click();  // "Front" outline
     void Button2Click();    // outline "Color"
+    void BitBtn5Click();    // "Image"
 
     // The colour the swatch shows.
     QColor swatchColor() const;

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/window_sizing.h"
+#include "pictures/picture_format_table.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -21,8 +22,8 @@ constexpr int HeightAllowance = 8;
 }  // namespace
 
 void TForm1::FormCreate() {
-    // The picture dialog's default extension and filter are set here once
-    // pictures can be loaded.
+    OpenPictureDialog1->DefaultExt = DefaultPictureExtension();
+    OpenPictureDialog1->Filter = BuildPictureFilter();
 
     for (Canvas* surface : {&Image1, &Image2, &Image3, &Image4}) surface->fillSurface();
 

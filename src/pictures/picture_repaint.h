@@ -9,6 +9,12 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(PictureHalves)
 inline constexpr PictureHalves BothPictureHalves =
     PictureHalves(PictureHalf::Back) | PictureHalf::Front;
 
+// Draws the held back picture across the overlay, then its slices onto the
+// left spine, the right spine and the tray card; and the held front picture
+// over the front insert. A null picture draws nothing.
+void DrawBackPicture();
+void DrawFrontPicture();
+
 // Draws the chosen pictures again under the texts and lines of a render,
 // reading each file anew; draws nothing for a half with no picture.
 void RepaintPictures(PictureHalves halves);

@@ -10,7 +10,7 @@ TEST(CoverState, ResetRestoresEveryStartValue) {
     BackFontColor = QColor(Qt::red);
     OutlineColor = QColor(Qt::blue);
     CenteredLayout = CoverCommitted = HasBackPicture = HasFrontPicture = true;
-    BackPicture = QImage(2, 2, QImage::Format_RGB32);
+    BackPicture = PictureBitmap(QImage(2, 2, QImage::Format_RGB32));
     SavedFrontBrushStyle = BrushStyle::Clear;
     TrackWidths[40] = 5;
     TrackLineHeight = 12;

@@ -16,6 +16,9 @@ void CoverFixture::SetUp() {
     auto colour = std::make_unique<ScriptedColorDialog>();
     colorDialog = colour.get();
     Form1->ColorDialog1 = std::move(colour);
+    auto pictures = std::make_unique<ScriptedOpenPictureDialog>();
+    pictureDialog = pictures.get();
+    Form1->OpenPictureDialog1 = std::move(pictures);
 }
 
 void CoverFixture::addTracks(const QStringList& texts) {

@@ -21,4 +21,5 @@ protected:
 
     ScriptedFontDialog* fontDialog = nullptr;
     ScriptedColorDialog* colorDialog = nullptr;
+    ScriptedOpenPictureDialog* pictureDialog = nullptr;
 };

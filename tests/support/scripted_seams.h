@@ -66,3 +66,18 @@ public:
         return true;
     }
 };
+
+class ScriptedOpenPictureDialog : public OpenPictureDialog {
+public:
+    // Each Execute takes the next answer: a file name for OK, an empty
+    // string for Cancel.
+    std::deque<QString> answers;
+    bool Execute(QWidget*) override {
+        if (answers.empty()) return false;
+        const QString answer = answers.front();
+        answers.pop_front();
+        if (answer.isEmpty()) return false;
+        FileName = answer;
+        return true;
+    }
+};

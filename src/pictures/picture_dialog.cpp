@@ -1,0 +1,155 @@
+#include "pictures/picture_dialog.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "pictures/picture_loader.h"
+
+namespace {
+
+constexpr QSize PaneSize(180, 180);
+constexpr int PreviewMargin = 20;
+const char* const NoPictureLabel = "Picture:";
+const char* const NoPictureText = "(None)";
+
+// "*.jpg" matching "PHOTO.JPG" too.
+QString caseInsensitiveMask(const QString& mask) {
+    QString pattern;
+    for (const QChar c : mask) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            pattern += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
+        else
+            pattern += c;
+    }
+    return pattern;
+}
+
+// Draws the picture: natural size and centred when it fits, otherwise
+// scaled to fit with its aspect kept, from the top-left corner.
+class PaintPanelWidget : public QWidget {
+public:
+    PaintPanelWidget(const PictureBitmap& picture, QWidget* parent)
+        : QWidget(parent), picture_(picture) {
+        setFixedSize(PaneSize);
+        setAutoFillBackground(true);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (picture_.isNull()) {
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(rect(), Qt::AlignCenter, QString::fromLatin1(NoPictureText));
+            return;
+        }
+        const QSize natural(picture_.width(), picture_.height());
+        const QRect inside = rect().adjusted(1, 1, -1, -1);
+        if (natural.width() <= inside.width() && natural.height() <= inside.height()) {
+            const QPoint at = inside.topLeft() + QPoint((inside.width() - natural.width()) / 2,
+                                                        (inside.height() - natural.height()) / 2);
+            painter.drawImage(at, picture_.pixels());
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRect(inside.topLeft(), natural.scaled(inside.size(), Qt::KeepAspectRatio)),
+                              picture_.pixels());
+        }
+    }
+
+private:
+    const PictureBitmap& picture_;
+};
+
+}  // namespace
+
+QStringList QtNameFilters(const QString& platformFilter) {
+    QStringList choices;
+    const QStringList parts = platformFilter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList masks;
+        for (const QString& mask : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            masks << caseInsensitiveMask(mask);
+        choices << QStringLiteral("%1 (%2)").arg(parts[i], masks.join(QLatin1Char(' ')));
+    }
+    return choices;
+}
+
+PicturePreviewPane::PicturePreviewPane(QWidget* parent) : QWidget(parent) {
+    PictureLabel = new QLabel(QString::fromLatin1(NoPictureLabel), this);
+    PaintPanel = new PaintPanelWidget(picture_, this);
+    PaintPanel->installEventFilter(this);
+    PaintPanel->setAccessibleName(QStringLiteral("Picture preview"));
+    PreviewButton = new QPushButton(QStringLiteral("Preview"), this);
+    PreviewButton->setEnabled(false);
+    PreviewButton->setAutoDefault(false);
+    connect(PreviewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PictureLabel);
+    layout->addWidget(PaintPanel);
+    layout->addWidget(PreviewButton, 0, Qt::AlignLeft);
+    layout->addStretch();
+}
+
+void PicturePreviewPane::showFile(const QString& path) {
+    picture_ = PictureBitmap();
+    try {
+        if (auto loaded = LoadPictureBitmap(path)) picture_ = std::move(*loaded);
+    } catch (...) {
+        // A file that is not a picture simply shows no picture.
+    }
+    PictureLabel->setText(hasPicture()
+                              ? QStringLiteral(" (%1x%2)").arg(picture_.width()).arg(picture_.height())
+                              : QString::fromLatin1(NoPictureLabel));
+    PreviewButton->setEnabled(hasPicture());
+    PaintPanel->update();
+}
+
+QString PicturePreviewPane::caption() const { return PictureLabel->text(); }
+
+void PicturePreviewPane::openPreviewWindow() {
+    if (!hasPicture()) return;
+    QDialog window(this);
+    window.setWindowTitle(QStringLiteral("Preview"));
+    auto* shown = new QLabel(&window);
+    shown->setPixmap(QPixmap::fromImage(picture_.pixels()));
+    shown->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(PreviewMargin / 2, PreviewMargin / 2, PreviewMargin / 2, PreviewMargin / 2);
+    layout->addWidget(shown);
+    window.resize(picture_.width() + PreviewMargin, picture_.height() + PreviewMargin);
+    window.exec();  // Escape closes it
+}
+
+bool PicturePreviewPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PaintPanel && event->type() == QEvent::MouseButtonRelease) openPreviewWindow();
+    return QWidget::eventFilter(watched, event);
+}
+
+bool ScreenOpenPictureDialog::Execute(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
+    dialog.setNameFilters(QtNameFilters(Filter));
+    dialog.setDefaultSuffix(DefaultExt);
+    if (!FileName.isEmpty()) dialog.selectFile(FileName);
+
+    auto* preview = new PicturePreviewPane(&dialog);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreviewPane::showFile);
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    FileName = dialog.selectedFiles().constFirst();
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+#include "app/platform_seams.h"
+#include "pictures/picture_bitmap.h"
+
+class QPushButton;
+
+// Qt's file dialog takes its masks from the parentheses of each choice,
+// separated by blanks. Each choice of the "shown|masks|..." filter becomes
+// the shown text followed by its masks in that form (the dialog hides
+// them again), every mask matching without regard to case.
+QStringList QtNameFilters(const QString& platformFilter);
+
+// The pane beside the file list: the selected picture, or "(None)".
+class PicturePreviewPane : public QWidget {
+    Q_OBJECT
+public:
+    explicit PicturePreviewPane(QWidget* parent = nullptr);
+    // Shows the file when it is a loadable picture; never reports an error.
+    void showFile(const QString& path);
+    bool hasPicture() const { return !picture_.isNull(); }
+    QString caption() const;
+    // Opens the picture in a window of its own, titled "Preview".
+    void openPreviewWindow();
+
+    QLabel* PictureLabel;
+    QWidget* PaintPanel;
+    QPushButton* PreviewButton;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    PictureBitmap picture_;
+};
+
+class ScreenOpenPictureDialog : public OpenPictureDialog {
+public:
+    bool Execute(QWidget* parent) override;
+};
