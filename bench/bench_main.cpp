@@ -10,9 +10,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios({{"LeftRender", "LeftFloor"},
                           {"CentredRender", "CentredFloor"},
-                          {"LoadJpeg", "BareJpegDecode"},
+                          {"LoadJpeg", "BareJpeg"},
                           {"LoadGif", "BareGifDecode"},
-                          {"LoadAndDrawEmf", "ReplayRecordedEmf"}});
+                          {"LoadAndDrawEmf", "ReplayRecordedEmf"},
+                          {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"}});
     benchmark::Shutdown();
     return 0;
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Picture files the benchmarks share, written once per run.
+const QString& PhotoJpeg();  // 12 megapixels, photo-like
+const QString& LargeGif();   // 4 megapixels
+
+// One decode of a JPEG file with libjpeg alone, with the loader's settings.
+void BareJpegDecode(const QByteArray& fileName);
