@@ -10,7 +10,7 @@ packages=(
   libjpeg-dev libgif-dev
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-apps imagemagick xdotool
+  xvfb xauth x11-apps imagemagick xdotool poppler-utils
   "$@"
 )
 

@@ -171,6 +171,8 @@ void TForm1::connectHandlers() {
     ConnectHandler(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ConnectHandler(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     ConnectHandler(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+    ConnectHandler(button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+    ConnectHandler(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
     // A switch's handler runs whenever its state changes, by mouse, keyboard
     // or program.
     ConnectHandler(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });

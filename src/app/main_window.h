@@ -74,6 +74,8 @@ public:
     void CheckBox3Click();  // "Front" outline
     void Button2Click();    // outline "Color"
     void BitBtn5Click();    // "Image"
+    void Button4Click();    // "Print"
+    void BitBtn4Click();    // "About"
 
     // The colour the swatch shows.
     QColor swatchColor() const;

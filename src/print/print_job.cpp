@@ -1,0 +1,181 @@
+#include "print/print_job.h"
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QPrinter>
+
+#include "app/cover_state.h"
+#include "app/error_box.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "render/canvas.h"
+#include "render/cover_layout.h"
+
+namespace {
+
+constexpr double PageUnitsPerInch = 254;  // a page unit is 0.1 mm
+// The page's geometry in page units: left, top, right, bottom.
+constexpr QRect BackInsert(QPoint(200, 100), QPoint(1699, 1274));
+constexpr QRect FrontInsert(QPoint(200, 1300), QPoint(1409, 2499));
+constexpr int LeftFoldX = 260;
+constexpr int RightFoldX = 1640;
+constexpr int OutlinePenWidth = 1;
+constexpr int SpineMiddleY = 690;
+
+constexpr int TrackStartSize = 50;
+constexpr int TrackBlockLimit = 1200;
+constexpr int TrackWidthLimit = 1300;
+constexpr int FirstTrackTop = 105;
+constexpr int LeftTrackX = 300;
+constexpr int BackMiddleX = 950;
+
+constexpr int FrontStartSizeOnPage = 50;
+constexpr int FrontWidthLimit = 1150;
+constexpr int FrontMiddleX = 805;
+constexpr int ArtistLineTop = 1740;
+constexpr int TitleGap = 1755;  // the title's top is the line height plus this
+
+constexpr int SpineStartSizeOnPage = 20;
+constexpr int SpineHeightLimit = 64;
+constexpr int SpineLengthLimit = 1100;
+constexpr int ReadingUpward = 900;  // tenths of a degree, counter-clockwise
+constexpr int ReadingDownward = -900;
+
+const QString DefaultTypeface = QStringLiteral("arial");
+
+QRect cornersExclusive(const QRect& r) {
+    return RectFromCorners(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+bool canShrink(const Canvas& page) { return page.font.size > MinimumFontSize; }
+
+void useTypeface(Canvas& page, const QString& chosen) {
+    page.font.name = chosen.isEmpty() ? DefaultTypeface : chosen;
+}
+
+void drawPictures(Canvas& page) {
+    if (HasBackPicture) BackPicture.drawStretched(page, cornersExclusive(BackInsert));
+    if (HasFrontPicture) FrontPicture.drawStretched(page, cornersExclusive(FrontInsert));
+}
+
+void drawOutlines(Canvas& page) {
+    page.pen.color = OutlineColor;
+    page.pen.width = OutlinePenWidth;
+    const QRect back = cornersExclusive(BackInsert);
+    if (Form1->CheckBox2->isChecked())
+        page.rectangle(back.left(), back.top(), back.right() + 1, back.bottom() + 1);
+    if (Form1->CheckBox1->isChecked()) {
+        for (int x : {LeftFoldX, RightFoldX}) {
+            page.moveTo(x, back.top());
+            page.lineTo(x, back.bottom() + 1);
+        }
+    }
+    const QRect front = cornersExclusive(FrontInsert);
+    if (Form1->CheckBox3->isChecked())
+        page.rectangle(front.left(), front.top(), front.right() + 1, front.bottom() + 1);
+}
+
+void drawTrackLines(Canvas& page) {
+    if (TrackCount == 0) return;  // nothing to fit or draw
+    const QString last = TrackLine(TrackCount - 1);
+    while (page.textHeight(last) * TrackCount >= TrackBlockLimit && canShrink(page))
+        --page.font.size;
+
+    QString widest;
+    int widestWidth = 0;
+    for (int i = 0; i < TrackCount; ++i) {
+        const QString line = TrackLine(i);
+        const int width = page.textWidth(line);
+        if (width > widestWidth) widest = line, widestWidth = width;
+    }
+    while (widestWidth >= TrackWidthLimit && canShrink(page)) {
+        --page.font.size;
+        widestWidth = page.textWidth(widest);
+    }
+
+    const int lineHeight = page.textHeight(TrackLine(0));
+    for (int i = 0; i < TrackCount; ++i) {
+        const QString line = TrackLine(i);
+        const int x = CenteredLayout ? BackMiddleX - page.textWidth(line) / 2 : LeftTrackX;
+        page.textOut(x, FirstTrackTop + i * lineHeight, line);
+    }
+}
+
+void drawFrontTexts(Canvas& page) {
+    if (Form1->CheckBox4->isChecked()) return;
+    useTypeface(page, FrontFontName);
+    page.font.color = FrontFontColor;
+    page.font.size = FrontStartSizeOnPage;
+    const QString artistMeasured = PrintArtistName + SeparatorText;
+    while (page.textWidth(artistMeasured) >= FrontWidthLimit && canShrink(page)) --page.font.size;
+    while (page.textWidth(PrintAlbumTitle) >= FrontWidthLimit && canShrink(page)) --page.font.size;
+    const int lineHeight = page.textHeight(artistMeasured + PrintAlbumTitle);
+    // Centred as if ": " followed the artist, whatever the separator.
+    page.textOut(FrontMiddleX - page.textWidth(artistMeasured) / 2, ArtistLineTop,
+                 PrintArtistName + TitleSeparator);
+    page.textOut(FrontMiddleX - page.textWidth(PrintAlbumTitle) / 2, TitleGap + lineHeight,
+                 PrintAlbumTitle);
+}
+
+void drawSpineTexts(Canvas& page) {
+    const QString measured = PrintArtistName + SeparatorText + PrintAlbumTitle;
+    const QString drawn = PrintArtistName + TitleSeparator + PrintAlbumTitle;
+    page.font.name = QString::fromLatin1(SpineTypeface);
+    page.font.size = SpineStartSizeOnPage;
+    int h = page.textHeight(measured);
+    while (h >= SpineHeightLimit && canShrink(page)) {
+        --page.font.size;
+        h = page.textHeight(measured);
+    }
+    int w = page.textWidth(measured);
+    while (w >= SpineLengthLimit && canShrink(page)) {
+        --page.font.size;
+        w = page.textWidth(measured);
+    }
+    page.font.color = BackFontColor;
+
+    // By default the left spine reads upward from its lower end, tops toward
+    // the page's left edge, and the right one downward with tops toward the
+    // right edge. The check box exchanges the two turns, for printers that
+    // turn text the other way.
+    const bool exchanged = Form1->CheckBox5->isChecked();
+    page.font.escapement = exchanged ? ReadingDownward : ReadingUpward;
+    page.textOut(BackInsert.left(), SpineMiddleY + w / 2, drawn);
+    page.font.escapement = exchanged ? ReadingUpward : ReadingDownward;
+    page.textOut(RightFoldX + h, SpineMiddleY - w / 2, drawn);
+    page.font.escapement = 0;
+}
+
+}  // namespace
+
+void DrawCoverPage(QPainter& painter, int dotsPerInch) {
+    painter.save();
+    const double devicePerUnit = dotsPerInch / PageUnitsPerInch;
+    painter.scale(devicePerUnit, devicePerUnit);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSizeF page = QSizeF(painter.device()->width(), painter.device()->height()) / devicePerUnit;
+    Canvas canvas(painter, page.toSize(), dotsPerInch);
+    canvas.brushStyle = BrushStyle::Clear;  // no text boxes, outlines without fill
+
+    canvas.font.size = TrackStartSize;
+    useTypeface(canvas, BackFontName);
+    canvas.font.color = BackFontColor;
+    drawPictures(canvas);
+    drawOutlines(canvas);
+    if (CoverCommitted) {
+        drawTrackLines(canvas);
+        drawFrontTexts(canvas);
+        drawSpineTexts(canvas);
+    }
+    painter.restore();
+}
+
+void PrintCover(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw SleevixError(QStringLiteral("Cannot print: the printer could not be started"));
+    DrawCoverPage(painter, printer.resolution());
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw SleevixError(QStringLiteral("Printing failed: the printer reported an error"));
+}

@@ -1,0 +1,240 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "app/cover_state.h"
+#include "app/main_window.h"
+#include "print/print_job.h"
+#include "support/cover_fixture.h"
+#include "support/image_probe.h"
+#include "tracks/track_editor.h"
+
+namespace {
+
+constexpr int Dpi = 300;
+constexpr double MmPerInch = 25.4;
+// An A4 page, printable from its corner.
+const QSize A4At(int dpi) { return QSize(int(210 / MmPerInch * dpi), int(297 / MmPerInch * dpi)); }
+
+QImage printPage(int dpi = Dpi) {
+    QImage page(A4At(dpi), QImage::Format_RGB32);
+    page.setDotsPerMeterX(int(dpi / 0.0254));
+    page.setDotsPerMeterY(int(dpi / 0.0254));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    DrawCoverPage(painter, dpi);
+    return page;
+}
+
+double mm(int pixels, int dpi = Dpi) { return pixels * MmPerInch / dpi; }
+int px(double millimetres, int dpi = Dpi) { return int(millimetres / MmPerInch * dpi); }
+
+// Where along a row (or column) the ink is: the starts of its runs, in mm.
+std::vector<double> inkRuns(const QImage& page, bool alongRow, double atMm, int dpi = Dpi) {
+    std::vector<double> starts;
+    const int fixed = px(atMm, dpi);
+    const int length = alongRow ? page.width() : page.height();
+    bool inInk = false;
+    for (int i = 0; i < length; ++i) {
+        const QRgb p = alongRow ? page.pixel(i, fixed) : page.pixel(fixed, i);
+        const bool ink = qGray(p) < 200;
+        if (ink && !inInk) starts.push_back(mm(i, dpi));
+        inInk = ink;
+    }
+    return starts;
+}
+
+QRectF inkMm(const QImage& page, QRectF areaMm = QRectF(), int dpi = Dpi) {
+    const QRect area = areaMm.isNull() ? QRect()
+                                       : QRect(px(areaMm.x(), dpi), px(areaMm.y(), dpi),
+                                               px(areaMm.width(), dpi), px(areaMm.height(), dpi));
+    const QRect ink = InkBounds(page, area);
+    if (ink.isEmpty()) return QRectF();
+    return QRectF(mm(ink.left(), dpi), mm(ink.top(), dpi), mm(ink.width(), dpi), mm(ink.height(), dpi));
+}
+
+constexpr double Tolerance = 0.12;  // 0.1 mm, plus a pixel's rounding
+
+}  // namespace
+
+class PrintJob : public CoverFixture {
+protected:
+    void commitCover(const QStringList& tracks, const QString& artist, const QString& title) {
+        addTracks(tracks);
+        setArtistAndTitle(artist, title);
+        commit();
+        PrintArtistName = artist;
+        PrintAlbumTitle = title;
+    }
+};
+
+TEST_F(PrintJob, OutlinesAndFoldLinesStandAtTheirPhysicalPlaces) {
+    const QImage page = printPage();
+    const std::vector<double> across = inkRuns(page, true, 50);  // a row through the back
+    ASSERT_EQ(across.size(), 4u);
+    EXPECT_NEAR(across[0], 20.0, Tolerance);
+    EXPECT_NEAR(across[1], 26.0, Tolerance);
+    EXPECT_NEAR(across[2], 164.0, Tolerance);
+    EXPECT_NEAR(across[3] + 0.1, 170.0, Tolerance);  // the border lies inside
+    const std::vector<double> down = inkRuns(page, false, 100);  // a column through both
+    ASSERT_EQ(down.size(), 4u);
+    EXPECT_NEAR(down[0], 10.0, Tolerance);
+    EXPECT_NEAR(down[1] + 0.1, 127.5, Tolerance);
+    EXPECT_NEAR(down[2], 130.0, Tolerance);
+    EXPECT_NEAR(down[3] + 0.1, 250.0, Tolerance);
+    // Before a commit there is nothing else on the page.
+    const QRectF all = inkMm(page);
+    EXPECT_NEAR(all.left(), 20.0, Tolerance);
+    EXPECT_NEAR(all.right(), 170.0, Tolerance);
+    EXPECT_NEAR(all.bottom(), 250.0, Tolerance);
+}
+
+TEST_F(PrintJob, TheLayoutStaysInPlaceAtAnyResolution) {
+    for (int dpi : {150, 600}) {
+        SCOPED_TRACE(dpi);
+        const QImage page = printPage(dpi);
+        const std::vector<double> across = inkRuns(page, true, 50, dpi);
+        ASSERT_EQ(across.size(), 4u);
+        EXPECT_NEAR(across[1], 26.0, 25.4 / dpi + 0.05);
+        EXPECT_NEAR(across[2], 164.0, 25.4 / dpi + 0.05);
+        EXPECT_NEAR(inkMm(page, QRectF(), dpi).bottom(), 250.0, 25.4 / dpi + 0.1);
+    }
+}
+
+TEST_F(PrintJob, PicturesFillTheirInsertsEdgeToEdge) {
+    switchOutlines(false, false, false);
+    QImage red(30, 20, QImage::Format_RGB32), blue(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    HasBackPicture = HasFrontPicture = true;
+    BackPicture = PictureBitmap(red);
+    FrontPicture = PictureBitmap(blue);
+    const QImage page = printPage();
+    const QRectF ink = inkMm(page);
+    EXPECT_NEAR(ink.left(), 20.0, Tolerance);
+    EXPECT_NEAR(ink.top(), 10.0, Tolerance);
+    EXPECT_NEAR(ink.right(), 170.0, Tolerance);
+    EXPECT_NEAR(ink.bottom(), 250.0, Tolerance);
+    EXPECT_EQ(page.pixel(px(95), px(60)), qRgb(255, 0, 0));
+    EXPECT_EQ(page.pixel(px(80), px(190)), qRgb(0, 0, 255));
+    EXPECT_EQ(page.pixel(px(150), px(190)), qRgb(255, 255, 255));  // beside the front
+}
+
+TEST_F(PrintJob, TrackLinesStartAtThirtyOrCentreOnNinetyFive) {
+    switchOutlines(false, false, false);
+    commitCover({"Intro", "Walking on the long road home", "Outro"}, "Artist", "Title");
+    const QRectF trayCard(26.5, 10.0, 137, 117);
+    QRectF left = inkMm(printPage(), trayCard);
+    EXPECT_GE(left.left(), 30.0 - Tolerance);
+    EXPECT_LE(left.left(), 31.5);  // the digit's own side bearing
+    EXPECT_GE(left.top(), 10.5 - Tolerance);
+
+    CenteredLayout = true;
+    const QRectF centred = inkMm(printPage(), trayCard);
+    EXPECT_NEAR(centred.center().x(), 95.0, 1.0);
+    EXPECT_GE(centred.top(), 10.5 - Tolerance);
+}
+
+TEST_F(PrintJob, SpineTextsLieInTheirStripsCentredOn69mm) {
+    switchOutlines(false, false, false);
+    commitCover({"Intro"}, "The Examples", "Sample Sounds");
+    const QImage page = printPage();
+    const QRectF leftSpine = inkMm(page, QRectF(0, 0, 26, 140));
+    const QRectF rightSpine = inkMm(page, QRectF(164, 0, 46, 140));
+    for (const QRectF& spine : {leftSpine, rightSpine}) {
+        EXPECT_NEAR(spine.center().y(), 69.0, 1.0);
+        EXPECT_GT(spine.height(), 40);  // along the spine
+        EXPECT_LT(spine.width(), 6);
+    }
+    EXPECT_GE(leftSpine.left(), 20.0 - Tolerance);
+    EXPECT_LE(leftSpine.right(), 26.0 + Tolerance);
+    EXPECT_GE(rightSpine.left(), 164.0 - Tolerance);
+    EXPECT_LE(rightSpine.right(), 170.0 + Tolerance);
+
+    // The remedy turns each text the other way about its reference point:
+    // on this printing path they then lie beside the spines.
+    Form1->CheckBox5->setChecked(true);
+    const QImage turned = printPage();
+    const QRectF beside = inkMm(turned, QRectF(0, 0, 26, 250));
+    EXPECT_LT(beside.left(), 20.0);
+    EXPECT_GT(beside.bottom(), 100.0);
+}
+
+TEST_F(PrintJob, FrontTextsFitTheFrontAndCanBeLeftOut) {
+    switchOutlines(false, false, false);
+    commitCover({"Intro"}, "A band with a particularly long name indeed",
+                "An album title that goes on and on and on");
+    const QRectF front(20, 130, 121, 120);
+    const QRectF text = inkMm(printPage(), front);
+    EXPECT_LT(text.width(), 115.0);
+    EXPECT_NEAR(text.center().x(), 80.5, 3.0);
+    EXPECT_GE(text.top(), 174.0 - Tolerance);
+
+    Form1->CheckBox4->setChecked(true);
+    const QImage page = printPage();
+    EXPECT_TRUE(inkMm(page, front).isNull());
+    EXPECT_FALSE(inkMm(page, QRectF(26.5, 10, 137, 117)).isNull());  // tracks still print
+}
+
+TEST_F(PrintJob, AnEmptyTrackListPrintsEverythingElse) {
+    switchOutlines(false, false, false);
+    commitCover({}, "Artist", "Title");
+    const QImage page = printPage();
+    EXPECT_TRUE(errors->shown.isEmpty());
+    EXPECT_TRUE(inkMm(page, QRectF(26.5, 10, 137, 117)).isNull());
+    EXPECT_FALSE(inkMm(page, QRectF(20, 130, 121, 120)).isNull());
+}
+
+TEST_F(PrintJob, PrintToPdfWritesOnePageWithTheOutlinesInPlace) {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("cover.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    commitCover({"Intro", "Outro"}, "Artist", "Title");
+    PrintCover(printer);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
+
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    QProcess::execute(pdftoppm, {"-r", "300", "-png", "-singlefile", pdf, folder.filePath("page")});
+    const QImage page(folder.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_NEAR(page.width(), A4At(300).width(), 2);
+    EXPECT_NEAR(page.height(), A4At(300).height(), 2);
+    const std::vector<double> across = inkRuns(page.convertToFormat(QImage::Format_RGB32), true, 120);
+    ASSERT_GE(across.size(), 4u);
+    EXPECT_NEAR(across.front(), 20.0, Tolerance);
+    EXPECT_NEAR(across[1], 26.0, Tolerance);
+    EXPECT_NEAR(across.back() + 0.1, 170.0, Tolerance);
+}
+
+TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
+    auto dialog = std::make_unique<ScriptedPrintDialog>();
+    ScriptedPrintDialog* printDialog = dialog.get();
+    Form1->PrintDialog1 = std::move(dialog);
+    setArtistAndTitle("Typed", "Later");
+    printDialog->accept = false;
+    run([] { Form1->Button4Click(); });
+    EXPECT_EQ(PrintArtistName, "Typed");
+    EXPECT_EQ(PrintAlbumTitle, "Later");
+    EXPECT_TRUE(errors->shown.isEmpty());
+
+    // A PDF that cannot be written: the painter cannot begin.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/nonexistent-folder/cover.pdf");
+    run([&] { PrintCover(printer); });
+    EXPECT_EQ(errors->shown, QStringList{"Cannot print: the printer could not be started."});
+}
