@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
                           {"LoadJpeg", "BareJpeg"},
                           {"LoadGif", "BareGifDecode"},
                           {"LoadAndDrawEmf", "ReplayRecordedEmf"},
-                          {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"}});
+                          {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
+                          {"PrintJobToPdf", "PicturesOnlyToPdf"}});
     benchmark::Shutdown();
     return 0;
 }

@@ -1,0 +1,79 @@
+// A whole print job against the floor of putting its two pictures into a
+// PDF of the same page: what the layout, outlines and texts add.
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include "app/cover_state.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "bench_pictures.h"
+#include "pictures/picture_loader.h"
+#include "print/print_job.h"
+#include "tracks/track_editor.h"
+
+namespace {
+
+constexpr int PrintDpi = 600;
+constexpr double DevicePerUnit = PrintDpi / 254.0;  // page units of 0.1 mm
+
+void setUpPrinter(QPrinter& printer, const QString& file) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setResolution(PrintDpi);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
+void PrintJobToPdf(benchmark::State& state) {
+    ResetCoverState();
+    ProgramWindows windows;
+    for (int i = 1; i <= 41; ++i) {
+        Form2->Edit1->setText(QStringLiteral("Track number %1 with a longer name here").arg(i));
+        Form2->Button3Click();
+    }
+    Form2->Edit3->setText(QStringLiteral("The Benchmark Ensemble"));
+    Form2->Edit2->setText(QStringLiteral("Songs of Measured Time"));
+    Form2->Button1Click();
+    PrintArtistName = Form2->Edit3->text();
+    PrintAlbumTitle = Form2->Edit2->text();
+    HasBackPicture = HasFrontPicture = true;
+    BackPicture = *LoadPictureBitmap(PhotoJpeg());
+    FrontPicture = BackPicture;
+    QTemporaryDir folder;
+    const QString file = folder.filePath("cover.pdf");
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        setUpPrinter(printer, file);
+        PrintCover(printer);
+    }
+    state.counters["pdf_MB"] = double(QFileInfo(file).size()) / 1e6;
+}
+
+void PicturesOnlyToPdf(benchmark::State& state) {
+    const QImage picture = LoadPictureBitmap(PhotoJpeg())->pixels();
+    QTemporaryDir folder;
+    const QString file = folder.filePath("pictures.pdf");
+    for (auto _ : state) {
+        QPdfWriter writer(file);
+        writer.setResolution(PrintDpi);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        painter.scale(DevicePerUnit, DevicePerUnit);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(200, 100, 1500, 1175), picture);
+        painter.drawImage(QRect(200, 1300, 1210, 1200), picture);
+    }
+    state.counters["pdf_MB"] = double(QFileInfo(file).size()) / 1e6;
+}
+
+}  // namespace
+
+BENCHMARK(PrintJobToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(PicturesOnlyToPdf)->Unit(benchmark::kMillisecond);
