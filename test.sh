@@ -11,6 +11,14 @@ export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
+# A real print path: a CUPS queue writing PDFs, where the machine allows it.
+if queue=$(./scripts/start-test-printer.sh); then
+  export SLEEVIX_TEST_PRINTER="$queue"
+  export SLEEVIX_TEST_PRINTER_OUTPUT="$HOME/PDF"
+else
+  export SLEEVIX_TEST_PRINTER_UNAVAILABLE="no CUPS test queue could be set up on this machine"
+fi
+
 for build in release asan; do
   echo "== $build build"
   ./scripts/build.sh "$build"

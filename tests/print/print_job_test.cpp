@@ -3,8 +3,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "app/cover_state.h"
@@ -12,6 +10,7 @@
 #include "print/print_job.h"
 #include "support/cover_fixture.h"
 #include "support/image_probe.h"
+#include "support/pdf_pages.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -206,14 +205,11 @@ TEST_F(PrintJob, PrintToPdfWritesOnePageWithTheOutlinesInPlace) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
 
-    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-    if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    QProcess::execute(pdftoppm, {"-r", "300", "-png", "-singlefile", pdf, folder.filePath("page")});
-    const QImage page(folder.filePath("page.png"));
-    ASSERT_FALSE(page.isNull());
+    const QImage page = RenderPdfPage(pdf, 300);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
     EXPECT_NEAR(page.width(), A4At(300).width(), 2);
     EXPECT_NEAR(page.height(), A4At(300).height(), 2);
-    const std::vector<double> across = inkRuns(page.convertToFormat(QImage::Format_RGB32), true, 120);
+    const std::vector<double> across = inkRuns(page, true, 120);
     ASSERT_GE(across.size(), 4u);
     EXPECT_NEAR(across.front(), 20.0, Tolerance);
     EXPECT_NEAR(across[1], 26.0, Tolerance);
