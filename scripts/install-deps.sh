@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick xdotool poppler-utils
+  dpkg-dev desktop-file-utils appstream
   "$@"
 )
 

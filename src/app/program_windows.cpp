@@ -1,6 +1,7 @@
 #include "app/program_windows.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "about/about_box.h"
 #include "app/application_title.h"
@@ -33,6 +34,10 @@ int RunSleevix(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sleevix"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(ApplicationTitle));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Sleevix"));
+    QIcon icon;
+    for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"}) icon.addFile(QString::fromLatin1(size));
+    QApplication::setWindowIcon(icon);
     ProgramWindows windows;
     return QApplication::exec();
 }

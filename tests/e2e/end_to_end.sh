@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real program under Xvfb, driven with xdotool: tracks, artist and
+# title, "Continue", "Center", the "Back" outline off, a look at the screen, and
+# "Close", which must end the process with status 0.
+#   end_to_end.sh <sleevix executable>
+set -euo pipefail
+
+if [ "${1:-}" != --inside ]; then
+  for tool in xvfb-run xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "end-to-end test needs $tool"; exit 1; }
+  done
+  exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inside "$1"
+fi
+exe=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset QT_QPA_PLATFORM  # a real X window this time
+
+fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+
+"$exe" & pid=$!
+main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sleevix v2\.0$' | head -n 1) \
+  || fail "the main window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+wx=$X wy=$Y
+click() { xdotool mousemove "$((wx + $1))" "$((wy + $2))" click 1; sleep 0.3; }
+
+# "Edit Tracks", then type into the editor, which takes the focus itself.
+click 40 28
+editor=$(timeout 10 xdotool search --sync --onlyvisible --name 'Edit Tracks' | head -n 1) \
+  || fail "the track editor did not open"
+eval "$(xdotool getwindowgeometry --shell "$editor")"
+ex=$X ey=$Y
+for track in "Morning Light" "The Long Road Home" "Paper Boats"; do
+  xdotool type --delay 5 "$track"; xdotool key Return
+done
+xdotool mousemove $((ex + 384)) $((ey + 74)) click 1 key ctrl+a type --delay 5 "The Examples"
+xdotool mousemove $((ex + 384)) $((ey + 266)) click 1 key ctrl+a type --delay 5 "Sample Sounds"
+xdotool mousemove $((ex + 255)) $((ey + 404)) click 1   # "Continue"
+sleep 0.5
+xdotool search --onlyvisible --name 'Edit Tracks' >/dev/null 2>&1 && fail "the editor stayed open"
+
+click 304 28   # "Center"
+click 574 142  # "Back" outline off
+sleep 0.5
+import -window root "$work/back.png"
+
+# Darkness of a window region: 1 is white, lower means ink.
+mean() { convert "$work/$1" -crop "$4x$5+$((wx + $2))+$((wy + $3))" -colorspace gray \
+           -format '%[fx:mean]' info:; }
+inked() { awk -v m="$1" -v limit="$2" 'BEGIN { exit !(m < limit) }'; }
+
+# The back page's surfaces start near (41, 107) in the window.
+track_area=$(mean back.png 150 130 220 120)
+left_spine=$(mean back.png 42 200 20 160)
+right_spine=$(mean back.png 462 200 20 160)
+back_frame=$(mean back.png 120 103 300 8)
+spine_top=$(mean back.png 44 103 14 8)
+inked "$track_area" 0.97 || fail "no track lines on the back ($track_area)"
+inked "$left_spine" 0.97 || fail "no text on the left spine ($left_spine)"
+inked "$right_spine" 0.97 || fail "no text on the right spine ($right_spine)"
+# The centred render frames the back itself; the spines' top rows belong to
+# the back outline alone, which is now off.
+inked "$back_frame" 0.93 || fail "no frame on the back ($back_frame)"
+inked "$spine_top" 0.97 && fail "the back outline is still drawn on the spine ($spine_top)"
+
+click 75 76    # the "Front" tab
+sleep 0.5
+import -window root "$work/front.png"
+front_text=$(mean front.png 100 230 320 120)
+front_edge=$(mean front.png 120 103 300 8)
+inked "$front_text" 0.97 || fail "no artist and title on the front ($front_text)"
+inked "$front_edge" 0.93 || fail "no front outline ($front_edge)"
+
+click 568 28   # "Close"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after Close"
+wait "$pid"; status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "end-to-end: tracks, spines, outlines and Close all as expected"

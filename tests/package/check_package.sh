@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package of a build tree with CPack, unpacks it into a
+# scratch root and checks what it installs.
+#   check_package.sh <build directory>
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
+deb=$(ls "$work"/sleevix_*.deb)
+dpkg-deb --field "$deb" Depends | tr ',' '\n' | sed 's/^ *//' > "$work/depends"
+for needed in fonts-liberation qt6-qpa-plugins libqt6widgets6 libqt6printsupport6 libjpeg62-turbo libgif7; do
+  grep -q "^$needed" "$work/depends" || { echo "FAIL: the package does not depend on $needed"; exit 1; }
+done
+
+dpkg -x "$deb" "$work/root"
+for file in usr/bin/sleevix \
+            usr/share/applications/org.example.Sleevix.desktop \
+            usr/share/metainfo/org.example.Sleevix.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/org.example.Sleevix.svg \
+            usr/share/icons/hicolor/48x48/apps/org.example.Sleevix.png; do
+  [ -f "$work/root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
+done
+[ -x "$work/root/usr/bin/sleevix" ] || { echo "FAIL: /usr/bin/sleevix is not executable"; exit 1; }
+desktop-file-validate "$work/root/usr/share/applications/org.example.Sleevix.desktop"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.Sleevix.metainfo.xml" >/dev/null
+echo "package: $(basename "$deb") installs its program, desktop entry, metainfo and icons"
