@@ -85,6 +85,7 @@ void TForm1::buildToolbar() {
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 697, 57);
+    Panel1->setAccessibleName(QStringLiteral("Toolbar"));
     button3 = makeToolbarButton(QStringLiteral("Edit Tracks"), ToolbarPicture::EditTracks,
                                 {0, 0}, true, Panel1);
     Button1 = makeToolbarButton(QStringLiteral("Font type/color"), ToolbarPicture::FontTypeColor,
@@ -107,6 +108,7 @@ void TForm1::buildNotebook() {
     TabbedNotebook1 = new QTabWidget(this);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(0, 64, 529, 452);
+    TabbedNotebook1->setAccessibleName(QStringLiteral("Inserts"));
     auto* backPage = new QWidget;
     auto* frontPage = new QWidget;
     TabbedNotebook1->addTab(backPage, QStringLiteral("Back"));
@@ -122,6 +124,10 @@ void TForm1::buildNotebook() {
     Image2View->setObjectName(QStringLiteral("Image2"));
     Image3View->setObjectName(QStringLiteral("Image3"));
     Image4View->setObjectName(QStringLiteral("Image4"));
+    Image1View->setAccessibleName(QStringLiteral("Back insert"));
+    Image2View->setAccessibleName(QStringLiteral("Left spine"));
+    Image3View->setAccessibleName(QStringLiteral("Right spine"));
+    Image4View->setAccessibleName(QStringLiteral("Front insert"));
 }
 
 void TForm1::buildOutlineGroup() {
@@ -142,6 +148,7 @@ void TForm1::buildOutlineGroup() {
 
 void TForm1::buildPrintGroup() {
     GroupBox2 = new QGroupBox(this);
+    GroupBox2->setAccessibleName(QStringLiteral("Text options"));
     GroupBox2->setGeometry(536, 250, 161, 105);
     CheckBox4 =
         makeCheckBox(QStringLiteral("No text on front cover"), {15, 24, 130, 17}, false, GroupBox2);

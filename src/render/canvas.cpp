@@ -34,8 +34,21 @@ void Canvas::paint(Draw&& draw) {
     } else {
         QPainter painter(&image_);
         draw(painter);
+        if (!display_.isNull()) {
+            QPainter sharp(&display_);  // the image's pixel ratio scales it
+            draw(sharp);
+        }
     }
     notifyChanged();
+}
+
+void Canvas::setDisplayScale(qreal scale) {
+    if (externalPainter_ || scale <= 1) {
+        display_ = QImage();
+        return;
+    }
+    display_ = image_.scaled(image_.size() * scale);
+    display_.setDevicePixelRatio(scale);
 }
 
 void Canvas::notifyChanged() {
@@ -88,6 +101,11 @@ void Canvas::lineTo(int x, int y) {
     if (from == to) return;
     if (!externalPainter_ && pen.width <= 1) {
         drawRasterLine(from, to);
+        if (!display_.isNull()) {
+            // The same pixels, each a block of device pixels.
+            QPainter sharp(&display_);
+            drawRasterLineOn(sharp, from, to);
+        }
         notifyChanged();
         return;
     }
@@ -100,8 +118,8 @@ void Canvas::lineTo(int x, int y) {
 
 // Bresenham, so that exactly the pixels from `from` up to but not including
 // `to` are set: the outline pixel lists depend on it.
-void Canvas::drawRasterLine(QPoint from, QPoint to) {
-    const QRgb colour = pen.color.rgb();
+template <typename SetPixel>
+static void walkLine(QPoint from, QPoint to, SetPixel&& set) {
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
     const int stepX = from.x() < to.x() ? 1 : -1;
@@ -110,7 +128,7 @@ void Canvas::drawRasterLine(QPoint from, QPoint to) {
     int x = from.x();
     int y = from.y();
     while (x != to.x() || y != to.y()) {
-        if (image_.rect().contains(x, y)) image_.setPixel(x, y, colour);
+        set(x, y);
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;
@@ -121,6 +139,17 @@ void Canvas::drawRasterLine(QPoint from, QPoint to) {
             y += stepY;
         }
     }
+}
+
+void Canvas::drawRasterLine(QPoint from, QPoint to) {
+    const QRgb colour = pen.color.rgb();
+    walkLine(from, to, [&](int x, int y) {
+        if (image_.rect().contains(x, y)) image_.setPixel(x, y, colour);
+    });
+}
+
+void Canvas::drawRasterLineOn(QPainter& painter, QPoint from, QPoint to) {
+    walkLine(from, to, [&](int x, int y) { painter.fillRect(QRect(x, y, 1, 1), pen.color); });
 }
 
 void Canvas::textOut(int x, int y, const QString& text) {
@@ -166,5 +195,12 @@ void Canvas::stretchDraw(const QRect& target, const QImage& picture) {
 
 void Canvas::copyRect(const QRect& target, const Canvas& source, const QRect& sourceRect) {
     if (source.image().isNull() || target.isEmpty() || sourceRect.isEmpty()) return;
-    paint([&](QPainter& painter) { painter.drawImage(target, source.image(), sourceRect); });
+    paint([&](QPainter& painter) {
+        // From the source's raster of the same density as the one drawn on.
+        const QImage& from = painter.device() == &image_ ? source.image() : source.displayImage();
+        const qreal ratio = from.devicePixelRatio();
+        painter.drawImage(QRectF(target), from,
+                          QRectF(sourceRect.x() * ratio, sourceRect.y() * ratio,
+                                 sourceRect.width() * ratio, sourceRect.height() * ratio));
+    });
 }

@@ -60,6 +60,13 @@ public:
     // The raster of a screen surface; a null image for a painter canvas.
     const QImage& image() const { return image_; }
 
+    // On a high-density screen the surface also keeps a sharper raster of
+    // `scale` device pixels per pixel, drawn by the same operations, so the
+    // window shows crisp text and pictures rather than a magnified raster.
+    void setDisplayScale(qreal scale);
+    // The raster to show: the sharper one when there is one.
+    const QImage& displayImage() const { return display_.isNull() ? image_ : display_; }
+
     // Fills the whole surface with the brush (nothing when it is clear).
     void fillSurface();
     // Makes the whole surface white, whatever the brush.
@@ -89,14 +96,18 @@ public:
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
 private:
+    // Runs a drawing step on every raster the canvas has (or on the
+    // external painter), in the canvas's own coordinates.
     template <typename Draw>
     void paint(Draw&& draw);
     void drawRasterLine(QPoint from, QPoint to);
+    void drawRasterLineOn(QPainter& painter, QPoint from, QPoint to);
     // The current font, measured; the fits measure many times per size.
     MeasuredFont& measured() const;
     void notifyChanged();
 
     QImage image_;
+    QImage display_;  // null unless the screen is denser than the surface
     QPainter* externalPainter_ = nullptr;
     QSize size_;
     int fontUnitsPerInch_ = ScreenPixelsPerInch;

@@ -7,10 +7,11 @@
 SurfaceView::SurfaceView(Canvas& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setFixedSize(surface.width(), surface.height());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_.setDisplayScale(devicePixelRatioF());
     surface_.setChangeListener([this] { update(); });
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(rect(), surface_.image());
+    painter.drawImage(rect(), surface_.displayImage());
 }

@@ -70,6 +70,7 @@ TForm2::TForm2() {
 void TForm2::buildTrackGroup() {
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(16, 8, 225, 337);
+    GroupBox1->setAccessibleName(QStringLiteral("Tracks"));
     Label4 = makeCaption(QStringLiteral("Tracks on the CD:"), {49, 24, 127, 20}, GroupBox1);
     ListBox1 = new QListWidget(GroupBox1);
     ListBox1->setGeometry(16, 56, 177, 153);
@@ -86,6 +87,7 @@ void TForm2::buildTrackGroup() {
 void TForm2::buildTitleGroup() {
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setGeometry(272, 8, 225, 337);
+    GroupBox2->setAccessibleName(QStringLiteral("Artist and title"));
     Label5 = makeCaption(QStringLiteral("Artist:"), {92, 24, 41, 20}, GroupBox2);
     Edit3 = makeEdit(QStringLiteral("<Type in name of the artist here>"), {24, 56, 177, 21},
                      GroupBox2);

@@ -186,3 +186,33 @@ TEST(Canvas, DrawsThroughAPrinterPainterInPageUnits) {
     painter.end();
     EXPECT_EQ(InkBounds(page), QRect(20, 20, 100, 60));
 }
+
+TEST(Canvas, ASharperDisplayRasterFollowsEveryDrawingStep) {
+    Canvas canvas(40, 30);
+    canvas.setDisplayScale(2);
+    const QImage& sharp = canvas.displayImage();
+    ASSERT_EQ(sharp.size(), QSize(80, 60));
+    canvas.pen.color = QColor(Qt::red);
+    canvas.moveTo(2, 3);
+    canvas.lineTo(10, 3);
+    // Each pixel of the line is a 2 x 2 block on the sharp raster.
+    EXPECT_EQ(InkBounds(canvas.displayImage()), QRect(4, 6, 16, 2));
+    EXPECT_EQ(InkBounds(canvas.image()), QRect(2, 3, 8, 1));
+
+    canvas.clear();
+    canvas.font.size = 14;
+    canvas.textOut(2, 2, QStringLiteral("Ag"));
+    const QRect coarse = InkBounds(canvas.image());
+    const QRect fine = InkBounds(canvas.displayImage());
+    EXPECT_NEAR(fine.width(), coarse.width() * 2, 4);
+    EXPECT_NEAR(fine.top(), coarse.top() * 2, 3);
+
+    // Copies take the source's sharp pixels.
+    Canvas source(10, 10);
+    source.setDisplayScale(2);
+    source.stretchDraw(QRect(0, 0, 5, 10), solidImage(Red));
+    canvas.clear();
+    canvas.copyRect(QRect(20, 0, 10, 10), source, QRect(0, 0, 10, 10));
+    EXPECT_EQ(InkBounds(canvas.displayImage()), QRect(40, 0, 10, 20));
+    EXPECT_EQ(canvas.displayImage().pixel(45, 10), Red);
+}
