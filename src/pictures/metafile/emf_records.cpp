@@ -246,18 +246,15 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             const QImage image = recordBitmap(r, 48);
             if (image.isNull()) return;
             const QRectF target(r.i32(24), r.i32(28), r.i32(72), r.i32(76));
-            // Source rows count from the bitmap's bottom.
-            const double cx = r.i32(40), cy = r.i32(44);
-            const QRectF source(r.i32(32), image.height() - r.i32(36) - cy, cx, cy);
-            return player.bitmap(target, image, source, r.u32(68));
+            const QSizeF size(r.i32(40), r.i32(44));
+            return player.bitmap(target, image, SourceFromBottom(image, Point32(r, 32), size), r.u32(68));
         }
         case SetDiBitsToDevice: {
             const QImage image = recordBitmap(r, 48);
             if (image.isNull()) return;
-            const double cx = r.i32(40), cy = r.i32(44);
-            return player.bitmap(QRectF(r.i32(24), r.i32(28), cx, cy), image,
-                                 QRectF(r.i32(32), image.height() - r.i32(36) - cy, cx, cy),
-                                 0x00CC0020);
+            const QSizeF size(r.i32(40), r.i32(44));
+            return player.bitmap(QRectF(Point32(r, 24), size), image,
+                                 SourceFromBottom(image, Point32(r, 32), size), RopSourceCopy);
         }
         case ExtTextOutA: return textOut(player, r, false);
         case ExtTextOutW: return textOut(player, r, true);

@@ -3,6 +3,7 @@
 // The drawing objects and the device context state that metafile records
 // create, select and change.
 
+#include <cstdint>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -41,6 +42,7 @@ enum MapMode { MapText = 1, MapLoMetric = 2, MapHiMetric = 3, MapLoEnglish = 4,
                MapHiEnglish = 5, MapTwips = 6, MapIsotropic = 7, MapAnisotropic = 8 };
 
 inline constexpr int StretchHalftone = 4;
+inline constexpr uint32_t RopSourceCopy = 0x00CC0020;  // a plain copy
 
 enum RegionMode { RegionAnd = 1, RegionOr = 2, RegionXor = 3, RegionDiff = 4, RegionCopy = 5 };
 

@@ -3,6 +3,7 @@
 // Small readers shared by the WMF and EMF records.
 
 #include <QColor>
+#include <QImage>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -23,6 +24,12 @@ inline QPointF Point16(const ByteView& r, qsizetype at) { return QPointF(r.i16(a
 
 inline QRectF Corners32(const ByteView& r, qsizetype at) {
     return QRectF(Point32(r, at), Point32(r, at + 8));
+}
+
+// A DIB's source rectangle counts its rows from the bitmap's bottom; the
+// same rectangle in the decoded, top-down image.
+inline QRectF SourceFromBottom(const QImage& image, QPointF corner, QSizeF size) {
+    return QRectF(corner.x(), image.height() - corner.y() - size.height(), size.width(), size.height());
 }
 
 // `count` points from `at`, each two 32- or 16-bit coordinates; the count is

@@ -203,19 +203,15 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             const QRectF target(pointYX(r, Params + 18), QSizeF(r.i16(Params + 16), r.i16(Params + 14)));
             const QImage image = packedBitmap(r, Params + 22);
             if (image.isNull()) return;
-            // Source rows count from the bitmap's bottom.
-            const QRectF from(source.x(), image.height() - source.y() - sourceSize.height(),
-                              sourceSize.width(), sourceSize.height());
-            return player.bitmap(target, image, from, rop);
+            return player.bitmap(target, image, SourceFromBottom(image, source, sourceSize), rop);
         }
         case SetDibToDev: {
             const QSizeF size(r.i16(Params + 12), r.i16(Params + 10));
             const QPointF source = pointYX(r, Params + 6);
             const QImage image = packedBitmap(r, Params + 18);
             if (image.isNull()) return;
-            const QRectF from(source.x(), image.height() - source.y() - size.height(), size.width(),
-                              size.height());
-            return player.bitmap(QRectF(pointYX(r, Params + 14), size), image, from, 0x00CC0020);
+            return player.bitmap(QRectF(pointYX(r, Params + 14), size), image,
+                                 SourceFromBottom(image, source, size), RopSourceCopy);
         }
         default:
             return;  // not drawn: palettes, escapes, regions, ...
