@@ -1,6 +1,6 @@
 // Renders every picture file of a folder through the program's own loader
 // into one PNG, each labelled with its name and natural size:
-//   sleevix_contact_sheet <folder> <out.png>
+//   sleevix_contact_sheet <folder> <out.png> [cell size]
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include "pictures/picture_loader.h"
 
 namespace {
-constexpr int Cell = 300;
+constexpr int DefaultCell = 300;
 constexpr int Label = 36;
 constexpr int Columns = 4;
 }  // namespace
@@ -18,10 +18,11 @@ constexpr int Columns = 4;
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <folder> <out.png>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <folder> <out.png> [cell size]\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const int Cell = argc > 3 ? std::max(100, QByteArray(argv[3]).toInt()) : DefaultCell;
     const QStringList names = folder.entryList({"*.wmf", "*.emf", "*.bmp", "*.gif", "*.jpg", "*.ico"},
                                                QDir::Files, QDir::Name);
     const int rows = int((names.size() + Columns - 1) / Columns);

@@ -328,3 +328,41 @@ TEST(Metafile, TheLoaderDrawsMetafilesIn24BitsOverWhite) {
     EXPECT_EQ(picture->pixels().pixel(50, 50), qRgb(255, 0, 0));
     EXPECT_EQ(picture->pixels().pixel(300, 50), qRgb(255, 255, 255));
 }
+
+TEST(Metafile, RasterOperationsArcDirectionAndGradientsChangeWhatIsDrawn) {
+    constexpr uint32_t EmrSetRop2 = 20, EmrSetArcDirection = 57, EmrArc = 45, EmrGradientFill = 118;
+    // Nothing drawn with the "no operation" pen and brush; black with "black".
+    for (const auto& [rop, expected] : {std::pair{11, White}, std::pair{1, 0xff000000u}}) {
+        EmfBuilder emf;
+        redFill(emf);
+        emf.record(EmrSetRop2, {rop});
+        emf.record(EmrRectangle, {100, 100, 200, 200});
+        EXPECT_EQ(playEmf(emf).pixel(150, 150), expected) << rop;
+    }
+
+    // An arc from the right to the top of its circle: the short way round
+    // counter-clockwise, the long way clockwise.
+    for (int direction : {1, 2}) {
+        EmfBuilder emf;
+        emf.record(EmrCreatePen, {1, 0, 9, 0, 0x0000FF});
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrSetArcDirection, {direction});
+        emf.record(EmrArc, {300, 300, 700, 700, 700, 500, 500, 300});
+        const QImage image = playEmf(emf);
+        const bool lowerHalfInked = !InkBounds(image, QRect(300, 560, 400, 150)).isEmpty();
+        EXPECT_EQ(lowerHalfInked, direction == 2) << direction;
+    }
+
+    // A horizontal gradient from red to blue.
+    Fields gradient;
+    gradient.u32(0).u32(0).u32(0).u32(0).u32(2).u32(1).u32(0);
+    gradient.u32(100).u32(100).u16(0xFF00).u16(0).u16(0).u16(0);
+    gradient.u32(900).u32(300).u16(0).u16(0).u16(0xFF00).u16(0);
+    gradient.u32(0).u32(1);
+    EmfBuilder emf;
+    emf.record(EmrGradientFill, gradient);
+    const QImage image = playEmf(emf);
+    EXPECT_GT(qRed(image.pixel(110, 200)), 230);
+    EXPECT_GT(qBlue(image.pixel(890, 200)), 230);
+    EXPECT_EQ(InkBounds(image), QRect(100, 100, 800, 200));
+}

@@ -15,19 +15,19 @@ enum EmfRecord : uint32_t {
     PolyBezier = 2, Polygon = 3, Polyline = 4, PolyBezierTo = 5, PolylineTo = 6,
     PolyPolyline = 7, PolyPolygon = 8, SetWindowExtEx = 9, SetWindowOrgEx = 10,
     SetViewportExtEx = 11, SetViewportOrgEx = 12, SetPixelV = 15, SetMapMode = 17,
-    SetBkMode = 18, SetPolyFillMode = 19, SetStretchBltMode = 21, SetTextAlign = 22, SetTextColor = 24,
+    SetBkMode = 18, SetPolyFillMode = 19, SetRop2 = 20, SetStretchBltMode = 21, SetTextAlign = 22, SetTextColor = 24,
     SetBkColor = 25, OffsetClipRgn = 26, MoveToEx = 27, ExcludeClipRect = 29,
     IntersectClipRect = 30, ScaleViewportExtEx = 31, ScaleWindowExtEx = 32, SaveDc = 33,
     RestoreDc = 34, SetWorldTransform = 35, ModifyWorldTransform = 36, SelectObject = 37,
     CreatePen = 38, CreateBrushIndirect = 39, DeleteObject = 40, AngleArc = 41, Ellipse = 42,
     Rectangle = 43, RoundRect = 44, Arc = 45, Chord = 46, Pie = 47, LineTo = 54, ArcTo = 55,
-    BeginPath = 59, EndPath = 60, CloseFigure = 61, FillPath = 62, StrokeAndFillPath = 63,
+    SetArcDirection = 57, BeginPath = 59, EndPath = 60, CloseFigure = 61, FillPath = 62, StrokeAndFillPath = 63,
     StrokePath = 64, SelectClipPath = 67, AbortPath = 68, FillRgn = 71, FrameRgn = 72,
     PaintRgn = 74, ExtSelectClipRgn = 75, BitBlt = 76, StretchBlt = 77, SetDiBitsToDevice = 80,
     StretchDiBits = 81, ExtCreateFontIndirectW = 82, ExtTextOutA = 83, ExtTextOutW = 84,
     PolyBezier16 = 85, Polygon16 = 86, Polyline16 = 87, PolyBezierTo16 = 88, PolylineTo16 = 89,
     PolyPolyline16 = 90, PolyPolygon16 = 91, CreateMonoBrush = 93, CreateDibPatternBrushPt = 94,
-    ExtCreatePen = 95, SetTextJustification = 120,
+    ExtCreatePen = 95, SmallTextOut = 108, GradientFill = 118,
 };
 
 constexpr qsizetype RgnDataHeader = 32;
@@ -87,6 +87,56 @@ void textOut(GdiPlayer& player, const ByteView& r, bool wide) {
     player.text(reference, text, advances, options, box);
 }
 
+// Options of the small text record: no rectangle, 8-bit characters.
+constexpr uint32_t NoRectangle = 0x100;
+constexpr uint32_t SmallCharacters = 0x200;
+
+void smallTextOut(GdiPlayer& player, const ByteView& r) {
+    const QPointF reference = Point32(r, 8);
+    const qint64 count = r.u32(16);
+    const uint32_t options = r.u32(20);
+    qsizetype at = 36;
+    QRectF box;
+    if (!(options & NoRectangle)) {
+        box = Corners32(r, at);
+        at += 16;
+    }
+    const bool narrow = options & SmallCharacters;
+    if (count > r.size()) throw SkipRecord();
+    const QByteArray raw = r.bytes(at, qsizetype(count) * (narrow ? 1 : 2));
+    const QString text = narrow ? QString::fromLatin1(raw)
+                                : QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
+                                                     qsizetype(count));
+    player.text(reference, text, {}, options & ~(NoRectangle | SmallCharacters), box);
+}
+
+// Vertices of 16 bytes: x, y and 16-bit red, green, blue, alpha.
+void gradientFill(GdiPlayer& player, const ByteView& r) {
+    constexpr int RectangleHorizontal = 0, RectangleVertical = 1, Triangle = 2;
+    const qint64 vertices = r.u32(24), shapes = r.u32(28);
+    const uint32_t mode = r.u32(32);
+    if (vertices > (r.size() - 36) / 16) throw SkipRecord();
+    std::vector<GdiPlayer::GradientVertex> corner;
+    for (qint64 i = 0; i < vertices; ++i) {
+        const qsizetype at = 36 + i * 16;
+        corner.push_back({Point32(r, at), QColor(r.u16(at + 8) >> 8, r.u16(at + 10) >> 8, r.u16(at + 12) >> 8)});
+    }
+    const qsizetype shapesAt = 36 + qsizetype(vertices) * 16;
+    const int indexes = mode == Triangle ? 3 : 2;
+    if (shapes > (r.size() - shapesAt) / (4 * indexes)) throw SkipRecord();
+    for (qint64 s = 0; s < shapes; ++s) {
+        uint32_t index[3] = {};
+        for (int k = 0; k < indexes; ++k) {
+            index[k] = r.u32(shapesAt + (s * indexes + k) * 4);
+            if (index[k] >= corner.size()) throw SkipRecord();
+        }
+        if (mode == Triangle)
+            player.gradientTriangle(corner[index[0]], corner[index[1]], corner[index[2]]);
+        else if (mode == RectangleHorizontal || mode == RectangleVertical)
+            player.gradientRectangle(corner[index[0]], corner[index[1]], mode == RectangleVertical);
+    }
+}
+
 Font logFont(const ByteView& r, qsizetype at) {
     Font font;
     font.height = r.i32(at);
@@ -144,6 +194,10 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case SetBkMode: s.backgroundMode = int(r.u32(8)); return;
         case SetPolyFillMode: s.polyFillMode = int(r.u32(8)); return;
         case SetStretchBltMode: s.stretchMode = int(r.u32(8)); return;
+        case SetRop2: s.rop2 = int(r.u32(8)); return;
+        case SetArcDirection: s.arcsClockwise = r.u32(8) == 2; return;
+        case SmallTextOut: return smallTextOut(player, r);
+        case GradientFill: return gradientFill(player, r);
         case SetTextAlign: s.textAlign = int(r.u32(8)); return;
         case SetTextColor: s.textColour = ColourRef(r, 8); return;
         case SetBkColor: s.backgroundColour = ColourRef(r, 8); return;

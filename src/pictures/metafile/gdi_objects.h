@@ -42,6 +42,10 @@ enum MapMode { MapText = 1, MapLoMetric = 2, MapHiMetric = 3, MapLoEnglish = 4,
                MapHiEnglish = 5, MapTwips = 6, MapIsotropic = 7, MapAnisotropic = 8 };
 
 inline constexpr int StretchHalftone = 4;
+
+// Binary raster operations of pens and brushes.
+enum Rop2 { RopBlack = 1, RopNot = 6, RopXorPen = 7, RopMaskPen = 9, RopNop = 11,
+            RopCopyPen = 13, RopMergePen = 15, RopWhite = 16 };
 inline constexpr uint32_t RopSourceCopy = 0x00CC0020;  // a plain copy
 
 enum RegionMode { RegionAnd = 1, RegionOr = 2, RegionXor = 3, RegionDiff = 4, RegionCopy = 5 };
@@ -94,6 +98,8 @@ struct State {
     QPointF position;
     double characterExtra = 0;
     int stretchMode = 1;  // HALFTONE (4) smooths stretched bitmaps
+    int rop2 = RopCopyPen;  // how pen and brush combine with what is there
+    bool arcsClockwise = false;
     std::optional<QPainterPath> clip;  // in target coordinates; none: unclipped
 };
 

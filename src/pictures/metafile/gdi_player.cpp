@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QFontMetricsF>
+#include <QLinearGradient>
 
 using namespace gdi;
 
@@ -189,23 +190,70 @@ void GdiPlayer::prepare() {
 
 void GdiPlayer::appendToPath(const QPainterPath& shape) { path_.addPath(shape); }
 
+QColor GdiPlayer::applyRop(const QColor& colour) {
+    switch (state_.rop2) {
+        case RopNop: return QColor();
+        case RopBlack: return Qt::black;
+        case RopWhite: return Qt::white;
+        case RopNot:
+            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            return Qt::white;
+        case RopXorPen: painter_.setCompositionMode(QPainter::CompositionMode_Difference); break;
+        case RopMaskPen: painter_.setCompositionMode(QPainter::CompositionMode_Multiply); break;
+        case RopMergePen: painter_.setCompositionMode(QPainter::CompositionMode_Lighten); break;
+        default: break;
+    }
+    return colour;
+}
+
 void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
     if (inPath_) return appendToPath(shape);
     QPainterPath path = shape;
     path.setFillRule(fillRule());
     prepare();
+    if (!applyRop(Qt::black).isValid()) return;  // the raster operation draws nothing
+    const bool fixedColour = state_.rop2 == RopBlack || state_.rop2 == RopWhite || state_.rop2 == RopNot;
     if (fill) {
         // A hatched brush on an opaque background shows the background colour
         // between its lines.
-        if (state_.brush.style == BrushHatched && state_.backgroundMode == Opaque)
+        if (state_.brush.style == BrushHatched && state_.backgroundMode == Opaque && !fixedColour)
             painter_.fillPath(path, state_.backgroundColour);
-        painter_.fillPath(path, qtBrush(state_.brush));
+        QBrush brush = qtBrush(state_.brush);
+        if (fixedColour && brush.style() != Qt::NoBrush) brush = QBrush(applyRop(brush.color()));
+        painter_.fillPath(path, brush);
     }
     if (stroke) {
         painter_.setBrush(Qt::NoBrush);
-        painter_.setPen(qtPen());
+        QPen pen = qtPen();
+        if (fixedColour && pen.style() != Qt::NoPen) pen.setColor(applyRop(pen.color()));
+        painter_.setPen(pen);
         painter_.drawPath(path);
     }
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void GdiPlayer::gradientRectangle(const GradientVertex& from, const GradientVertex& to, bool vertical) {
+    if (inPath_) return;
+    const QRectF box = QRectF(from.at, to.at).normalized();
+    QLinearGradient shading(from.at, vertical ? QPointF(from.at.x(), to.at.y())
+                                              : QPointF(to.at.x(), from.at.y()));
+    shading.setColorAt(0, from.colour);
+    shading.setColorAt(1, to.colour);
+    prepare();
+    painter_.fillRect(box, shading);
+}
+
+void GdiPlayer::gradientTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c) {
+    if (inPath_) return;
+    // Shaded with the corners' mean colour: close enough for a thumbnail.
+    const QColor mean((a.colour.red() + b.colour.red() + c.colour.red()) / 3,
+                      (a.colour.green() + b.colour.green() + c.colour.green()) / 3,
+                      (a.colour.blue() + b.colour.blue() + c.colour.blue()) / 3);
+    QPainterPath triangle;
+    triangle.addPolygon(QPolygonF{a.at, b.at, c.at});
+    triangle.closeSubpath();
+    prepare();
+    painter_.fillPath(triangle, mean);
 }
 
 void GdiPlayer::lineTo(QPointF to) {
@@ -295,6 +343,7 @@ QPainterPath GdiPlayer::arcPath(ArcKind kind, const QRectF& box, QPointF start, 
     const double from = angleOf(start);
     double sweep = angleOf(end) - from;
     if (sweep <= 0) sweep += 360;
+    if (state_.arcsClockwise) sweep -= 360;
     QPainterPath path;
     if (kind == ArcKind::Pie) {
         path.moveTo(centre);

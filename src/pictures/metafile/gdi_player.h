@@ -55,6 +55,14 @@ public:
     // raster operation says.
     void bitmap(const QRectF& target, const QImage& image, const QRectF& source, uint32_t rop);
 
+    // Rectangles or triangles shaded between coloured corners.
+    struct GradientVertex {
+        QPointF at;
+        QColor colour;
+    };
+    void gradientRectangle(const GradientVertex& from, const GradientVertex& to, bool vertical);
+    void gradientTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
+
     void fillRegion(const std::vector<QRectF>& rectangles, const gdi::Brush& brush, bool device);
     void frameRegion(const std::vector<QRectF>& rectangles, const gdi::Brush& brush, QSizeF size);
 
@@ -85,6 +93,9 @@ private:
     // Draws a logical path with the current pen and brush.
     void draw(const QPainterPath& path, bool fill, bool stroke);
     void prepare();  // clip and transform on the painter
+    // The colour a pen or brush draws in under the raster operation, after
+    // setting the painter's composition; invalid when nothing is drawn.
+    QColor applyRop(const QColor& colour);
     void appendToPath(const QPainterPath& shape);
     QPainterPath arcPath(ArcKind kind, const QRectF& box, QPointF start, QPointF end) const;
 

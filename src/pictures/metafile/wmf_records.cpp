@@ -12,6 +12,7 @@ namespace {
 
 enum WmfRecord : uint32_t {
     SaveDc = 0x001E, CreatePalette = 0x00F7, SetBkMode = 0x0102, SetMapMode = 0x0103,
+    SetRop2 = 0x0104,
     SetPolyFillMode = 0x0106, SetStretchBltMode = 0x0107, SetTextCharExtra = 0x0108, RestoreDc = 0x0127,
     SelectClipRegion = 0x012C, SelectObject = 0x012D, SetTextAlign = 0x012E,
     DibCreatePatternBrush = 0x0142, DeleteObject = 0x01F0, CreatePatternBrush = 0x01F9,
@@ -111,6 +112,7 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case SetMapMode: s.mapMode = r.u16(Params); return;
         case SetPolyFillMode: s.polyFillMode = r.u16(Params); return;
         case SetStretchBltMode: s.stretchMode = r.u16(Params); return;
+        case SetRop2: s.rop2 = r.u16(Params); return;
         case SetTextCharExtra: s.characterExtra = r.i16(Params); return;
         case SetTextAlign: s.textAlign = r.u16(Params); return;
         case SetBkColor: s.backgroundColour = ColourRef(r, Params); return;
