@@ -366,3 +366,16 @@ TEST(Metafile, RasterOperationsArcDirectionAndGradientsChangeWhatIsDrawn) {
     EXPECT_GT(qBlue(image.pixel(890, 200)), 230);
     EXPECT_EQ(InkBounds(image), QRect(100, 100, 800, 200));
 }
+
+TEST(Metafile, OldOneBitBitmapsOfTheFirstMetafilesAreShown) {
+    WmfBuilder wmf;
+    wmf.record(0x020C, {100, 100});  // SetWindowExt
+    Fields blit;
+    blit.u32(0x00CC0020).u16(0).u16(0).u16(2).u16(8).u16(10).u16(10);  // rop, source, size, target
+    blit.u16(0).u16(8).u16(2).u16(2).bytes(QByteArray("\x01\x01", 2));  // 8 x 2, 2 bytes a row
+    blit.bytes(QByteArray("\xF0\x00\xF0\x00", 4));                        // white left, black right
+    wmf.record(0x0922, blit);
+    const QImage image = play(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
+    EXPECT_EQ(InkBounds(image), QRect(28, 20, 8, 4));
+    EXPECT_EQ(image.pixel(30, 21), 0xff000000u);
+}

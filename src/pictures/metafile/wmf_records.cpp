@@ -1,6 +1,8 @@
 // Windows metafile records played onto the GDI player. A WMF record's
 // parameters mostly stand in reverse order: y before x, bottom before top.
 
+#include <cstring>
+
 #include "pictures/metafile/dib.h"
 #include "pictures/metafile/gdi_player.h"
 #include "pictures/metafile/metafile_records.h"
@@ -22,8 +24,9 @@ enum WmfRecord : uint32_t {
     Polygon = 0x0324, Polyline = 0x0325, ScaleWindowExt = 0x0410, ExcludeClipRect = 0x0415,
     IntersectClipRect = 0x0416, Ellipse = 0x0418, Rectangle = 0x041B, SetPixel = 0x041F,
     TextOut = 0x0521, PolyPolygon = 0x0538, RoundRect = 0x061C, PatBlt = 0x061D,
-    CreateRegion = 0x06FF, Arc = 0x0817, Pie = 0x081A, Chord = 0x0830, DibBitBlt = 0x0940,
-    ExtTextOut = 0x0A32, DibStretchBlt = 0x0B41, SetDibToDev = 0x0D33, StretchDib = 0x0F43,
+    CreateRegion = 0x06FF, Arc = 0x0817, Pie = 0x081A, Chord = 0x0830, BitBlt = 0x0922,
+    DibBitBlt = 0x0940, ExtTextOut = 0x0A32, StretchBlt = 0x0B23, DibStretchBlt = 0x0B41,
+    SetDibToDev = 0x0D33, StretchDib = 0x0F43,
 };
 
 constexpr qsizetype Params = 6;  // where a record's parameters start
@@ -93,6 +96,24 @@ std::vector<QPolygonF> polyPolygon(const ByteView& r) {
         at += qsizetype(count) * 4;
     }
     return shapes;
+}
+
+// The old device-dependent bitmap of the first metafiles: a header of
+// type, width, height, bytes per row, planes and bits per pixel, then rows
+// top-down. Only the one-bit kind is device-independent enough to show.
+QImage bitmap16(const ByteView& r, qsizetype at) {
+    const int width = r.i16(at + 2), height = r.i16(at + 4), rowBytes = r.i16(at + 6);
+    const int planes = r.u8(at + 8), bits = r.u8(at + 9);
+    if (planes != 1 || bits != 1 || width <= 0 || height <= 0 || rowBytes < (width + 7) / 8)
+        return QImage();
+    const qsizetype data = at + 10;
+    if (!r.has(data, qsizetype(rowBytes) * height)) return QImage();
+    QImage image(width, height, QImage::Format_Mono);
+    if (image.isNull()) return QImage();
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), r.data() + data + qsizetype(y) * rowBytes, size_t((width + 7) / 8));
+    return image;
 }
 
 QImage packedBitmap(const ByteView& r, qsizetype at) {
@@ -180,22 +201,28 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
                                 QSizeF(r.i16(Params + 6), r.i16(Params + 4)));
             return player.bitmap(target, QImage(), QRectF(), r.u32(Params));
         }
+        case BitBlt:
         case DibBitBlt: {
             const uint32_t rop = r.u32(Params);
             const qsizetype base = hasBitmap(record) ? Params + 4 : Params + 6;
             const QPointF source = pointYX(r, base);
             const QSizeF size(r.i16(base + 6), r.i16(base + 4));
             const QRectF target(pointYX(r, base + 8), size);
-            const QImage image = hasBitmap(record) ? packedBitmap(r, base + 12) : QImage();
+            const QImage image = !hasBitmap(record) ? QImage()
+                                 : record.type == DibBitBlt ? packedBitmap(r, base + 12)
+                                                            : bitmap16(r, base + 12);
             return player.bitmap(target, image, QRectF(source, size), rop);
         }
+        case StretchBlt:
         case DibStretchBlt: {
             const uint32_t rop = r.u32(Params);
             const QSizeF sourceSize(r.i16(Params + 6), r.i16(Params + 4));
             const QPointF source = pointYX(r, Params + 8);
             const qsizetype base = hasBitmap(record) ? Params + 12 : Params + 14;
             const QRectF target(pointYX(r, base + 4), QSizeF(r.i16(base + 2), r.i16(base)));
-            const QImage image = hasBitmap(record) ? packedBitmap(r, base + 8) : QImage();
+            const QImage image = !hasBitmap(record) ? QImage()
+                                 : record.type == DibStretchBlt ? packedBitmap(r, base + 8)
+                                                                : bitmap16(r, base + 8);
             return player.bitmap(target, image, QRectF(source, sourceSize), rop);
         }
         case StretchDib: {
