@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+#include <jpeglib.h>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <jpeglib.h>
 
 #include "support/gif_writer.h"
 #include "support/jpeg_writer.h"
@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int PhotoWidth = 4000, PhotoHeight = 3000;  // 12 megapixels
-constexpr int GifSide = 2000;                          // 4 megapixels
+constexpr int GifSide = 2000;                         // 4 megapixels
 
 QString writeFile(const QString& name, const QByteArray& bytes) {
     static QTemporaryDir folder;

@@ -1,9 +1,9 @@
 // The cost of fitting: a full render of a full cover against the floor, the
 // same texts drawn once at their final sizes with the same clears and lines.
 
+#include <benchmark/benchmark.h>
 #include <QLineEdit>
 #include <QListWidget>
-#include <benchmark/benchmark.h>
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
@@ -17,7 +17,7 @@ namespace {
 
 // A cover of 41 tracks of about 40 characters, with artist and title.
 class FullCover {
-public:
+  public:
     FullCover() {
         ResetCoverState();
         windows_ = std::make_unique<ProgramWindows>();
@@ -29,7 +29,7 @@ public:
         Form2->Edit2->setText(QStringLiteral("Songs of Measured Time"));
     }
 
-private:
+  private:
     std::unique_ptr<ProgramWindows> windows_;
 };
 

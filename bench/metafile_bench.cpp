@@ -1,17 +1,18 @@
 // The metafile player against Qt replaying a recording of the same drawing:
 // what parsing and interpreting the records costs over drawing the shapes.
 
+#include <benchmark/benchmark.h>
 #include <QFile>
 #include <QPainter>
 #include <QPicture>
-#include <benchmark/benchmark.h>
 
 #include "pictures/metafile/metafile_picture.h"
 
 namespace {
 
 QByteArray referenceEmf() {
-    QFile file(QStringLiteral(SLEEVIX_SOURCE_DIR "/../shared/testdata/metafiles/test_libuemf_ref.emf"));
+    QFile file(
+        QStringLiteral(SLEEVIX_SOURCE_DIR "/../shared/testdata/metafiles/test_libuemf_ref.emf"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

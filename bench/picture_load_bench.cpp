@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include <QImage>
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
+#include <QImage>
 
 #include "bench_pictures.h"
 #include "pictures/picture_loader.h"

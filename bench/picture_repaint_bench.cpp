@@ -5,10 +5,10 @@
 #include <fstream>
 #include <string>
 
+#include <benchmark/benchmark.h>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <benchmark/benchmark.h>
 
 #include "app/cover_state.h"
 #include "app/main_window.h"

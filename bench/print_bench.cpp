@@ -1,13 +1,13 @@
 // A whole print job against the floor of putting its two pictures into a
 // PDF of the same page: what the layout, outlines and texts add.
 
+#include <benchmark/benchmark.h>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "app/cover_state.h"
 #include "app/main_window.h"

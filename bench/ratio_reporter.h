@@ -10,11 +10,11 @@
 // Prints the usual table, then the ratio of each named pair measured in the
 // same run: absolute times drift on shared machines, ratios much less.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override;
     // Prints "label: numerator / denominator = ratio" for each pair.
     void PrintRatios(const std::vector<std::pair<std::string, std::string>>& pairs) const;
 
-private:
+  private:
     std::map<std::string, double> secondsPerIteration_;
 };

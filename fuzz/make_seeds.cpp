@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     // Small metafiles of each record family, beside the reference files.
     EmfBuilder emf;
     emf.record(17, {8}).record(9, {10, 10}).record(11, {1000, 1000});  // anisotropic
-    emf.record(39, {1, 2, 0x00FF00, 3}).record(37, {1});                // hatched brush
-    emf.record(38, {2, 1, 3, 0, 0x0000FF}).record(37, {2});             // dashed pen
+    emf.record(39, {1, 2, 0x00FF00, 3}).record(37, {1});               // hatched brush
+    emf.record(38, {2, 1, 3, 0, 0x0000FF}).record(37, {2});            // dashed pen
     emf.record(33, {}).record(30, {1, 1, 8, 8}).record(43, {0, 0, 9, 9}).record(34, {-1});
     emf.record(42, {2, 2, 6, 6}).record(47, {1, 1, 9, 9, 9, 5, 5, 1});
     emf.record(59, {}).record(27, {1, 1}).record(54, {5, 5}).record(60, {}).record(63, {});
@@ -83,7 +83,9 @@ int main(int argc, char** argv) {
     dib.u32(0).u32(0x00CC0020).u32(50).u32(50).bytes(bitmap);
     write(root + "/metafile", "bitmap.emf", EmfBuilder().record(81, dib).build());
     WmfBuilder wmf;
-    wmf.record(0x020C, {100, 100}).record(0x041B, {75, 75, 25, 25}).record(0x0418, {90, 90, 60, 60});
+    wmf.record(0x020C, {100, 100})
+        .record(0x041B, {75, 75, 25, 25})
+        .record(0x0418, {90, 90, 60, 60});
     write(root + "/metafile", "shapes.wmf", wmf.build(QRect(0, 0, 100, 100), 96));
     write(root + "/icon", "large.ico", encoded(sample(32, 32), "ico"));
     return 0;

@@ -1,8 +1,8 @@
 #include <cstdio>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontInfo>
-#include <gtest/gtest.h>
 
 // Every layout expectation assumes Arial's metrics; refuse to run on a
 // machine where "arial" is some other face.

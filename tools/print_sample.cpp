@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     ProgramWindows windows;
-    for (const char* track : {"Morning Light", "The Long Road Home", "Paper Boats", "Harbour Lights",
-                              "Slow Tide", "Goodnight"}) {
+    for (const char* track : {"Morning Light", "The Long Road Home", "Paper Boats",
+                              "Harbour Lights", "Slow Tide", "Goodnight"}) {
         Form2->Edit1->setText(QString::fromLatin1(track));
         Form2->Button3Click();
     }

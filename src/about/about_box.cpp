@@ -31,7 +31,8 @@ QLabel* centredLabel(const QString& text, int top, int height, QWidget* panel) {
     auto* label = new QLabel(text, panel);
     label->adjustSize();
     const int width = label->sizeHint().width();
-    label->setGeometry(PanelMiddleX - width / 2, top, width, std::max(height, label->sizeHint().height()));
+    label->setGeometry(PanelMiddleX - width / 2, top, width,
+                       std::max(height, label->sizeHint().height()));
     return label;
 }
 

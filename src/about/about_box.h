@@ -14,7 +14,7 @@ class QPushButton;
 // address as a link; shown modally from "About".
 class TForm3 : public QDialog {
     Q_OBJECT
-public:
+  public:
     TForm3();
 
     QFrame* Panel1;
@@ -27,7 +27,7 @@ public:
     QLabel* Label7;  // support sentence
     QLabel* Label8;  // contact address
     QFrame* Bevel2;
-    QLabel* Label6;  // the web address, a link
+    QLabel* Label6;        // the web address, a link
     QPushButton* Button1;  // "Close"
 
     std::unique_ptr<WebBrowser> WebBrowser1;
@@ -42,7 +42,7 @@ public:
     // Whether the application-wide cursor is the pointing hand.
     static bool handCursorShowing();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

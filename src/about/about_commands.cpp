@@ -22,7 +22,9 @@ void TForm3::FormShow() {
                                      int(std::lround(Panel1->height() * HeightFactor))));
 }
 
-void TForm3::Button1Click() { close(); }
+void TForm3::Button1Click() {
+    close();
+}
 
 void TForm3::Label6Click() {
     // Like the shell's open: a failure (no browser) is not reported.
@@ -47,6 +49,10 @@ void TForm3::Panel1MouseMove() {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
-void TForm3::FormMouseMove() { Panel1MouseMove(); }
+void TForm3::FormMouseMove() {
+    Panel1MouseMove();
+}
 
-void TForm1::BitBtn4Click() { Form3->exec(); }
+void TForm1::BitBtn4Click() {
+    Form3->exec();
+}

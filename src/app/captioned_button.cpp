@@ -31,6 +31,7 @@ void CaptionedButton::paintEvent(QPaintEvent*) {
                          QPalette::ButtonText);
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const QRect pictureRect((width() - PictureSize) / 2,
-                            captionRect.bottom() + 1 + CaptionToPictureGap, PictureSize, PictureSize);
+                            captionRect.bottom() + 1 + CaptionToPictureGap, PictureSize,
+                            PictureSize);
     icon().paint(&painter, pictureRect, Qt::AlignCenter, mode);
 }

@@ -5,9 +5,9 @@
 // A toolbar button with its caption on top and a small picture below it.
 class CaptionedButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     CaptionedButton(const QString& caption, const QIcon& picture, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -23,7 +23,9 @@ void ScreenErrorBox::Show(const QString& message) {
     box.exec();
 }
 
-ErrorBox& ApplicationErrorBox() { return *errorBoxSlot(); }
+ErrorBox& ApplicationErrorBox() {
+    return *errorBoxSlot();
+}
 
 std::unique_ptr<ErrorBox> SetApplicationErrorBox(std::unique_ptr<ErrorBox> box) {
     std::swap(errorBoxSlot(), box);

@@ -7,12 +7,12 @@
 
 // A step that fails throws this with the text the user is to read.
 class SleevixError : public std::runtime_error {
-public:
+  public:
     explicit SleevixError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
@@ -22,7 +22,7 @@ QString ErrorBoxText(const QString& message);
 
 // The program-wide error box: caption "Sleevix v2.0", error icon, OK.
 class ErrorBox {
-public:
+  public:
     virtual ~ErrorBox() = default;
     // Shows ErrorBoxText(message) and waits for OK.
     virtual void Show(const QString& message) = 0;
@@ -30,7 +30,7 @@ public:
 
 // A message box on the screen.
 class ScreenErrorBox : public ErrorBox {
-public:
+  public:
     void Show(const QString& message) override;
 };
 

@@ -1,3 +1,5 @@
 #include "app/program_windows.h"
 
-int main(int argc, char** argv) { return RunSleevix(argc, argv); }
+int main(int argc, char** argv) {
+    return RunSleevix(argc, argv);
+}

@@ -86,22 +86,22 @@ void TForm1::buildToolbar() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 697, 57);
     Panel1->setAccessibleName(QStringLiteral("Toolbar"));
-    button3 = makeToolbarButton(QStringLiteral("Edit Tracks"), ToolbarPicture::EditTracks,
-                                {0, 0}, true, Panel1);
+    button3 = makeToolbarButton(QStringLiteral("Edit Tracks"), ToolbarPicture::EditTracks, {0, 0},
+                                true, Panel1);
     Button1 = makeToolbarButton(QStringLiteral("Font type/color"), ToolbarPicture::FontTypeColor,
                                 {88, 0}, false, Panel1);
-    BitBtn2 = makeToolbarButton(QStringLiteral("Left"), ToolbarPicture::Left, {176, 0}, false,
-                                Panel1);
+    BitBtn2 =
+        makeToolbarButton(QStringLiteral("Left"), ToolbarPicture::Left, {176, 0}, false, Panel1);
     BitBtn1 = makeToolbarButton(QStringLiteral("Center"), ToolbarPicture::Center, {264, 0}, false,
                                 Panel1);
-    BitBtn5 = makeToolbarButton(QStringLiteral("Image"), ToolbarPicture::Image, {352, 0}, true,
-                                Panel1);
-    button4 = makeToolbarButton(QStringLiteral("Print"), ToolbarPicture::Print, {440, 0}, true,
-                                Panel1);
-    BitBtn3 = makeToolbarButton(QStringLiteral("Close"), ToolbarPicture::Close, {528, 0}, true,
-                                Panel1);
-    BitBtn4 = makeToolbarButton(QStringLiteral("About"), ToolbarPicture::About, {616, 0}, true,
-                                this);
+    BitBtn5 =
+        makeToolbarButton(QStringLiteral("Image"), ToolbarPicture::Image, {352, 0}, true, Panel1);
+    button4 =
+        makeToolbarButton(QStringLiteral("Print"), ToolbarPicture::Print, {440, 0}, true, Panel1);
+    BitBtn3 =
+        makeToolbarButton(QStringLiteral("Close"), ToolbarPicture::Close, {528, 0}, true, Panel1);
+    BitBtn4 =
+        makeToolbarButton(QStringLiteral("About"), ToolbarPicture::About, {616, 0}, true, this);
 }
 
 void TForm1::buildNotebook() {
@@ -152,10 +152,9 @@ void TForm1::buildPrintGroup() {
     GroupBox2->setGeometry(536, 250, 161, 105);
     CheckBox4 =
         makeCheckBox(QStringLiteral("No text on front cover"), {15, 24, 130, 17}, false, GroupBox2);
-    CheckBox5 = makeCheckBox(QStringLiteral("The vertical text on the "), {15, 56, 138, 17},
-                             false, GroupBox2);
-    CheckBox5->setAccessibleName(
-        QStringLiteral("The vertical text on the printout is messed up!"));
+    CheckBox5 = makeCheckBox(QStringLiteral("The vertical text on the "), {15, 56, 138, 17}, false,
+                             GroupBox2);
+    CheckBox5->setAccessibleName(QStringLiteral("The vertical text on the printout is messed up!"));
     Label1 = new QLabel(QStringLiteral("printout is messed up!"), GroupBox2);
     Label1->setGeometry(34, 72, 105, 14);
     WidenToShowCaption(*Label1);
@@ -163,11 +162,10 @@ void TForm1::buildPrintGroup() {
 }
 
 void TForm1::chainTabOrder() {
-    QWidget* order[] = {Button1,   BitBtn1,   BitBtn2,   button4,   button3,
-                              BitBtn3,   BitBtn5,   TabbedNotebook1, BitBtn4, CheckBox1,
-                              CheckBox2, CheckBox3, Button2,   CheckBox4, CheckBox5};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    QWidget* order[] = {Button1,   BitBtn1,   BitBtn2,         button4,   button3,
+                        BitBtn3,   BitBtn5,   TabbedNotebook1, BitBtn4,   CheckBox1,
+                        CheckBox2, CheckBox3, Button2,         CheckBox4, CheckBox5};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 void TForm1::connectHandlers() {
@@ -193,7 +191,9 @@ void TForm1::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) RunHandler([this] { FormShow(); });
 }
 
-QColor TForm1::swatchColor() const { return Panel2->palette().color(QPalette::Window); }
+QColor TForm1::swatchColor() const {
+    return Panel2->palette().color(QPalette::Window);
+}
 
 void TForm1::setSwatchColor(const QColor& colour) {
     QPalette swatch = Panel2->palette();

@@ -20,7 +20,7 @@ class SurfaceView;
 // surfaces, and the outline and print option groups.
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     TForm1();
     ~TForm1() override;
 
@@ -63,11 +63,11 @@ public:
 
     void FormCreate();
     void FormShow();
-    void Button3Click();   // "Edit Tracks"
-    void BitBtn3Click();   // "Close"
-    void Button1Click();   // "Font type/color"
-    void BitBtn1Click();   // "Center"
-    void BitBtn2Click();   // "Left"
+    void Button3Click();    // "Edit Tracks"
+    void BitBtn3Click();    // "Close"
+    void Button1Click();    // "Font type/color"
+    void BitBtn1Click();    // "Center"
+    void BitBtn2Click();    // "Left"
     void CheckBox4Click();  // "No text on front cover"
     void CheckBox1Click();  // "Vertical lines"
     void CheckBox2Click();  // "Back" outline
@@ -81,10 +81,10 @@ public:
     QColor swatchColor() const;
     void setSwatchColor(const QColor& colour);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildToolbar();
     void buildNotebook();
     void buildOutlineGroup();

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include <QFrame>
 #include <QCheckBox>
+#include <QFrame>
 #include <QTabWidget>
 
 #include "app/captioned_button.h"
@@ -52,4 +52,6 @@ void TForm1::Button3Click() {
     BitBtn2->setEnabled(true);
 }
 
-void TForm1::BitBtn3Click() { close(); }
+void TForm1::BitBtn3Click() {
+    close();
+}

@@ -12,7 +12,7 @@ class QPrinter;
 class QWidget;
 
 class FontDialog {
-public:
+  public:
     virtual ~FontDialog() = default;
     // Opens with Font and Color; on OK keeps the choice there and returns true.
     virtual bool Execute(QWidget* parent) = 0;
@@ -23,7 +23,7 @@ public:
 };
 
 class ColorDialog {
-public:
+  public:
     virtual ~ColorDialog() = default;
     // Opens with Color; on OK keeps the choice there and returns true.
     virtual bool Execute(QWidget* parent) = 0;
@@ -31,7 +31,7 @@ public:
 };
 
 class OpenPictureDialog {
-public:
+  public:
     virtual ~OpenPictureDialog() = default;
     // On OK sets FileName to the chosen file and returns true.
     virtual bool Execute(QWidget* parent) = 0;
@@ -41,7 +41,7 @@ public:
 };
 
 class PrintDialog {
-public:
+  public:
     virtual ~PrintDialog() = default;
     // Lets the user set up the printer; true when printing is to go ahead.
     virtual bool Execute(QPrinter& printer, QWidget* parent) = 0;
@@ -49,22 +49,22 @@ public:
 
 // Opens a web address with the desktop's default browser.
 class WebBrowser {
-public:
+  public:
     virtual ~WebBrowser() = default;
     virtual void Open(const QString& address) = 0;
 };
 
 class ScreenColorDialog : public ColorDialog {
-public:
+  public:
     bool Execute(QWidget* parent) override;
 };
 
 class ScreenPrintDialog : public PrintDialog {
-public:
+  public:
     bool Execute(QPrinter& printer, QWidget* parent) override;
 };
 
 class DesktopWebBrowser : public WebBrowser {
-public:
+  public:
     void Open(const QString& address) override;
 };

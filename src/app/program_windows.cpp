@@ -36,7 +36,8 @@ int RunSleevix(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString::fromUtf8(ApplicationTitle));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Sleevix"));
     QIcon icon;
-    for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"}) icon.addFile(QString::fromLatin1(size));
+    for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"})
+        icon.addFile(QString::fromLatin1(size));
     QApplication::setWindowIcon(icon);
     ProgramWindows windows;
     return QApplication::exec();

@@ -15,13 +15,13 @@ extern TForm3* Form3;
 // once, so its start-up and showing run before the others exist), then the
 // hidden track editor and about box. Destroying it ends them all.
 class ProgramWindows {
-public:
+  public:
     ProgramWindows();
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
-private:
+  private:
     std::unique_ptr<TForm1> mainWindow_;
     std::unique_ptr<TForm2> trackEditor_;
     std::unique_ptr<TForm3> aboutBox_;

@@ -14,8 +14,8 @@ void SizeAndCentreWindow(QWidget& window, QSize outer) {
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
     QSize client = outer - frame;
     const QRect controls = window.childrenRect();
-    client = client.expandedTo(QSize(controls.right() + 1 + ControlMargin,
-                                     controls.bottom() + 1 + ControlMargin));
+    client = client.expandedTo(
+        QSize(controls.right() + 1 + ControlMargin, controls.bottom() + 1 + ControlMargin));
     window.resize(client);
     if (const QScreen* screen = window.screen()) {
         const QRect available = screen->availableGeometry();

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-void RasterPicture::drawAt(QPainter& painter, QPoint at) const { painter.drawImage(at, pixels_); }
+void RasterPicture::drawAt(QPainter& painter, QPoint at) const {
+    painter.drawImage(at, pixels_);
+}
 
 void RasterPicture::drawStretched(QPainter& painter, const QRect& target) const {
     painter.drawImage(target, pixels_);

@@ -12,7 +12,7 @@
 class QPainter;
 
 class DecodedPicture {
-public:
+  public:
     virtual ~DecodedPicture() = default;
     virtual int width() const = 0;
     virtual int height() const = 0;
@@ -25,15 +25,16 @@ public:
 
 // A decoder's result that is pixels already.
 class RasterPicture : public DecodedPicture {
-public:
-    RasterPicture(QImage pixels, bool handsOver) : pixels_(std::move(pixels)), handsOver_(handsOver) {}
+  public:
+    RasterPicture(QImage pixels, bool handsOver)
+        : pixels_(std::move(pixels)), handsOver_(handsOver) {}
     int width() const override { return pixels_.width(); }
     int height() const override { return pixels_.height(); }
     void drawAt(QPainter& painter, QPoint at) const override;
     void drawStretched(QPainter& painter, const QRect& target) const override;
     std::optional<QImage> handOverPixels() const override;
 
-private:
+  private:
     QImage pixels_;
     bool handsOver_;
 };

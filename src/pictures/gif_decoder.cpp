@@ -14,7 +14,9 @@ constexpr int SignatureLength = 3;
 constexpr int SignaturePrefixLength = 4;
 constexpr int PaletteSize = 256;
 
-[[noreturn]] void fail(const char* message) { throw SleevixError(QString::fromLatin1(message)); }
+[[noreturn]] void fail(const char* message) {
+    throw SleevixError(QString::fromLatin1(message));
+}
 
 // giflib's failures, mapped onto the messages the program shows.
 [[noreturn]] void failWith(int giflibError) {
@@ -46,7 +48,7 @@ int readFromMemory(GifFileType* gif, GifByteType* buffer, int wanted) {
 
 // The open file, closed on every path.
 class GifReader {
-public:
+  public:
     explicit GifReader(MemoryInput& input) {
         int error = 0;
         gif_ = DGifOpen(&input, readFromMemory, &error);
@@ -62,7 +64,7 @@ public:
     GifFileType* get() const { return gif_; }
     [[noreturn]] void failHere() const { failWith(gif_->Error); }
 
-private:
+  private:
     GifFileType* gif_ = nullptr;
 };
 
@@ -109,8 +111,7 @@ QList<QRgb> paletteOf(const ColorMapObject* colours) {
 void readFrameRows(const GifReader& gif, QImage& frame, bool interlaced) {
     const int height = frame.height();
     auto readRow = [&](int row) {
-        if (DGifGetLine(gif.get(), frame.scanLine(row), frame.width()) == GIF_ERROR)
-            gif.failHere();
+        if (DGifGetLine(gif.get(), frame.scanLine(row), frame.width()) == GIF_ERROR) gif.failHere();
     };
     if (!interlaced) {
         for (int row = 0; row < height; ++row) readRow(row);
@@ -145,8 +146,7 @@ QImage composeOnScreen(QImage frame, QPoint offset, QSize screen, QList<QRgb> pa
     const int columns = std::min(frame.width(), screen.width() - offset.x());
     if (whiteIndex < 0) {
         // No room for white in the palette: compose in full colour.
-        QImage screenImage =
-            AllocatePicture(screen.width(), screen.height(), QImage::Format_RGB32);
+        QImage screenImage = AllocatePicture(screen.width(), screen.height(), QImage::Format_RGB32);
         screenImage.fill(Qt::white);
         for (int y = 0; y < rows; ++y)
             for (int x = 0; x < columns; ++x)

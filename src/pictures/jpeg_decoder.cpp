@@ -31,7 +31,7 @@ void ignoreMessage(j_common_ptr) {}
 
 // The decompressor, destroyed on every path.
 class JpegDecompressor {
-public:
+  public:
     JpegDecompressor() {
         info.err = jpeg_std_error(&errors.library);
         errors.library.error_exit = jumpToRecovery;

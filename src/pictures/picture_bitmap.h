@@ -8,7 +8,7 @@ class Canvas;
 // A picture read from a file: its natural size and the pixel format its
 // decoder delivered (24 bits on the conversion path).
 class PictureBitmap {
-public:
+  public:
     PictureBitmap() = default;
     explicit PictureBitmap(QImage pixels) : pixels_(std::move(pixels)) {}
 
@@ -20,6 +20,6 @@ public:
 
     void drawStretched(Canvas& canvas, const QRect& target) const;
 
-private:
+  private:
     QImage pixels_;
 };

@@ -33,7 +33,7 @@ QString caseInsensitiveMask(const QString& mask) {
 // Draws the picture: natural size and centred when it fits, otherwise
 // scaled to fit with its aspect kept, from the top-left corner.
 class PaintPanelWidget : public QWidget {
-public:
+  public:
     PaintPanelWidget(const PictureBitmap& picture, QWidget* parent)
         : QWidget(parent), picture_(picture) {
         setFixedSize(PaneSize);
@@ -41,7 +41,7 @@ public:
         setCursor(Qt::PointingHandCursor);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::Mid));
@@ -59,12 +59,13 @@ protected:
             painter.drawImage(at, picture_.pixels());
         } else {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRect(inside.topLeft(), natural.scaled(inside.size(), Qt::KeepAspectRatio)),
-                              picture_.pixels());
+            painter.drawImage(
+                QRect(inside.topLeft(), natural.scaled(inside.size(), Qt::KeepAspectRatio)),
+                picture_.pixels());
         }
     }
 
-private:
+  private:
     const PictureBitmap& picture_;
 };
 
@@ -106,14 +107,16 @@ void PicturePreviewPane::showFile(const QString& path) {
     } catch (...) {
         // A file that is not a picture simply shows no picture.
     }
-    PictureLabel->setText(hasPicture()
-                              ? QStringLiteral(" (%1x%2)").arg(picture_.width()).arg(picture_.height())
-                              : QString::fromLatin1(NoPictureLabel));
+    PictureLabel->setText(
+        hasPicture() ? QStringLiteral(" (%1x%2)").arg(picture_.width()).arg(picture_.height())
+                     : QString::fromLatin1(NoPictureLabel));
     PreviewButton->setEnabled(hasPicture());
     PaintPanel->update();
 }
 
-QString PicturePreviewPane::caption() const { return PictureLabel->text(); }
+QString PicturePreviewPane::caption() const {
+    return PictureLabel->text();
+}
 
 void PicturePreviewPane::openPreviewWindow() {
     if (!hasPicture()) return;
@@ -123,7 +126,8 @@ void PicturePreviewPane::openPreviewWindow() {
     shown->setPixmap(QPixmap::fromImage(picture_.pixels()));
     shown->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(PreviewMargin / 2, PreviewMargin / 2, PreviewMargin / 2, PreviewMargin / 2);
+    layout->setContentsMargins(PreviewMargin / 2, PreviewMargin / 2, PreviewMargin / 2,
+                               PreviewMargin / 2);
     layout->addWidget(shown);
     window.resize(picture_.width() + PreviewMargin, picture_.height() + PreviewMargin);
     window.exec();  // Escape closes it

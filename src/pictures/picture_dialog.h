@@ -18,7 +18,7 @@ QStringList QtNameFilters(const QString& platformFilter);
 // The pane beside the file list: the selected picture, or "(None)".
 class PicturePreviewPane : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PicturePreviewPane(QWidget* parent = nullptr);
     // Shows the file when it is a loadable picture; never reports an error.
     void showFile(const QString& path);
@@ -31,14 +31,14 @@ public:
     QWidget* PaintPanel;
     QPushButton* PreviewButton;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     PictureBitmap picture_;
 };
 
 class ScreenOpenPictureDialog : public OpenPictureDialog {
-public:
+  public:
     bool Execute(QWidget* parent) override;
 };

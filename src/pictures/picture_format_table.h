@@ -14,7 +14,7 @@ struct PictureFormat {
 
 // The picture formats the program reads, in the order they were registered.
 class PictureFormatTable {
-public:
+  public:
     // Appends a format; the extension is stored in lower case.
     void Register(const QString& extension, const QString& description, DecoderKind decoder);
     // The decoder for an extension, compared without case, the most recent
@@ -22,7 +22,7 @@ public:
     const PictureFormat* Find(const QString& extension) const;
     const std::vector<PictureFormat>& formats() const { return formats_; }
 
-private:
+  private:
     std::vector<PictureFormat> formats_;
 };
 

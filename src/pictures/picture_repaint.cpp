@@ -13,7 +13,9 @@ constexpr int SpineWidth = 22;
 constexpr int TrayCardStart = 22;
 constexpr int RightSpineStart = 420;
 
-QRect whole(const Canvas& surface) { return QRect(0, 0, surface.width(), surface.height()); }
+QRect whole(const Canvas& surface) {
+    return QRect(0, 0, surface.width(), surface.height());
+}
 
 }  // namespace
 
@@ -30,7 +32,9 @@ void DrawBackPicture() {
                            QRect(TrayCardStart, 0, RightSpineStart - TrayCardStart, height));
 }
 
-void DrawFrontPicture() { FrontPicture.drawStretched(Form1->Image4, whole(Form1->Image4)); }
+void DrawFrontPicture() {
+    FrontPicture.drawStretched(Form1->Image4, whole(Form1->Image4));
+}
 
 void RepaintPictures(PictureHalves halves) {
     // Read again every time: a file changed on disk shows its new content.

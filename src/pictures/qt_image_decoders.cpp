@@ -11,7 +11,7 @@ namespace {
 // A reader of one format only: the extension picked it, the content does
 // not. The size is checked before any pixels are read.
 class FormatReader {
-public:
+  public:
     FormatReader(const QByteArray& data, const char* format) : buffer_() {
         buffer_.setData(data);
         buffer_.open(QIODevice::ReadOnly);
@@ -32,7 +32,7 @@ public:
         return image;
     }
 
-private:
+  private:
     QBuffer buffer_;
     QImageReader reader_;
 };
@@ -42,9 +42,7 @@ int declaredBitsPerPixel(const QByteArray& data) {
     constexpr int FileHeaderSize = 14;
     constexpr int CoreHeaderSize = 12;  // the oldest header keeps it elsewhere
     auto word = [&](int at) {
-        return at + 2 <= data.size()
-                   ? int(uchar(data[at])) | int(uchar(data[at + 1])) << 8
-                   : 0;
+        return at + 2 <= data.size() ? int(uchar(data[at])) | int(uchar(data[at + 1])) << 8 : 0;
     };
     const int headerSize = word(FileHeaderSize);
     return word(FileHeaderSize + (headerSize == CoreHeaderSize ? 10 : 14));

@@ -47,7 +47,9 @@ QRect cornersExclusive(const QRect& r) {
     return RectFromCorners(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
 }
 
-bool canShrink(const Canvas& page) { return page.font.size > MinimumFontSize; }
+bool canShrink(const Canvas& page) {
+    return page.font.size > MinimumFontSize;
+}
 
 void useTypeface(Canvas& page, const QString& chosen) {
     page.font.name = chosen.isEmpty() ? DefaultTypeface : chosen;
@@ -154,7 +156,8 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch) {
     painter.scale(devicePerUnit, devicePerUnit);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSizeF page = QSizeF(painter.device()->width(), painter.device()->height()) / devicePerUnit;
+    const QSizeF page =
+        QSizeF(painter.device()->width(), painter.device()->height()) / devicePerUnit;
     Canvas canvas(painter, page.toSize(), dotsPerInch);
     canvas.brushStyle = BrushStyle::Clear;  // no text boxes, outlines without fill
 

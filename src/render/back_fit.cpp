@@ -15,8 +15,12 @@ void measureTrackBlock(const Canvas& back) {
     TrackBlockHeight = back.textHeight(TrackLine(TrackCount - 1)) * TrackCount;
 }
 
-void shrink(Canvas& surface) { --surface.font.size; }
-bool canShrink(const Canvas& surface) { return surface.font.size > MinimumFontSize; }
+void shrink(Canvas& surface) {
+    --surface.font.size;
+}
+bool canShrink(const Canvas& surface) {
+    return surface.font.size > MinimumFontSize;
+}
 }  // namespace
 
 void FitBackFont(Canvas& back) {

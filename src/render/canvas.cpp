@@ -92,7 +92,9 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
     });
 }
 
-void Canvas::moveTo(int x, int y) { penPosition_ = QPoint(x, y); }
+void Canvas::moveTo(int x, int y) {
+    penPosition_ = QPoint(x, y);
+}
 
 void Canvas::lineTo(int x, int y) {
     const QPoint from = penPosition_;
@@ -181,9 +183,13 @@ MeasuredFont& Canvas::measured() const {
     return *measured_;
 }
 
-int Canvas::textWidth(const QString& text) const { return measured().width(text); }
+int Canvas::textWidth(const QString& text) const {
+    return measured().width(text);
+}
 
-int Canvas::textHeight(const QString&) const { return measured().metrics().height(); }
+int Canvas::textHeight(const QString&) const {
+    return measured().metrics().height();
+}
 
 void Canvas::stretchDraw(const QRect& target, const QImage& picture) {
     if (picture.isNull() || target.isEmpty()) return;

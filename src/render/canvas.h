@@ -38,7 +38,7 @@ inline QRect RectFromCorners(int left, int top, int right, int bottom) {
 }
 
 class Canvas {
-public:
+  public:
     static constexpr int ScreenPixelsPerInch = 96;
 
     // A screen surface: its own white raster at 96 pixels per inch.
@@ -95,7 +95,7 @@ public:
     // Called after every drawing operation, so a view can repaint.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
-private:
+  private:
     // Runs a drawing step on every raster the canvas has (or on the
     // external painter), in the canvas's own coordinates.
     template <typename Draw>

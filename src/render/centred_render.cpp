@@ -10,7 +10,9 @@
 
 namespace {
 // A frame over the whole surface in its pen, filled with its brush.
-void frame(Canvas& surface) { surface.rectangle(0, 0, surface.width(), surface.height()); }
+void frame(Canvas& surface) {
+    surface.rectangle(0, 0, surface.width(), surface.height());
+}
 }  // namespace
 
 void RenderCentredCover() {

@@ -4,7 +4,9 @@
 #include "render/canvas.h"
 #include "tracks/track_editor.h"
 
-QString TrackLine(int index) { return Form2->trackEntry(index); }
+QString TrackLine(int index) {
+    return Form2->trackEntry(index);
+}
 
 void ApplyChosenFont(Canvas& surface, const QString& name, const QColor& colour) {
     if (!name.isEmpty()) surface.font.name = name;

@@ -19,10 +19,10 @@ struct NamedColour {
 };
 
 constexpr NamedColour StandardColours[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000},   {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},    {"Gray", 0x808080},
-    {"Silver", 0xc0c0c0}, {"Red", 0xff0000},    {"Lime", 0x00ff00},    {"Yellow", 0xffff00},
-    {"Blue", 0x0000ff},   {"Fuchsia", 0xff00ff}, {"Aqua", 0x00ffff},   {"White", 0xffffff},
+    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
+    {"Silver", 0xc0c0c0}, {"Red", 0xff0000},     {"Lime", 0x00ff00},  {"Yellow", 0xffff00},
+    {"Blue", 0x0000ff},   {"Fuchsia", 0xff00ff}, {"Aqua", 0x00ffff},  {"White", 0xffffff},
 };
 constexpr int SwatchSize = 14;
 const char* const CustomChoice = "Custom...";
@@ -38,10 +38,11 @@ QIcon swatch(const QColor& colour) {
 
 // A colour list whose last entry asks for any other colour.
 class ColourChoice : public QComboBox {
-public:
+  public:
     ColourChoice(const QColor& start, QWidget* parent) : QComboBox(parent), chosen_(start) {
         for (const NamedColour& colour : StandardColours)
-            addItem(swatch(QColor(colour.rgb)), QString::fromLatin1(colour.name), QColor(colour.rgb));
+            addItem(swatch(QColor(colour.rgb)), QString::fromLatin1(colour.name),
+                    QColor(colour.rgb));
         addItem(QString::fromLatin1(CustomChoice));
         show(start);
         connect(this, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
@@ -56,7 +57,7 @@ public:
     }
     QColor chosen() const { return chosen_; }
 
-private:
+  private:
     // Selects the colour's entry; a colour off the list shows as "Custom...".
     void show(const QColor& colour) {
         const int found = findData(colour);

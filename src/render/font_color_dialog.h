@@ -5,6 +5,6 @@
 // Typeface and colour in one dialog: Qt's font chooser with a colour choice
 // beneath it (the 16 standard colours and "Custom...").
 class ScreenFontDialog : public FontDialog {
-public:
+  public:
     bool Execute(QWidget* parent) override;
 };

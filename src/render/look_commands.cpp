@@ -28,7 +28,9 @@ void TForm1::Button1Click() {
     RefreshCover();
 }
 
-void TForm1::BitBtn1Click() { RenderCentredCover(); }
+void TForm1::BitBtn1Click() {
+    RenderCentredCover();
+}
 
 void TForm1::BitBtn2Click() {
     CenteredLayout = false;

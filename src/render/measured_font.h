@@ -14,12 +14,12 @@ inline constexpr int ScreenDotsPerMetre = 3780;
 // measures the same lines again (the fits, the centring, the text cells), and
 // shaping a line is the costliest step of a render.
 class MeasuredFont {
-public:
+  public:
     explicit MeasuredFont(const QFontMetrics& metrics) : metrics_(metrics) {}
     int width(const QString& text);
     const QFontMetrics& metrics() const { return metrics_; }
 
-private:
+  private:
     QFontMetrics metrics_;
     QHash<QString, int> widths_;
 };

@@ -9,7 +9,7 @@ namespace {
 constexpr int SpineLengthMargin = 5;
 constexpr int LeftSpineX = 1;
 constexpr int RightSpineX = 21;
-constexpr int ReadingUpward = 900;     // tenths of a degree
+constexpr int ReadingUpward = 900;  // tenths of a degree
 constexpr int ReadingDownward = -900;
 
 void shrinkBoth(Canvas& left, Canvas& right) {

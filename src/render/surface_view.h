@@ -8,12 +8,12 @@ class Canvas;
 // surface is drawn on.
 class SurfaceView : public QWidget {
     Q_OBJECT
-public:
+  public:
     SurfaceView(Canvas& surface, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Canvas& surface_;
 };

@@ -89,8 +89,8 @@ void TForm2::buildTitleGroup() {
     GroupBox2->setGeometry(272, 8, 225, 337);
     GroupBox2->setAccessibleName(QStringLiteral("Artist and title"));
     Label5 = makeCaption(QStringLiteral("Artist:"), {92, 24, 41, 20}, GroupBox2);
-    Edit3 = makeEdit(QStringLiteral("<Type in name of the artist here>"), {24, 56, 177, 21},
-                     GroupBox2);
+    Edit3 =
+        makeEdit(QStringLiteral("<Type in name of the artist here>"), {24, 56, 177, 21}, GroupBox2);
     Edit3->setAccessibleName(QStringLiteral("Artist"));
     Label5->setBuddy(Edit3);
     Label6 = makeCaption(QStringLiteral("Title:"), {96, 216, 33, 20}, GroupBox2);
@@ -142,7 +142,9 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-int TForm2::trackEntryCount() const { return ListBox1->count(); }
+int TForm2::trackEntryCount() const {
+    return ListBox1->count();
+}
 
 QString TForm2::trackEntry(int index) const {
     const QListWidgetItem* item = ListBox1->item(index);

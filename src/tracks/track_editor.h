@@ -12,7 +12,7 @@ class QPushButton;
 // and its controls keep them for the whole run, also while it is hidden.
 class TForm2 : public QDialog {
     Q_OBJECT
-public:
+  public:
     TForm2();
 
     QGroupBox* GroupBox1;
@@ -22,10 +22,10 @@ public:
     QLineEdit* Edit1;       // the track being typed
     QPushButton* Button3;   // "Insert"
     QGroupBox* GroupBox2;
-    QLabel* Label5;      // "Artist:"
-    QLineEdit* Edit3;    // artist
-    QLabel* Label6;      // "Title:"
-    QLineEdit* Edit2;    // title
+    QLabel* Label5;        // "Artist:"
+    QLineEdit* Edit3;      // artist
+    QLabel* Label6;        // "Title:"
+    QLineEdit* Edit2;      // title
     QPushButton* Button1;  // "Continue"
 
     void FormShow();
@@ -40,13 +40,13 @@ public:
     int trackEntryCount() const;
     QString trackEntry(int index) const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void buildTrackGroup();
     void buildTitleGroup();
     void chainTabOrder();

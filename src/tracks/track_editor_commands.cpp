@@ -19,7 +19,9 @@ constexpr double HeightFactor = 1.45;
 constexpr double WidthFactor = 2.32;
 
 // Nearest integer, halves to even.
-int roundHalfEven(double value) { return int(std::nearbyint(value)); }
+int roundHalfEven(double value) {
+    return int(std::nearbyint(value));
+}
 }  // namespace
 
 void TForm2::FormShow() {
@@ -28,7 +30,9 @@ void TForm2::FormShow() {
     SizeAndCentreWindow(*this, QSize(outerWidth, outerHeight));
 }
 
-void TForm2::FormActivate() { Edit1->setFocus(); }
+void TForm2::FormActivate() {
+    Edit1->setFocus();
+}
 
 void TForm2::Button3Click() {
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();

@@ -27,7 +27,8 @@ TEST_F(AboutBox, ShowsAt409By397EveryTimeWithItsTexts) {
     EXPECT_EQ(Form3->Label5->text(), "Version 2.0");
     EXPECT_EQ(Form3->Label7->text(),
               "If you have questions, comments or need support fell free to contact me:");
-    for (const QLabel* label : {Form3->Label1, Form3->Label5, Form3->Label2, Form3->Label7, Form3->Label6})
+    for (const QLabel* label :
+         {Form3->Label1, Form3->Label5, Form3->Label2, Form3->Label7, Form3->Label6})
         EXPECT_NEAR(label->geometry().center().x(), 200, 1) << label->text().toStdString();
     EXPECT_EQ(Form3->Button1->geometry(), QRect(163, 320, 75, 25));
 }

@@ -16,9 +16,9 @@ namespace {
 // Every control of the window says what it is to assistive technology.
 void expectAllNamed(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        const bool meaningful = control->focusPolicy() != Qt::NoFocus ||
-                                qobject_cast<QGroupBox*>(control) || control->objectName().startsWith("Image") ||
-                                control->objectName().startsWith("Panel");
+        const bool meaningful =
+            control->focusPolicy() != Qt::NoFocus || qobject_cast<QGroupBox*>(control) ||
+            control->objectName().startsWith("Image") || control->objectName().startsWith("Panel");
         if (!meaningful || control->parentWidget()->inherits("QAbstractButton")) continue;
         if (control->inherits("QTabBar") || control->inherits("QScrollBar") ||
             control->parentWidget()->inherits("QAbstractScrollArea") ||
@@ -59,7 +59,7 @@ TEST_F(Accessibility, TheEditorCanBeUsedFromTheKeyboardInItsTabOrder) {
     QTest::mouseClick(Form1->button3, Qt::LeftButton);  // "Edit Tracks"
     ASSERT_EQ(visited.size(), 6u);
     const std::vector<QWidget*> expected = {Form2->Edit1, Form2->ListBox1, Form2->Edit3,
-                                            Form2->Edit2, Form2->Button1, Form2->Button3};
+                                            Form2->Edit2, Form2->Button1,  Form2->Button3};
     EXPECT_EQ(visited, expected);
     EXPECT_FALSE(Form2->isVisible());  // "Continue" was pressed from the keyboard
 }

@@ -20,7 +20,7 @@ TEST(ErrorBoxText, AppendsAFullStopOnlyAfterCharactersThatSortAfterIt) {
 }
 
 class HandlerGuard : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         auto box = std::make_unique<ScriptedErrorBox>();
         errors = box.get();

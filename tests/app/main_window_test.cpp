@@ -127,11 +127,10 @@ TEST_F(MainWindow, TabOrderFollowsTheToolbarThenNotebookAboutAndGroups) {
     // The disabled toolbar buttons are skipped until the editor was closed.
     QApplication::setActiveWindow(Form1);
     Form1->BitBtn5->setFocus();
-    QWidget* const expectedAfterImage[] = {Form1->TabbedNotebook1, Form1->BitBtn4,
-                                           Form1->CheckBox1,       Form1->CheckBox2,
-                                           Form1->CheckBox3,       Form1->Button2,
-                                           Form1->CheckBox4,       Form1->CheckBox5,
-                                           Form1->button4,         Form1->button3};
+    QWidget* const expectedAfterImage[] = {
+        Form1->TabbedNotebook1, Form1->BitBtn4, Form1->CheckBox1, Form1->CheckBox2,
+        Form1->CheckBox3,       Form1->Button2, Form1->CheckBox4, Form1->CheckBox5,
+        Form1->button4,         Form1->button3};
     for (QWidget* expected : expectedAfterImage) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* target = expected->focusProxy() ? expected->focusProxy() : expected;

@@ -30,8 +30,7 @@ TEST(GifDecoder, AFullFrameIsItsOwnEightBitBitmap) {
 }
 
 TEST(GifDecoder, ASmallerFrameLiesOpaqueAtItsOffsetOnAWhiteScreen) {
-    const QImage image =
-        DecodeGif(EncodeGif({10, 8}, Palette, {SolidFrame({3, 2}, 2, {4, 5})}));
+    const QImage image = DecodeGif(EncodeGif({10, 8}, Palette, {SolidFrame({3, 2}, 2, {4, 5})}));
     ASSERT_EQ(image.size(), QSize(10, 8));
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);
     EXPECT_EQ(image.color(0), qRgb(255, 0, 0));  // the GIF's palette is kept
@@ -49,8 +48,8 @@ TEST(GifDecoder, ASmallerFrameLiesOpaqueAtItsOffsetOnAWhiteScreen) {
 }
 
 TEST(GifDecoder, OnlyTheFirstFrameOfAnAnimationIsShown) {
-    const QImage image = DecodeGif(EncodeGif({4, 4}, Palette,
-                                             {SolidFrame({4, 4}, 0), SolidFrame({4, 4}, 1)}, true));
+    const QImage image =
+        DecodeGif(EncodeGif({4, 4}, Palette, {SolidFrame({4, 4}, 0), SolidFrame({4, 4}, 1)}, true));
     EXPECT_EQ(image.pixel(2, 2), qRgb(255, 0, 0));
 }
 

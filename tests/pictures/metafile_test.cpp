@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include "app/error_box.h"
 #include "pictures/metafile/metafile_picture.h"
@@ -15,11 +15,26 @@ namespace {
 
 // EMF record types and WMF functions the fixtures use.
 enum : uint32_t {
-    EmrPolygon16 = 86, EmrPolyPolygon16 = 91, EmrSetWindowExtEx = 9, EmrSetViewportExtEx = 11,
-    EmrSetMapMode = 17, EmrSetPolyFillMode = 19, EmrSetTextAlign = 22, EmrSetBkMode = 18,
-    EmrMoveToEx = 27, EmrLineTo = 54, EmrIntersectClipRect = 30, EmrSaveDc = 33, EmrRestoreDc = 34,
-    EmrSelectObject = 37, EmrCreatePen = 38, EmrCreateBrushIndirect = 39, EmrRectangle = 43,
-    EmrStretchDiBits = 81, EmrExtCreateFontIndirectW = 82, EmrExtTextOutW = 84,
+    EmrPolygon16 = 86,
+    EmrPolyPolygon16 = 91,
+    EmrSetWindowExtEx = 9,
+    EmrSetViewportExtEx = 11,
+    EmrSetMapMode = 17,
+    EmrSetPolyFillMode = 19,
+    EmrSetTextAlign = 22,
+    EmrSetBkMode = 18,
+    EmrMoveToEx = 27,
+    EmrLineTo = 54,
+    EmrIntersectClipRect = 30,
+    EmrSaveDc = 33,
+    EmrRestoreDc = 34,
+    EmrSelectObject = 37,
+    EmrCreatePen = 38,
+    EmrCreateBrushIndirect = 39,
+    EmrRectangle = 43,
+    EmrStretchDiBits = 81,
+    EmrExtCreateFontIndirectW = 82,
+    EmrExtTextOutW = 84,
     EmrSetWorldTransform = 35,
 };
 constexpr QRgb White = 0xffffffff;
@@ -37,7 +52,9 @@ QImage play(const QByteArray& file, QSize target) {
     return image;
 }
 
-QImage playEmf(const EmfBuilder& emf) { return play(emf.build(), QSize(1000, 1000)); }
+QImage playEmf(const EmfBuilder& emf) {
+    return play(emf.build(), QSize(1000, 1000));
+}
 
 // A red solid brush and null pen, so that shapes show as exact red areas.
 EmfBuilder& redFill(EmfBuilder& emf) {
@@ -61,7 +78,9 @@ bool near(QRgb a, QRgb b) {
            std::abs(qBlue(a) - qBlue(b)) <= 8;
 }
 
-QString referencePath(const QString& name) { return QDir(ReferenceFolder).filePath(name); }
+QString referencePath(const QString& name) {
+    return QDir(ReferenceFolder).filePath(name);
+}
 
 QByteArray referenceFile(const QString& name) {
     QFile file(referencePath(name));
@@ -135,14 +154,14 @@ TEST(Metafile, TextStaysUprightWhenTheAxisIsFlipped) {
         emf.record(EmrSetBkMode, {1});
         Fields text;
         text.u32(0).u32(0).u32(0).u32(0).u32(1).f32(1).f32(1);  // bounds, mode, scales
-        text.u32(100).u32(y).u32(1).u32(76).u32(0);                // point, count, text, options
-        text.u32(0).u32(0).u32(0).u32(0).u32(0);                   // rectangle, no advances
+        text.u32(100).u32(y).u32(1).u32(76).u32(0);             // point, count, text, options
+        text.u32(0).u32(0).u32(0).u32(0).u32(0);                // rectangle, no advances
         text.u16('T').u16(0);
         emf.record(EmrExtTextOutW, text);
         return playEmf(emf);
     };
-    const QImage downward = textAt(1, 100);     // y grows downward
-    const QImage upward = textAt(2, -100);      // y grows upward, same place
+    const QImage downward = textAt(1, 100);  // y grows downward
+    const QImage upward = textAt(2, -100);   // y grows upward, same place
     const QRect ink = InkBounds(downward);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_EQ(InkBounds(upward), ink);
@@ -205,9 +224,9 @@ TEST(Metafile, BitmapsOfEveryDepthAndOrientationLandInTheirRectangle) {
             const int headerSize = 40 + (bits <= 8 ? 4 * (1 << bits) : 0);
             constexpr int Offset = 80;  // record header and parameters
             Fields f;
-            f.u32(0).u32(0).u32(0).u32(0);        // bounds
-            f.u32(100).u32(200).u32(0).u32(0);    // destination, source corner
-            f.u32(2).u32(2);                      // source size
+            f.u32(0).u32(0).u32(0).u32(0);      // bounds
+            f.u32(100).u32(200).u32(0).u32(0);  // destination, source corner
+            f.u32(2).u32(2);                    // source size
             f.u32(Offset).u32(headerSize).u32(Offset + headerSize).u32(dib.size() - headerSize);
             f.u32(0).u32(0x00CC0020).u32(400).u32(200);  // colours, copy, destination size
             f.bytes(dib);
@@ -225,12 +244,12 @@ TEST(Metafile, BitmapsOfEveryDepthAndOrientationLandInTheirRectangle) {
 
 TEST(Metafile, WmfShapesMapTheirWindowOntoThePicture) {
     WmfBuilder wmf;
-    wmf.record(0x020B, {0, 0});        // SetWindowOrg
-    wmf.record(0x020C, {100, 100});    // SetWindowExt: 100 x 100 units
+    wmf.record(0x020B, {0, 0});      // SetWindowOrg
+    wmf.record(0x020C, {100, 100});  // SetWindowExt: 100 x 100 units
     Fields brush;
     brush.u16(0).u32(0x0000FF).u16(0);
-    wmf.record(0x02FC, brush);         // CreateBrushIndirect: red
-    wmf.record(0x012D, {0});           // SelectObject
+    wmf.record(0x02FC, brush);            // CreateBrushIndirect: red
+    wmf.record(0x012D, {0});              // SelectObject
     wmf.record(0x02FA, {5, 0, 0, 0, 0});  // CreatePenIndirect: null pen
     wmf.record(0x012D, {1});
     wmf.record(0x041B, {75, 75, 25, 25});  // Rectangle: bottom, right, top, left
@@ -258,7 +277,8 @@ TEST(Metafile, ReferenceFilesRenderWithInkWhereTheirShapesAre) {
     // The mapping-mode files draw one drawing eight ways.
     const auto text = LoadPictureBitmap(referencePath("test_mm_text_ref.emf"));
     for (const char* mode : {"lometric", "himetric", "twips", "anisotropic", "isotropic"}) {
-        const auto other = LoadPictureBitmap(referencePath(QStringLiteral("test_mm_%1_ref.emf").arg(mode)));
+        const auto other =
+            LoadPictureBitmap(referencePath(QStringLiteral("test_mm_%1_ref.emf").arg(mode)));
         EXPECT_EQ(InkBounds(other->pixels()), InkBounds(text->pixels())) << mode;
     }
 }
@@ -371,9 +391,9 @@ TEST(Metafile, OldOneBitBitmapsOfTheFirstMetafilesAreShown) {
     WmfBuilder wmf;
     wmf.record(0x020C, {100, 100});  // SetWindowExt
     Fields blit;
-    blit.u32(0x00CC0020).u16(0).u16(0).u16(2).u16(8).u16(10).u16(10);  // rop, source, size, target
+    blit.u32(0x00CC0020).u16(0).u16(0).u16(2).u16(8).u16(10).u16(10);   // rop, source, size, target
     blit.u16(0).u16(8).u16(2).u16(2).bytes(QByteArray("\x01\x01", 2));  // 8 x 2, 2 bytes a row
-    blit.bytes(QByteArray("\xF0\x00\xF0\x00", 4));                        // white left, black right
+    blit.bytes(QByteArray("\xF0\x00\xF0\x00", 4));                      // white left, black right
     wmf.record(0x0922, blit);
     const QImage image = play(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
     EXPECT_EQ(InkBounds(image), QRect(28, 20, 8, 4));

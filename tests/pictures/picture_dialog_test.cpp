@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"

@@ -6,10 +6,10 @@
 
 // A scratch folder where a test writes the picture files it loads.
 class PictureFiles {
-public:
+  public:
     QString write(const QString& name, const QByteArray& bytes);
     QString path(const QString& name) const { return folder_.filePath(name); }
 
-private:
+  private:
     QTemporaryDir folder_;
 };

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include "app/error_box.h"
 #include "pictures/picture_files.h"
@@ -43,7 +43,7 @@ QString errorOf(const QString& fileName) {
 }  // namespace
 
 class PictureLoader : public ::testing::Test {
-protected:
+  protected:
     PictureFiles files;
 };
 
@@ -79,7 +79,8 @@ TEST_F(PictureLoader, JpegLoadsAtFullSizeIn24BitsUnderEitherExtensionAndAnyCase)
 }
 
 TEST_F(PictureLoader, GreyscaleJpegIsEightBitsWithAGreyPalette) {
-    const auto grey = LoadPictureBitmap(files.write("grey.jpg", EncodeJpeg(gradient(64, 64), JpegColours::Grey)));
+    const auto grey =
+        LoadPictureBitmap(files.write("grey.jpg", EncodeJpeg(gradient(64, 64), JpegColours::Grey)));
     ASSERT_TRUE(grey);
     EXPECT_EQ(grey->bitsPerPixel(), 8);
     EXPECT_EQ(grey->pixels().format(), QImage::Format_Indexed8);
@@ -113,8 +114,8 @@ TEST_F(PictureLoader, HugeClaimedSizesAreRefusedBeforeAnyPixelsAreAllocated) {
               "Picture is too large (60000 x 60000)");
     EXPECT_EQ(errorOf(files.write("wide.jpg", JpegHeaderClaiming(16385, 10))),
               "Picture is too large (16385 x 10)");
-    const QByteArray gif = EncodeGif({60000, 60000}, {qRgb(0, 0, 0), qRgb(255, 255, 255)},
-                                     {SolidFrame({2, 2}, 1)});
+    const QByteArray gif =
+        EncodeGif({60000, 60000}, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, {SolidFrame({2, 2}, 1)});
     EXPECT_EQ(errorOf(files.write("huge.gif", gif)), "Picture is too large (60000 x 60000)");
 }
 
@@ -143,7 +144,9 @@ TEST_F(PictureLoader, BitmapsKeepTheirOwnPixelFormat) {
 // pure red and pure blue, bottom-up, no compression.
 QByteArray handBuiltBitmap(int bits, const QByteArray& pixels) {
     QByteArray bmp("BM");
-    auto put32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) bmp.append(char(v >> (8 * i))); };
+    auto put32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i) bmp.append(char(v >> (8 * i)));
+    };
     auto put16 = [&](quint16 v) { bmp.append(char(v)), bmp.append(char(v >> 8)); };
     put32(quint32(14 + 40 + pixels.size())), put32(0), put32(14 + 40);
     put32(40), put32(2), put32(1), put16(1), put16(quint16(bits)), put32(0),
@@ -156,7 +159,7 @@ TEST_F(PictureLoader, SixteenAndThirtyTwoBitBitmapsKeepTheirDepth) {
         int bits;
         QByteArray pixels;
     } cases[] = {
-        {16, QByteArray("\x00\x7C\x1F\x00", 4)},                          // 5-5-5
+        {16, QByteArray("\x00\x7C\x1F\x00", 4)},                  // 5-5-5
         {32, QByteArray("\x00\x00\xFF\x00\xFF\x00\x00\x00", 8)},  // B G R x
     };
     for (const auto& c : cases) {

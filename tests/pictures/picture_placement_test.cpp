@@ -16,7 +16,9 @@ constexpr QRgb Black = 0xff000000;
 constexpr QRgb White = 0xffffffff;
 
 // Column x of a 442-wide picture has a colour of its own.
-QRgb columnColour(int x) { return qRgb(x % 256, x < 256 ? 40 : 200, 90); }
+QRgb columnColour(int x) {
+    return qRgb(x % 256, x < 256 ? 40 : 200, 90);
+}
 
 QImage columns(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -45,7 +47,7 @@ bool hasColour(const Canvas& surface, QRgb colour) {
 }  // namespace
 
 class PicturePlacement : public CoverFixture {
-protected:
+  protected:
     void choose(int page, const QString& file) {
         Form1->TabbedNotebook1->setCurrentIndex(page);
         pictureDialog->answers = {file};

@@ -32,7 +32,8 @@ TEST_F(CupsPrinting, ACoverPrintedToARealQueueHasItsOutlinesInPlace) {
     addTracks({"Intro", "Outro"});
     setArtistAndTitle("Artist", "Title");
     commit();
-    const QString job = QStringLiteral("sleevix-cups-test-%1").arg(QCoreApplication::applicationPid());
+    const QString job =
+        QStringLiteral("sleevix-cups-test-%1").arg(QCoreApplication::applicationPid());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(queue);
     printer.setDocName(job);

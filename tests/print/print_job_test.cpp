@@ -18,7 +18,9 @@ namespace {
 constexpr int Dpi = 300;
 constexpr double MmPerInch = 25.4;
 // An A4 page, printable from its corner.
-const QSize A4At(int dpi) { return QSize(int(210 / MmPerInch * dpi), int(297 / MmPerInch * dpi)); }
+const QSize A4At(int dpi) {
+    return QSize(int(210 / MmPerInch * dpi), int(297 / MmPerInch * dpi));
+}
 
 QImage printPage(int dpi = Dpi) {
     QImage page(A4At(dpi), QImage::Format_RGB32);
@@ -30,8 +32,12 @@ QImage printPage(int dpi = Dpi) {
     return page;
 }
 
-double mm(int pixels, int dpi = Dpi) { return pixels * MmPerInch / dpi; }
-int px(double millimetres, int dpi = Dpi) { return int(millimetres / MmPerInch * dpi); }
+double mm(int pixels, int dpi = Dpi) {
+    return pixels * MmPerInch / dpi;
+}
+int px(double millimetres, int dpi = Dpi) {
+    return int(millimetres / MmPerInch * dpi);
+}
 
 // Where along a row (or column) the ink is: the starts of its runs, in mm.
 std::vector<double> inkRuns(const QImage& page, bool alongRow, double atMm, int dpi = Dpi) {
@@ -54,7 +60,8 @@ QRectF inkMm(const QImage& page, QRectF areaMm = QRectF(), int dpi = Dpi) {
                                                px(areaMm.width(), dpi), px(areaMm.height(), dpi));
     const QRect ink = InkBounds(page, area);
     if (ink.isEmpty()) return QRectF();
-    return QRectF(mm(ink.left(), dpi), mm(ink.top(), dpi), mm(ink.width(), dpi), mm(ink.height(), dpi));
+    return QRectF(mm(ink.left(), dpi), mm(ink.top(), dpi), mm(ink.width(), dpi),
+                  mm(ink.height(), dpi));
 }
 
 constexpr double Tolerance = 0.12;  // 0.1 mm, plus a pixel's rounding
@@ -62,7 +69,7 @@ constexpr double Tolerance = 0.12;  // 0.1 mm, plus a pixel's rounding
 }  // namespace
 
 class PrintJob : public CoverFixture {
-protected:
+  protected:
     void commitCover(const QStringList& tracks, const QString& artist, const QString& title) {
         addTracks(tracks);
         setArtistAndTitle(artist, title);
@@ -79,7 +86,7 @@ TEST_F(PrintJob, OutlinesAndFoldLinesStandAtTheirPhysicalPlaces) {
     EXPECT_NEAR(across[0], 20.0, Tolerance);
     EXPECT_NEAR(across[1], 26.0, Tolerance);
     EXPECT_NEAR(across[2], 164.0, Tolerance);
-    EXPECT_NEAR(across[3] + 0.1, 170.0, Tolerance);  // the border lies inside
+    EXPECT_NEAR(across[3] + 0.1, 170.0, Tolerance);              // the border lies inside
     const std::vector<double> down = inkRuns(page, false, 100);  // a column through both
     ASSERT_EQ(down.size(), 4u);
     EXPECT_NEAR(down[0], 10.0, Tolerance);

@@ -1,9 +1,9 @@
-#include <QPainter>
 #include <gtest/gtest.h>
+#include <QPainter>
 
 #include "render/canvas.h"
-#include "support/qt_printers.h"
 #include "support/image_probe.h"
+#include "support/qt_printers.h"
 
 namespace {
 
@@ -48,9 +48,8 @@ TEST(Canvas, LinesLeaveOutTheirEndPixelAndChainsContinueFromIt) {
         for (int x = 2; x <= 10; ++x)
             if (y == 2 || x == 10) expected << QPoint(x, y);  // (10, 2) starts the second line
     for (int i = 3; i >= 1; --i) expected << QPoint(12 + i, 12 + i);
-    std::sort(expected.begin(), expected.end(), [](QPoint a, QPoint b) {
-        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-    });
+    std::sort(expected.begin(), expected.end(),
+              [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
     EXPECT_EQ(PixelsOfColour(canvas.image(), Red), expected);
 }
 

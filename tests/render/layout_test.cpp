@@ -27,7 +27,7 @@ int widthAt(const QString& face, int size, const QString& text) {
 }  // namespace
 
 class Layout : public CoverFixture {
-protected:
+  protected:
     void SetUp() override {
         CoverFixture::SetUp();
         switchOutlines(false, false, false);  // so that ink is text alone

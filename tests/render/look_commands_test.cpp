@@ -9,7 +9,9 @@
 #include "tracks/track_editor.h"
 
 namespace {
-QRect inner(const Canvas& surface) { return QRect(2, 2, surface.width() - 4, surface.height() - 4); }
+QRect inner(const Canvas& surface) {
+    return QRect(2, 2, surface.width() - 4, surface.height() - 4);
+}
 // The leftmost ink of the first track row.
 int firstLineLeft() {
     return InkBounds(Form1->Image1.image(), QRect(1, 5, 398, TrackLineHeight)).left();
@@ -141,7 +143,7 @@ TEST_F(LookCommands, NoTextOnFrontChangesNothingBeforeACommitAndRerendersAfter) 
     const QImage spine = Form1->Image2.image();
     Form1->CheckBox4->setChecked(true);
     EXPECT_EQ(Form1->Image4.image(), blankFront);  // outline only
-    EXPECT_EQ(Form1->Image2.image(), spine);        // spines keep their text
+    EXPECT_EQ(Form1->Image2.image(), spine);       // spines keep their text
     centre();
     EXPECT_TRUE(InkBounds(Form1->Image4.image(), inner(Form1->Image4)).isEmpty());
 }

@@ -78,7 +78,7 @@ TEST_F(Outlines, StartUpDrawsAllThreeGroupsInBlackOnWhiteInserts) {
 }
 
 TEST_F(Outlines, EachSwitchDrawsExactlyItsGroupAndSwitchingOffRemovesIt) {
-    const bool states[][3] = {{false, true, true}, {true, false, true}, {true, true, false},
+    const bool states[][3] = {{false, true, true},   {true, false, true},  {true, true, false},
                               {false, false, false}, {false, true, false}, {true, true, true}};
     for (const auto& s : states) {
         SCOPED_TRACE(testing::Message() << s[0] << s[1] << s[2]);

@@ -33,11 +33,17 @@ void CoverFixture::setArtistAndTitle(const QString& artist, const QString& title
     Form2->Edit2->setText(title);
 }
 
-void CoverFixture::run(const std::function<void()>& handler) { RunHandler(handler); }
+void CoverFixture::run(const std::function<void()>& handler) {
+    RunHandler(handler);
+}
 
-void CoverFixture::commit() { run([] { Form2->Button1Click(); }); }
+void CoverFixture::commit() {
+    run([] { Form2->Button1Click(); });
+}
 
-void CoverFixture::centre() { run([] { Form1->BitBtn1Click(); }); }
+void CoverFixture::centre() {
+    run([] { Form1->BitBtn1Click(); });
+}
 
 void CoverFixture::switchOutlines(bool fold, bool back, bool front) {
     Form1->CheckBox1->setChecked(fold);

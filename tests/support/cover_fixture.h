@@ -7,7 +7,7 @@
 // A fixture with helpers to fill the track editor and run the cover's
 // commands the way their handlers run.
 class CoverFixture : public WindowFixture {
-protected:
+  protected:
     void SetUp() override;
 
     // Appends tracks through the editor's Insert.
@@ -15,8 +15,8 @@ protected:
     void setArtistAndTitle(const QString& artist, const QString& title);
     // Runs a handler through the error wrapper, as a click does.
     void run(const std::function<void()>& handler);
-    void commit();          // "Continue"
-    void centre();          // "Center"
+    void commit();  // "Continue"
+    void centre();  // "Center"
     void switchOutlines(bool fold, bool back, bool front);
 
     ScriptedFontDialog* fontDialog = nullptr;

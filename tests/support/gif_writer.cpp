@@ -31,7 +31,8 @@ QByteArray EncodeGif(QSize screen, const QList<QRgb>& globalPalette, const QList
     EGifPutScreenDesc(gif, screen.width(), screen.height(), 8, 0, global);
     if (withComment) EGifPutComment(gif, "made by the tests");
     for (const GifFrame& frame : frames) {
-        ColorMapObject* local = frame.localPalette.isEmpty() ? nullptr : colourMap(frame.localPalette);
+        ColorMapObject* local =
+            frame.localPalette.isEmpty() ? nullptr : colourMap(frame.localPalette);
         EGifPutImageDesc(gif, frame.offset.x(), frame.offset.y(), frame.size.width(),
                          frame.size.height(), frame.interlaced, local);
         const int width = frame.size.width();
@@ -42,7 +43,8 @@ QByteArray EncodeGif(QSize screen, const QList<QRgb>& globalPalette, const QList
         if (frame.interlaced) {
             const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
             for (int pass = 0; pass < 4; ++pass)
-                for (int row = start[pass]; row < frame.size.height(); row += step[pass]) putRow(row);
+                for (int row = start[pass]; row < frame.size.height(); row += step[pass])
+                    putRow(row);
         } else {
             for (int row = 0; row < frame.size.height(); ++row) putRow(row);
         }

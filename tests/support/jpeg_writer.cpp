@@ -35,7 +35,8 @@ QByteArray EncodeJpeg(const QImage& source, JpegColours colours, int quality) {
                 // Ink without black; Adobe's files store the inverse.
                 const int ink[4] = {255 - r, 255 - g, 255 - b, 0};
                 for (int c = 0; c < 4; ++c)
-                    row[4 * x + c] = uchar(colours == JpegColours::CmykAdobe ? 255 - ink[c] : ink[c]);
+                    row[4 * x + c] =
+                        uchar(colours == JpegColours::CmykAdobe ? 255 - ink[c] : ink[c]);
             } else {
                 row[3 * x] = uchar(r), row[3 * x + 1] = uchar(g), row[3 * x + 2] = uchar(b);
             }

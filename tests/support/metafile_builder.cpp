@@ -75,7 +75,13 @@ WmfBuilder& WmfBuilder::record(uint16_t function, std::initializer_list<int> par
 QByteArray WmfBuilder::buildWithoutPlaceableHeader() const {
     const QByteArray eof = Fields().u32(3).u16(0).data();
     Fields header;
-    header.u16(1).u16(9).u16(0x0300).u32((18 + records_.size() + eof.size()) / 2).u16(16).u32(64).u16(0);
+    header.u16(1)
+        .u16(9)
+        .u16(0x0300)
+        .u32((18 + records_.size() + eof.size()) / 2)
+        .u16(16)
+        .u32(64)
+        .u16(0);
     return header.data() + records_ + eof;
 }
 
@@ -105,17 +111,28 @@ QByteArray TwoByTwoDib(int bits, bool topDown) {
             const QRgb c = row[x];
             const int index = c == red ? 0 : 1;
             switch (bits) {
-                case 1: if (x == 0) line.append(char(index << 7 | 1 << 6)); break;
-                case 4: if (x == 0) line.append(char(index << 4 | 1)); break;
-                case 8: line.append(char(index)); break;
+                case 1:
+                    if (x == 0) line.append(char(index << 7 | 1 << 6));
+                    break;
+                case 4:
+                    if (x == 0) line.append(char(index << 4 | 1));
+                    break;
+                case 8:
+                    line.append(char(index));
+                    break;
                 case 16: {
                     const int v = (qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3;
                     line.append(char(v & 0xFF)).append(char(v >> 8));
                     break;
                 }
-                case 24: line.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))); break;
+                case 24:
+                    line.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+                    break;
                 case 32:
-                    line.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
+                    line.append(char(qBlue(c)))
+                        .append(char(qGreen(c)))
+                        .append(char(qRed(c)))
+                        .append('\0');
                     break;
             }
         }

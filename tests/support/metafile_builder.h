@@ -10,14 +10,14 @@
 
 // Little-endian fields.
 class Fields {
-public:
+  public:
     Fields& u16(int value);
     Fields& u32(qint64 value);
     Fields& f32(float value);
     Fields& bytes(const QByteArray& data);
     const QByteArray& data() const { return data_; }
 
-private:
+  private:
     QByteArray data_;
 };
 
@@ -25,12 +25,12 @@ private:
 // and whose frame is 100 x 100 mm: played into a 1000 x 1000 target, one
 // device pixel is one target pixel.
 class EmfBuilder {
-public:
+  public:
     EmfBuilder& record(uint32_t type, const Fields& parameters);
     EmfBuilder& record(uint32_t type, std::initializer_list<qint64> parameters);
     QByteArray build() const;
 
-private:
+  private:
     QByteArray records_;
     int count_ = 0;
 };
@@ -38,13 +38,13 @@ private:
 // A placeable Windows metafile with the given bounding box and units per
 // inch.
 class WmfBuilder {
-public:
+  public:
     WmfBuilder& record(uint16_t function, const Fields& parameters);
     WmfBuilder& record(uint16_t function, std::initializer_list<int> parameters);
     QByteArray build(QRect box, int unitsPerInch) const;
     QByteArray buildWithoutPlaceableHeader() const;
 
-private:
+  private:
     QByteArray records_;
 };
 

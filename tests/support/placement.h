@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "support/qt_printers.h"
 

@@ -10,13 +10,13 @@
 #include "app/platform_seams.h"
 
 class ScriptedErrorBox : public ErrorBox {
-public:
+  public:
     void Show(const QString& message) override { shown.push_back(ErrorBoxText(message)); }
     QStringList shown;
 };
 
 class ScriptedColorDialog : public ColorDialog {
-public:
+  public:
     // Each Execute takes the next answer: a colour for OK, an invalid colour
     // for Cancel.
     std::deque<QColor> answers;
@@ -33,7 +33,7 @@ public:
 };
 
 class ScriptedPrintDialog : public PrintDialog {
-public:
+  public:
     bool accept = true;
     int executions = 0;
     bool Execute(QPrinter&, QWidget*) override {
@@ -43,13 +43,13 @@ public:
 };
 
 class ScriptedWebBrowser : public WebBrowser {
-public:
+  public:
     QStringList opened;
     void Open(const QString& address) override { opened << address; }
 };
 
 class ScriptedFontDialog : public FontDialog {
-public:
+  public:
     // Each Execute takes the next answer; none left means Cancel.
     struct Answer {
         QFont font;
@@ -68,7 +68,7 @@ public:
 };
 
 class ScriptedOpenPictureDialog : public OpenPictureDialog {
-public:
+  public:
     // Each Execute takes the next answer: a file name for OK, an empty
     // string for Cancel.
     std::deque<QString> answers;

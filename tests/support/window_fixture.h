@@ -11,7 +11,7 @@
 // Each test starts from fresh windows, reset cover state and a scripted
 // error box that records what it was asked to show.
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -20,7 +20,7 @@ protected:
 
     ScriptedErrorBox* errors = nullptr;
 
-private:
+  private:
     std::unique_ptr<ErrorBox> previousErrorBox_;
     std::unique_ptr<ProgramWindows> windows_;
 };

@@ -18,7 +18,9 @@ bool hasInk(const Canvas& surface, QRect area = QRect()) {
     return !InkBounds(surface.image(), area).isEmpty();
 }
 // Inside the outlines.
-QRect inner(const Canvas& surface) { return QRect(2, 2, surface.width() - 4, surface.height() - 4); }
+QRect inner(const Canvas& surface) {
+    return QRect(2, 2, surface.width() - 4, surface.height() - 4);
+}
 }  // namespace
 
 TEST_F(Commit, PromptsLeftInTheFieldsAreCommittedAsText) {
@@ -107,8 +109,7 @@ TEST_F(Commit, EveryRenderClearsTheOldTextsAlsoWithClearBrushes) {
     Form2->ListBox1->item(0)->setText("1. A");
     setArtistAndTitle("B", "C");
     commit();
-    const QImage leftMode[] = {Form1->Image1.image(), Form1->Image2.image(),
-                               Form1->Image4.image()};
+    const QImage leftMode[] = {Form1->Image1.image(), Form1->Image2.image(), Form1->Image4.image()};
     for (Canvas* s : {&Form1->Image1, &Form1->Image2, &Form1->Image4})
         s->brushStyle = BrushStyle::Solid;
     commit();

@@ -14,14 +14,15 @@
 #include "tracks/track_editor.h"
 
 class TrackEditor : public WindowFixture {
-protected:
+  protected:
     void type(const QString& text) {
         Form2->Edit1->setText(text);
         QTest::mouseClick(Form2->Button3, Qt::LeftButton);
     }
     QStringList entries() const {
         QStringList texts;
-        for (int i = 0; i < Form2->ListBox1->count(); ++i) texts << Form2->ListBox1->item(i)->text();
+        for (int i = 0; i < Form2->ListBox1->count(); ++i)
+            texts << Form2->ListBox1->item(i)->text();
         return texts;
     }
     void clickEntry(int row) {

@@ -15,7 +15,7 @@ struct OutOfBounds : std::runtime_error {
 };
 
 class ByteView {
-public:
+  public:
     ByteView() = default;
     ByteView(const char* data, qsizetype size) : data_(data), size_(size < 0 ? 0 : size) {}
     explicit ByteView(const QByteArray& bytes) : ByteView(bytes.constData(), bytes.size()) {}
@@ -46,7 +46,7 @@ public:
         return QByteArray(data_ + at, length);
     }
 
-private:
+  private:
     void check(qsizetype offset, qsizetype length) const {
         if (!has(offset, length)) throw OutOfBounds();
     }

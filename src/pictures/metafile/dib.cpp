@@ -53,8 +53,9 @@ QImage DecodePackedDib(ByteView packed) {
         const int bits = packed.u16(14);
         const uint32_t compression = packed.u32(16);
         const uint32_t used = packed.u32(32);
-        const qsizetype colours = used ? qsizetype(std::min<uint32_t>(used, 1u << 16))
-                                       : bits <= 8 ? qsizetype(1) << bits : 0;
+        const qsizetype colours = used        ? qsizetype(std::min<uint32_t>(used, 1u << 16))
+                                  : bits <= 8 ? qsizetype(1) << bits
+                                              : 0;
         length = headerSize + (compression == BitFields && headerSize == 40 ? 12 : 0) + 4 * colours;
     } else {
         return QImage();

@@ -12,22 +12,81 @@ using namespace gdi;
 namespace {
 
 enum EmfRecord : uint32_t {
-    PolyBezier = 2, Polygon = 3, Polyline = 4, PolyBezierTo = 5, PolylineTo = 6,
-    PolyPolyline = 7, PolyPolygon = 8, SetWindowExtEx = 9, SetWindowOrgEx = 10,
-    SetViewportExtEx = 11, SetViewportOrgEx = 12, SetPixelV = 15, SetMapMode = 17,
-    SetBkMode = 18, SetPolyFillMode = 19, SetRop2 = 20, SetStretchBltMode = 21, SetTextAlign = 22, SetTextColor = 24,
-    SetBkColor = 25, OffsetClipRgn = 26, MoveToEx = 27, ExcludeClipRect = 29,
-    IntersectClipRect = 30, ScaleViewportExtEx = 31, ScaleWindowExtEx = 32, SaveDc = 33,
-    RestoreDc = 34, SetWorldTransform = 35, ModifyWorldTransform = 36, SelectObject = 37,
-    CreatePen = 38, CreateBrushIndirect = 39, DeleteObject = 40, AngleArc = 41, Ellipse = 42,
-    Rectangle = 43, RoundRect = 44, Arc = 45, Chord = 46, Pie = 47, LineTo = 54, ArcTo = 55,
-    SetArcDirection = 57, BeginPath = 59, EndPath = 60, CloseFigure = 61, FillPath = 62, StrokeAndFillPath = 63,
-    StrokePath = 64, SelectClipPath = 67, AbortPath = 68, FillRgn = 71, FrameRgn = 72,
-    PaintRgn = 74, ExtSelectClipRgn = 75, BitBlt = 76, StretchBlt = 77, SetDiBitsToDevice = 80,
-    StretchDiBits = 81, ExtCreateFontIndirectW = 82, ExtTextOutA = 83, ExtTextOutW = 84,
-    PolyBezier16 = 85, Polygon16 = 86, Polyline16 = 87, PolyBezierTo16 = 88, PolylineTo16 = 89,
-    PolyPolyline16 = 90, PolyPolygon16 = 91, CreateMonoBrush = 93, CreateDibPatternBrushPt = 94,
-    ExtCreatePen = 95, SmallTextOut = 108, GradientFill = 118,
+    PolyBezier = 2,
+    Polygon = 3,
+    Polyline = 4,
+    PolyBezierTo = 5,
+    PolylineTo = 6,
+    PolyPolyline = 7,
+    PolyPolygon = 8,
+    SetWindowExtEx = 9,
+    SetWindowOrgEx = 10,
+    SetViewportExtEx = 11,
+    SetViewportOrgEx = 12,
+    SetPixelV = 15,
+    SetMapMode = 17,
+    SetBkMode = 18,
+    SetPolyFillMode = 19,
+    SetRop2 = 20,
+    SetStretchBltMode = 21,
+    SetTextAlign = 22,
+    SetTextColor = 24,
+    SetBkColor = 25,
+    OffsetClipRgn = 26,
+    MoveToEx = 27,
+    ExcludeClipRect = 29,
+    IntersectClipRect = 30,
+    ScaleViewportExtEx = 31,
+    ScaleWindowExtEx = 32,
+    SaveDc = 33,
+    RestoreDc = 34,
+    SetWorldTransform = 35,
+    ModifyWorldTransform = 36,
+    SelectObject = 37,
+    CreatePen = 38,
+    CreateBrushIndirect = 39,
+    DeleteObject = 40,
+    AngleArc = 41,
+    Ellipse = 42,
+    Rectangle = 43,
+    RoundRect = 44,
+    Arc = 45,
+    Chord = 46,
+    Pie = 47,
+    LineTo = 54,
+    ArcTo = 55,
+    SetArcDirection = 57,
+    BeginPath = 59,
+    EndPath = 60,
+    CloseFigure = 61,
+    FillPath = 62,
+    StrokeAndFillPath = 63,
+    StrokePath = 64,
+    SelectClipPath = 67,
+    AbortPath = 68,
+    FillRgn = 71,
+    FrameRgn = 72,
+    PaintRgn = 74,
+    ExtSelectClipRgn = 75,
+    BitBlt = 76,
+    StretchBlt = 77,
+    SetDiBitsToDevice = 80,
+    StretchDiBits = 81,
+    ExtCreateFontIndirectW = 82,
+    ExtTextOutA = 83,
+    ExtTextOutW = 84,
+    PolyBezier16 = 85,
+    Polygon16 = 86,
+    Polyline16 = 87,
+    PolyBezierTo16 = 88,
+    PolylineTo16 = 89,
+    PolyPolyline16 = 90,
+    PolyPolygon16 = 91,
+    CreateMonoBrush = 93,
+    CreateDibPatternBrushPt = 94,
+    ExtCreatePen = 95,
+    SmallTextOut = 108,
+    GradientFill = 118,
 };
 
 constexpr qsizetype RgnDataHeader = 32;
@@ -43,7 +102,8 @@ std::vector<QRectF> regionRectangles(const ByteView& r, qsizetype at, qint64 len
     const qint64 count = r.u32(at + 8);
     if (count > (length - RgnDataHeader) / 16) throw SkipRecord();
     std::vector<QRectF> rectangles;
-    for (qint64 i = 0; i < count; ++i) rectangles.push_back(Corners32(r, at + RgnDataHeader + i * 16));
+    for (qint64 i = 0; i < count; ++i)
+        rectangles.push_back(Corners32(r, at + RgnDataHeader + i * 16));
     return rectangles;
 }
 
@@ -51,7 +111,8 @@ std::vector<QRectF> regionRectangles(const ByteView& r, qsizetype at, qint64 len
 QImage recordBitmap(const ByteView& r, qsizetype offsetAt) {
     const uint32_t offHeader = r.u32(offsetAt), headerSize = r.u32(offsetAt + 4);
     const uint32_t offBits = r.u32(offsetAt + 8), bitsSize = r.u32(offsetAt + 12);
-    if (headerSize == 0 || !r.has(offHeader, headerSize) || !r.has(offBits, bitsSize)) return QImage();
+    if (headerSize == 0 || !r.has(offHeader, headerSize) || !r.has(offBits, bitsSize))
+        return QImage();
     return DecodeDib(r.sub(offHeader, headerSize), r.sub(offBits, bitsSize));
 }
 
@@ -78,9 +139,10 @@ void textOut(GdiPlayer& player, const ByteView& r, bool wide) {
     const QRectF box = Corners32(r, 56);
     if (count > (r.size() / (wide ? 2 : 1))) throw SkipRecord();
     const QByteArray raw = r.bytes(offString, qsizetype(count) * (wide ? 2 : 1));
-    const QString text = wide ? QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
-                                                  qsizetype(count))
-                              : QString::fromLatin1(raw);
+    const QString text =
+        wide ? QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
+                                  qsizetype(count))
+             : QString::fromLatin1(raw);
     std::vector<double> advances;
     if (offDx != 0 && r.has(offDx, qsizetype(count) * 4))
         for (qint64 i = 0; i < count; ++i) advances.push_back(r.i32(offDx + i * 4));
@@ -104,9 +166,10 @@ void smallTextOut(GdiPlayer& player, const ByteView& r) {
     const bool narrow = options & SmallCharacters;
     if (count > r.size()) throw SkipRecord();
     const QByteArray raw = r.bytes(at, qsizetype(count) * (narrow ? 1 : 2));
-    const QString text = narrow ? QString::fromLatin1(raw)
-                                : QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
-                                                     qsizetype(count));
+    const QString text =
+        narrow ? QString::fromLatin1(raw)
+               : QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
+                                    qsizetype(count));
     player.text(reference, text, {}, options & ~(NoRectangle | SmallCharacters), box);
 }
 
@@ -119,7 +182,8 @@ void gradientFill(GdiPlayer& player, const ByteView& r) {
     std::vector<GdiPlayer::GradientVertex> corner;
     for (qint64 i = 0; i < vertices; ++i) {
         const qsizetype at = 36 + i * 16;
-        corner.push_back({Point32(r, at), QColor(r.u16(at + 8) >> 8, r.u16(at + 10) >> 8, r.u16(at + 12) >> 8)});
+        corner.push_back(
+            {Point32(r, at), QColor(r.u16(at + 8) >> 8, r.u16(at + 10) >> 8, r.u16(at + 12) >> 8)});
     }
     const qsizetype shapesAt = 36 + qsizetype(vertices) * 16;
     const int indexes = mode == Triangle ? 3 : 2;
@@ -161,26 +225,47 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
     const ByteView& r = record.bytes;
     State& s = player.state();
     switch (record.type) {
-        case PolyBezier: return player.beziers(Points(r, 28, r.u32(24), true), false);
-        case PolyBezier16: return player.beziers(Points(r, 28, r.u32(24), false), false);
-        case PolyBezierTo: return player.beziers(Points(r, 28, r.u32(24), true), true);
-        case PolyBezierTo16: return player.beziers(Points(r, 28, r.u32(24), false), true);
-        case Polygon: return player.polygons({Points(r, 28, r.u32(24), true)});
-        case Polygon16: return player.polygons({Points(r, 28, r.u32(24), false)});
-        case Polyline: return player.polyline(Points(r, 28, r.u32(24), true));
-        case Polyline16: return player.polyline(Points(r, 28, r.u32(24), false));
-        case PolylineTo: return player.polylineTo(Points(r, 28, r.u32(24), true));
-        case PolylineTo16: return player.polylineTo(Points(r, 28, r.u32(24), false));
-        case PolyPolygon: return player.polygons(polyPolygons(r, true));
-        case PolyPolygon16: return player.polygons(polyPolygons(r, false));
+        case PolyBezier:
+            return player.beziers(Points(r, 28, r.u32(24), true), false);
+        case PolyBezier16:
+            return player.beziers(Points(r, 28, r.u32(24), false), false);
+        case PolyBezierTo:
+            return player.beziers(Points(r, 28, r.u32(24), true), true);
+        case PolyBezierTo16:
+            return player.beziers(Points(r, 28, r.u32(24), false), true);
+        case Polygon:
+            return player.polygons({Points(r, 28, r.u32(24), true)});
+        case Polygon16:
+            return player.polygons({Points(r, 28, r.u32(24), false)});
+        case Polyline:
+            return player.polyline(Points(r, 28, r.u32(24), true));
+        case Polyline16:
+            return player.polyline(Points(r, 28, r.u32(24), false));
+        case PolylineTo:
+            return player.polylineTo(Points(r, 28, r.u32(24), true));
+        case PolylineTo16:
+            return player.polylineTo(Points(r, 28, r.u32(24), false));
+        case PolyPolygon:
+            return player.polygons(polyPolygons(r, true));
+        case PolyPolygon16:
+            return player.polygons(polyPolygons(r, false));
         case PolyPolyline:
         case PolyPolyline16:
-            for (const QPolygonF& line : polyPolygons(r, record.type == PolyPolyline)) player.polyline(line);
+            for (const QPolygonF& line : polyPolygons(r, record.type == PolyPolyline))
+                player.polyline(line);
             return;
-        case SetWindowExtEx: s.windowExtent = QSizeF(r.i32(8), r.i32(12)); return;
-        case SetWindowOrgEx: s.windowOrigin = Point32(r, 8); return;
-        case SetViewportExtEx: s.viewportExtent = QSizeF(r.i32(8), r.i32(12)); return;
-        case SetViewportOrgEx: s.viewportOrigin = Point32(r, 8); return;
+        case SetWindowExtEx:
+            s.windowExtent = QSizeF(r.i32(8), r.i32(12));
+            return;
+        case SetWindowOrgEx:
+            s.windowOrigin = Point32(r, 8);
+            return;
+        case SetViewportExtEx:
+            s.viewportExtent = QSizeF(r.i32(8), r.i32(12));
+            return;
+        case SetViewportOrgEx:
+            s.viewportOrigin = Point32(r, 8);
+            return;
         case ScaleViewportExtEx:
         case ScaleWindowExtEx: {
             const double xd = r.i32(12), yd = r.i32(20);
@@ -189,59 +274,114 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             extent = QSizeF(extent.width() * r.i32(8) / xd, extent.height() * r.i32(16) / yd);
             return;
         }
-        case SetPixelV: return player.setPixel(Point32(r, 8), ColourRef(r, 16));
-        case SetMapMode: s.mapMode = int(r.u32(8)); return;
-        case SetBkMode: s.backgroundMode = int(r.u32(8)); return;
-        case SetPolyFillMode: s.polyFillMode = int(r.u32(8)); return;
-        case SetStretchBltMode: s.stretchMode = int(r.u32(8)); return;
-        case SetRop2: s.rop2 = int(r.u32(8)); return;
-        case SetArcDirection: s.arcsClockwise = r.u32(8) == 2; return;
-        case SmallTextOut: return smallTextOut(player, r);
-        case GradientFill: return gradientFill(player, r);
-        case SetTextAlign: s.textAlign = int(r.u32(8)); return;
-        case SetTextColor: s.textColour = ColourRef(r, 8); return;
-        case SetBkColor: s.backgroundColour = ColourRef(r, 8); return;
-        case OffsetClipRgn: return player.offsetClip(Point32(r, 8));
-        case MoveToEx: return player.moveTo(Point32(r, 8));
-        case ExcludeClipRect: return player.excludeClip(Corners32(r, 8));
-        case IntersectClipRect: return player.intersectClip(Corners32(r, 8));
-        case SaveDc: return player.saveState();
-        case RestoreDc: return player.restoreState(r.i32(8));
-        case SetWorldTransform: s.world = xform(r, 8); return;
+        case SetPixelV:
+            return player.setPixel(Point32(r, 8), ColourRef(r, 16));
+        case SetMapMode:
+            s.mapMode = int(r.u32(8));
+            return;
+        case SetBkMode:
+            s.backgroundMode = int(r.u32(8));
+            return;
+        case SetPolyFillMode:
+            s.polyFillMode = int(r.u32(8));
+            return;
+        case SetStretchBltMode:
+            s.stretchMode = int(r.u32(8));
+            return;
+        case SetRop2:
+            s.rop2 = int(r.u32(8));
+            return;
+        case SetArcDirection:
+            s.arcsClockwise = r.u32(8) == 2;
+            return;
+        case SmallTextOut:
+            return smallTextOut(player, r);
+        case GradientFill:
+            return gradientFill(player, r);
+        case SetTextAlign:
+            s.textAlign = int(r.u32(8));
+            return;
+        case SetTextColor:
+            s.textColour = ColourRef(r, 8);
+            return;
+        case SetBkColor:
+            s.backgroundColour = ColourRef(r, 8);
+            return;
+        case OffsetClipRgn:
+            return player.offsetClip(Point32(r, 8));
+        case MoveToEx:
+            return player.moveTo(Point32(r, 8));
+        case ExcludeClipRect:
+            return player.excludeClip(Corners32(r, 8));
+        case IntersectClipRect:
+            return player.intersectClip(Corners32(r, 8));
+        case SaveDc:
+            return player.saveState();
+        case RestoreDc:
+            return player.restoreState(r.i32(8));
+        case SetWorldTransform:
+            s.world = xform(r, 8);
+            return;
         case ModifyWorldTransform: {
             const QTransform x = xform(r, 8);
             switch (r.u32(32)) {
-                case 1: s.world = QTransform(); break;
-                case 2: s.world = x * s.world; break;
-                case 3: s.world = s.world * x; break;
-                case 4: s.world = x; break;
-                default: break;
+                case 1:
+                    s.world = QTransform();
+                    break;
+                case 2:
+                    s.world = x * s.world;
+                    break;
+                case 3:
+                    s.world = s.world * x;
+                    break;
+                case 4:
+                    s.world = x;
+                    break;
+                default:
+                    break;
             }
             return;
         }
-        case SelectObject: return player.selectObject(r.u32(8));
-        case DeleteObject: return player.deleteObject(r.u32(8));
+        case SelectObject:
+            return player.selectObject(r.u32(8));
+        case DeleteObject:
+            return player.deleteObject(r.u32(8));
         case CreatePen:
-            return player.setObject(r.u32(8), Pen{int(r.u32(12)), double(r.i32(16)), ColourRef(r, 24)});
+            return player.setObject(r.u32(8),
+                                    Pen{int(r.u32(12)), double(r.i32(16)), ColourRef(r, 24)});
         case ExtCreatePen: {
             const int style = int(r.u32(28));
             const bool geometric = style & 0x00010000;
-            return player.setObject(r.u32(8), Pen{style, geometric ? double(r.u32(32)) : 0.0,
-                                                  ColourRef(r, 40)});
+            return player.setObject(
+                r.u32(8), Pen{style, geometric ? double(r.u32(32)) : 0.0, ColourRef(r, 40)});
         }
         case CreateBrushIndirect:
-            return player.setObject(r.u32(8), Brush{int(r.u32(12)), ColourRef(r, 16), int(r.u32(20))});
+            return player.setObject(r.u32(8),
+                                    Brush{int(r.u32(12)), ColourRef(r, 16), int(r.u32(20))});
         case CreateMonoBrush:
         case CreateDibPatternBrushPt:
-            return player.setObject(r.u32(8), Brush{BrushDibPatternPt, Qt::black, 0, recordBitmap(r, 16)});
-        case ExtCreateFontIndirectW: return player.setObject(r.u32(8), logFont(r, 12));
-        case Ellipse: return player.ellipse(Corners32(r, 8));
-        case Rectangle: return player.rectangle(Corners32(r, 8));
-        case RoundRect: return player.roundRectangle(Corners32(r, 8), QSizeF(r.i32(24), r.i32(28)));
-        case Arc: return player.arc(GdiPlayer::ArcKind::Arc, Corners32(r, 8), Point32(r, 24), Point32(r, 32));
-        case Chord: return player.arc(GdiPlayer::ArcKind::Chord, Corners32(r, 8), Point32(r, 24), Point32(r, 32));
-        case Pie: return player.arc(GdiPlayer::ArcKind::Pie, Corners32(r, 8), Point32(r, 24), Point32(r, 32));
-        case ArcTo: return player.arc(GdiPlayer::ArcKind::ArcTo, Corners32(r, 8), Point32(r, 24), Point32(r, 32));
+            return player.setObject(r.u32(8),
+                                    Brush{BrushDibPatternPt, Qt::black, 0, recordBitmap(r, 16)});
+        case ExtCreateFontIndirectW:
+            return player.setObject(r.u32(8), logFont(r, 12));
+        case Ellipse:
+            return player.ellipse(Corners32(r, 8));
+        case Rectangle:
+            return player.rectangle(Corners32(r, 8));
+        case RoundRect:
+            return player.roundRectangle(Corners32(r, 8), QSizeF(r.i32(24), r.i32(28)));
+        case Arc:
+            return player.arc(GdiPlayer::ArcKind::Arc, Corners32(r, 8), Point32(r, 24),
+                              Point32(r, 32));
+        case Chord:
+            return player.arc(GdiPlayer::ArcKind::Chord, Corners32(r, 8), Point32(r, 24),
+                              Point32(r, 32));
+        case Pie:
+            return player.arc(GdiPlayer::ArcKind::Pie, Corners32(r, 8), Point32(r, 24),
+                              Point32(r, 32));
+        case ArcTo:
+            return player.arc(GdiPlayer::ArcKind::ArcTo, Corners32(r, 8), Point32(r, 24),
+                              Point32(r, 32));
         case AngleArc: {
             const QPointF centre = Point32(r, 8);
             const double radius = r.u32(16), start = r.f32(20), sweep = r.f32(24);
@@ -251,15 +391,24 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             const QPointF to = centre + QPointF(radius * std::cos(b), -radius * std::sin(b));
             return player.arc(GdiPlayer::ArcKind::ArcTo, box, from, to);
         }
-        case LineTo: return player.lineTo(Point32(r, 8));
-        case BeginPath: return player.beginPath();
-        case EndPath: return player.endPath();
-        case CloseFigure: return player.closeFigure();
-        case FillPath: return player.fillPath();
-        case StrokePath: return player.strokePath();
-        case StrokeAndFillPath: return player.strokeAndFillPath();
-        case AbortPath: return player.abortPath();
-        case SelectClipPath: return player.selectClipPath(int(r.u32(8)));
+        case LineTo:
+            return player.lineTo(Point32(r, 8));
+        case BeginPath:
+            return player.beginPath();
+        case EndPath:
+            return player.endPath();
+        case CloseFigure:
+            return player.closeFigure();
+        case FillPath:
+            return player.fillPath();
+        case StrokePath:
+            return player.strokePath();
+        case StrokeAndFillPath:
+            return player.strokeAndFillPath();
+        case AbortPath:
+            return player.abortPath();
+        case SelectClipPath:
+            return player.selectClipPath(int(r.u32(8)));
         case ExtSelectClipRgn: {
             const qint64 length = r.u32(8);
             const int mode = int(r.u32(12));
@@ -293,7 +442,8 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             const uint32_t rop = r.u32(40);
             const QImage image = r.has(84, 16) ? recordBitmap(r, 84) : QImage();
             QRectF source(r.i32(44), r.i32(48), target.width(), target.height());
-            if (record.type == StretchBlt && r.has(100, 8)) source.setSize(QSizeF(r.i32(100), r.i32(104)));
+            if (record.type == StretchBlt && r.has(100, 8))
+                source.setSize(QSizeF(r.i32(100), r.i32(104)));
             return player.bitmap(target, image, image.isNull() ? QRectF() : source, rop);
         }
         case StretchDiBits: {
@@ -301,7 +451,8 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             if (image.isNull()) return;
             const QRectF target(r.i32(24), r.i32(28), r.i32(72), r.i32(76));
             const QSizeF size(r.i32(40), r.i32(44));
-            return player.bitmap(target, image, SourceFromBottom(image, Point32(r, 32), size), r.u32(68));
+            return player.bitmap(target, image, SourceFromBottom(image, Point32(r, 32), size),
+                                 r.u32(68));
         }
         case SetDiBitsToDevice: {
             const QImage image = recordBitmap(r, 48);
@@ -310,8 +461,10 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             return player.bitmap(QRectF(Point32(r, 24), size), image,
                                  SourceFromBottom(image, Point32(r, 32), size), RopSourceCopy);
         }
-        case ExtTextOutA: return textOut(player, r, false);
-        case ExtTextOutW: return textOut(player, r, true);
+        case ExtTextOutA:
+            return textOut(player, r, false);
+        case ExtTextOutW:
+            return textOut(player, r, true);
         default:
             return;  // not drawn: palettes, comments (EMF+ too), colour management, ...
     }

@@ -18,8 +18,17 @@
 
 namespace gdi {
 
-enum PenStyle { PenSolid = 0, PenDash = 1, PenDot = 2, PenDashDot = 3, PenDashDotDot = 4,
-                PenNull = 5, PenInsideFrame = 6, PenUserStyle = 7, PenAlternate = 8 };
+enum PenStyle {
+    PenSolid = 0,
+    PenDash = 1,
+    PenDot = 2,
+    PenDashDot = 3,
+    PenDashDotDot = 4,
+    PenNull = 5,
+    PenInsideFrame = 6,
+    PenUserStyle = 7,
+    PenAlternate = 8
+};
 inline constexpr int PenStyleMask = 0x0F;
 inline constexpr int PenEndCapMask = 0x0F00;
 inline constexpr int PenEndCapSquare = 0x0100;
@@ -28,24 +37,53 @@ inline constexpr int PenJoinMask = 0xF000;
 inline constexpr int PenJoinBevel = 0x1000;
 inline constexpr int PenJoinMiter = 0x2000;
 
-enum BrushStyle { BrushSolid = 0, BrushNull = 1, BrushHatched = 2, BrushPattern = 3,
-                  BrushDibPattern = 5, BrushDibPatternPt = 6 };
+enum BrushStyle {
+    BrushSolid = 0,
+    BrushNull = 1,
+    BrushHatched = 2,
+    BrushPattern = 3,
+    BrushDibPattern = 5,
+    BrushDibPatternPt = 6
+};
 
 enum BackgroundMode { Transparent = 1, Opaque = 2 };
 enum PolyFillMode { Alternate = 1, Winding = 2 };
 
-enum TextAlign { TextUpdateCp = 1, TextRight = 2, TextCenter = 6, TextHorizontalMask = 6,
-                 TextBottom = 8, TextBaseline = 24, TextVerticalMask = 24 };
+enum TextAlign {
+    TextUpdateCp = 1,
+    TextRight = 2,
+    TextCenter = 6,
+    TextHorizontalMask = 6,
+    TextBottom = 8,
+    TextBaseline = 24,
+    TextVerticalMask = 24
+};
 enum TextOptions { TextOpaque = 2, TextClipped = 4 };
 
-enum MapMode { MapText = 1, MapLoMetric = 2, MapHiMetric = 3, MapLoEnglish = 4,
-               MapHiEnglish = 5, MapTwips = 6, MapIsotropic = 7, MapAnisotropic = 8 };
+enum MapMode {
+    MapText = 1,
+    MapLoMetric = 2,
+    MapHiMetric = 3,
+    MapLoEnglish = 4,
+    MapHiEnglish = 5,
+    MapTwips = 6,
+    MapIsotropic = 7,
+    MapAnisotropic = 8
+};
 
 inline constexpr int StretchHalftone = 4;
 
 // Binary raster operations of pens and brushes.
-enum Rop2 { RopBlack = 1, RopNot = 6, RopXorPen = 7, RopMaskPen = 9, RopNop = 11,
-            RopCopyPen = 13, RopMergePen = 15, RopWhite = 16 };
+enum Rop2 {
+    RopBlack = 1,
+    RopNot = 6,
+    RopXorPen = 7,
+    RopMaskPen = 9,
+    RopNop = 11,
+    RopCopyPen = 13,
+    RopMergePen = 15,
+    RopWhite = 16
+};
 inline constexpr uint32_t RopSourceCopy = 0x00CC0020;  // a plain copy
 
 enum RegionMode { RegionAnd = 1, RegionOr = 2, RegionXor = 3, RegionDiff = 4, RegionCopy = 5 };
@@ -71,7 +109,7 @@ struct Brush {
 
 struct Font {
     QString face = QStringLiteral("Arial");
-    int height = 0;  // logical; negative: character height, positive: cell
+    int height = 0;      // logical; negative: character height, positive: cell
     int escapement = 0;  // tenths of a degree, counter-clockwise
     int weight = 400;
     bool italic = false, underline = false, strikeOut = false;
@@ -97,7 +135,7 @@ struct State {
     QTransform world;
     QPointF position;
     double characterExtra = 0;
-    int stretchMode = 1;  // HALFTONE (4) smooths stretched bitmaps
+    int stretchMode = 1;    // HALFTONE (4) smooths stretched bitmaps
     int rop2 = RopCopyPen;  // how pen and brush combine with what is there
     bool arcsClockwise = false;
     std::optional<QPainterPath> clip;  // in target coordinates; none: unclipped

@@ -19,12 +19,18 @@ const QRectF Everywhere(-1e7, -1e7, 2e7, 2e7);
 // Millimetres per logical unit of the fixed mapping modes.
 double millimetresPerUnit(int mapMode) {
     switch (mapMode) {
-        case MapLoMetric: return 0.1;
-        case MapHiMetric: return 0.01;
-        case MapLoEnglish: return 0.254;
-        case MapHiEnglish: return 0.0254;
-        case MapTwips: return 25.4 / 1440;
-        default: return 0;
+        case MapLoMetric:
+            return 0.1;
+        case MapHiMetric:
+            return 0.01;
+        case MapLoEnglish:
+            return 0.254;
+        case MapHiEnglish:
+            return 0.0254;
+        case MapTwips:
+            return 25.4 / 1440;
+        default:
+            return 0;
     }
 }
 
@@ -32,7 +38,9 @@ QTransform scaleAbout(QPointF from, double sx, double sy, QPointF to) {
     return QTransform(sx, 0, 0, sy, to.x() - from.x() * sx, to.y() - from.y() * sy);
 }
 
-double safeRatio(double a, double b) { return b == 0 ? 1 : a / b; }
+double safeRatio(double a, double b) {
+    return b == 0 ? 1 : a / b;
+}
 
 }  // namespace
 
@@ -46,7 +54,9 @@ GdiPlayer::GdiPlayer(QPainter& painter, const MetafileStructure& meta, const QRe
     }
 }
 
-GdiPlayer::~GdiPlayer() { painter_.restore(); }
+GdiPlayer::~GdiPlayer() {
+    painter_.restore();
+}
 
 void GdiPlayer::saveState() {
     if (saved_.size() < MaxSavedStates) saved_.push_back(state_);
@@ -92,12 +102,18 @@ void GdiPlayer::deleteObject(uint32_t index) {
 
 void GdiPlayer::selectStockObject(uint32_t stock) {
     const int greys[] = {255, 192, 128, 64, 0};
-    if (stock <= 4) state_.brush = Brush{BrushSolid, QColor(greys[stock], greys[stock], greys[stock])};
-    else if (stock == 5) state_.brush = Brush{BrushNull};
-    else if (stock == 6) state_.pen = Pen{PenSolid, 0, Qt::white};
-    else if (stock == 7) state_.pen = Pen{PenSolid, 0, Qt::black};
-    else if (stock == 8) state_.pen = Pen{PenNull};
-    else if (stock >= 10 && stock <= 17) state_.font = Font{};
+    if (stock <= 4)
+        state_.brush = Brush{BrushSolid, QColor(greys[stock], greys[stock], greys[stock])};
+    else if (stock == 5)
+        state_.brush = Brush{BrushNull};
+    else if (stock == 6)
+        state_.pen = Pen{PenSolid, 0, Qt::white};
+    else if (stock == 7)
+        state_.pen = Pen{PenSolid, 0, Qt::black};
+    else if (stock == 8)
+        state_.pen = Pen{PenNull};
+    else if (stock >= 10 && stock <= 17)
+        state_.font = Font{};
 }
 
 QTransform GdiPlayer::deviceToTarget() const {
@@ -111,8 +127,7 @@ QTransform GdiPlayer::logicalToTarget() const {
     if (meta_.kind == MetafileKind::Wmf) {
         // The window the file sets maps onto the whole target.
         return scaleAbout(s.windowOrigin, safeRatio(target_.width(), s.windowExtent.width()),
-                          safeRatio(target_.height(), s.windowExtent.height()),
-                          target_.topLeft());
+                          safeRatio(target_.height(), s.windowExtent.height()), target_.topLeft());
     }
     double sx = 1, sy = 1;
     if (const double mm = millimetresPerUnit(s.mapMode); mm > 0) {
@@ -143,16 +158,30 @@ QPen GdiPlayer::qtPen() const {
         qpen.setWidthF(pen.width);
     }
     switch (style) {
-        case PenDash: qpen.setStyle(Qt::DashLine); break;
-        case PenDot: case PenAlternate: qpen.setStyle(Qt::DotLine); break;
-        case PenDashDot: qpen.setStyle(Qt::DashDotLine); break;
-        case PenDashDotDot: qpen.setStyle(Qt::DashDotDotLine); break;
-        default: break;
+        case PenDash:
+            qpen.setStyle(Qt::DashLine);
+            break;
+        case PenDot:
+        case PenAlternate:
+            qpen.setStyle(Qt::DotLine);
+            break;
+        case PenDashDot:
+            qpen.setStyle(Qt::DashDotLine);
+            break;
+        case PenDashDotDot:
+            qpen.setStyle(Qt::DashDotDotLine);
+            break;
+        default:
+            break;
     }
     const int cap = pen.style & PenEndCapMask;
-    qpen.setCapStyle(cap == PenEndCapFlat ? Qt::FlatCap : cap == PenEndCapSquare ? Qt::SquareCap : Qt::RoundCap);
+    qpen.setCapStyle(cap == PenEndCapFlat     ? Qt::FlatCap
+                     : cap == PenEndCapSquare ? Qt::SquareCap
+                                              : Qt::RoundCap);
     const int join = pen.style & PenJoinMask;
-    qpen.setJoinStyle(join == PenJoinBevel ? Qt::BevelJoin : join == PenJoinMiter ? Qt::MiterJoin : Qt::RoundJoin);
+    qpen.setJoinStyle(join == PenJoinBevel   ? Qt::BevelJoin
+                      : join == PenJoinMiter ? Qt::MiterJoin
+                                             : Qt::RoundJoin);
     return qpen;
 }
 
@@ -161,8 +190,9 @@ QBrush GdiPlayer::qtBrush(const Brush& brush) const {
         case BrushNull:
             return Qt::NoBrush;
         case BrushHatched: {
-            const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
-                                              Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+            const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                              Qt::FDiagPattern, Qt::BDiagPattern,
+                                              Qt::CrossPattern, Qt::DiagCrossPattern};
             return QBrush(brush.colour, hatches[std::clamp(brush.hatch, 0, 5)]);
         }
         case BrushPattern:
@@ -188,20 +218,32 @@ void GdiPlayer::prepare() {
     painter_.setTransform(logicalToTarget());
 }
 
-void GdiPlayer::appendToPath(const QPainterPath& shape) { path_.addPath(shape); }
+void GdiPlayer::appendToPath(const QPainterPath& shape) {
+    path_.addPath(shape);
+}
 
 QColor GdiPlayer::applyRop(const QColor& colour) {
     switch (state_.rop2) {
-        case RopNop: return QColor();
-        case RopBlack: return Qt::black;
-        case RopWhite: return Qt::white;
+        case RopNop:
+            return QColor();
+        case RopBlack:
+            return Qt::black;
+        case RopWhite:
+            return Qt::white;
         case RopNot:
             painter_.setCompositionMode(QPainter::CompositionMode_Difference);
             return Qt::white;
-        case RopXorPen: painter_.setCompositionMode(QPainter::CompositionMode_Difference); break;
-        case RopMaskPen: painter_.setCompositionMode(QPainter::CompositionMode_Multiply); break;
-        case RopMergePen: painter_.setCompositionMode(QPainter::CompositionMode_Lighten); break;
-        default: break;
+        case RopXorPen:
+            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            break;
+        case RopMaskPen:
+            painter_.setCompositionMode(QPainter::CompositionMode_Multiply);
+            break;
+        case RopMergePen:
+            painter_.setCompositionMode(QPainter::CompositionMode_Lighten);
+            break;
+        default:
+            break;
     }
     return colour;
 }
@@ -212,7 +254,8 @@ void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
     path.setFillRule(fillRule());
     prepare();
     if (!applyRop(Qt::black).isValid()) return;  // the raster operation draws nothing
-    const bool fixedColour = state_.rop2 == RopBlack || state_.rop2 == RopWhite || state_.rop2 == RopNot;
+    const bool fixedColour =
+        state_.rop2 == RopBlack || state_.rop2 == RopWhite || state_.rop2 == RopNot;
     if (fill) {
         // A hatched brush on an opaque background shows the background colour
         // between its lines.
@@ -232,18 +275,20 @@ void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-void GdiPlayer::gradientRectangle(const GradientVertex& from, const GradientVertex& to, bool vertical) {
+void GdiPlayer::gradientRectangle(const GradientVertex& from, const GradientVertex& to,
+                                  bool vertical) {
     if (inPath_) return;
     const QRectF box = QRectF(from.at, to.at).normalized();
-    QLinearGradient shading(from.at, vertical ? QPointF(from.at.x(), to.at.y())
-                                              : QPointF(to.at.x(), from.at.y()));
+    QLinearGradient shading(
+        from.at, vertical ? QPointF(from.at.x(), to.at.y()) : QPointF(to.at.x(), from.at.y()));
     shading.setColorAt(0, from.colour);
     shading.setColorAt(1, to.colour);
     prepare();
     painter_.fillRect(box, shading);
 }
 
-void GdiPlayer::gradientTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c) {
+void GdiPlayer::gradientTriangle(const GradientVertex& a, const GradientVertex& b,
+                                 const GradientVertex& c) {
     if (inPath_) return;
     // Shaded with the corners' mean colour: close enough for a thumbnail.
     const QColor mean((a.colour.red() + b.colour.red() + c.colour.red()) / 3,
@@ -322,7 +367,8 @@ void GdiPlayer::rectangle(const QRectF& box) {
 
 void GdiPlayer::roundRectangle(const QRectF& box, QSizeF corner) {
     QPainterPath path;
-    path.addRoundedRect(box.normalized(), std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
+    path.addRoundedRect(box.normalized(), std::abs(corner.width()) / 2,
+                        std::abs(corner.height()) / 2);
     draw(path, true, true);
 }
 
@@ -419,11 +465,15 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     }
 
     double x = 0;
-    if ((state_.textAlign & TextHorizontalMask) == TextCenter) x = -width / 2;
-    else if ((state_.textAlign & TextHorizontalMask) == TextRight) x = -width;
+    if ((state_.textAlign & TextHorizontalMask) == TextCenter)
+        x = -width / 2;
+    else if ((state_.textAlign & TextHorizontalMask) == TextRight)
+        x = -width;
     double baseline = metrics.ascent();
-    if ((state_.textAlign & TextVerticalMask) == TextBaseline) baseline = 0;
-    else if ((state_.textAlign & TextVerticalMask) == TextBottom) baseline = -metrics.descent();
+    if ((state_.textAlign & TextVerticalMask) == TextBaseline)
+        baseline = 0;
+    else if ((state_.textAlign & TextVerticalMask) == TextBottom)
+        baseline = -metrics.descent();
 
     prepare();
     if ((options & TextClipped) && box.isValid()) painter_.setClipRect(box, Qt::IntersectClip);
@@ -445,11 +495,13 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     }
     if (updatePosition && xScale > 0) {
         const double angle = f.escapement / 10.0 * M_PI / 180;
-        state_.position += QPointF(std::cos(angle) * width / xScale, -std::sin(angle) * width / yScale);
+        state_.position +=
+            QPointF(std::cos(angle) * width / xScale, -std::sin(angle) * width / yScale);
     }
 }
 
-void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& source, uint32_t rop) {
+void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& source,
+                       uint32_t rop) {
     if (inPath_) return;
     prepare();
     constexpr uint32_t Blackness = 0x00000042, Whiteness = 0x00FF0062, PatCopy = 0x00F00021;
@@ -457,22 +509,34 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
     constexpr uint32_t DstInvert = 0x00550009, NotSrcCopy = 0x00330008;
     const QRectF box = target.normalized();
     if (image.isNull()) {
-        if (rop == Blackness) painter_.fillRect(box, Qt::black);
-        else if (rop == Whiteness) painter_.fillRect(box, Qt::white);
+        if (rop == Blackness)
+            painter_.fillRect(box, Qt::black);
+        else if (rop == Whiteness)
+            painter_.fillRect(box, Qt::white);
         else if (rop == DstInvert) {
             painter_.setCompositionMode(QPainter::CompositionMode_Difference);
             painter_.fillRect(box, Qt::white);
-        } else if (rop == PatCopy || (rop >> 16) == 0xF0) painter_.fillRect(box, qtBrush(state_.brush));
+        } else if (rop == PatCopy || (rop >> 16) == 0xF0)
+            painter_.fillRect(box, qtBrush(state_.brush));
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
         return;
     }
     QImage drawn = image;
     switch (rop) {
-        case SrcAnd: painter_.setCompositionMode(QPainter::CompositionMode_Multiply); break;
-        case SrcPaint: painter_.setCompositionMode(QPainter::CompositionMode_Lighten); break;
-        case SrcInvert: painter_.setCompositionMode(QPainter::CompositionMode_Difference); break;
-        case NotSrcCopy: drawn.invertPixels(); break;
-        default: break;
+        case SrcAnd:
+            painter_.setCompositionMode(QPainter::CompositionMode_Multiply);
+            break;
+        case SrcPaint:
+            painter_.setCompositionMode(QPainter::CompositionMode_Lighten);
+            break;
+        case SrcInvert:
+            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            break;
+        case NotSrcCopy:
+            drawn.invertPixels();
+            break;
+        default:
+            break;
     }
     // A negative extent mirrors the picture, as the library's blits do.
     QTransform mirror;
@@ -498,7 +562,8 @@ void GdiPlayer::fillRegion(const std::vector<QRectF>& rectangles, const Brush& b
     painter_.fillPath(region.simplified(), qtBrush(brush));
 }
 
-void GdiPlayer::frameRegion(const std::vector<QRectF>& rectangles, const Brush& brush, QSizeF size) {
+void GdiPlayer::frameRegion(const std::vector<QRectF>& rectangles, const Brush& brush,
+                            QSizeF size) {
     if (inPath_) return;
     QPainterPath region;
     for (const QRectF& r : rectangles) region.addRect(r.normalized());
@@ -542,15 +607,28 @@ void GdiPlayer::strokeAndFillPath() {
 
 void GdiPlayer::combineClip(const QPainterPath& area, int mode) {
     QPainterPath current;
-    if (state_.clip) current = *state_.clip;
-    else current.addRect(Everywhere);
+    if (state_.clip)
+        current = *state_.clip;
+    else
+        current.addRect(Everywhere);
     switch (mode) {
-        case RegionAnd: state_.clip = current.intersected(area); break;
-        case RegionOr: state_.clip = current.united(area); break;
-        case RegionXor: state_.clip = current.united(area).subtracted(current.intersected(area)); break;
-        case RegionDiff: state_.clip = current.subtracted(area); break;
-        case RegionCopy: state_.clip = area; break;
-        default: break;
+        case RegionAnd:
+            state_.clip = current.intersected(area);
+            break;
+        case RegionOr:
+            state_.clip = current.united(area);
+            break;
+        case RegionXor:
+            state_.clip = current.united(area).subtracted(current.intersected(area));
+            break;
+        case RegionDiff:
+            state_.clip = current.subtracted(area);
+            break;
+        case RegionCopy:
+            state_.clip = area;
+            break;
+        default:
+            break;
     }
 }
 

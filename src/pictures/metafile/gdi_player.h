@@ -14,7 +14,7 @@
 #include "pictures/metafile/metafile_format.h"
 
 class GdiPlayer {
-public:
+  public:
     GdiPlayer(QPainter& painter, const MetafileStructure& meta, const QRectF& target);
     ~GdiPlayer();
 
@@ -61,7 +61,8 @@ public:
         QColor colour;
     };
     void gradientRectangle(const GradientVertex& from, const GradientVertex& to, bool vertical);
-    void gradientTriangle(const GradientVertex& a, const GradientVertex& b, const GradientVertex& c);
+    void gradientTriangle(const GradientVertex& a, const GradientVertex& b,
+                          const GradientVertex& c);
 
     void fillRegion(const std::vector<QRectF>& rectangles, const gdi::Brush& brush, bool device);
     void frameRegion(const std::vector<QRectF>& rectangles, const gdi::Brush& brush, QSizeF size);
@@ -85,7 +86,7 @@ public:
     // Lowest free slot count guard, so a file cannot make the table huge.
     static constexpr uint32_t MaxObjects = 65536;
 
-private:
+  private:
     void combineClip(const QPainterPath& target, int mode);
     QPen qtPen() const;
     QBrush qtBrush(const gdi::Brush& brush) const;

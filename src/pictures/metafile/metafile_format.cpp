@@ -44,7 +44,8 @@ MetafileStructure parseWmf(const ByteView file) {
     if (file.has(0, 4) && file.u32(0) == PlaceableKey) {
         if (!file.has(0, PlaceableHeaderSize)) invalid(QStringLiteral("the header is cut short"));
         placeable = true;
-        const int left = file.i16(6), top = file.i16(8), right = file.i16(10), bottom = file.i16(12);
+        const int left = file.i16(6), top = file.i16(8), right = file.i16(10),
+                  bottom = file.i16(12);
         box = QRectF(QPointF(left, top), QPointF(right, bottom));
         inch = file.u16(14);
         if (inch == 0) invalid(QStringLiteral("the header gives no units per inch"));

@@ -14,7 +14,7 @@
 enum class MetafileKind { Wmf, Emf };
 
 struct MetafileRecord {
-    uint32_t type;  // WMF function number or EMF record type
+    uint32_t type;   // WMF function number or EMF record type
     ByteView bytes;  // the whole record, its header included
 };
 

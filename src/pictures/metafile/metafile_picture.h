@@ -8,7 +8,7 @@
 // A Windows metafile or enhanced metafile, read whole and played onto a
 // painter whenever it is drawn.
 class MetafilePicture : public DecodedPicture {
-public:
+  public:
     explicit MetafilePicture(QByteArray file);
     int width() const override { return structure_.naturalSize.width(); }
     int height() const override { return structure_.naturalSize.height(); }
@@ -18,7 +18,7 @@ public:
 
     const MetafileStructure& structure() const { return structure_; }
 
-private:
+  private:
     QByteArray file_;  // the records point into it
     MetafileStructure structure_;
 };

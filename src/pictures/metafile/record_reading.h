@@ -19,8 +19,12 @@ inline QColor ColourRef(const ByteView& r, qsizetype at) {
     return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
 }
 
-inline QPointF Point32(const ByteView& r, qsizetype at) { return QPointF(r.i32(at), r.i32(at + 4)); }
-inline QPointF Point16(const ByteView& r, qsizetype at) { return QPointF(r.i16(at), r.i16(at + 2)); }
+inline QPointF Point32(const ByteView& r, qsizetype at) {
+    return QPointF(r.i32(at), r.i32(at + 4));
+}
+inline QPointF Point16(const ByteView& r, qsizetype at) {
+    return QPointF(r.i16(at), r.i16(at + 2));
+}
 
 inline QRectF Corners32(const ByteView& r, qsizetype at) {
     return QRectF(Point32(r, at), Point32(r, at + 8));
@@ -29,7 +33,8 @@ inline QRectF Corners32(const ByteView& r, qsizetype at) {
 // A DIB's source rectangle counts its rows from the bitmap's bottom; the
 // same rectangle in the decoded, top-down image.
 inline QRectF SourceFromBottom(const QImage& image, QPointF corner, QSizeF size) {
-    return QRectF(corner.x(), image.height() - corner.y() - size.height(), size.width(), size.height());
+    return QRectF(corner.x(), image.height() - corner.y() - size.height(), size.width(),
+                  size.height());
 }
 
 // `count` points from `at`, each two 32- or 16-bit coordinates; the count is
