@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
+
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -398,4 +401,28 @@ TEST(Metafile, OldOneBitBitmapsOfTheFirstMetafilesAreShown) {
     const QImage image = play(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
     EXPECT_EQ(InkBounds(image), QRect(28, 20, 8, 4));
     EXPECT_EQ(image.pixel(30, 21), 0xff000000u);
+}
+
+// Found by fuzzing: a world transform of NaN, or one that throws coordinates
+// far out, made Qt's path clipper crash on the next clip rectangle.
+TEST(Metafile, TransformsThatLeaveTheFiniteWorldAreSkipped) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const float wild : {nan, 1e30f}) {
+        EmfBuilder emf;
+        redFill(emf);
+        Fields transform;
+        transform.f32(wild).f32(0).f32(0).f32(wild).f32(0).f32(0);
+        emf.record(EmrSetWorldTransform, transform);
+        emf.record(36, transform.u32(3));  // ModifyWorldTransform, right multiply
+        emf.record(29, {0, 0, 500, 500});  // ExcludeClipRect
+        emf.record(EmrIntersectClipRect, {10, 10, 900, 900});
+        emf.record(EmrRectangle, {100, 100, 200, 200});
+        const QImage image = playEmf(emf);
+        if (std::isnan(wild)) {
+            // The transform was refused: the rectangle stands where it says.
+            EXPECT_EQ(image.pixel(150, 150), Red);
+        } else {
+            EXPECT_EQ(image.pixel(150, 150), White);  // thrown out of the picture
+        }
+    }
 }

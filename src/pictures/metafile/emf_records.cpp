@@ -1,5 +1,7 @@
 // Enhanced metafile records played onto the GDI player.
 
+#include <cmath>
+
 #include <QTransform>
 
 #include "pictures/metafile/dib.h"
@@ -91,9 +93,14 @@ enum EmfRecord : uint32_t {
 
 constexpr qsizetype RgnDataHeader = 32;
 
+// A world transform; one that is not finite cannot be drawn with.
 QTransform xform(const ByteView& r, qsizetype at) {
-    return QTransform(r.f32(at), r.f32(at + 4), r.f32(at + 8), r.f32(at + 12), r.f32(at + 16),
-                      r.f32(at + 20));
+    float e[6];
+    for (int i = 0; i < 6; ++i) {
+        e[i] = r.f32(at + 4 * i);
+        if (!std::isfinite(e[i])) throw SkipRecord();
+    }
+    return QTransform(e[0], e[1], e[2], e[3], e[4], e[5]);
 }
 
 // The rectangles of a RGNDATA structure.

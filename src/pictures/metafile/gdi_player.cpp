@@ -250,6 +250,7 @@ QColor GdiPlayer::applyRop(const QColor& colour) {
 
 void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
     if (inPath_) return appendToPath(shape);
+    if (!onPage(shape.boundingRect())) return;
     QPainterPath path = shape;
     path.setFillRule(fillRule());
     prepare();
@@ -279,6 +280,7 @@ void GdiPlayer::gradientRectangle(const GradientVertex& from, const GradientVert
                                   bool vertical) {
     if (inPath_) return;
     const QRectF box = QRectF(from.at, to.at).normalized();
+    if (!onPage(box)) return;
     QLinearGradient shading(
         from.at, vertical ? QPointF(from.at.x(), to.at.y()) : QPointF(to.at.x(), from.at.y()));
     shading.setColorAt(0, from.colour);
@@ -297,6 +299,7 @@ void GdiPlayer::gradientTriangle(const GradientVertex& a, const GradientVertex& 
     QPainterPath triangle;
     triangle.addPolygon(QPolygonF{a.at, b.at, c.at});
     triangle.closeSubpath();
+    if (!onPage(triangle.boundingRect())) return;
     prepare();
     painter_.fillPath(triangle, mean);
 }
@@ -417,6 +420,7 @@ void GdiPlayer::arc(ArcKind kind, const QRectF& box, QPointF start, QPointF end)
 }
 
 void GdiPlayer::setPixel(QPointF at, const QColor& colour) {
+    if (!onPage(QRectF(at, QSizeF(1, 1)))) return;
     prepare();
     const QPointF device = painter_.transform().map(at);
     painter_.resetTransform();
@@ -425,7 +429,8 @@ void GdiPlayer::setPixel(QPointF at, const QColor& colour) {
 
 void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<double>& advances,
                      uint32_t options, const QRectF& box) {
-    if (inPath_) return;
+    if (inPath_ || !onPage(QRectF(reference, QSizeF(1, 1)))) return;
+    if (box.isValid() && !onPage(box)) return;
     const QTransform toTarget = logicalToTarget();
     const double xScale = std::hypot(toTarget.m11(), toTarget.m12());
     const double yScale = std::hypot(toTarget.m21(), toTarget.m22());
@@ -502,7 +507,7 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
 
 void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& source,
                        uint32_t rop) {
-    if (inPath_) return;
+    if (inPath_ || !onPage(target.normalized())) return;
     prepare();
     constexpr uint32_t Blackness = 0x00000042, Whiteness = 0x00FF0062, PatCopy = 0x00F00021;
     constexpr uint32_t SrcAnd = 0x008800C6, SrcPaint = 0x00EE0086, SrcInvert = 0x00660046;
@@ -557,6 +562,8 @@ void GdiPlayer::fillRegion(const std::vector<QRectF>& rectangles, const Brush& b
     if (inPath_) return;
     QPainterPath region;
     for (const QRectF& r : rectangles) region.addRect(r.normalized());
+    const QRectF bounds = region.boundingRect();
+    if (device ? !reasonable(deviceToTarget().mapRect(bounds)) : !onPage(bounds)) return;
     prepare();
     if (device) painter_.setTransform(deviceToTarget());
     painter_.fillPath(region.simplified(), qtBrush(brush));
@@ -567,9 +574,11 @@ void GdiPlayer::frameRegion(const std::vector<QRectF>& rectangles, const Brush& 
     if (inPath_) return;
     QPainterPath region;
     for (const QRectF& r : rectangles) region.addRect(r.normalized());
+    const double width = std::max(std::abs(size.width()), std::abs(size.height()));
+    if (!onPage(region.boundingRect().adjusted(-width, -width, width, width))) return;
     region = region.simplified();
     prepare();
-    QPen frame(qtBrush(brush), std::max(std::abs(size.width()), std::abs(size.height())));
+    QPen frame(qtBrush(brush), width);
     painter_.strokePath(region, frame);
 }
 
@@ -606,6 +615,7 @@ void GdiPlayer::strokeAndFillPath() {
 }
 
 void GdiPlayer::combineClip(const QPainterPath& area, int mode) {
+    if (!reasonable(area.boundingRect())) return;
     QPainterPath current;
     if (state_.clip)
         current = *state_.clip;
@@ -661,6 +671,8 @@ void GdiPlayer::offsetClip(QPointF logicalOffset) {
 
 void GdiPlayer::selectClipRegion(const std::vector<QRectF>& deviceRectangles, int mode) {
     if (deviceRectangles.empty() && mode == RegionCopy) return resetClip();
+    for (const QRectF& r : deviceRectangles)
+        if (!reasonable(r) || !reasonable(deviceToTarget().mapRect(r))) return;
     QPainterPath area;
     for (const QRectF& r : deviceRectangles) area.addRect(r.normalized());
     combineClip(deviceToTarget().map(area.simplified()), mode);

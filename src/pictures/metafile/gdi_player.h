@@ -94,6 +94,8 @@ class GdiPlayer {
     // Draws a logical path with the current pen and brush.
     void draw(const QPainterPath& path, bool fill, bool stroke);
     void prepare();  // clip and transform on the painter
+    // Whether a logical area lands at finite, sane target coordinates.
+    bool onPage(const QRectF& logical) const;
     // The colour a pen or brush draws in under the raster operation, after
     // setting the painter's composition; invalid when nothing is drawn.
     QColor applyRop(const QColor& colour);
