@@ -42,6 +42,17 @@ double safeRatio(double a, double b) {
     return b == 0 ? 1 : a / b;
 }
 
+// Qt's path operations and rasterizer need finite coordinates of a sane
+// size; a file whose transforms or extents make them otherwise has that
+// step skipped.
+constexpr double MaxTargetCoordinate = 1e8;
+
+bool reasonable(const QRectF& area) {
+    for (double v : {area.left(), area.top(), area.right(), area.bottom()})
+        if (!std::isfinite(v) || std::abs(v) > MaxTargetCoordinate) return false;
+    return true;
+}
+
 }  // namespace
 
 GdiPlayer::GdiPlayer(QPainter& painter, const MetafileStructure& meta, const QRectF& target)
@@ -220,6 +231,10 @@ void GdiPlayer::prepare() {
 
 void GdiPlayer::appendToPath(const QPainterPath& shape) {
     path_.addPath(shape);
+}
+
+bool GdiPlayer::onPage(const QRectF& logical) const {
+    return reasonable(logical) && reasonable(logicalToTarget().mapRect(logical));
 }
 
 QColor GdiPlayer::applyRop(const QColor& colour) {
