@@ -426,3 +426,19 @@ TEST(Metafile, TransformsThatLeaveTheFiniteWorldAreSkipped) {
         }
     }
 }
+
+// Found by fuzzing: an angle arc with angles that are not numbers left Qt's
+// arc empty, and joining the current position to it read past its end.
+TEST(Metafile, ArcsWithoutFiniteAnglesAreSkipped) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr uint32_t EmrAngleArc = 41, EmrArcTo = 55;
+    EmfBuilder emf;
+    emf.record(EmrMoveToEx, {10, 10});
+    Fields angleArc;
+    angleArc.u32(500).u32(500).u32(4000000000u).f32(nan).f32(nan);
+    emf.record(EmrAngleArc, angleArc);
+    emf.record(EmrArcTo, {0, 0, 0, 0, 0, 0, 0, 0});  // a box of no size
+    redFill(emf);
+    emf.record(EmrRectangle, {100, 100, 200, 200});
+    EXPECT_EQ(playEmf(emf).pixel(150, 150), Red);
+}

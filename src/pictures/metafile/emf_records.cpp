@@ -392,6 +392,7 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case AngleArc: {
             const QPointF centre = Point32(r, 8);
             const double radius = r.u32(16), start = r.f32(20), sweep = r.f32(24);
+            if (!std::isfinite(start) || !std::isfinite(sweep)) throw SkipRecord();
             const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
             const double a = start * M_PI / 180, b = (start + sweep) * M_PI / 180;
             const QPointF from = centre + QPointF(radius * std::cos(a), -radius * std::sin(a));

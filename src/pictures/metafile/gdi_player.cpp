@@ -423,6 +423,7 @@ QPainterPath GdiPlayer::arcPath(ArcKind kind, const QRectF& box, QPointF start, 
 
 void GdiPlayer::arc(ArcKind kind, const QRectF& box, QPointF start, QPointF end) {
     QPainterPath path = arcPath(kind, box, start, end);
+    if (path.elementCount() == 0) return;  // Qt refused angles that are not finite
     if (kind == ArcKind::ArcTo) {
         QPainterPath joined(state_.position);
         joined.lineTo(path.elementAt(0));
