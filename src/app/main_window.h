@@ -36,6 +36,8 @@ class TForm1 : public QWidget {
     CaptionedButton* BitBtn4;  // "About"
 
     QTabWidget* TabbedNotebook1;
+    // The page whose font and picture commands act on the back insert.
+    static constexpr int BackPage = 0;
 
     // The cover's drawing surfaces; Image5 is the hidden back-picture overlay.
     Canvas Image1{400, 353};

@@ -11,10 +11,6 @@
 #include "render/outlines.h"
 #include "tracks/refresh_cover.h"
 
-namespace {
-constexpr int BackPage = 0;
-}
-
 void TForm1::BitBtn5Click() {
     Canvas* const visible[] = {&Image1, &Image2, &Image3, &Image4};
     auto allClear = [&] {

@@ -14,9 +14,10 @@
 namespace {
 
 constexpr double PageUnitsPerInch = 254;  // a page unit is 0.1 mm
-// The page's geometry in page units: left, top, right, bottom.
-constexpr QRect BackInsert(QPoint(200, 100), QPoint(1699, 1274));
-constexpr QRect FrontInsert(QPoint(200, 1300), QPoint(1409, 2499));
+// The page's geometry in page units, given by its corners, right and bottom
+// exclusive: back (200, 100)-(1700, 1275), front (200, 1300)-(1410, 2500).
+const QRect BackInsert = RectFromCorners(200, 100, 1700, 1275);
+const QRect FrontInsert = RectFromCorners(200, 1300, 1410, 2500);
 constexpr int LeftFoldX = 260;
 constexpr int RightFoldX = 1640;
 constexpr int OutlinePenWidth = 1;
@@ -43,12 +44,9 @@ constexpr int ReadingDownward = -900;
 
 const QString DefaultTypeface = QStringLiteral("arial");
 
-QRect cornersExclusive(const QRect& r) {
-    return RectFromCorners(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-}
-
-bool canShrink(const Canvas& page) {
-    return page.font.size > MinimumFontSize;
+// The rectangle's border, in the pen; the clear brush leaves its inside.
+void outline(Canvas& page, const QRect& area) {
+    page.rectangle(area.x(), area.y(), area.x() + area.width(), area.y() + area.height());
 }
 
 void useTypeface(Canvas& page, const QString& chosen) {
@@ -56,31 +54,27 @@ void useTypeface(Canvas& page, const QString& chosen) {
 }
 
 void drawPictures(Canvas& page) {
-    if (HasBackPicture) BackPicture.drawStretched(page, cornersExclusive(BackInsert));
-    if (HasFrontPicture) FrontPicture.drawStretched(page, cornersExclusive(FrontInsert));
+    if (HasBackPicture) BackPicture.drawStretched(page, BackInsert);
+    if (HasFrontPicture) FrontPicture.drawStretched(page, FrontInsert);
 }
 
 void drawOutlines(Canvas& page) {
     page.pen.color = OutlineColor;
     page.pen.width = OutlinePenWidth;
-    const QRect back = cornersExclusive(BackInsert);
-    if (Form1->CheckBox2->isChecked())
-        page.rectangle(back.left(), back.top(), back.right() + 1, back.bottom() + 1);
+    if (Form1->CheckBox2->isChecked()) outline(page, BackInsert);
     if (Form1->CheckBox1->isChecked()) {
         for (int x : {LeftFoldX, RightFoldX}) {
-            page.moveTo(x, back.top());
-            page.lineTo(x, back.bottom() + 1);
+            page.moveTo(x, BackInsert.y());
+            page.lineTo(x, BackInsert.y() + BackInsert.height());
         }
     }
-    const QRect front = cornersExclusive(FrontInsert);
-    if (Form1->CheckBox3->isChecked())
-        page.rectangle(front.left(), front.top(), front.right() + 1, front.bottom() + 1);
+    if (Form1->CheckBox3->isChecked()) outline(page, FrontInsert);
 }
 
 void drawTrackLines(Canvas& page) {
     if (TrackCount == 0) return;  // nothing to fit or draw
     const QString last = TrackLine(TrackCount - 1);
-    while (page.textHeight(last) * TrackCount >= TrackBlockLimit && canShrink(page))
+    while (page.textHeight(last) * TrackCount >= TrackBlockLimit && CanShrink(page))
         --page.font.size;
 
     QString widest;
@@ -90,7 +84,7 @@ void drawTrackLines(Canvas& page) {
         const int width = page.textWidth(line);
         if (width > widestWidth) widest = line, widestWidth = width;
     }
-    while (widestWidth >= TrackWidthLimit && canShrink(page)) {
+    while (widestWidth >= TrackWidthLimit && CanShrink(page)) {
         --page.font.size;
         widestWidth = page.textWidth(widest);
     }
@@ -109,8 +103,8 @@ void drawFrontTexts(Canvas& page) {
     page.font.color = FrontFontColor;
     page.font.size = FrontStartSizeOnPage;
     const QString artistMeasured = PrintArtistName + SeparatorText;
-    while (page.textWidth(artistMeasured) >= FrontWidthLimit && canShrink(page)) --page.font.size;
-    while (page.textWidth(PrintAlbumTitle) >= FrontWidthLimit && canShrink(page)) --page.font.size;
+    while (page.textWidth(artistMeasured) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
+    while (page.textWidth(PrintAlbumTitle) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
     const int lineHeight = page.textHeight(artistMeasured + PrintAlbumTitle);
     // Centred as if ": " followed the artist, whatever the separator.
     page.textOut(FrontMiddleX - page.textWidth(artistMeasured) / 2, ArtistLineTop,
@@ -125,12 +119,12 @@ void drawSpineTexts(Canvas& page) {
     page.font.name = QString::fromLatin1(SpineTypeface);
     page.font.size = SpineStartSizeOnPage;
     int h = page.textHeight(measured);
-    while (h >= SpineHeightLimit && canShrink(page)) {
+    while (h >= SpineHeightLimit && CanShrink(page)) {
         --page.font.size;
         h = page.textHeight(measured);
     }
     int w = page.textWidth(measured);
-    while (w >= SpineLengthLimit && canShrink(page)) {
+    while (w >= SpineLengthLimit && CanShrink(page)) {
         --page.font.size;
         w = page.textWidth(measured);
     }

@@ -18,14 +18,11 @@ void measureTrackBlock(const Canvas& back) {
 void shrink(Canvas& surface) {
     --surface.font.size;
 }
-bool canShrink(const Canvas& surface) {
-    return surface.font.size > MinimumFontSize;
-}
 }  // namespace
 
 void FitBackFont(Canvas& back) {
     measureTrackBlock(back);
-    while (TrackBlockHeight >= back.height() - BackHeightMargin && canShrink(back)) {
+    while (TrackBlockHeight >= back.height() - BackHeightMargin && CanShrink(back)) {
         shrink(back);
         measureTrackBlock(back);
     }
@@ -42,7 +39,7 @@ void FitBackFont(Canvas& back) {
             widest = i;
         }
     }
-    while (WidestTrackWidth >= back.width() - BackWidthMargin && canShrink(back)) {
+    while (WidestTrackWidth >= back.width() - BackWidthMargin && CanShrink(back)) {
         shrink(back);
         WidestTrackWidth = back.textWidth(TrackLine(widest));
     }

@@ -4,6 +4,10 @@
 #include "render/canvas.h"
 #include "tracks/track_editor.h"
 
+bool CanShrink(const Canvas& surface) {
+    return surface.font.size > MinimumFontSize;
+}
+
 QString TrackLine(int index) {
     return Form2->trackEntry(index);
 }

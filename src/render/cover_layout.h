@@ -23,6 +23,9 @@ inline constexpr const char* SpineTypeface = "arial";
 // measures and centres with it when the committed separator is empty.
 inline const QString SeparatorText = QStringLiteral(": ");
 
+// Whether a fit may still lower the surface's font by a point.
+bool CanShrink(const Canvas& surface);
+
 // The track editor's entries as the layout reads them.
 QString TrackLine(int index);
 

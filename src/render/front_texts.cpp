@@ -21,11 +21,9 @@ void DrawFrontTexts(Canvas& front, LayoutMode mode) {
     if (mode == LayoutMode::Centred) front.font.size = FrontStartSize;
 
     const int limit = front.width() - FrontWidthMargin;
-    while (front.textWidth(ArtistName + SeparatorText) >= limit &&
-           front.font.size > MinimumFontSize)
+    while (front.textWidth(ArtistName + SeparatorText) >= limit && CanShrink(front))
         --front.font.size;
-    while (front.textWidth(AlbumTitle) >= limit && front.font.size > MinimumFontSize)
-        --front.font.size;
+    while (front.textWidth(AlbumTitle) >= limit && CanShrink(front)) --front.font.size;
     FrontLineHeight = front.textHeight(AlbumTitle);
 
     // The centred mode centres the artist as if ": " always followed it.

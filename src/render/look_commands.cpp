@@ -10,10 +10,6 @@
 #include "tracks/refresh_cover.h"
 #include "tracks/track_editor.h"
 
-namespace {
-constexpr int BackPage = 0;
-}
-
 void TForm1::Button1Click() {
     if (FontDialog1->Execute(this)) {
         // Only typeface and colour count: the layout fits the size itself.

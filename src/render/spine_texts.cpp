@@ -24,12 +24,10 @@ void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode) {
     rightSpine.font.size = SpineStartSize;
 
     const QString measured = ArtistName + SeparatorText + AlbumTitle;
-    while (leftSpine.textHeight(measured) >= leftSpine.width() &&
-           leftSpine.font.size > MinimumFontSize)
+    while (leftSpine.textHeight(measured) >= leftSpine.width() && CanShrink(leftSpine))
         shrinkBoth(leftSpine, rightSpine);
     int length = leftSpine.textWidth(measured);
-    while (length >= leftSpine.height() - SpineLengthMargin &&
-           leftSpine.font.size > MinimumFontSize) {
+    while (length >= leftSpine.height() - SpineLengthMargin && CanShrink(leftSpine)) {
         shrinkBoth(leftSpine, rightSpine);
         length = leftSpine.textWidth(measured);
     }

@@ -413,7 +413,7 @@ TEST(Metafile, TransformsThatLeaveTheFiniteWorldAreSkipped) {
         Fields transform;
         transform.f32(wild).f32(0).f32(0).f32(wild).f32(0).f32(0);
         emf.record(EmrSetWorldTransform, transform);
-        emf.record(36, transform.u32(3));  // ModifyWorldTransform, right multiply
+        emf.record(36, transform.u32(3));      // ModifyWorldTransform, right multiply
         emf.record(29, {600, 600, 700, 700});  // ExcludeClipRect
         emf.record(EmrIntersectClipRect, {10, 10, 900, 900});
         emf.record(EmrRectangle, {100, 100, 200, 200});
