@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -11,6 +10,7 @@
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
 #include "pictures/metafile/metafile_picture.h"
+#include "pictures/picture_file.h"
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_limits.h"
 #include "pictures/qt_image_decoders.h"
@@ -22,14 +22,6 @@ QString extensionOf(const QString& fileName) {
     const QString name = QFileInfo(fileName).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : name.mid(dot + 1);
-}
-
-QByteArray readWholeFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SleevixError(QStringLiteral("Cannot open file \"%1\". %2")
-                               .arg(QFileInfo(fileName).fileName(), file.errorString()));
-    return file.readAll();
 }
 
 std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes,
@@ -72,7 +64,7 @@ std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName) {
         throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 
     const std::unique_ptr<DecodedPicture> picture =
-        decode(format->decoder, readWholeFile(fileName), extension);
+        decode(format->decoder, ReadPictureFile(fileName), extension);
     if (std::optional<QImage> pixels = picture->handOverPixels()) return PictureBitmap(*pixels);
     return PictureBitmap(convertTo24Bits(*picture));
 }

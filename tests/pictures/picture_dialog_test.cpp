@@ -7,6 +7,7 @@
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
+#include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -54,4 +55,15 @@ TEST(PicturePreviewPane, ShowsALoadablePictureAndNoneOtherwise) {
         EXPECT_EQ(pane.caption(), "Picture:");
         EXPECT_FALSE(pane.PreviewButton->isEnabled());
     }
+}
+
+TEST(PicturePreviewPane, ANamedPipeShowsNoneWithoutWaitingForAWriter) {
+    PictureFiles files;
+    ASSERT_TRUE(MakeNamedPipe(files.path("pipe.jpg")));
+    PicturePreviewPane pane;
+    PipeWatchdog watchdog(files.path("pipe.jpg"));
+    pane.showFile(files.path("pipe.jpg"));
+    EXPECT_FALSE(watchdog.released()) << "the pane blocked on the pipe";
+    EXPECT_FALSE(pane.hasPicture());
+    EXPECT_EQ(pane.caption(), "Picture:");
 }

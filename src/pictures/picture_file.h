@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The bytes of a picture file. Only a regular file is read (links
+// followed): a pipe, socket or device named like a picture is refused
+// before it is opened, and the file is opened so that whatever takes its
+// place meanwhile cannot block the program.
+QByteArray ReadPictureFile(const QString& fileName);

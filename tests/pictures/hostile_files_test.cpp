@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Files named like pictures that are not what they claim: none may hang,
+// exhaust or lock the program.
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "app/error_box.h"
+#include "pictures/picture_files.h"
+#include "pictures/picture_loader.h"
+#include "support/pipe_watchdog.h"
+#include "support/qt_printers.h"
+
+namespace {
+
+QString errorOf(const QString& fileName) {
+    try {
+        LoadPictureBitmap(fileName);
+    } catch (const SleevixError& error) {
+        return error.message();
+    }
+    return QStringLiteral("(no error)");
+}
+
+// A listening local socket at `path`, closed with the object.
+class SocketFile {
+  public:
+    explicit SocketFile(const QString& path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        if (fd_ < 0 || size_t(name.size()) >= sizeof(address.sun_path)) return;
+        std::copy(name.begin(), name.end(), address.sun_path);
+        bound_ = ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    }
+    ~SocketFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool bound() const { return bound_; }
+
+  private:
+    int fd_;
+    bool bound_ = false;
+};
+
+}  // namespace
+
+class HostilePictureFiles : public ::testing::Test {
+  protected:
+    PictureFiles files;
+};
+
+TEST_F(HostilePictureFiles, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+    for (const char* name : {"pipe.jpg", "pipe.gif", "pipe.bmp", "pipe.ico", "pipe.wmf"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(MakeNamedPipe(files.path(name)));
+        PipeWatchdog watchdog(files.path(name));
+        EXPECT_EQ(errorOf(files.path(name)),
+                  QStringLiteral("Cannot open file \"%1\". It is not a regular file").arg(name));
+        EXPECT_FALSE(watchdog.released()) << "the loader blocked on the pipe";
+    }
+}
+
+TEST_F(HostilePictureFiles, DevicesSocketsAndLinksToThemAreRefusedUnread) {
+    SocketFile socket(files.path("socket.gif"));
+    ASSERT_TRUE(socket.bound());
+    ASSERT_TRUE(MakeNamedPipe(files.path("pipe")));
+    ASSERT_TRUE(QFile::link("/dev/zero", files.path("zero.jpg")));
+    ASSERT_TRUE(QFile::link(files.path("pipe"), files.path("pipe-link.bmp")));
+    PipeWatchdog watchdog(files.path("pipe"));
+    for (const char* name : {"socket.gif", "zero.jpg", "pipe-link.bmp"}) {
+        EXPECT_EQ(errorOf(files.path(name)),
+                  QStringLiteral("Cannot open file \"%1\". It is not a regular file").arg(name));
+    }
+    EXPECT_FALSE(watchdog.released());
+}
