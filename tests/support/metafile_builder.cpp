@@ -3,6 +3,9 @@
 #include <cstring>
 
 #include <QColor>
+#include <QPainter>
+
+#include "pictures/metafile/metafile_picture.h"
 
 Fields& Fields::u16(int value) {
     data_.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
@@ -140,4 +143,42 @@ QByteArray TwoByTwoDib(int bits, bool topDown) {
         dib.bytes(line);
     }
     return dib.data();
+}
+
+Fields LogFontW(int slot, int height, int escapement, const QString& face) {
+    Fields font;
+    font.u32(slot).u32(height).u32(0).u32(escapement).u32(escapement).u32(400).u32(0).u32(0);
+    for (int i = 0; i < 32; ++i) font.u16(i < face.size() ? face.at(i).unicode() : 0);
+    return font;
+}
+
+Fields ExtTextOutW(QPoint at, const QString& text, const QList<int>& advances, QRect bounds) {
+    constexpr int StringAt = 76;  // record header, bounds, mode, scales, EMRTEXT
+    const int count = int(text.size());
+    const int stringBytes = (count * 2 + 3) / 4 * 4;
+    Fields f;
+    if (bounds.isValid())
+        f.u32(bounds.left()).u32(bounds.top()).u32(bounds.right()).u32(bounds.bottom());
+    else
+        f.u32(0).u32(0).u32(-1).u32(-1);
+    f.u32(1).f32(1).f32(1);  // advanced graphics mode, scales
+    f.u32(at.x()).u32(at.y()).u32(count).u32(StringAt).u32(0);
+    f.u32(0).u32(0).u32(-1).u32(-1);  // no rectangle
+    f.u32(advances.isEmpty() ? 0 : StringAt + stringBytes);
+    QByteArray string;
+    for (QChar c : text) string.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    while (string.size() < stringBytes) string.append('\0');
+    f.bytes(string);
+    for (int advance : advances) f.u32(advance);
+    return f;
+}
+
+QImage PlayMetafileInto(const QByteArray& file, QSize size) {
+    const MetafilePicture picture(file);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    picture.drawStretched(painter, QRect(QPoint(0, 0), size));
+    return image;
 }

@@ -6,7 +6,10 @@
 #include <initializer_list>
 
 #include <QByteArray>
+#include <QImage>
+#include <QList>
 #include <QRect>
+#include <QString>
 
 // Little-endian fields.
 class Fields {
@@ -51,3 +54,16 @@ class WmfBuilder {
 // A bottom-up BITMAPINFOHEADER bitmap with its colour table, 2 x 2 pixels:
 // top-left red, the rest blue, in the given depth.
 QByteArray TwoByTwoDib(int bitsPerPixel, bool topDown = false);
+
+// Record parameters the text and shape tests share (EMF).
+// LOGFONTW of an ExtCreateFontIndirectW, for object slot `slot`.
+Fields LogFontW(int slot, int height, int escapement, const QString& face = "Arial");
+// ExtTextOutW at `at` with no clipping rectangle; `advances` empty: none
+// given. `bounds` are the record's own device bounds (left, top, right,
+// bottom), empty when none.
+Fields ExtTextOutW(QPoint at, const QString& text, const QList<int>& advances = {},
+                   QRect bounds = QRect());
+
+// A whole metafile played into a white RGB32 raster of `size`, without
+// antialiasing on the caller's painter.
+QImage PlayMetafileInto(const QByteArray& file, QSize size);

@@ -448,9 +448,16 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     if (inPath_ || !onPage(QRectF(reference, QSizeF(1, 1)))) return;
     if (box.isValid() && !onPage(box)) return;
     const QTransform toTarget = logicalToTarget();
-    const double xScale = std::hypot(toTarget.m11(), toTarget.m12());
     const double yScale = std::hypot(toTarget.m21(), toTarget.m22());
     const Font& f = state_.font;
+    // The baseline turns by the escapement in logical coordinates and is
+    // then mapped, so a flipped axis reverses the turn on the target.
+    const double turn = f.escapement / 10.0 * M_PI / 180;
+    const QPointF logicalBaseline(std::cos(turn), -std::sin(turn));
+    const QPointF baselineOnTarget = toTarget.map(logicalBaseline) - toTarget.map(QPointF(0, 0));
+    // Target pixels per logical unit along the baseline.
+    const double alongScale = std::hypot(baselineOnTarget.x(), baselineOnTarget.y());
+    if (!(alongScale > 0) || !std::isfinite(alongScale)) return;
 
     if ((options & TextOpaque) && box.isValid()) {
         prepare();
@@ -481,8 +488,8 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     for (qsizetype i = 0; i < text.size(); ++i) {
         offsets.push_back(width);
         const bool given = std::size_t(i) < advances.size();
-        width += given ? advances[std::size_t(i)] * xScale
-                       : metrics.horizontalAdvance(text.at(i)) + state_.characterExtra * xScale;
+        width += given ? advances[std::size_t(i)] * alongScale
+                       : metrics.horizontalAdvance(text.at(i)) + state_.characterExtra * alongScale;
     }
 
     double x = 0;
@@ -502,7 +509,7 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     // Glyphs stand upright whatever the axes' directions: only the point
     // is mapped, the text is drawn in target pixels.
     painter_.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
-    painter_.rotate(-f.escapement / 10.0);
+    painter_.rotate(std::atan2(baselineOnTarget.y(), baselineOnTarget.x()) * 180 / M_PI);
     if (state_.backgroundMode == Opaque)
         painter_.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()),
                           state_.backgroundColour);
@@ -514,11 +521,7 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
         for (qsizetype i = 0; i < text.size(); ++i)
             painter_.drawText(QPointF(x + offsets[std::size_t(i)], baseline), QString(text.at(i)));
     }
-    if (updatePosition && xScale > 0) {
-        const double angle = f.escapement / 10.0 * M_PI / 180;
-        state_.position +=
-            QPointF(std::cos(angle) * width / xScale, -std::sin(angle) * width / yScale);
-    }
+    if (updatePosition) state_.position += logicalBaseline * (width / alongScale);
 }
 
 void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& source,

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Text in metafiles: which way rotated text runs under each mapping, and
+// where its letters stand.
+
+#include <gtest/gtest.h>
+
+#include "support/image_probe.h"
+#include "support/metafile_builder.h"
+
+namespace {
+
+enum : uint32_t {
+    EmrSetWindowExtEx = 9,
+    EmrSetWindowOrgEx = 10,
+    EmrSetViewportExtEx = 11,
+    EmrSetViewportOrgEx = 12,
+    EmrSetMapMode = 17,
+    EmrSetBkMode = 18,
+    EmrSelectObject = 37,
+    EmrExtCreateFontIndirectW = 82,
+    EmrExtTextOutW = 84,
+};
+constexpr int MapText = 1, MapAnisotropic = 8, Transparent = 1;
+
+// The page maps logical (x, y) to device (x, y) in the y-down case and to
+// (x, 1000 - y) in the flipped case, so logical (500, 500) is the device's
+// (500, 500) either way.
+EmfBuilder withMapping(bool flipped) {
+    EmfBuilder emf;
+    if (!flipped) {
+        emf.record(EmrSetMapMode, {MapText});
+        return emf;
+    }
+    emf.record(EmrSetMapMode, {MapAnisotropic});
+    emf.record(EmrSetWindowOrgEx, {0, 0});
+    emf.record(EmrSetWindowExtEx, {1000, -1000});
+    emf.record(EmrSetViewportOrgEx, {0, 1000});
+    emf.record(EmrSetViewportExtEx, {1000, 1000});
+    return emf;
+}
+
+QRect rotatedTextInk(bool flipped, int escapement) {
+    EmfBuilder emf = withMapping(flipped);
+    emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, escapement));
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrSetBkMode, {Transparent});
+    emf.record(EmrExtTextOutW, ExtTextOutW(QPoint(500, 500), "Axis title"));
+    return InkBounds(PlayMetafileInto(emf.build(), QSize(1000, 1000)));
+}
+
+}  // namespace
+
+// The baseline turns in logical coordinates, (cos, -sin) of the escapement,
+// and is then mapped: a flipped y axis reverses the turn on the device. The
+// text cell hangs from its top-left corner at the reference point, on the
+// side of the baseline its glyphs' feet point to.
+TEST(MetafileText, RotatedTextRunsTheWayTheMappingTurnsItsBaseline) {
+    const struct {
+        bool flipped;
+        int escapement;
+        bool runsUp;  // on the device; otherwise down
+    } cases[] = {
+        {false, 900, true},
+        {false, 2700, false},
+        {true, 900, false},
+        {true, 2700, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.flipped ? "flipped " : "y-down ") << c.escapement);
+        const QRect ink = rotatedTextInk(c.flipped, c.escapement);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_GT(ink.height(), 3 * ink.width()) << "runs along the y axis";
+        if (c.runsUp) {
+            // Reads upward: the cell lies to the right of the reference point.
+            EXPECT_LE(ink.bottom(), 500);
+            EXPECT_GE(ink.left(), 500);
+        } else {
+            // Reads downward: the cell lies to its left.
+            EXPECT_GE(ink.top(), 500);
+            EXPECT_LE(ink.right(), 500);
+        }
+        EXPECT_LT(ink.right() - ink.left(), 45);
+    }
+}
+
+// Chart tools write the device rectangle the platform drew each text into
+// beside the text itself; the text drawn here lies inside it.
+TEST(MetafileText, AxisTitlesUnderAFlippedMappingStayInsideTheirRecordedBounds) {
+    // A value axis title as a chart tool writes it: escapement 900 under a
+    // flipped page; the recorded bounds are the strip below the reference
+    // point, to its left, where the title reads downward.
+    EmfBuilder emf = withMapping(true);
+    emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, 900));
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrSetBkMode, {Transparent});
+    const QRect recorded(QPoint(460, 500), QPoint(500, 800));
+    emf.record(EmrExtTextOutW, ExtTextOutW(QPoint(500, 500), "Value axis", {}, recorded));
+    const QRect ink = InkBounds(PlayMetafileInto(emf.build(), QSize(1000, 1000)));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(recorded.adjusted(-2, -2, 2, 2).contains(ink))
+        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+}
