@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "app/error_box.h"
+#include "pictures/picture_limits.h"
 
 namespace {
 
@@ -43,6 +44,16 @@ QString shownName(const QString& fileName) {
                            .arg(shownName(fileName)));
 }
 
+// Checked before the file is opened, and again on what was opened.
+void checkFileSize(const QString& fileName, const struct stat& status) {
+    if (status.st_size > MaxPictureFileBytes)
+        throw SleevixError(
+            QStringLiteral("Cannot open file \"%1\". It is too large to be a picture "
+                           "(%2 bytes)")
+                .arg(shownName(fileName))
+                .arg(qint64(status.st_size)));
+}
+
 }  // namespace
 
 QByteArray ReadPictureFile(const QString& fileName) {
@@ -50,6 +61,7 @@ QByteArray ReadPictureFile(const QString& fileName) {
     struct stat status {};
     if (::stat(path.constData(), &status) != 0) failToOpen(fileName, errno);
     if (!S_ISREG(status.st_mode)) failNotRegular(fileName);
+    checkFileSize(fileName, status);
 
     // Non-blocking, in case a pipe was put in the file's place since.
     const FileDescriptor file(
@@ -57,6 +69,7 @@ QByteArray ReadPictureFile(const QString& fileName) {
     if (file.get() < 0) failToOpen(fileName, errno);
     if (::fstat(file.get(), &status) != 0) failToOpen(fileName, errno);
     if (!S_ISREG(status.st_mode)) failNotRegular(fileName);
+    checkFileSize(fileName, status);
 
     QByteArray bytes;
     bytes.resize(qsizetype(status.st_size));

@@ -7,5 +7,6 @@
 // The bytes of a picture file. Only a regular file is read (links
 // followed): a pipe, socket or device named like a picture is refused
 // before it is opened, and the file is opened so that whatever takes its
-// place meanwhile cannot block the program.
+// place meanwhile cannot block the program. A file larger than any picture
+// within the size limits can need is refused before it is read.
 QByteArray ReadPictureFile(const QString& fileName);

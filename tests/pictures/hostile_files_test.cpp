@@ -11,6 +11,7 @@
 
 #include "app/error_box.h"
 #include "pictures/picture_files.h"
+#include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
@@ -77,4 +78,21 @@ TEST_F(HostilePictureFiles, DevicesSocketsAndLinksToThemAreRefusedUnread) {
                   QStringLiteral("Cannot open file \"%1\". It is not a regular file").arg(name));
     }
     EXPECT_FALSE(watchdog.released());
+}
+
+TEST_F(HostilePictureFiles, AFileLargerThanAnyPictureNeedsIsRefusedBeforeItIsRead) {
+    // Sparse: a gigabyte that takes no disk, and must take no memory.
+    QFile huge(files.path("huge.jpg"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(1) << 30));
+    huge.close();
+    EXPECT_EQ(errorOf(files.path("huge.jpg")),
+              "Cannot open file \"huge.jpg\". It is too large to be a picture (1073741824 bytes)");
+
+    // The bound lies beyond the largest bitmap within the pixel limits.
+    QFile justOver(files.path("over.bmp"));
+    ASSERT_TRUE(justOver.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(justOver.resize(MaxPictureFileBytes + 1));
+    justOver.close();
+    EXPECT_TRUE(errorOf(files.path("over.bmp")).contains("too large to be a picture"));
 }
