@@ -230,7 +230,17 @@ void GdiPlayer::prepare() {
 }
 
 void GdiPlayer::appendToPath(const QPainterPath& shape) {
+    // A shape of its own is a figure of its own.
     path_.addPath(shape);
+    figureOpen_ = false;
+}
+
+QPainterPath& GdiPlayer::openFigure() {
+    if (!figureOpen_) {
+        path_.moveTo(state_.position);
+        figureOpen_ = true;
+    }
+    return path_;
 }
 
 bool GdiPlayer::onPage(const QRectF& logical) const {
@@ -320,6 +330,11 @@ void GdiPlayer::gradientTriangle(const GradientVertex& a, const GradientVertex& 
 }
 
 void GdiPlayer::lineTo(QPointF to) {
+    if (inPath_) {
+        openFigure().lineTo(to);
+        state_.position = to;
+        return;
+    }
     QPainterPath line(state_.position);
     line.lineTo(to);
     state_.position = to;
@@ -335,14 +350,15 @@ void GdiPlayer::polyline(const QPolygonF& points) {
 
 void GdiPlayer::polylineTo(const QPolygonF& points) {
     if (points.isEmpty()) return;
+    if (inPath_) {
+        QPainterPath& figure = openFigure();
+        for (const QPointF& point : points) figure.lineTo(point);
+        state_.position = points.last();
+        return;
+    }
     QPolygonF chain;
     chain << state_.position << points;
     state_.position = points.last();
-    if (inPath_) {
-        if (path_.elementCount() == 0) path_.moveTo(chain.first());
-        for (qsizetype i = 1; i < chain.size(); ++i) path_.lineTo(chain[i]);
-        return;
-    }
     polyline(chain);
 }
 
@@ -368,12 +384,9 @@ void GdiPlayer::beziers(const QPolygonF& points, bool fromCurrentPosition) {
     }
     for (; next + 2 < points.size(); next += 3)
         path.cubicTo(points[next], points[next + 1], points[next + 2]);
+    if (inPath_ && fromCurrentPosition) openFigure().connectPath(path);
     if (fromCurrentPosition && path.elementCount() > 1) state_.position = path.currentPosition();
-    if (inPath_ && fromCurrentPosition) {
-        if (path_.elementCount() == 0) path_.moveTo(path.elementAt(0));
-        path_.connectPath(path);
-        return;
-    }
+    if (inPath_ && fromCurrentPosition) return;
     draw(path, false, true);
 }
 
@@ -428,7 +441,9 @@ void GdiPlayer::arc(ArcKind kind, const QRectF& box, QPointF start, QPointF end)
         QPainterPath joined(state_.position);
         joined.lineTo(path.elementAt(0));
         joined.connectPath(path);
+        if (inPath_) openFigure().connectPath(joined);
         state_.position = path.currentPosition();
+        if (inPath_) return;
         return draw(joined, false, true);
     }
     const bool closed = kind == ArcKind::Chord || kind == ArcKind::Pie;
@@ -603,6 +618,7 @@ void GdiPlayer::frameRegion(const std::vector<QRectF>& rectangles, const Brush& 
 
 void GdiPlayer::beginPath() {
     inPath_ = true;
+    figureOpen_ = false;
     path_ = QPainterPath();
 }
 
@@ -612,7 +628,9 @@ void GdiPlayer::abortPath() {
 }
 
 void GdiPlayer::closeFigure() {
-    if (inPath_) path_.closeSubpath();
+    if (!inPath_) return;
+    path_.closeSubpath();
+    figureOpen_ = false;
 }
 
 void GdiPlayer::fillPath() {

@@ -35,7 +35,10 @@ class GdiPlayer {
     // Device units (EMF's reference device) onto the target.
     QTransform deviceToTarget() const;
 
-    void moveTo(QPointF to) { state_.position = to; }
+    void moveTo(QPointF to) {
+        state_.position = to;
+        figureOpen_ = false;
+    }
     void lineTo(QPointF to);
     void polyline(const QPolygonF& points);
     void polylineTo(const QPolygonF& points);
@@ -100,6 +103,9 @@ class GdiPlayer {
     // setting the painter's composition; invalid when nothing is drawn.
     QColor applyRop(const QColor& colour);
     void appendToPath(const QPainterPath& shape);
+    // Inside a path: the figure that LineTo and its kin extend, begun at the
+    // current position when none is open.
+    QPainterPath& openFigure();
     QPainterPath arcPath(ArcKind kind, const QRectF& box, QPointF start, QPointF end) const;
 
     QPainter& painter_;
@@ -109,5 +115,6 @@ class GdiPlayer {
     std::vector<gdi::State> saved_;
     std::vector<std::optional<gdi::Object>> objects_;
     bool inPath_ = false;
-    QPainterPath path_;  // logical units
+    bool figureOpen_ = false;  // the path's last figure still grows from the current position
+    QPainterPath path_;        // logical units
 };

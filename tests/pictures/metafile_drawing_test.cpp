@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Shapes, paths and pens in metafiles, drawn as the platform draws them.
+
+#include <gtest/gtest.h>
+
+#include "support/image_probe.h"
+#include "support/metafile_builder.h"
+
+namespace {
+
+enum : uint32_t {
+    EmrPolygon16 = 86,
+    EmrSetWindowExtEx = 9,
+    EmrSetViewportExtEx = 11,
+    EmrSetMapMode = 17,
+    EmrMoveToEx = 27,
+    EmrSelectObject = 37,
+    EmrCreatePen = 38,
+    EmrCreateBrushIndirect = 39,
+    EmrRectangle = 43,
+    EmrLineTo = 54,
+    EmrBeginPath = 59,
+    EmrEndPath = 60,
+    EmrCloseFigure = 61,
+    EmrFillPath = 62,
+    EmrStrokeAndFillPath = 63,
+    EmrStrokePath = 64,
+};
+constexpr QRgb White = 0xffffffff;
+constexpr QRgb Red = 0xffff0000;
+constexpr qint64 NullPen = 0x80000008;
+
+QImage playEmf(const EmfBuilder& emf) {
+    return PlayMetafileInto(emf.build(), QSize(1000, 1000));
+}
+
+// A blue pen `width` units wide in slot 1, a red brush in slot 2.
+EmfBuilder bluePenRedBrush(int width) {
+    EmfBuilder emf;
+    emf.record(EmrCreatePen, {1, 0, width, 0, 0xFF0000});
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrCreateBrushIndirect, {2, 0, 0x0000FF, 0});
+    emf.record(EmrSelectObject, {2});
+    return emf;
+}
+
+Fields polygon16(const QList<QPoint>& points) {
+    Fields f;
+    f.u32(0).u32(0).u32(0).u32(0).u32(points.size());
+    for (QPoint p : points) f.u16(p.x()).u16(p.y());
+    return f;
+}
+
+// A path of one figure per list, each MoveTo then LineTo to the rest.
+void lineFigures(EmfBuilder& emf, const QList<QList<QPoint>>& figures, bool close) {
+    for (const auto& figure : figures) {
+        emf.record(EmrMoveToEx, {figure[0].x(), figure[0].y()});
+        for (qsizetype i = 1; i < figure.size(); ++i)
+            emf.record(EmrLineTo, {figure[i].x(), figure[i].y()});
+        if (close) emf.record(EmrCloseFigure, {});
+    }
+}
+
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+}  // namespace
+
+TEST(MetafileDrawing, APathOfLinesIsOneFigurePerMoveToClosedByCloseFigure) {
+    const QList<QPoint> triangle{{100, 100}, {800, 200}, {300, 700}};
+    EmfBuilder polygon = bluePenRedBrush(9);
+    polygon.record(EmrPolygon16, polygon16(triangle));
+    const QImage expected = playEmf(polygon);
+
+    EmfBuilder path = bluePenRedBrush(9);
+    path.record(EmrBeginPath, {});
+    lineFigures(path, {triangle}, true);
+    path.record(EmrEndPath, {});
+    path.record(EmrStrokeAndFillPath, {0, 0, 0, 0});
+    EXPECT_EQ(differingPixels(playEmf(path), expected), 0);
+
+    // Two figures filled: both triangles red, nothing drawn between them.
+    EmfBuilder two = bluePenRedBrush(9);
+    two.record(EmrBeginPath, {});
+    lineFigures(two, {{{100, 100}, {300, 100}, {100, 300}}, {{900, 900}, {700, 900}, {900, 700}}},
+                false);
+    two.record(EmrEndPath, {});
+    two.record(EmrFillPath, {0, 0, 0, 0});
+    const QImage filled = playEmf(two);
+    EXPECT_EQ(filled.pixel(150, 150), Red);
+    EXPECT_EQ(filled.pixel(850, 850), Red);
+    EXPECT_EQ(filled.pixel(500, 500), White);
+
+    // An open figure stroked keeps its segments joined and leaves its
+    // closing side undrawn.
+    EmfBuilder open = bluePenRedBrush(9);
+    open.record(EmrBeginPath, {});
+    lineFigures(open, {triangle}, false);
+    open.record(EmrEndPath, {});
+    open.record(EmrStrokePath, {0, 0, 0, 0});
+    const QImage stroked = playEmf(open);
+    EXPECT_NE(stroked.pixel(450, 150), White);  // on the first side
+    EXPECT_EQ(stroked.pixel(200, 400), White);  // on the closing side, not drawn
+}
