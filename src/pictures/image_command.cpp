@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Image": lays a picture behind the back insert (across both spines) or
 // behind the front insert, by the active tab.
+
+#include <exception>
 
 #include <QCheckBox>
 #include <QTabWidget>
 
 #include "app/cover_state.h"
+#include "app/error_box.h"
 #include "app/main_window.h"
 #include "pictures/picture_loader.h"
 #include "pictures/picture_repaint.h"
@@ -23,40 +27,66 @@ void TForm1::BitBtn5Click() {
     SavedRightSpineBrushStyle = Image3.brushStyle;
     SavedLeftSpineBrushStyle = Image2.brushStyle;
 
+    // A pick that cannot be read leaves the insert's picture as it was; its
+    // error is raised once the cover has been drawn again.
+    std::exception_ptr failedPick;
+    auto load = [&](const QString& path) {
+        try {
+            return LoadPictureBitmap(path).value_or(PictureBitmap());
+        } catch (const SleevixError&) {
+            failedPick = std::current_exception();
+            return PictureBitmap();
+        }
+    };
+
     if (TabbedNotebook1->currentIndex() == BackPage) {
         if (OpenPictureDialog1->Execute(this)) {
-            allClear();
-            BackPicturePath = OpenPictureDialog1->FileName;
-            BackPicture = LoadPictureBitmap(BackPicturePath).value_or(PictureBitmap());
-            HasBackPicture = true;
-            DrawBackPicture();
+            const QString path = OpenPictureDialog1->FileName;
+            PictureBitmap picture = load(path);
+            if (!failedPick) {
+                allClear();
+                ChooseBackPicture(path, std::move(picture));
+                DrawBackPicture();
+            }
         }
     } else if (OpenPictureDialog1->Execute(this)) {
-        FrontPicturePath = OpenPictureDialog1->FileName;
-        FrontPicture = LoadPictureBitmap(FrontPicturePath).value_or(PictureBitmap());
-        allClear();
-        HasFrontPicture = true;
-        DrawFrontPicture();
+        const QString path = OpenPictureDialog1->FileName;
+        PictureBitmap picture = load(path);
+        if (!failedPick) {
+            ChooseFrontPicture(path, std::move(picture));
+            allClear();
+            DrawFrontPicture();
+        }
     }
 
-    if (CoverCommitted) RefreshCover();
+    auto redraw = [&] {
+        if (CoverCommitted) RefreshCover();
 
-    if (CheckBox1->isChecked()) {
-        Image2.brushStyle = SavedLeftSpineBrushStyle;
-        Image3.brushStyle = SavedRightSpineBrushStyle;
-        DrawOutlines(OutlineGroup::FoldLines);
-        allClear();
+        if (CheckBox1->isChecked()) {
+            Image2.brushStyle = SavedLeftSpineBrushStyle;
+            Image3.brushStyle = SavedRightSpineBrushStyle;
+            DrawOutlines(OutlineGroup::FoldLines);
+            allClear();
+        }
+        if (CheckBox2->isChecked()) {
+            Image1.brushStyle = SavedBackBrushStyle;
+            Image2.brushStyle = SavedLeftSpineBrushStyle;
+            Image3.brushStyle = SavedRightSpineBrushStyle;
+            DrawOutlines(OutlineGroup::BackOutline);
+            allClear();
+        }
+        if (CheckBox3->isChecked()) {
+            Image4.brushStyle = SavedFrontBrushStyle;
+            DrawOutlines(OutlineGroup::FrontOutline);
+            allClear();
+        }
+    };
+    try {
+        redraw();
+    } catch (...) {
+        // A failed pick's error wins over the redraw's: that one comes back
+        // at the next render, the pick's would be lost.
+        if (!failedPick) throw;
     }
-    if (CheckBox2->isChecked()) {
-        Image1.brushStyle = SavedBackBrushStyle;
-        Image2.brushStyle = SavedLeftSpineBrushStyle;
-        Image3.brushStyle = SavedRightSpineBrushStyle;
-        DrawOutlines(OutlineGroup::BackOutline);
-        allClear();
-    }
-    if (CheckBox3->isChecked()) {
-        Image4.brushStyle = SavedFrontBrushStyle;
-        DrawOutlines(OutlineGroup::FrontOutline);
-        allClear();
-    }
+    if (failedPick) std::rethrow_exception(failedPick);
 }

@@ -1,6 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_repaint.h"
 
+#include <exception>
+
 #include "app/cover_state.h"
+#include "app/error_box.h"
+#include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "pictures/picture_loader.h"
@@ -15,6 +20,30 @@ constexpr int RightSpineStart = 420;
 
 QRect whole(const Canvas& surface) {
     return QRect(0, 0, surface.width(), surface.height());
+}
+
+// The path of each half whose failure to read has been shown already: a
+// file that stays unreadable is reported once, not at every repaint.
+QString reportedBackFailure;
+QString reportedFrontFailure;
+
+// Reads a held picture again. When its file cannot be read any more, the
+// error is shown once (through the handlers' error wrapper) and the render
+// goes on without the picture, as for a file that is gone.
+PictureBitmap reload(const QString& path, QString& reportedFailure) {
+    std::exception_ptr failure;
+    try {
+        PictureBitmap picture = LoadPictureBitmap(path).value_or(PictureBitmap());
+        reportedFailure.clear();
+        return picture;
+    } catch (const SleevixError&) {
+        failure = std::current_exception();
+    }
+    if (reportedFailure != path) {
+        reportedFailure = path;
+        RunHandler([&] { std::rethrow_exception(failure); });
+    }
+    return PictureBitmap();
 }
 
 }  // namespace
@@ -36,14 +65,28 @@ void DrawFrontPicture() {
     FrontPicture.drawStretched(Form1->Image4, whole(Form1->Image4));
 }
 
+void ChooseBackPicture(const QString& path, PictureBitmap picture) {
+    BackPicturePath = path;
+    BackPicture = std::move(picture);
+    HasBackPicture = true;
+    reportedBackFailure.clear();
+}
+
+void ChooseFrontPicture(const QString& path, PictureBitmap picture) {
+    FrontPicturePath = path;
+    FrontPicture = std::move(picture);
+    HasFrontPicture = true;
+    reportedFrontFailure.clear();
+}
+
 void RepaintPictures(PictureHalves halves) {
     // Read again every time: a file changed on disk shows its new content.
     if (halves.testFlag(PictureHalf::Back) && HasBackPicture) {
-        BackPicture = LoadPictureBitmap(BackPicturePath).value_or(PictureBitmap());
+        BackPicture = reload(BackPicturePath, reportedBackFailure);
         DrawBackPicture();
     }
     if (halves.testFlag(PictureHalf::Front) && HasFrontPicture) {
-        FrontPicture = LoadPictureBitmap(FrontPicturePath).value_or(PictureBitmap());
+        FrontPicture = reload(FrontPicturePath, reportedFrontFailure);
         DrawFrontPicture();
     }
 }

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFlags>
+#include <QString>
+
+#include "pictures/picture_bitmap.h"
 
 enum class PictureHalf { Back = 1, Front = 2 };
 Q_DECLARE_FLAGS(PictureHalves, PictureHalf)
@@ -15,6 +19,12 @@ inline constexpr PictureHalves BothPictureHalves =
 void DrawBackPicture();
 void DrawFrontPicture();
 
+// Makes a picture read from `path` the held one of its insert.
+void ChooseBackPicture(const QString& path, PictureBitmap picture);
+void ChooseFrontPicture(const QString& path, PictureBitmap picture);
+
 // Draws the chosen pictures again under the texts and lines of a render,
-// reading each file anew; draws nothing for a half with no picture.
+// reading each file anew; draws nothing for a half with no picture. A held
+// picture whose file has become unreadable is reported once and left out,
+// so the texts and lines of the render are still drawn.
 void RepaintPictures(PictureHalves halves);

@@ -150,19 +150,77 @@ TEST_F(PicturePlacement, ANameWithNoFileSetsTheFlagAndDrawsNothingWithoutAMessag
     EXPECT_TRUE(AllPixels(Form1->Image4.image(), Form1->Image4.image().rect(), White));
 }
 
-TEST_F(PicturePlacement, AnUnreadableFileIsReportedAndChangesOnlyThePathAndBrushes) {
-    const QString good = save(files, "good.bmp", halves(20, qRgb(1, 2, 3), qRgb(1, 2, 3)));
+TEST_F(PicturePlacement, AFailedPickIsReportedOnceAndLeavesThatInsertsPictureAsItWas) {
+    addTracks({"Intro"});
+    setArtistAndTitle("Artist", "Title");
+    commit();
+    const QRgb blue = qRgb(1, 2, 200);
+    const QString good = save(files, "good.bmp", halves(20, blue, blue));
     choose(0, good);
     QFile::copy(good, files.path("bad.png"));
     choose(0, files.path("bad.png"));
     EXPECT_EQ(errors->shown, QStringList{"Unknown picture file extension (.png)"});
-    EXPECT_EQ(BackPicturePath, files.path("bad.png"));
-    EXPECT_TRUE(HasBackPicture);
-    EXPECT_FALSE(BackPicture.isNull());  // the previous bitmap stays
-    EXPECT_EQ(Form1->Image1.brushStyle, BrushStyle::Clear);
+    EXPECT_EQ(BackPicturePath, good);
+    EXPECT_FALSE(BackPicture.isNull());
+    // The cover is drawn again with the picture it had, texts and lines over it.
+    EXPECT_EQ(Form1->Image1.image().pixel(200, 340), blue);
+    EXPECT_EQ(Form1->Image1.image().pixel(200, 0), Black);
+    EXPECT_TRUE(hasColour(Form1->Image4, Black));
 
-    // Every later repaint of that insert fails the same way.
+    // An insert without a picture stays without one.
+    files.write("broken.gif", "GIF89a but no more");
+    choose(1, files.path("broken.gif"));
+    EXPECT_EQ(errors->shown.size(), 2);
+    EXPECT_FALSE(HasFrontPicture);
+    EXPECT_TRUE(FrontPicturePath.isEmpty());
+
+    // Every later command works: no error comes back.
+    commit();  // "Continue"
+    centre();
+    Form1->CheckBox1->setChecked(false);
     Form1->CheckBox2->setChecked(false);
+    Form1->CheckBox3->setChecked(false);
+    commit();
+    EXPECT_EQ(errors->shown.size(), 2);
+    EXPECT_EQ(Form1->Image1.image().pixel(200, 340), blue);
+}
+
+TEST_F(PicturePlacement, AHeldPictureThatBecomesUnreadableIsReportedOnceAndRendersGoOn) {
+    addTracks({"Intro"});
+    setArtistAndTitle("Artist", "Title");
+    commit();
+    const QRgb green = qRgb(0, 160, 0);
+    const QString front = save(files, "front.bmp", halves(20, green, green));
+    choose(1, front);
+    ASSERT_TRUE(errors->shown.isEmpty());
+    auto spoil = [&] {
+        QFile file(front);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("BM not a bitmap any more");
+    };
+    spoil();
+
+    commit();  // "Continue"
+    EXPECT_EQ(errors->shown, QStringList{"Bitmap image is not valid."});
+    // The render went on: the front has its texts and outline, no picture.
+    const QImage& image = Form1->Image4.image();
+    EXPECT_TRUE(PixelsOfColour(image, green).isEmpty());
+    EXPECT_EQ(image.pixel(0, 100), Black);
+    EXPECT_GT(PixelsOfColour(image, Black).size(), 4 * 353);
+    EXPECT_TRUE(FrontPicture.isNull());
+
+    centre();
+    Form1->CheckBox3->setChecked(false);
+    commit();
+    EXPECT_EQ(errors->shown.size(), 1);
+    EXPECT_TRUE(hasColour(Form1->Image4, Black));  // the texts still
+
+    // Readable again, it shows again; spoiled once more, it is reported again.
+    save(files, "front.bmp", halves(20, green, green));
+    commit();
+    EXPECT_EQ(Form1->Image4.image().pixel(20, 20), green);
+    spoil();
+    commit();
     EXPECT_EQ(errors->shown.size(), 2);
 }
 
