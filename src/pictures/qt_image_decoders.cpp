@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/qt_image_decoders.h"
 
 #include <QBuffer>
@@ -18,6 +19,8 @@ class FormatReader {
         reader_.setDevice(&buffer_);
         reader_.setFormat(format);
         reader_.setDecideFormatFromContent(false);
+        // Otherwise a reader whose named format fails tries every other one.
+        reader_.setAutoDetectImageFormat(false);
         reader_.setAutoTransform(false);
     }
     QImageReader& operator*() { return reader_; }

@@ -7,12 +7,17 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QFile>
 
 #include "app/error_box.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
+#include "support/gif_writer.h"
+#include "support/icon_builder.h"
+#include "support/jpeg_writer.h"
+#include "support/metafile_builder.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
 
@@ -95,4 +100,46 @@ TEST_F(HostilePictureFiles, AFileLargerThanAnyPictureNeedsIsRefusedBeforeItIsRea
     ASSERT_TRUE(justOver.resize(MaxPictureFileBytes + 1));
     justOver.close();
     EXPECT_TRUE(errorOf(files.path("over.bmp")).contains("too large to be a picture"));
+}
+
+TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    const struct {
+        const char* format;
+        QByteArray content;
+    } contents[] = {
+        {"jpg", EncodeJpeg(image)},
+        {"gif", EncodeGif({8, 8}, {qRgb(255, 0, 0), qRgb(0, 0, 0)}, {SolidFrame({8, 8}, 0)})},
+        {"bmp", bitmap},
+        {"ico", BuildIcon({{image, false}})},
+        {"wmf", EmfBuilder().build()},
+    };
+    const struct {
+        const char* extension;
+        QString message;
+    } decoders[] = {
+        {"jpg", "JPEG error #"},
+        {"gif", "Invalid GIF signature"},
+        {"bmp", "Bitmap image is not valid"},
+        {"ico", "Icon image is not valid"},
+        {"wmf", "Invalid metafile"},
+    };
+    for (const auto& content : contents) {
+        for (const auto& decoder : decoders) {
+            const QString name =
+                QStringLiteral("%1-content.%2").arg(content.format, decoder.extension);
+            const QString path = files.write(name, content.content);
+            if (QLatin1String(content.format) == QLatin1String(decoder.extension)) {
+                EXPECT_EQ(errorOf(path), "(no error)") << qPrintable(name);
+            } else {
+                EXPECT_TRUE(errorOf(path).startsWith(decoder.message))
+                    << qPrintable(name) << ": " << qPrintable(errorOf(path));
+            }
+        }
+    }
 }
