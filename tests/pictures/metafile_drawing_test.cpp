@@ -28,6 +28,7 @@ enum : uint32_t {
 };
 constexpr QRgb White = 0xffffffff;
 constexpr QRgb Red = 0xffff0000;
+constexpr int MapAnisotropic = 8;
 constexpr qint64 NullPen = 0x80000008;
 
 QImage playEmf(const EmfBuilder& emf) {
@@ -105,4 +106,49 @@ TEST(MetafileDrawing, APathOfLinesIsOneFigurePerMoveToClosedByCloseFigure) {
     const QImage stroked = playEmf(open);
     EXPECT_NE(stroked.pixel(450, 150), White);  // on the first side
     EXPECT_EQ(stroked.pixel(200, 400), White);  // on the closing side, not drawn
+}
+
+// The platform never draws a pen thinner than one device pixel: it stays a
+// full-colour line one pixel wide wherever it falls.
+TEST(MetafileDrawing, PensThinnerThanAPixelDrawOnePixelWideAtFullColour) {
+    const struct {
+        const char* name;
+        int width;  // logical units, ten to the device pixel
+        int y;      // logical
+    } cases[] = {
+        {"geometric 1 unit on a pixel edge", 1, 5000},
+        {"geometric 1 unit on a pixel centre", 1, 5005},
+        {"cosmetic on a pixel edge", 0, 5000},
+        {"cosmetic on a pixel centre", 0, 5005},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EmfBuilder emf;
+        emf.record(EmrSetMapMode, {MapAnisotropic});
+        emf.record(EmrSetWindowExtEx, {10000, 10000});
+        emf.record(EmrSetViewportExtEx, {1000, 1000});
+        emf.record(EmrCreatePen, {1, 0, c.width, 0, 0x0000FF});
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrMoveToEx, {1000, c.y});
+        emf.record(EmrLineTo, {9000, c.y});
+        const QImage image = playEmf(emf);
+        const QRect ink = InkBounds(image);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_LE(ink.height(), 1);
+        EXPECT_EQ(image.pixel(500, ink.top()), Red);
+    }
+    // A thin outline around a white box, as chart frames are drawn.
+    EmfBuilder box;
+    box.record(EmrSetMapMode, {MapAnisotropic});
+    box.record(EmrSetWindowExtEx, {10000, 10000});
+    box.record(EmrSetViewportExtEx, {1000, 1000});
+    box.record(EmrCreatePen, {1, 0, 1, 0, 0x0000FF});
+    box.record(EmrSelectObject, {1});
+    box.record(EmrRectangle, {2000, 2000, 8000, 8000});
+    const QImage framed = playEmf(box);
+    const QRect frame = InkBounds(framed);
+    EXPECT_NEAR(frame.width(), 600, 1);
+    for (QPoint side : {QPoint(500, frame.top()), QPoint(frame.left(), 500),
+                        QPoint(500, frame.bottom()), QPoint(frame.right(), 500)})
+        EXPECT_EQ(framed.pixel(side), Red) << side.x() << "," << side.y();
 }

@@ -243,6 +243,10 @@ QPainterPath& GdiPlayer::openFigure() {
     return path_;
 }
 
+double GdiPlayer::scaleOnTarget() const {
+    return std::sqrt(std::abs(logicalToTarget().determinant()));
+}
+
 bool GdiPlayer::onPage(const QRectF& logical) const {
     return reasonable(logical) && reasonable(logicalToTarget().mapRect(logical));
 }
@@ -295,8 +299,17 @@ void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
         painter_.setBrush(Qt::NoBrush);
         QPen pen = qtPen();
         if (fixedColour && pen.style() != Qt::NoPen) pen.setColor(applyRop(pen.color()));
+        // The platform never draws a pen thinner than one device pixel;
+        // smoothed, Qt would draw it as a faint grey line.
+        const bool hairline = pen.isCosmetic() || pen.widthF() * scaleOnTarget() < 1;
+        if (hairline) {
+            pen.setCosmetic(true);
+            pen.setWidthF(1);
+        }
+        painter_.setRenderHint(QPainter::Antialiasing, !hairline && state_.rop2 == RopCopyPen);
         painter_.setPen(pen);
         painter_.drawPath(path);
+        painter_.setRenderHint(QPainter::Antialiasing);
     }
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

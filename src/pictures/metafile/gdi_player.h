@@ -99,6 +99,8 @@ class GdiPlayer {
     void prepare();  // clip and transform on the painter
     // Whether a logical area lands at finite, sane target coordinates.
     bool onPage(const QRectF& logical) const;
+    // Target pixels per logical unit, averaged over the two axes.
+    double scaleOnTarget() const;
     // The colour a pen or brush draws in under the raster operation, after
     // setting the painter's composition; invalid when nothing is drawn.
     QColor applyRop(const QColor& colour);
