@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libjpeg-dev libgif-dev
+  libjpeg-dev libgif-dev libcups2-dev
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps imagemagick xdotool poppler-utils

@@ -1,20 +1,37 @@
 #!/usr/bin/env bash
-# Starts a CUPS scheduler with a PDF queue for the real printing test:
-# prints the queue name on success; on failure says why and exits 1.
+# Starts a CUPS scheduler with the PDF queues the real printing tests use and
+# prints the base queue name on success; on failure says why and exits 1.
+#   <base>            cups-pdf, a PPD without margins
+#   <base>Margins     cups-pdf, a PPD whose A4 printable area leaves 10 mm at
+#                     the left and 20 mm at the top
+#   <base>Rejecting   not accepting jobs (cupsreject)
+#   <base>Paused      accepting, but holding jobs (cupsdisable)
 set -uo pipefail
 cd "$(dirname "$0")/.."
-queue=SleevixTestPDF
+base=SleevixTestPDF
 
 ./scripts/install-deps.sh cups printer-driver-cups-pdf >/dev/null || { echo "cannot install cups" >&2; exit 1; }
+sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-  sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" cupsd >/dev/null 2>&1 || { echo "cupsd did not start" >&2; exit 1; }
   for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.2; done
 fi
 lpstat -r 2>/dev/null | grep -q 'is running' || { echo "the CUPS scheduler is not running" >&2; exit 1; }
-if ! lpstat -p "$queue" >/dev/null 2>&1; then
-  ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null | head -n 1)
-  lpadmin -p "$queue" -v cups-pdf:/ ${ppd:+-P "$ppd"} -E 2>/dev/null \
-    || { echo "cannot create the queue $queue" >&2; exit 1; }
-fi
-echo "$queue"
+
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+[ -f "$ppd" ] || { echo "the cups-pdf PPD is missing: $ppd" >&2; exit 1; }
+# A4 is 595.28 x 841.89 pt; the printable area is given from the lower left.
+margins_ppd=$(mktemp --suffix=.ppd)
+trap 'rm -f "$margins_ppd"' EXIT
+sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "28.35 42.52 581.1 785.2"|' "$ppd" >"$margins_ppd"
+
+add_queue() {  # name ppd
+  lpadmin -p "$1" -v cups-pdf:/ -P "$2" -E 2>/dev/null || { echo "cannot create the queue $1" >&2; exit 1; }
+}
+add_queue "$base" "$ppd"
+add_queue "${base}Margins" "$margins_ppd"
+add_queue "${base}Rejecting" "$ppd"
+add_queue "${base}Paused" "$ppd"
+cupsreject "${base}Rejecting" && cupsdisable "${base}Paused" \
+  || { echo "cannot set the states of the test queues" >&2; exit 1; }
+echo "$base"

@@ -1,20 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Print": both inserts at physical size on one page of the printer the
 // user picks.
 
 #include <QLineEdit>
 #include <QPrinter>
 
+#include "app/application_title.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "print/print_job.h"
 #include "tracks/track_editor.h"
 
+namespace {
+
+// The name the print queue and a PDF printer's file show for the job.
+QString PrintJobName() {
+    QStringList parts;
+    for (const QString& part : {PrintArtistName, PrintAlbumTitle})
+        if (!part.trimmed().isEmpty()) parts << part.trimmed();
+    return parts.isEmpty() ? QString::fromLatin1(ApplicationTitle)
+                           : parts.join(QStringLiteral(" - "));
+}
+
+}  // namespace
+
 void TForm1::Button4Click() {
     // The editor's fields as they stand now, committed or not.
     PrintArtistName = Form2->Edit3->text();
     PrintAlbumTitle = Form2->Edit2->text();
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(PrintJobName());
     if (!PrintDialog1->Execute(printer, this)) return;
     PrintCover(printer);
 }

@@ -8,12 +8,14 @@
 #include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "print/print_outcome.h"
+#include "print/printable_area.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 
 namespace {
 
-constexpr double PageUnitsPerInch = 254;  // a page unit is 0.1 mm
+constexpr int PageUnitsPerInch = 254;  // a page unit is 0.1 mm
 // The page's geometry in page units, given by its corners, right and bottom
 // exclusive: back (200, 100)-(1700, 1275), front (200, 1300)-(1410, 2500).
 const QRect BackInsert = RectFromCorners(200, 100, 1700, 1275);
@@ -146,13 +148,15 @@ void drawSpineTexts(Canvas& page) {
 
 void DrawCoverPage(QPainter& painter, int dotsPerInch) {
     painter.save();
-    const double devicePerUnit = dotsPerInch / PageUnitsPerInch;
+    const double devicePerUnit = double(dotsPerInch) / PageUnitsPerInch;
     painter.scale(devicePerUnit, devicePerUnit);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSizeF page =
         QSizeF(painter.device()->width(), painter.device()->height()) / devicePerUnit;
-    Canvas canvas(painter, page.toSize(), dotsPerInch);
+    // A point is 1/72 inch on paper whatever the printer's resolution, so the
+    // same cover prints alike everywhere.
+    Canvas canvas(painter, page.toSize(), PageUnitsPerInch);
     canvas.brushStyle = BrushStyle::Clear;  // no text boxes, outlines without fill
 
     canvas.font.size = TrackStartSize;
@@ -169,10 +173,17 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch) {
 }
 
 void PrintCover(QPrinter& printer) {
+    UsePrintableAreaAsOrigin(printer);
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString queue = printer.printerName();
+    const bool toQueue = !toFile && !queue.isEmpty();
+    if (toQueue) CheckQueueAcceptsJobs(queue);
     QPainter painter;
     if (!painter.begin(&printer))
         throw SleevixError(QStringLiteral("Cannot print: the printer could not be started"));
     DrawCoverPage(painter, printer.resolution());
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw SleevixError(QStringLiteral("Printing failed: the printer reported an error"));
+    if (toQueue) CheckQueueTookJob(queue);
+    if (toFile) CheckFileWrittenCompletely(printer.outputFileName());
 }

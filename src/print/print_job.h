@@ -5,8 +5,7 @@ class QPrinter;
 
 // Draws the cover's page: both inserts at physical size, laid out in tenths
 // of a millimetre from the top-left corner of the printable area. The
-// painter is active on the page; `dotsPerInch` is the device's resolution,
-// which also sets the printed font scale.
+// painter is active on the page; `dotsPerInch` is the device's resolution.
 void DrawCoverPage(QPainter& painter, int dotsPerInch);
 
 // One job of one page on the printer as set up; raises an error when the

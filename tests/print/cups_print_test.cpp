@@ -38,9 +38,8 @@ TEST_F(CupsPrinting, ACoverPrintedToARealQueueHasItsOutlinesInPlace) {
     printer.setPrinterName(queue);
     printer.setDocName(job);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
     PrintCover(printer);
+    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
 
     QString pdf;
     QElapsedTimer waited;

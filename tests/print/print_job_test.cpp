@@ -241,3 +241,44 @@ TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
     run([&] { PrintCover(printer); });
     EXPECT_EQ(errors->shown, QStringList{"Cannot print: the printer could not be started."});
 }
+
+// A point is 1/72 inch on paper: the printer's resolution changes neither the
+// sizes nor the places of the texts, and a full track list fills its card.
+TEST_F(PrintJob, TextsPrintAtTheSameSizeAndPlaceAtEveryResolution) {
+    QStringList tracks;
+    for (int i = 1; i <= 41; ++i) tracks << QStringLiteral("Song number %1 of the night").arg(i);
+    commitCover(tracks, "Artist", "Title");
+    QTemporaryDir folder;
+    QList<QList<PdfWord>> prints;
+    for (int dpi : {300, 600, 1200}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(dpi);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("cover-%1.pdf").arg(dpi)));
+        PrintCover(printer);
+        prints.push_back(PdfWords(printer.outputFileName()));
+        ASSERT_FALSE(prints.back().isEmpty()) << "pdftotext (poppler-utils) read no words";
+    }
+    for (int other : {1, 2}) {
+        ASSERT_EQ(prints[other].size(), prints[0].size());
+        for (qsizetype i = 0; i < prints[0].size(); ++i) {
+            const QRectF a = prints[0][i].box, b = prints[other][i].box;
+            SCOPED_TRACE(prints[0][i].text.toStdString());
+            EXPECT_EQ(prints[other][i].text, prints[0][i].text);
+            EXPECT_NEAR(b.left(), a.left(), 0.1);
+            EXPECT_NEAR(b.top(), a.top(), 0.1);
+            EXPECT_NEAR(b.width(), a.width(), 0.1);
+            EXPECT_NEAR(b.height(), a.height(), 0.1);
+        }
+    }
+    // The track block: from the first line's top to the last line's bottom.
+    double top = 1e9, bottom = 0;
+    for (const PdfWord& word : prints[2]) {
+        if (word.box.left() < 27 || word.box.right() > 163 || word.box.top() > 127.5) continue;
+        top = std::min(top, word.box.top());
+        bottom = std::max(bottom, word.box.bottom());
+    }
+    constexpr double HeightLimitMm = 120.0;
+    EXPECT_GE(bottom - top, 0.9 * HeightLimitMm);
+    EXPECT_LT(bottom - top, HeightLimitMm);
+}

@@ -1,6 +1,7 @@
 #include "support/pdf_pages.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -14,4 +15,25 @@ QImage RenderPdfPage(const QString& pdf, int dotsPerInch) {
                             folder.filePath("page")});
     if (!render.waitForFinished(60000) || render.exitCode() != 0) return QImage();
     return QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+QList<PdfWord> PdfWords(const QString& pdf) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) return {};
+    QProcess read;
+    read.setStandardErrorFile(QProcess::nullDevice());
+    read.start(pdftotext, {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    if (!read.waitForFinished(60000) || read.exitCode() != 0) return {};
+    constexpr double MmPerPoint = 25.4 / 72;
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QList<PdfWord> words;
+    const QString page = QString::fromUtf8(read.readAllStandardOutput());
+    for (auto match = word.globalMatch(page); match.hasNext();) {
+        const auto m = match.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.push_back({m.captured(5), QRectF(topLeft * MmPerPoint, bottomRight * MmPerPoint)});
+    }
+    return words;
 }

@@ -1,8 +1,19 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QRectF>
 #include <QString>
 
 // The first page of a PDF as an image, rendered by pdftoppm (poppler-utils);
 // a null image when pdftoppm is missing or fails.
 QImage RenderPdfPage(const QString& pdf, int dotsPerInch);
+
+struct PdfWord {
+    QString text;
+    QRectF box;  // millimetres from the page's top-left corner
+};
+
+// The words of a PDF's first page with their boxes, read by pdftotext -bbox
+// (poppler-utils); empty when pdftotext is missing or fails.
+QList<PdfWord> PdfWords(const QString& pdf);
