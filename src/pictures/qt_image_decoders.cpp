@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "app/error_box.h"
+#include "pictures/icon_directory.h"
 #include "pictures/picture_limits.h"
 
 namespace {
@@ -80,14 +81,18 @@ QImage DecodeBitmap(const QByteArray& data) {
 }
 
 QImage DecodeIcon(const QByteArray& data) {
-    FormatReader reader(data, "ico");
-    QImage largest;
-    const int count = std::max(reader->imageCount(), 1);
-    for (int index = 0; index < count; ++index) {
-        if (index > 0 && !reader->jumpToImage(index)) break;
-        QImage image = reader.readChecked("Icon image is not valid");
-        if (qint64(image.width()) * image.height() > qint64(largest.width()) * largest.height())
-            largest = std::move(image);
+    // Only the entry shown is decoded: an icon may hold thousands.
+    const std::optional<IconEntryChoice> entry = ChooseIconEntry(data);
+    if (!entry) {
+        const QSize largest = LargestIconEntry(data);
+        if (largest.isValid())
+            throw SleevixError(QStringLiteral("Icon image is too large (%1 x %2)")
+                                   .arg(largest.width())
+                                   .arg(largest.height()));
+        throw SleevixError(QStringLiteral("Icon image is not valid"));
     }
-    return largest;
+    FormatReader reader(data, "ico");
+    if (entry->index > 0 && !reader->jumpToImage(entry->index))
+        throw SleevixError(QStringLiteral("Icon image is not valid"));
+    return reader.readChecked("Icon image is not valid");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -6,5 +7,6 @@
 // A device-independent bitmap with its own pixel format.
 QImage DecodeBitmap(const QByteArray& data);
 
-// The largest image of an icon file, with its transparency.
+// The largest image of an icon file (within the icon size limit), with
+// its transparency; only that image is decoded.
 QImage DecodeIcon(const QByteArray& data);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include "app/error_box.h"
@@ -141,5 +142,78 @@ TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {
                     << qPrintable(name) << ": " << qPrintable(errorOf(path));
             }
         }
+    }
+}
+
+namespace {
+QImage filled(int side, QColor colour, int height = 0) {
+    QImage image(side, height ? height : side, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+}  // namespace
+
+TEST_F(HostilePictureFiles, AnIconWithManyEntriesDecodesOnlyTheOneItShows) {
+    constexpr qint64 Allowed = 500;  // ms, also for the preview pane on every highlight
+    const struct {
+        const char* name;
+        QByteArray icon;
+        QString outcome;
+    } cases[] = {
+        {"many.ico", BuildIconRepeating({filled(256, Qt::green), true}, 65535), "256 x 256"},
+        {"big.ico", BuildIconRepeating({filled(4096, Qt::green, 16), true}, 100),
+         "Icon image is too large (4096 x 16)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = files.write(c.name, c.icon);
+        QElapsedTimer clock;
+        clock.start();
+        QString outcome;
+        try {
+            const auto picture = LoadPictureBitmap(path);
+            outcome = QStringLiteral("%1 x %2").arg(picture->width()).arg(picture->height());
+        } catch (const SleevixError& error) {
+            outcome = error.message();
+        }
+        EXPECT_LT(clock.elapsed(), Allowed);
+        EXPECT_EQ(outcome, c.outcome);
+    }
+}
+
+TEST_F(HostilePictureFiles, TheIconEntryShownIsTheLargestByItsHeadersTheFirstOfEqualOnes) {
+    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255);
+    const struct {
+        const char* name;
+        QList<IconImage> entries;
+        QSize size;
+        QRgb colour;
+    } cases[] = {
+        {"sizes.ico",
+         {{filled(16, red), false},
+          {filled(48, green), true},
+          {filled(32, red), false},
+          {filled(48, blue), false}},
+         {48, 48},
+         green},
+        {"bitmap-first.ico",
+         {{filled(48, blue), false}, {filled(48, green), true}},
+         {48, 48},
+         blue},
+        // 256 is written as 0 in the directory: the header tells.
+        {"full.ico", {{filled(64, red), false}, {filled(256, blue), false}}, {256, 256}, blue},
+        {"png-256.ico", {{filled(256, green), true}, {filled(128, red), true}}, {256, 256}, green},
+        // An entry far beyond any icon is passed over for one that is an icon.
+        {"oversized.ico",
+         {{filled(4096, red, 64), true}, {filled(64, blue), false}},
+         {64, 64},
+         blue},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto picture = LoadPictureBitmap(files.write(c.name, BuildIcon(c.entries)));
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(QSize(picture->width(), picture->height()), c.size);
+        EXPECT_EQ(picture->pixels().pixel(c.size.width() / 2, c.size.height() / 2), c.colour);
     }
 }
