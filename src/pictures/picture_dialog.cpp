@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_dialog.h"
 
-#include <QDialog>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 
 #include "pictures/picture_loader.h"
+#include "pictures/preview_window.h"
 
 namespace {
 
 constexpr QSize PaneSize(180, 180);
-constexpr int PreviewMargin = 20;
 const char* const NoPictureLabel = "Picture:";
 const char* const NoPictureText = "(None)";
 
@@ -120,17 +120,7 @@ QString PicturePreviewPane::caption() const {
 
 void PicturePreviewPane::openPreviewWindow() {
     if (!hasPicture()) return;
-    QDialog window(this);
-    window.setWindowTitle(QStringLiteral("Preview"));
-    auto* shown = new QLabel(&window);
-    shown->setPixmap(QPixmap::fromImage(picture_.pixels()));
-    shown->setAlignment(Qt::AlignCenter);
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(PreviewMargin / 2, PreviewMargin / 2, PreviewMargin / 2,
-                               PreviewMargin / 2);
-    layout->addWidget(shown);
-    window.resize(picture_.width() + PreviewMargin, picture_.height() + PreviewMargin);
-    window.exec();  // Escape closes it
+    ShowPreviewWindow(this, picture_.pixels(), QSize(picture_.width(), picture_.height()));
 }
 
 bool PicturePreviewPane::eventFilter(QObject* watched, QEvent* event) {

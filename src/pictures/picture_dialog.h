@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QLabel>
@@ -24,7 +25,8 @@ class PicturePreviewPane : public QWidget {
     void showFile(const QString& path);
     bool hasPicture() const { return !picture_.isNull(); }
     QString caption() const;
-    // Opens the picture in a window of its own, titled "Preview".
+    // Opens the picture in a window of its own, titled "Preview", fitted
+    // to the screen.
     void openPreviewWindow();
 
     QLabel* PictureLabel;

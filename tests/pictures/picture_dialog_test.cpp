@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
 
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
+#include "support/gif_writer.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
 
@@ -66,4 +71,64 @@ TEST(PicturePreviewPane, ANamedPipeShowsNoneWithoutWaitingForAWriter) {
     EXPECT_FALSE(watchdog.released()) << "the pane blocked on the pipe";
     EXPECT_FALSE(pane.hasPicture());
     EXPECT_EQ(pane.caption(), "Picture:");
+}
+
+namespace {
+// Opens the pane's preview window and reports its title, its size and the
+// size of the picture shown, then closes it.
+struct PreviewSeen {
+    QString title;
+    QSize window;
+    QSize picture;
+};
+
+PreviewSeen openPreview(PicturePreviewPane& pane) {
+    PreviewSeen seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (!window) return;
+        seen.title = window->windowTitle();
+        seen.window = window->frameGeometry().size();
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (!label->pixmap().isNull()) seen.picture = label->pixmap().size();
+        window->close();
+    });
+    pane.openPreviewWindow();
+    return seen;
+}
+}  // namespace
+
+TEST(PicturePreviewPane, ThePreviewWindowFitsTheScreenKeepingTheAspectAndSaysTheScale) {
+    PictureFiles files;
+    PicturePreviewPane pane;
+    const QSize room = pane.screen()->availableGeometry().size();
+
+    // A GIF of a few bytes that claims a large logical screen.
+    files.write("wide.gif", EncodeGif({16020, 6020}, {qRgb(0, 0, 255)}, {SolidFrame({4, 4}, 0)}));
+    pane.showFile(files.path("wide.gif"));
+    ASSERT_EQ(pane.caption(), " (16020x6020)");
+    PreviewSeen seen = openPreview(pane);
+    EXPECT_LE(seen.window.width(), room.width());
+    EXPECT_LE(seen.window.height(), room.height());
+    ASSERT_FALSE(seen.picture.isEmpty());
+    EXPECT_NEAR(double(seen.picture.width()) / seen.picture.height(), 16020.0 / 6020.0, 0.02);
+    const QRegularExpressionMatch scale =
+        QRegularExpression("^Preview \\((\\d+)%\\)$").match(seen.title);
+    ASSERT_TRUE(scale.hasMatch()) << qPrintable(seen.title);
+    EXPECT_NEAR(scale.captured(1).toInt(), seen.picture.width() * 100.0 / 16020, 1.0);
+
+    // A tall one is bounded by the height.
+    files.write("tall.gif", EncodeGif({814, 3372}, {qRgb(0, 0, 255)}, {SolidFrame({4, 4}, 0)}));
+    pane.showFile(files.path("tall.gif"));
+    seen = openPreview(pane);
+    EXPECT_LE(seen.window.height(), room.height());
+    EXPECT_NEAR(double(seen.picture.width()) / seen.picture.height(), 814.0 / 3372.0, 0.02);
+    EXPECT_TRUE(seen.title.startsWith("Preview ("));
+
+    // One that fits is shown 1:1, the window the picture plus its margin.
+    files.write("small.gif", EncodeGif({40, 30}, {qRgb(0, 0, 255)}, {SolidFrame({40, 30}, 0)}));
+    pane.showFile(files.path("small.gif"));
+    seen = openPreview(pane);
+    EXPECT_EQ(seen.title, "Preview");
+    EXPECT_EQ(seen.picture, QSize(40, 30));
 }
