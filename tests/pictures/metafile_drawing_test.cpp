@@ -152,3 +152,76 @@ TEST(MetafileDrawing, PensThinnerThanAPixelDrawOnePixelWideAtFullColour) {
                         QPoint(500, frame.bottom()), QPoint(frame.right(), 500)})
         EXPECT_EQ(framed.pixel(side), Red) << side.x() << "," << side.y();
 }
+
+// Besides the six line patterns, a hatch style can name a solid colour:
+// the brush's own, the text colour or the background colour.
+TEST(MetafileDrawing, HatchStylesBeyondTheSixPatternsFillSolid) {
+    constexpr uint32_t EmrSetTextColor = 24, EmrSetBkColor = 25, BrushHatched = 2;
+    constexpr QRgb Green = 0xff00ff00, Blue = 0xff0000ff;
+    const struct {
+        int hatch;
+        QRgb colour;
+    } cases[] = {{6, Red}, {7, Red}, {8, Green}, {9, Green}, {10, Blue}, {11, Blue}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hatch);
+        EmfBuilder emf;
+        emf.record(EmrSetTextColor, {0x00FF00});
+        emf.record(EmrSetBkColor, {0xFF0000});
+        emf.record(EmrCreateBrushIndirect, {1, BrushHatched, 0x0000FF, c.hatch});
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrSelectObject, {NullPen});
+        emf.record(EmrRectangle, {100, 100, 300, 300});
+        EXPECT_TRUE(AllPixels(playEmf(emf), QRect(110, 110, 180, 180), c.colour));
+    }
+}
+
+// Bitmaps whose colour table is shorter than their depth allows: counted
+// in the header, or only cut short by the size the record gives it.
+TEST(MetafileDrawing, BitmapsWithAShortColourTableAreDrawn) {
+    constexpr QRgb Blue = 0xff0000ff;
+    constexpr int TwoColourHeader = 40 + 2 * 4;
+    for (int bits : {1, 4, 8}) {
+        for (bool counted : {true, false}) {
+            SCOPED_TRACE(testing::Message() << bits << (counted ? " counted" : " cut short"));
+            QByteArray dib = TwoByTwoDib(bits, false, 2);
+            if (!counted) dib.replace(32, 4, QByteArray(4, '\0'));  // colours used: all
+            EmfBuilder emf;
+            emf.record(81, StretchDiBits(dib, QRect(100, 100, 400, 400), 0x00CC0020,
+                                         counted ? 0 : TwoColourHeader));
+            const QImage image = playEmf(emf);
+            EXPECT_EQ(InkBounds(image), QRect(100, 100, 400, 400));
+            EXPECT_EQ(image.pixel(150, 150), Red);
+            EXPECT_EQ(image.pixel(450, 450), Blue);
+        }
+    }
+}
+
+// A bitmap drawn "transparent" as XOR, AND with a mask, XOR again leaves
+// the background exactly as it was where the mask is white, edges too.
+TEST(MetafileDrawing, TheXorAndXorIdiomLeavesNoFrame) {
+    constexpr uint32_t SrcInvert = 0x00660046, SrcAnd = 0x008800C6;
+    constexpr QRgb Background = 0xff20a060;
+    EmfBuilder emf;
+    emf.record(EmrCreateBrushIndirect, {1, 0, 0x60A020, 0});
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrSelectObject, {NullPen});
+    emf.record(EmrRectangle, {0, 0, 1000, 1000});
+    // Three logical units to the pixel, so the bitmap's edges fall inside
+    // pixels.
+    emf.record(EmrSetMapMode, {MapAnisotropic});
+    emf.record(EmrSetWindowExtEx, {3000, 3000});
+    emf.record(EmrSetViewportExtEx, {1000, 1000});
+    const QRect target(301, 302, 1000, 1001);
+    const QByteArray picture = TwoByTwoDib(24);
+    emf.record(81, StretchDiBits(picture, target, SrcInvert));
+    emf.record(81, StretchDiBits(OnePixelDib(0xffffff), target, SrcAnd));
+    emf.record(81, StretchDiBits(picture, target, SrcInvert));
+    // Also in the 24-bit raster the picture loader draws into.
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888}) {
+        const QImage image = PlayMetafileInto(emf.build(), QSize(1000, 1000), format);
+        int changed = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) changed += image.pixel(x, y) != Background;
+        EXPECT_EQ(changed, 0) << format;
+    }
+}

@@ -1,5 +1,6 @@
 #include "support/metafile_builder.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include <QColor>
@@ -96,14 +97,14 @@ QByteArray WmfBuilder::build(QRect box, int unitsPerInch) const {
     return placeable.data() + buildWithoutPlaceableHeader();
 }
 
-QByteArray TwoByTwoDib(int bits, bool topDown) {
+QByteArray TwoByTwoDib(int bits, bool topDown, int coloursUsed) {
     const QRgb red = 0xFF0000, blue = 0x0000FF;
     // Rows from the bottom unless top-down: bottom row blue blue, top row red blue.
     const QRgb rows[2][2] = {{topDown ? red : blue, blue}, {topDown ? blue : red, blue}};
     Fields dib;
-    const int colours = bits <= 8 ? (1 << bits) : 0;
+    const int colours = bits > 8 ? 0 : coloursUsed > 0 ? coloursUsed : (1 << bits);
     dib.u32(40).u32(2).u32(topDown ? -2 : 2).u16(1).u16(bits).u32(0).u32(0).u32(2835).u32(2835);
-    dib.u32(0).u32(0);
+    dib.u32(coloursUsed).u32(0);
     if (colours) {
         dib.u32(red).u32(blue);  // index 0 red, 1 blue
         for (int i = 2; i < colours; ++i) dib.u32(0);
@@ -173,12 +174,42 @@ Fields ExtTextOutW(QPoint at, const QString& text, const QList<int>& advances, Q
     return f;
 }
 
-QImage PlayMetafileInto(const QByteArray& file, QSize size) {
+QImage PlayMetafileInto(const QByteArray& file, QSize size, QImage::Format format) {
     const MetafilePicture picture(file);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size, format);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     picture.drawStretched(painter, QRect(QPoint(0, 0), size));
     return image;
+}
+
+QByteArray OnePixelDib(QRgb colour) {
+    Fields dib;
+    dib.u32(40).u32(1).u32(1).u16(1).u16(24).u32(0).u32(0).u32(2835).u32(2835).u32(0).u32(0);
+    dib.bytes(QByteArray(1, char(qBlue(colour))))
+        .bytes(QByteArray(1, char(qGreen(colour))))
+        .bytes(QByteArray(1, char(qRed(colour))))
+        .bytes(QByteArray(1, '\0'));
+    return dib.data();
+}
+
+Fields StretchDiBits(const QByteArray& dib, QRect target, uint32_t rop, int headerSize) {
+    constexpr int Offset = 80;  // record header and parameters
+    auto field = [&dib](int at) {
+        qint32 value;
+        std::memcpy(&value, dib.constData() + at, 4);
+        return value;
+    };
+    const int bits = field(14) & 0xFFFF, used = field(32);
+    if (headerSize == 0) headerSize = 40 + 4 * (bits > 8 ? 0 : used ? used : 1 << bits);
+    const int width = field(4), height = std::abs(field(8));
+    Fields f;
+    f.u32(0).u32(0).u32(0).u32(0);                    // bounds
+    f.u32(target.x()).u32(target.y()).u32(0).u32(0);  // destination, source corner
+    f.u32(width).u32(height);                         // source size
+    f.u32(Offset).u32(headerSize).u32(Offset + headerSize).u32(dib.size() - headerSize);
+    f.u32(0).u32(rop).u32(target.width()).u32(target.height());
+    f.bytes(dib);
+    return f;
 }

@@ -52,8 +52,18 @@ class WmfBuilder {
 };
 
 // A bottom-up BITMAPINFOHEADER bitmap with its colour table, 2 x 2 pixels:
-// top-left red, the rest blue, in the given depth.
-QByteArray TwoByTwoDib(int bitsPerPixel, bool topDown = false);
+// top-left red, the rest blue, in the given depth. A palette of
+// `coloursUsed` entries (at least two) instead of the full one when given.
+QByteArray TwoByTwoDib(int bitsPerPixel, bool topDown = false, int coloursUsed = 0);
+
+// A 1 x 1 24-bit bitmap of one colour.
+QByteArray OnePixelDib(QRgb colour);
+
+// StretchDIBits parameters: `dib` into the logical rectangle `target`,
+// the whole bitmap, with raster operation `rop`. The header with its colour
+// table is `headerSize` bytes, or as the header's own fields say when 0.
+Fields StretchDiBits(const QByteArray& dib, QRect target, uint32_t rop = 0x00CC0020,
+                     int headerSize = 0);
 
 // Record parameters the text and shape tests share (EMF).
 // LOGFONTW of an ExtCreateFontIndirectW, for object slot `slot`.
@@ -64,6 +74,7 @@ Fields LogFontW(int slot, int height, int escapement, const QString& face = "Ari
 Fields ExtTextOutW(QPoint at, const QString& text, const QList<int>& advances = {},
                    QRect bounds = QRect());
 
-// A whole metafile played into a white RGB32 raster of `size`, without
-// antialiasing on the caller's painter.
-QImage PlayMetafileInto(const QByteArray& file, QSize size);
+// A whole metafile played into a white raster of `size` (RGB32 unless
+// told), without antialiasing on the caller's painter.
+QImage PlayMetafileInto(const QByteArray& file, QSize size,
+                        QImage::Format format = QImage::Format_RGB32);

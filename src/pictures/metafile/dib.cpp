@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/metafile/dib.h"
 
 #include <algorithm>
@@ -9,18 +10,60 @@
 namespace {
 constexpr int FileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12;
+constexpr uint32_t Uncompressed = 0;
+
+// A palette bitmap of 1, 4 or 8 bits, uncompressed, read here rather than
+// by Qt's reader, which refuses a colour table shorter than the depth
+// allows unless the header counts it. Colours the table lacks are black.
+QImage decodeIndexed(ByteView header, ByteView bits, long long width, long long height,
+                     bool topDown, int depth) {
+    const bool core = header.u32(0) == CoreHeaderSize;
+    const qsizetype tableAt = header.u32(0), entrySize = core ? 3 : 4;
+    const long long declared = core || header.u32(32) == 0 ? 1LL << depth : header.u32(32);
+    const long long present = (header.size() - tableAt) / entrySize;
+    const int colours = int(std::min({declared, present, 1LL << depth}));
+    QList<QRgb> table(1 << depth, qRgb(0, 0, 0));
+    for (int i = 0; i < colours; ++i) {
+        const qsizetype at = tableAt + i * entrySize;
+        table[i] = qRgb(header.u8(at + 2), header.u8(at + 1), header.u8(at));
+    }
+    const qsizetype stride = qsizetype((width * depth + 31) / 32 * 4);
+    if (!bits.has(0, stride * qsizetype(height))) return QImage();
+    QImage image(int(width), int(height), QImage::Format_Indexed8);
+    if (image.isNull()) return QImage();
+    image.setColorTable(table);
+    const int perByte = 8 / depth, mask = (1 << depth) - 1;
+    for (int y = 0; y < image.height(); ++y) {
+        const qsizetype row = stride * (topDown ? y : image.height() - 1 - y);
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const int byte = bits.u8(row + x / perByte);
+            const int shift = 8 - depth * (x % perByte + 1);
+            line[x] = uchar(byte >> shift & mask);
+        }
+    }
+    // Raster operations work on colours, never on palette indexes.
+    return image.convertToFormat(QImage::Format_RGB32);
+}
 }  // namespace
 
 QImage DecodeDib(ByteView header, ByteView bits) {
     if (!header.has(0, 4)) return QImage();
     const uint32_t headerSize = header.u32(0);
     long long width = 0, height = 0;
+    int depth = 0;
+    uint32_t compression = Uncompressed;
+    bool topDown = false;
     if (headerSize == CoreHeaderSize && header.has(0, CoreHeaderSize)) {
         width = header.u16(4);
         height = header.u16(6);
-    } else if (headerSize >= 40 && header.has(0, 16)) {
+        depth = header.u16(10);
+    } else if (headerSize >= 40 && header.has(0, 40)) {
         width = header.i32(4);
         height = std::llabs(header.i32(8));
+        topDown = header.i32(8) < 0;
+        depth = header.u16(14);
+        compression = header.u32(16);
     } else {
         return QImage();
     }
@@ -30,6 +73,8 @@ QImage DecodeDib(ByteView header, ByteView bits) {
     } catch (const SleevixError&) {
         return QImage();
     }
+    if ((depth == 1 || depth == 4 || depth == 8) && compression == Uncompressed)
+        return decodeIndexed(header, bits, width, height, topDown, depth);
     // Qt reads the bitmap once it has the file header a .bmp file carries.
     QByteArray file("BM");
     const quint32 total = quint32(FileHeaderSize + header.size() + bits.size());

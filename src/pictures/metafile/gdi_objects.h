@@ -46,6 +46,11 @@ enum BrushStyle {
     BrushDibPatternPt = 6
 };
 
+// Hatch styles after the six line patterns that fill solid in the text or
+// the background colour (each followed by its dithered twin).
+inline constexpr int HatchSolidText = 8;
+inline constexpr int HatchSolidBackground = 10;
+
 enum BackgroundMode { Transparent = 1, Opaque = 2 };
 enum PolyFillMode { Alternate = 1, Winding = 2 };
 

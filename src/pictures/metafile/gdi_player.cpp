@@ -204,7 +204,15 @@ QBrush GdiPlayer::qtBrush(const Brush& brush) const {
             const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
                                               Qt::FDiagPattern, Qt::BDiagPattern,
                                               Qt::CrossPattern, Qt::DiagCrossPattern};
-            return QBrush(brush.colour, hatches[std::clamp(brush.hatch, 0, 5)]);
+            if (brush.hatch >= 0 && brush.hatch <= 5)
+                return QBrush(brush.colour, hatches[brush.hatch]);
+            // The styles after the six patterns are solid colours, plain or
+            // dithered: the brush's, the text's or the background's.
+            if (brush.hatch == HatchSolidText || brush.hatch == HatchSolidText + 1)
+                return QBrush(state_.textColour);
+            if (brush.hatch == HatchSolidBackground || brush.hatch == HatchSolidBackground + 1)
+                return QBrush(state_.backgroundColour);
+            return QBrush(brush.colour);
         }
         case BrushPattern:
         case BrushDibPattern:
@@ -260,16 +268,16 @@ QColor GdiPlayer::applyRop(const QColor& colour) {
         case RopWhite:
             return Qt::white;
         case RopNot:
-            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
             return Qt::white;
         case RopXorPen:
-            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
             break;
         case RopMaskPen:
-            painter_.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
             break;
         case RopMergePen:
-            painter_.setCompositionMode(QPainter::CompositionMode_Lighten);
+            painter_.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
             break;
         default:
             break;
@@ -284,6 +292,10 @@ void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
     path.setFillRule(fillRule());
     prepare();
     if (!applyRop(Qt::black).isValid()) return;  // the raster operation draws nothing
+    // Combining with what is there must touch each pixel fully or not at
+    // all: a smoothed edge would not cancel when the same shape is drawn
+    // again.
+    painter_.setRenderHint(QPainter::Antialiasing, state_.rop2 == RopCopyPen);
     const bool fixedColour =
         state_.rop2 == RopBlack || state_.rop2 == RopWhite || state_.rop2 == RopNot;
     if (fill) {
@@ -309,8 +321,8 @@ void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
         painter_.setRenderHint(QPainter::Antialiasing, !hairline && state_.rop2 == RopCopyPen);
         painter_.setPen(pen);
         painter_.drawPath(path);
-        painter_.setRenderHint(QPainter::Antialiasing);
     }
+    painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -560,29 +572,34 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
     constexpr uint32_t SrcAnd = 0x008800C6, SrcPaint = 0x00EE0086, SrcInvert = 0x00660046;
     constexpr uint32_t DstInvert = 0x00550009, NotSrcCopy = 0x00330008;
     const QRectF box = target.normalized();
+    // Blits cover whole pixels, so that raster operations applied twice
+    // to the same place cancel exactly, edges included.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
     if (image.isNull()) {
         if (rop == Blackness)
             painter_.fillRect(box, Qt::black);
         else if (rop == Whiteness)
             painter_.fillRect(box, Qt::white);
         else if (rop == DstInvert) {
-            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
             painter_.fillRect(box, Qt::white);
         } else if (rop == PatCopy || (rop >> 16) == 0xF0)
             painter_.fillRect(box, qtBrush(state_.brush));
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.setRenderHint(QPainter::Antialiasing);
         return;
     }
     QImage drawn = image;
+    const bool combines = rop == SrcAnd || rop == SrcPaint || rop == SrcInvert;
     switch (rop) {
         case SrcAnd:
-            painter_.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter_.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
             break;
         case SrcPaint:
-            painter_.setCompositionMode(QPainter::CompositionMode_Lighten);
+            painter_.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
             break;
         case SrcInvert:
-            painter_.setCompositionMode(QPainter::CompositionMode_Difference);
+            painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
             break;
         case NotSrcCopy:
             drawn.invertPixels();
@@ -600,9 +617,11 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
     }
     painter_.setTransform(mirror * painter_.transform());
     // Stretched pixels are repeated, unless the file asks for halftoning.
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform, state_.stretchMode == StretchHalftone);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform,
+                           state_.stretchMode == StretchHalftone && !combines);
     painter_.drawImage(box, drawn, source.isValid() ? source : QRectF(drawn.rect()));
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.setRenderHint(QPainter::Antialiasing);
 }
 
 void GdiPlayer::fillRegion(const std::vector<QRectF>& rectangles, const Brush& brush, bool device) {
