@@ -8,6 +8,7 @@
 #include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "pictures/printed_picture.h"
 #include "print/print_outcome.h"
 #include "print/printable_area.h"
 #include "render/canvas.h"
@@ -56,8 +57,10 @@ void useTypeface(Canvas& page, const QString& chosen) {
 }
 
 void drawPictures(Canvas& page) {
-    if (HasBackPicture) BackPicture.drawStretched(page, BackInsert);
-    if (HasFrontPicture) FrontPicture.drawStretched(page, FrontInsert);
+    if (HasBackPicture)
+        PictureForPrinting(BackPicturePath, BackPicture).drawStretched(page, BackInsert);
+    if (HasFrontPicture)
+        PictureForPrinting(FrontPicturePath, FrontPicture).drawStretched(page, FrontInsert);
 }
 
 void drawOutlines(Canvas& page) {

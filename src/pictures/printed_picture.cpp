@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/printed_picture.h"
+
+#include "app/error_box.h"
+#include "pictures/picture_loader.h"
+
+PictureBitmap PictureForPrinting(const QString& path, const PictureBitmap& held) {
+    try {
+        if (std::optional<PictureBitmap> full = LoadPictureBitmap(path)) return std::move(*full);
+    } catch (const SleevixError&) {
+    }
+    return held;
+}
