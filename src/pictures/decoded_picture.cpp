@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/decoded_picture.h"
 
 #include <QPainter>
 
 void RasterPicture::drawAt(QPainter& painter, QPoint at) const {
-    painter.drawImage(at, pixels_);
+    painter.drawImage(QRect(at, natural_), pixels_);
 }
 
 void RasterPicture::drawStretched(QPainter& painter, const QRect& target) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What every decoder gives the loader: a whole file read into a picture
@@ -8,6 +9,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QPainter;
 
@@ -23,13 +25,16 @@ class DecodedPicture {
     virtual std::optional<QImage> handOverPixels() const = 0;
 };
 
-// A decoder's result that is pixels already.
+// A decoder's result that is pixels already: at the picture's natural size,
+// or smaller when it was decoded for a smaller screen area.
 class RasterPicture : public DecodedPicture {
   public:
-    RasterPicture(QImage pixels, bool handsOver)
-        : pixels_(std::move(pixels)), handsOver_(handsOver) {}
-    int width() const override { return pixels_.width(); }
-    int height() const override { return pixels_.height(); }
+    RasterPicture(QImage pixels, bool handsOver, QSize natural = QSize())
+        : pixels_(std::move(pixels)),
+          handsOver_(handsOver),
+          natural_(natural.isValid() ? natural : pixels_.size()) {}
+    int width() const override { return natural_.width(); }
+    int height() const override { return natural_.height(); }
     void drawAt(QPainter& painter, QPoint at) const override;
     void drawStretched(QPainter& painter, const QRect& target) const override;
     std::optional<QImage> handOverPixels() const override;
@@ -37,4 +42,5 @@ class RasterPicture : public DecodedPicture {
   private:
     QImage pixels_;
     bool handsOver_;
+    QSize natural_;
 };

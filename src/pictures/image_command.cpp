@@ -30,9 +30,9 @@ void TForm1::BitBtn5Click() {
     // A pick that cannot be read leaves the insert's picture as it was; its
     // error is raised once the cover has been drawn again.
     std::exception_ptr failedPick;
-    auto load = [&](const QString& path) {
+    auto load = [&](const QString& path, QSize cover) {
         try {
-            return LoadPictureBitmap(path).value_or(PictureBitmap());
+            return LoadPictureBitmap(path, cover).value_or(PictureBitmap());
         } catch (const SleevixError&) {
             failedPick = std::current_exception();
             return PictureBitmap();
@@ -42,7 +42,7 @@ void TForm1::BitBtn5Click() {
     if (TabbedNotebook1->currentIndex() == BackPage) {
         if (OpenPictureDialog1->Execute(this)) {
             const QString path = OpenPictureDialog1->FileName;
-            PictureBitmap picture = load(path);
+            PictureBitmap picture = load(path, BackPictureCover());
             if (!failedPick) {
                 allClear();
                 ChooseBackPicture(path, std::move(picture));
@@ -51,7 +51,7 @@ void TForm1::BitBtn5Click() {
         }
     } else if (OpenPictureDialog1->Execute(this)) {
         const QString path = OpenPictureDialog1->FileName;
-        PictureBitmap picture = load(path);
+        PictureBitmap picture = load(path, FrontPictureCover());
         if (!failedPick) {
             ChooseFrontPicture(path, std::move(picture));
             allClear();

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/jpeg_decoder.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
@@ -57,15 +59,31 @@ bool create(JpegDecompressor& jpeg) {
     return true;
 }
 
-// Reads the header and sets the output: best quality, full size, colour
-// spaces libjpeg converts for us. Returns false when libjpeg failed.
-bool readHeader(JpegDecompressor& jpeg, const QByteArray& data) {
+// DCT scaling works in eighths of the full size.
+constexpr unsigned int ScaleDenominator = 8;
+
+// The fewest eighths whose output, rounded up as libjpeg rounds it, is at
+// least `wanted` pixels from `full`.
+unsigned int eighthsCovering(JDIMENSION full, int wanted) {
+    for (unsigned int eighths = 1; eighths < ScaleDenominator; ++eighths)
+        if ((qint64(full) * eighths + ScaleDenominator - 1) / ScaleDenominator >= wanted)
+            return eighths;
+    return ScaleDenominator;
+}
+
+// Reads the header and sets the output: best quality, the size that covers
+// `cover` (full size when it is empty), colour spaces libjpeg converts for
+// us. Returns false when libjpeg failed.
+bool readHeader(JpegDecompressor& jpeg, const QByteArray& data, QSize cover) {
     if (setjmp(jpeg.errors.recovery)) return false;
     jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&jpeg.info, TRUE);
-    jpeg.info.scale_num = 1;
-    jpeg.info.scale_denom = 1;
+    jpeg.info.scale_num = ScaleDenominator;
+    jpeg.info.scale_denom = ScaleDenominator;
+    if (!cover.isEmpty())
+        jpeg.info.scale_num = std::max(eighthsCovering(jpeg.info.image_width, cover.width()),
+                                       eighthsCovering(jpeg.info.image_height, cover.height()));
     jpeg.info.dct_method = JDCT_ISLOW;
     jpeg.info.do_fancy_upsampling = TRUE;
     jpeg.info.do_block_smoothing = TRUE;
@@ -131,10 +149,11 @@ QImage allocateOutput(const jpeg_decompress_struct& info) {
 
 }  // namespace
 
-QImage DecodeJpeg(const QByteArray& data) {
+ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover) {
     JpegDecompressor jpeg;
-    if (!create(jpeg) || !readHeader(jpeg, data)) jpeg.fail();
-    CheckPictureSize(jpeg.info.output_width, jpeg.info.output_height);
+    if (!create(jpeg) || !readHeader(jpeg, data, cover)) jpeg.fail();
+    // The file's own size is what must stay within the limits, whatever is shown.
+    CheckPictureSize(jpeg.info.image_width, jpeg.info.image_height);
 
     QImage image = allocateOutput(jpeg.info);
     // A scan cut short leaves the rest of the picture white.
@@ -146,5 +165,9 @@ QImage DecodeJpeg(const QByteArray& data) {
     if (jpeg.info.out_color_space == JCS_CMYK) cmykRow.resize(size_t(jpeg.info.output_width) * 4);
 
     if (!readScanlines(jpeg, image, cmykRow)) jpeg.fail();
-    return image;
+    return {std::move(image), QSize(int(jpeg.info.image_width), int(jpeg.info.image_height))};
+}
+
+QImage DecodeJpeg(const QByteArray& data) {
+    return DecodeJpegToCover(data, QSize()).pixels;
 }

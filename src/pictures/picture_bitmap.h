@@ -1,20 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 
 class Canvas;
 
 // A picture read from a file: its natural size and the pixel format its
-// decoder delivered (24 bits on the conversion path).
+// decoder delivered (24 bits on the conversion path). A picture read for the
+// screen may hold fewer pixels than its natural size; it is drawn stretched.
 class PictureBitmap {
   public:
     PictureBitmap() = default;
-    explicit PictureBitmap(QImage pixels) : pixels_(std::move(pixels)) {}
+    explicit PictureBitmap(QImage pixels, QSize natural = QSize())
+        : pixels_(std::move(pixels)), natural_(natural.isValid() ? natural : pixels_.size()) {}
 
     bool isNull() const { return pixels_.isNull(); }
-    int width() const { return pixels_.width(); }
-    int height() const { return pixels_.height(); }
+    int width() const { return natural_.width(); }
+    int height() const { return natural_.height(); }
     int bitsPerPixel() const { return pixels_.isNull() ? 0 : pixels_.depth(); }
     const QImage& pixels() const { return pixels_; }
 
@@ -22,4 +26,5 @@ class PictureBitmap {
 
   private:
     QImage pixels_;
+    QSize natural_;
 };

@@ -56,7 +56,7 @@ class PaintPanelWidget : public QWidget {
         if (natural.width() <= inside.width() && natural.height() <= inside.height()) {
             const QPoint at = inside.topLeft() + QPoint((inside.width() - natural.width()) / 2,
                                                         (inside.height() - natural.height()) / 2);
-            painter.drawImage(at, picture_.pixels());
+            painter.drawImage(QRect(at, natural), picture_.pixels());
         } else {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(
@@ -102,8 +102,11 @@ PicturePreviewPane::PicturePreviewPane(QWidget* parent) : QWidget(parent) {
 
 void PicturePreviewPane::showFile(const QString& path) {
     picture_ = PictureBitmap();
+    path_ = path;
     try {
-        if (auto loaded = LoadPictureBitmap(path)) picture_ = std::move(*loaded);
+        // Only as many pixels as the pane can show.
+        const QSize cover = PaneSize * devicePixelRatioF();
+        if (auto loaded = LoadPictureBitmap(path, cover)) picture_ = std::move(*loaded);
     } catch (...) {
         // A file that is not a picture simply shows no picture.
     }
@@ -120,7 +123,7 @@ QString PicturePreviewPane::caption() const {
 
 void PicturePreviewPane::openPreviewWindow() {
     if (!hasPicture()) return;
-    ShowPreviewWindow(this, picture_.pixels(), QSize(picture_.width(), picture_.height()));
+    ShowPreviewWindow(this, path_, picture_.pixels(), QSize(picture_.width(), picture_.height()));
 }
 
 bool PicturePreviewPane::eventFilter(QObject* watched, QEvent* event) {

@@ -24,6 +24,7 @@ class PicturePreviewPane : public QWidget {
     // Shows the file when it is a loadable picture; never reports an error.
     void showFile(const QString& path);
     bool hasPicture() const { return !picture_.isNull(); }
+    const PictureBitmap& picture() const { return picture_; }
     QString caption() const;
     // Opens the picture in a window of its own, titled "Preview", fitted
     // to the screen.
@@ -38,6 +39,7 @@ class PicturePreviewPane : public QWidget {
 
   private:
     PictureBitmap picture_;
+    QString path_;
 };
 
 class ScreenOpenPictureDialog : public OpenPictureDialog {

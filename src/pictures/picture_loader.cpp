@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_loader.h"
 
 #include <memory>
@@ -25,10 +26,12 @@ QString extensionOf(const QString& fileName) {
 }
 
 std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes,
-                                       const QString& extension) {
+                                       const QString& extension, QSize cover) {
     switch (kind) {
-        case DecoderKind::Jpeg:
-            return std::make_unique<RasterPicture>(DecodeJpeg(bytes), true);
+        case DecoderKind::Jpeg: {
+            ScaledJpeg jpeg = DecodeJpegToCover(bytes, cover);
+            return std::make_unique<RasterPicture>(std::move(jpeg.pixels), true, jpeg.natural);
+        }
         case DecoderKind::Gif:
             return std::make_unique<RasterPicture>(DecodeGif(bytes), true);
         case DecoderKind::Bitmap:
@@ -54,7 +57,7 @@ QImage convertTo24Bits(const DecodedPicture& picture) {
 
 }  // namespace
 
-std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName) {
+std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover) {
     const QFileInfo file(fileName);
     if (!file.exists() || file.isDir()) return std::nullopt;
 
@@ -64,7 +67,8 @@ std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName) {
         throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 
     const std::unique_ptr<DecodedPicture> picture =
-        decode(format->decoder, ReadPictureFile(fileName), extension);
-    if (std::optional<QImage> pixels = picture->handOverPixels()) return PictureBitmap(*pixels);
+        decode(format->decoder, ReadPictureFile(fileName), extension, cover);
+    if (std::optional<QImage> pixels = picture->handOverPixels())
+        return PictureBitmap(std::move(*pixels), QSize(picture->width(), picture->height()));
     return PictureBitmap(convertTo24Bits(*picture));
 }

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
 
+#include <QSize>
 #include <QString>
 
 #include "pictures/picture_bitmap.h"
@@ -9,4 +11,7 @@
 // Reads a picture file into a bitmap, choosing the decoder by the file's
 // extension alone. Nothing when no file of that name exists (a directory
 // counts as none); any other failure raises an error with its message.
-std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName);
+// With a `cover` size, a picture shown in that area may be decoded with
+// fewer pixels that still cover it (JPEG); its width and height stay the
+// file's own. Without, every pixel is decoded.
+std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover = QSize());

@@ -30,10 +30,10 @@ QString reportedFrontFailure;
 // Reads a held picture again. When its file cannot be read any more, the
 // error is shown once (through the handlers' error wrapper) and the render
 // goes on without the picture, as for a file that is gone.
-PictureBitmap reload(const QString& path, QString& reportedFailure) {
+PictureBitmap reload(const QString& path, QSize cover, QString& reportedFailure) {
     std::exception_ptr failure;
     try {
-        PictureBitmap picture = LoadPictureBitmap(path).value_or(PictureBitmap());
+        PictureBitmap picture = LoadPictureBitmap(path, cover).value_or(PictureBitmap());
         reportedFailure.clear();
         return picture;
     } catch (const SleevixError&) {
@@ -47,6 +47,14 @@ PictureBitmap reload(const QString& path, QString& reportedFailure) {
 }
 
 }  // namespace
+
+QSize BackPictureCover() {
+    return Form1->Image5.displayImage().size();
+}
+
+QSize FrontPictureCover() {
+    return Form1->Image4.displayImage().size();
+}
 
 void DrawBackPicture() {
     TForm1& window = *Form1;
@@ -81,12 +89,14 @@ void ChooseFrontPicture(const QString& path, PictureBitmap picture) {
 
 void RepaintPictures(PictureHalves halves) {
     // Read again every time: a file changed on disk shows its new content.
+    // Only as many pixels are decoded as the surfaces show; printing reads
+    // the file again at full size.
     if (halves.testFlag(PictureHalf::Back) && HasBackPicture) {
-        BackPicture = reload(BackPicturePath, reportedBackFailure);
+        BackPicture = reload(BackPicturePath, BackPictureCover(), reportedBackFailure);
         DrawBackPicture();
     }
     if (halves.testFlag(PictureHalf::Front) && HasFrontPicture) {
-        FrontPicture = reload(FrontPicturePath, reportedFrontFailure);
+        FrontPicture = reload(FrontPicturePath, FrontPictureCover(), reportedFrontFailure);
         DrawFrontPicture();
     }
 }

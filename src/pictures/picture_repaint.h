@@ -19,6 +19,11 @@ inline constexpr PictureHalves BothPictureHalves =
 void DrawBackPicture();
 void DrawFrontPicture();
 
+// The device pixels the back picture (stretched over the overlay) and the
+// front picture are shown in: a picture for the screen is read to cover them.
+QSize BackPictureCover();
+QSize FrontPictureCover();
+
 // Makes a picture read from `path` the held one of its insert.
 void ChooseBackPicture(const QString& path, PictureBitmap picture);
 void ChooseFrontPicture(const QString& path, PictureBitmap picture);

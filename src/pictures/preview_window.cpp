@@ -11,6 +11,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/error_box.h"
+#include "pictures/picture_loader.h"
+
 namespace {
 
 constexpr int PreviewMargin = 20;
@@ -24,6 +27,17 @@ QSize availableRoom(QWidget* parent) {
     const QSize available = screen->availableGeometry().size();
     return (available - FrameAllowance - QSize(PreviewMargin, PreviewMargin))
         .expandedTo(QSize(1, 1));
+}
+
+// The picture's pixels for the size shown, read again from its file; the
+// held ones when that fails (the preview reports no errors).
+QImage pixelsToShow(const QString& path, const QImage& held, QSize shownSize, qreal pixelRatio) {
+    try {
+        if (auto picture = LoadPictureBitmap(path, shownSize * pixelRatio))
+            return picture->pixels();
+    } catch (const SleevixError&) {
+    }
+    return held;
 }
 
 }  // namespace
@@ -45,11 +59,13 @@ QString PreviewTitle(double scale) {
     return QStringLiteral("%1 (%2%)").arg(title, shown);
 }
 
-void ShowPreviewWindow(QWidget* parent, const QImage& pixels, QSize natural) {
+void ShowPreviewWindow(QWidget* parent, const QString& path, const QImage& held, QSize natural) {
     const double scale = PreviewScale(natural, availableRoom(parent));
     const QSize shownSize = scale >= 1.0 ? natural
                                          : QSize(std::max(1, int(natural.width() * scale)),
                                                  std::max(1, int(natural.height() * scale)));
+    const QImage pixels =
+        pixelsToShow(path, held, shownSize, parent ? parent->devicePixelRatioF() : 1.0);
     QDialog window(parent);
     window.setWindowTitle(PreviewTitle(scale));
     auto* shown = new QLabel(&window);

@@ -16,6 +16,6 @@ QString PreviewTitle(double scale);
 
 // Shows the picture in a modal window titled "Preview", sized to the picture
 // plus a margin but never beyond the available area of the parent's screen;
-// Escape closes it. `pixels` may be smaller than `natural` (a picture
-// decoded for its screen size).
-void ShowPreviewWindow(QWidget* parent, const QImage& pixels, QSize natural);
+// Escape closes it. The file is read again for the size shown; `held` (the
+// pane's pixels, perhaps fewer than `natural`) stands in when that fails.
+void ShowPreviewWindow(QWidget* parent, const QString& path, const QImage& held, QSize natural);
