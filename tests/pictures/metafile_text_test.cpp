@@ -100,3 +100,27 @@ TEST(MetafileText, AxisTitlesUnderAFlippedMappingStayInsideTheirRecordedBounds) 
     EXPECT_TRUE(recorded.adjusted(-2, -2, 2, 2).contains(ink))
         << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
 }
+
+// Advances written for a typeface this machine lacks are the cells of that
+// typeface: the one put in its place would stand letter by letter in cells
+// that do not fit it. It sets the text as a run of its own instead. A
+// typeface that is present, or replaced by one of the same metrics, keeps
+// the record's advances.
+TEST(MetafileText, AdvancesForAMissingTypefaceGiveWayToTheSubstitutesOwn) {
+    auto inkOf = [](const QString& face, const QList<int>& advances) {
+        EmfBuilder emf = withMapping(false);
+        emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, 0, face));
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrSetBkMode, {Transparent});
+        emf.record(EmrExtTextOutW, ExtTextOutW(QPoint(100, 100), "Y- axis", advances));
+        return PlayMetafileInto(emf.build(), QSize(1000, 1000));
+    };
+    const QList<int> wideCells{40, 40, 40, 40, 40, 40, 40};
+    const QImage missing = inkOf("No Such Typeface", wideCells);
+    const QImage natural = inkOf("No Such Typeface", {});
+    EXPECT_EQ(InkBounds(missing), InkBounds(natural));
+    EXPECT_TRUE(missing == natural);
+    // Arial resolves to a typeface of the same metrics: the cells stand.
+    const QRect arial = InkBounds(inkOf("Arial", wideCells));
+    EXPECT_NEAR(arial.width(), 6 * 40 + 20, 10);
+}

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLinearGradient>
+
+#include "pictures/metafile/font_substitution.h"
 
 using namespace gdi;
 
@@ -521,13 +524,17 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     font.setUnderline(f.underline);
     font.setStrikeOut(f.strikeOut);
     const QFontMetricsF metrics(font);
+    // Advances measured with a typeface this machine lacks do not fit the
+    // one drawn in its place, which then sets the run by its own widths.
+    const bool ownAdvances = !TypefaceSubstituted(font.family(), QFontInfo(font).family());
+    const std::size_t advanceCount = ownAdvances ? advances.size() : 0;
 
     // Where each character stands along the baseline, in target pixels.
     std::vector<double> offsets;
     double width = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         offsets.push_back(width);
-        const bool given = std::size_t(i) < advances.size();
+        const bool given = std::size_t(i) < advanceCount;
         width += given ? advances[std::size_t(i)] * alongScale
                        : metrics.horizontalAdvance(text.at(i)) + state_.characterExtra * alongScale;
     }
@@ -555,7 +562,7 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
                           state_.backgroundColour);
     painter_.setFont(font);
     painter_.setPen(state_.textColour);
-    if (advances.empty() && state_.characterExtra == 0) {
+    if (advanceCount == 0 && state_.characterExtra == 0) {
         painter_.drawText(QPointF(x, baseline), text);
     } else {
         for (qsizetype i = 0; i < text.size(); ++i)
