@@ -120,7 +120,12 @@ TEST(MetafileText, AdvancesForAMissingTypefaceGiveWayToTheSubstitutesOwn) {
     const QImage natural = inkOf("No Such Typeface", {});
     EXPECT_EQ(InkBounds(missing), InkBounds(natural));
     EXPECT_TRUE(missing == natural);
-    // Arial resolves to a typeface of the same metrics: the cells stand.
-    const QRect arial = InkBounds(inkOf("Arial", wideCells));
-    EXPECT_NEAR(arial.width(), 6 * 40 + 20, 10);
+    // Arial resolves to a typeface of the same metrics: advances of its
+    // own stand.
+    const QList<int> ownAdvances{27, 13, 12, 22, 20, 9, 20};
+    const QRect arial = InkBounds(inkOf("Arial", ownAdvances));
+    EXPECT_NEAR(arial.width(), 27 + 13 + 12 + 22 + 20 + 9 + 20, 6);
+    // Cells of one width are no typeface's own advances: a proportional
+    // typeface sets the run by its own widths, as with none given.
+    EXPECT_TRUE(inkOf("Arial", wideCells) == inkOf("Arial", {}));
 }

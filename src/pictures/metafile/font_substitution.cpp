@@ -33,3 +33,11 @@ bool TypefaceSubstituted(const QString& requested, const QString& resolved) {
             return false;
     return true;
 }
+
+bool UniformCells(const std::vector<double>& advances) {
+    constexpr std::size_t FewestToTell = 3;
+    if (advances.size() < FewestToTell) return false;
+    for (double advance : advances)
+        if (advance != advances.front()) return false;
+    return true;
+}

@@ -525,8 +525,11 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     font.setStrikeOut(f.strikeOut);
     const QFontMetricsF metrics(font);
     // Advances measured with a typeface this machine lacks do not fit the
-    // one drawn in its place, which then sets the run by its own widths.
-    const bool ownAdvances = !TypefaceSubstituted(font.family(), QFontInfo(font).family());
+    // one drawn in its place, nor do cells of one width fit a proportional
+    // typeface: the run is then set by the typeface's own widths.
+    const QFontInfo resolved(font);
+    const bool ownAdvances = !TypefaceSubstituted(font.family(), resolved.family()) &&
+                             (resolved.fixedPitch() || !UniformCells(advances));
     const std::size_t advanceCount = ownAdvances ? advances.size() : 0;
 
     // Where each character stands along the baseline, in target pixels.
