@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
                           {"LoadGif", "BareGifDecode"},
                           {"LoadAndDrawEmf", "ReplayRecordedEmf"},
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
+                          {"PreviewPaneShowsPhoto", "BareJpeg"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"}});
     benchmark::Shutdown();
     return 0;

@@ -42,9 +42,11 @@ void PrintJobToPdf(benchmark::State& state) {
     Form2->Button1Click();
     PrintArtistName = Form2->Edit3->text();
     PrintAlbumTitle = Form2->Edit2->text();
+    // As chosen: held at the screen's size, read again whole by the job.
     HasBackPicture = HasFrontPicture = true;
-    BackPicture = *LoadPictureBitmap(PhotoJpeg());
-    FrontPicture = BackPicture;
+    BackPicturePath = FrontPicturePath = PhotoJpeg();
+    BackPicture = *LoadPictureBitmap(PhotoJpeg(), QSize(442, 353));
+    FrontPicture = *LoadPictureBitmap(PhotoJpeg(), QSize(361, 353));
     QTemporaryDir folder;
     const QString file = folder.filePath("cover.pdf");
     for (auto _ : state) {
