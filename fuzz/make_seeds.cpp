@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the starting corpus of each fuzzer: small valid files of every
 // kind the tests make.
 
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
         .record(0x041B, {75, 75, 25, 25})
         .record(0x0418, {90, 90, 60, 60});
     write(root + "/metafile", "shapes.wmf", wmf.build(QRect(0, 0, 100, 100), 96));
+    for (const auto& [name, bytes] : MetafileSamples()) write(root + "/metafile", name, bytes);
     write(root + "/icon", "large.ico", encoded(sample(32, 32), "ico"));
     return 0;
 }

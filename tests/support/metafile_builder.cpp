@@ -213,3 +213,134 @@ Fields StretchDiBits(const QByteArray& dib, QRect target, uint32_t rop, int head
     f.bytes(dib);
     return f;
 }
+
+namespace {
+
+enum : uint32_t {
+    SampleWindowExt = 9,
+    SampleWindowOrg = 10,
+    SampleViewportExt = 11,
+    SampleViewportOrg = 12,
+    SampleMapMode = 17,
+    SampleBkMode = 18,
+    SampleMoveTo = 27,
+    SampleSelectObject = 37,
+    SampleCreatePen = 38,
+    SampleCreateBrush = 39,
+    SampleRectangle = 43,
+    SampleLineTo = 54,
+    SampleBeginPath = 59,
+    SampleEndPath = 60,
+    SampleCloseFigure = 61,
+    SampleStrokeAndFillPath = 63,
+    SampleStretchDiBits = 81,
+    SampleFont = 82,
+    SampleTextW = 84,
+    SamplePolygon16 = 86,
+};
+constexpr qint64 SampleNullPen = 0x80000008;
+
+// Logical y grows upward: logical (x, y) lands at device (x, 1000 - y).
+void flipY(EmfBuilder& emf) {
+    emf.record(SampleMapMode, {8});
+    emf.record(SampleWindowOrg, {0, 0}).record(SampleWindowExt, {1000, -1000});
+    emf.record(SampleViewportOrg, {0, 1000}).record(SampleViewportExt, {1000, 1000});
+}
+
+void text(EmfBuilder& emf, int slot, const QString& face, int height, int escapement, QPoint at,
+          const QString& words, const QList<int>& advances = {}) {
+    emf.record(SampleFont, LogFontW(slot, height, escapement, face));
+    emf.record(SampleSelectObject, {slot});
+    emf.record(SampleTextW, ExtTextOutW(at, words, advances));
+}
+
+}  // namespace
+
+QList<QPair<QString, QByteArray>> MetafileSamples() {
+    QList<QPair<QString, QByteArray>> samples;
+
+    EmfBuilder axes;
+    flipY(axes);
+    axes.record(SampleBkMode, {1});
+    axes.record(SampleCreatePen, {1, 0, 3, 0, 0});
+    axes.record(SampleSelectObject, {1});
+    axes.record(SampleMoveTo, {200, 800}).record(SampleLineTo, {200, 200});
+    axes.record(SampleLineTo, {900, 200});
+    // Under the flipped axis 900 reads downward, 2700 upward.
+    text(axes, 2, "Arial", -40, 900, QPoint(120, 800), "Value axis (900)");
+    text(axes, 3, "Arial", -40, 2700, QPoint(930, 250), "Second axis (2700)");
+    text(axes, 4, "Arial", -40, 0, QPoint(350, 150), "Category axis");
+    samples.append({"rotated_text_flipped_axis.emf", axes.build()});
+
+    EmfBuilder path;
+    path.record(SampleCreatePen, {1, 0, 9, 0, 0xFF0000}).record(SampleSelectObject, {1});
+    path.record(SampleCreateBrush, {2, 0, 0x0000FF, 0}).record(SampleSelectObject, {2});
+    path.record(SampleBeginPath, {});
+    path.record(SampleMoveTo, {100, 100}).record(SampleLineTo, {450, 150});
+    path.record(SampleLineTo, {200, 450}).record(SampleCloseFigure, {});
+    path.record(SampleMoveTo, {600, 600}).record(SampleLineTo, {900, 600});
+    path.record(SampleLineTo, {900, 900}).record(SampleLineTo, {600, 900});
+    path.record(SampleCloseFigure, {});
+    path.record(SampleEndPath, {}).record(SampleStrokeAndFillPath, {0, 0, 0, 0});
+    Fields polygon;
+    polygon.u32(0).u32(0).u32(0).u32(0).u32(3);
+    for (QPoint p : {QPoint(600, 100), QPoint(950, 150), QPoint(700, 450)})
+        polygon.u16(p.x()).u16(p.y());
+    path.record(SamplePolygon16, polygon);
+    samples.append({"path_of_lines.emf", path.build()});
+
+    EmfBuilder thin;
+    thin.record(SampleMapMode, {8});
+    thin.record(SampleWindowExt, {10000, 10000}).record(SampleViewportExt, {1000, 1000});
+    thin.record(SampleCreatePen, {1, 0, 1, 0, 0x000080}).record(SampleSelectObject, {1});
+    thin.record(SampleSelectObject, {0x80000005});  // the null brush
+    for (int i = 0; i < 8; ++i)
+        thin.record(SampleRectangle,
+                    {1000 + i * 400, 1000 + i * 400, 9000 - i * 400, 9000 - i * 400});
+    thin.record(SampleCreatePen, {2, 0, 0, 0, 0x008000}).record(SampleSelectObject, {2});
+    thin.record(SampleMoveTo, {500, 500}).record(SampleLineTo, {9500, 9500});
+    samples.append({"thin_pens.emf", thin.build()});
+
+    EmfBuilder hatches;
+    hatches.record(0x18, {0x00FF00}).record(0x19, {0xFF0000});  // text and background colours
+    hatches.record(SampleSelectObject, {SampleNullPen});
+    for (int hatch = 0; hatch < 12; ++hatch) {
+        hatches.record(SampleCreateBrush, {1 + hatch, 2, 0x0000FF, hatch});
+        hatches.record(SampleSelectObject, {1 + hatch});
+        const int x = 50 + (hatch % 4) * 240, y = 50 + (hatch / 4) * 320;
+        hatches.record(SampleRectangle, {x, y, x + 200, y + 280});
+    }
+    samples.append({"hatch_styles.emf", hatches.build()});
+
+    EmfBuilder palette;
+    QByteArray cut = TwoByTwoDib(8, false, 2);
+    cut.replace(32, 4, QByteArray(4, '\0'));
+    palette.record(SampleStretchDiBits,
+                   StretchDiBits(cut, QRect(100, 100, 800, 800), 0x00CC0020, 48));
+    samples.append({"short_colour_table.emf", palette.build()});
+
+    EmfBuilder idiom;
+    idiom.record(SampleCreateBrush, {1, 0, 0x60A020, 0}).record(SampleSelectObject, {1});
+    idiom.record(SampleSelectObject, {SampleNullPen});
+    idiom.record(SampleRectangle, {0, 0, 1000, 1000});
+    idiom.record(SampleMapMode, {8});
+    idiom.record(SampleWindowExt, {3000, 3000}).record(SampleViewportExt, {1000, 1000});
+    const QRect target(301, 302, 2400, 2401);
+    // The picture's red corner stays; where the mask is white, the
+    // background shows through unchanged.
+    QByteArray mask = TwoByTwoDib(1);
+    mask.replace(40, 8, Fields().u32(0x000000).u32(0xFFFFFF).data());
+    idiom.record(SampleStretchDiBits, StretchDiBits(TwoByTwoDib(24), target, 0x00660046));
+    idiom.record(SampleStretchDiBits, StretchDiBits(mask, target, 0x008800C6));
+    idiom.record(SampleStretchDiBits, StretchDiBits(TwoByTwoDib(24), target, 0x00660046));
+    samples.append({"xor_and_xor.emf", idiom.build()});
+
+    EmfBuilder cells;
+    cells.record(SampleBkMode, {1});
+    const QList<int> wide(14, 40);
+    text(cells, 1, "Arial", -40, 0, QPoint(50, 100), "Y- axis title", wide);
+    text(cells, 2, "No Such Typeface", -40, 0, QPoint(50, 300), "Y- axis title", wide);
+    text(cells, 3, "Arial", -40, 0, QPoint(50, 500), "Y- axis title");
+    samples.append({"letter_cells.emf", cells.build()});
+    return samples;
+}

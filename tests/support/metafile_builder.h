@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QPair>
 #include <QRect>
 #include <QString>
 
@@ -78,3 +79,9 @@ Fields ExtTextOutW(QPoint at, const QString& text, const QList<int>& advances = 
 // told), without antialiasing on the caller's painter.
 QImage PlayMetafileInto(const QByteArray& file, QSize size,
                         QImage::Format format = QImage::Format_RGB32);
+
+// Small enhanced metafiles, one for each way a player can go wrong with
+// rotated text, paths, thin pens, hatches, palettes, raster operations and
+// letter spacing: named files for the fuzzer's corpus and the comparison
+// sheet.
+QList<QPair<QString, QByteArray>> MetafileSamples();
