@@ -10,7 +10,6 @@
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/main_window.h"
-#include "pictures/picture_loader.h"
 #include "pictures/picture_repaint.h"
 #include "render/outlines.h"
 #include "tracks/refresh_cover.h"
@@ -30,33 +29,24 @@ void TForm1::BitBtn5Click() {
     // A pick that cannot be read leaves the insert's picture as it was; its
     // error is raised once the cover has been drawn again.
     std::exception_ptr failedPick;
-    auto load = [&](const QString& path, QSize cover) {
+    auto pick = [&](void (*choose)(const QString&)) {
         try {
-            return LoadPictureBitmap(path, cover).value_or(PictureBitmap());
+            choose(OpenPictureDialog1->FileName);
+            return true;
         } catch (const SleevixError&) {
             failedPick = std::current_exception();
-            return PictureBitmap();
+            return false;
         }
     };
 
     if (TabbedNotebook1->currentIndex() == BackPage) {
-        if (OpenPictureDialog1->Execute(this)) {
-            const QString path = OpenPictureDialog1->FileName;
-            PictureBitmap picture = load(path, BackPictureCover());
-            if (!failedPick) {
-                allClear();
-                ChooseBackPicture(path, std::move(picture));
-                DrawBackPicture();
-            }
-        }
-    } else if (OpenPictureDialog1->Execute(this)) {
-        const QString path = OpenPictureDialog1->FileName;
-        PictureBitmap picture = load(path, FrontPictureCover());
-        if (!failedPick) {
-            ChooseFrontPicture(path, std::move(picture));
+        if (OpenPictureDialog1->Execute(this) && pick(ChooseBackPicture)) {
             allClear();
-            DrawFrontPicture();
+            DrawBackPicture();
         }
+    } else if (OpenPictureDialog1->Execute(this) && pick(ChooseFrontPicture)) {
+        allClear();
+        DrawFrontPicture();
     }
 
     auto redraw = [&] {

@@ -55,20 +55,34 @@ QImage convertTo24Bits(const DecodedPicture& picture) {
     return bitmap;
 }
 
-}  // namespace
-
-std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover) {
-    const QFileInfo file(fileName);
-    if (!file.exists() || file.isDir()) return std::nullopt;
-
+// The table's format for the file's extension, or the error naming it.
+const PictureFormat& formatOf(const QString& fileName) {
     const QString extension = extensionOf(fileName);
     const PictureFormat* format = PictureFormats().Find(extension);
     if (!format)
         throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+    return *format;
+}
 
+}  // namespace
+
+std::optional<QByteArray> ReadPictureBytes(const QString& fileName) {
+    const QFileInfo file(fileName);
+    if (!file.exists() || file.isDir()) return std::nullopt;
+    formatOf(fileName);
+    return ReadPictureFile(fileName);
+}
+
+PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover) {
     const std::unique_ptr<DecodedPicture> picture =
-        decode(format->decoder, ReadPictureFile(fileName), extension, cover);
+        decode(formatOf(fileName).decoder, bytes, extensionOf(fileName), cover);
     if (std::optional<QImage> pixels = picture->handOverPixels())
         return PictureBitmap(std::move(*pixels), QSize(picture->width(), picture->height()));
     return PictureBitmap(convertTo24Bits(*picture));
+}
+
+std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover) {
+    const std::optional<QByteArray> bytes = ReadPictureBytes(fileName);
+    if (!bytes) return std::nullopt;
+    return DecodePictureBytes(fileName, *bytes, cover);
 }

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -15,3 +16,8 @@
 // fewer pixels that still cover it (JPEG); its width and height stay the
 // file's own. Without, every pixel is decoded.
 std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover = QSize());
+
+// The two steps of LoadPictureBitmap: the file's bytes (nothing when there
+// is no file), then the picture those bytes hold.
+std::optional<QByteArray> ReadPictureBytes(const QString& fileName);
+PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover);

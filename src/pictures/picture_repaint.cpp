@@ -22,25 +22,57 @@ QRect whole(const Canvas& surface) {
     return QRect(0, 0, surface.width(), surface.height());
 }
 
-// The path of each half whose failure to read has been shown already: a
-// file that stays unreadable is reported once, not at every repaint.
-QString reportedBackFailure;
-QString reportedFrontFailure;
+// What a half's held picture was decoded from. Every repaint reads the
+// file again; bytes equal to these, for the same area, would decode to the
+// held picture once more, so it is drawn as it is.
+struct PictureSource {
+    QString path;
+    QSize cover;
+    QByteArray bytes;
+};
+
+// Each half's source, and the path whose failure to read has been shown
+// already: a file that stays unreadable is reported once, not at every
+// repaint.
+struct HalfState {
+    PictureSource source;
+    QString reportedFailure;
+};
+HalfState backState;
+HalfState frontState;
+
+// Reads the picture at `path` for the area `cover`, decoding only bytes
+// other than those `held` came from. Raises the loader's errors.
+PictureBitmap read(const QString& path, QSize cover, const PictureBitmap& held,
+                   PictureSource& source) {
+    std::optional<QByteArray> bytes = ReadPictureBytes(path);
+    if (!bytes) {
+        source = PictureSource();
+        return PictureBitmap();
+    }
+    if (!held.isNull() && path == source.path && cover == source.cover && *bytes == source.bytes)
+        return held;
+    PictureBitmap picture = DecodePictureBytes(path, *bytes, cover);
+    source = PictureSource{path, cover, std::move(*bytes)};
+    return picture;
+}
 
 // Reads a held picture again. When its file cannot be read any more, the
 // error is shown once (through the handlers' error wrapper) and the render
 // goes on without the picture, as for a file that is gone.
-PictureBitmap reload(const QString& path, QSize cover, QString& reportedFailure) {
+PictureBitmap reload(const QString& path, QSize cover, const PictureBitmap& held,
+                     HalfState& state) {
     std::exception_ptr failure;
     try {
-        PictureBitmap picture = LoadPictureBitmap(path, cover).value_or(PictureBitmap());
-        reportedFailure.clear();
+        PictureBitmap picture = read(path, cover, held, state.source);
+        state.reportedFailure.clear();
         return picture;
     } catch (const SleevixError&) {
         failure = std::current_exception();
     }
-    if (reportedFailure != path) {
-        reportedFailure = path;
+    state.source = PictureSource();
+    if (state.reportedFailure != path) {
+        state.reportedFailure = path;
         RunHandler([&] { std::rethrow_exception(failure); });
     }
     return PictureBitmap();
@@ -73,18 +105,22 @@ void DrawFrontPicture() {
     FrontPicture.drawStretched(Form1->Image4, whole(Form1->Image4));
 }
 
-void ChooseBackPicture(const QString& path, PictureBitmap picture) {
+void ChooseBackPicture(const QString& path) {
+    PictureSource source;
+    PictureBitmap picture = read(path, BackPictureCover(), PictureBitmap(), source);
     BackPicturePath = path;
     BackPicture = std::move(picture);
     HasBackPicture = true;
-    reportedBackFailure.clear();
+    backState = HalfState{std::move(source), QString()};
 }
 
-void ChooseFrontPicture(const QString& path, PictureBitmap picture) {
+void ChooseFrontPicture(const QString& path) {
+    PictureSource source;
+    PictureBitmap picture = read(path, FrontPictureCover(), PictureBitmap(), source);
     FrontPicturePath = path;
     FrontPicture = std::move(picture);
     HasFrontPicture = true;
-    reportedFrontFailure.clear();
+    frontState = HalfState{std::move(source), QString()};
 }
 
 void RepaintPictures(PictureHalves halves) {
@@ -92,11 +128,11 @@ void RepaintPictures(PictureHalves halves) {
     // Only as many pixels are decoded as the surfaces show; printing reads
     // the file again at full size.
     if (halves.testFlag(PictureHalf::Back) && HasBackPicture) {
-        BackPicture = reload(BackPicturePath, BackPictureCover(), reportedBackFailure);
+        BackPicture = reload(BackPicturePath, BackPictureCover(), BackPicture, backState);
         DrawBackPicture();
     }
     if (halves.testFlag(PictureHalf::Front) && HasFrontPicture) {
-        FrontPicture = reload(FrontPicturePath, FrontPictureCover(), reportedFrontFailure);
+        FrontPicture = reload(FrontPicturePath, FrontPictureCover(), FrontPicture, frontState);
         DrawFrontPicture();
     }
 }

@@ -24,12 +24,15 @@ void DrawFrontPicture();
 QSize BackPictureCover();
 QSize FrontPictureCover();
 
-// Makes a picture read from `path` the held one of its insert.
-void ChooseBackPicture(const QString& path, PictureBitmap picture);
-void ChooseFrontPicture(const QString& path, PictureBitmap picture);
+// Reads the picked file for the screen and makes it the insert's picture
+// (path, bitmap and flag). A file that cannot be read raises its error and
+// changes nothing.
+void ChooseBackPicture(const QString& path);
+void ChooseFrontPicture(const QString& path);
 
 // Draws the chosen pictures again under the texts and lines of a render,
-// reading each file anew; draws nothing for a half with no picture. A held
+// reading each file anew (bytes equal to those the held picture came from
+// are not decoded again); draws nothing for a half with no picture. A held
 // picture whose file has become unreadable is reported once and left out,
 // so the texts and lines of the render are still drawn.
 void RepaintPictures(PictureHalves halves);

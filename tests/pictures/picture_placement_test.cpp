@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTabWidget>
 
@@ -235,4 +236,25 @@ TEST_F(PicturePlacement, AChosenFileDeletedLaterLeavesTheOldPictureOnTheBackStri
     EXPECT_TRUE(BackPicture.isNull());
     EXPECT_EQ(Form1->Image1.image().pixel(200, 340), qRgb(9, 9, 200));
     EXPECT_EQ(Form1->Image2.image().pixel(10, 340), qRgb(9, 9, 200));
+}
+
+TEST_F(PicturePlacement, AFileRewrittenWithContentOfTheSameLengthShowsTheNewContent) {
+    switchOutlines(false, false, false);
+    addTracks({"Intro"});
+    commit();
+    const QRgb red = qRgb(200, 0, 0), blue = qRgb(0, 0, 200);
+    const QString front = save(files, "front.bmp", halves(20, red, red));
+    const QString back = save(files, "back.bmp", halves(20, red, red));
+    choose(1, front);
+    choose(0, back);
+    commit();
+    ASSERT_EQ(Form1->Image4.image().pixel(20, 20), red);
+    const qint64 length = QFileInfo(front).size();
+    save(files, "front.bmp", halves(20, blue, blue));
+    save(files, "back.bmp", halves(20, blue, blue));
+    ASSERT_EQ(QFileInfo(front).size(), length);
+    commit();
+    EXPECT_EQ(Form1->Image4.image().pixel(20, 20), blue);
+    EXPECT_EQ(Form1->Image1.image().pixel(20, 20), blue);
+    EXPECT_EQ(FrontPicture.pixels().pixel(10, 10), blue);
 }
