@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "support/gif_writer.h"
+#include "support/icon_builder.h"
 #include "support/jpeg_writer.h"
 #include "support/metafile_builder.h"
 
@@ -90,5 +91,9 @@ int main(int argc, char** argv) {
     write(root + "/metafile", "shapes.wmf", wmf.build(QRect(0, 0, 100, 100), 96));
     for (const auto& [name, bytes] : MetafileSamples()) write(root + "/metafile", name, bytes);
     write(root + "/icon", "large.ico", encoded(sample(32, 32), "ico"));
+    // Several entries, bitmap and PNG, several pointing at one image.
+    write(root + "/icon", "entries.ico",
+          BuildIcon({{sample(16, 16), false}, {sample(32, 32), true}, {sample(24, 24), false}}));
+    write(root + "/icon", "repeated.ico", BuildIconRepeating({sample(8, 8), true}, 40));
     return 0;
 }
