@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The drawing side of the metafile player: the device context with its
@@ -90,6 +91,8 @@ class GdiPlayer {
     static constexpr uint32_t MaxObjects = 65536;
 
   private:
+    // Whether target coordinates are finite and of a size Qt can handle.
+    static bool reasonable(const QRectF& area);
     void combineClip(const QPainterPath& target, int mode);
     QPen qtPen() const;
     QBrush qtBrush(const gdi::Brush& brush) const;

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Text: typeface and size from the selected font, the baseline turned by
+// the escapement, letters at the record's advances or the typeface's own.
+
+#include <cmath>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+
+#include "pictures/metafile/font_substitution.h"
+#include "pictures/metafile/gdi_player.h"
+
+using namespace gdi;
+
+namespace {
+constexpr double MaxFontPixels = 4000;
+}  // namespace
+
+void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<double>& advances,
+                     uint32_t options, const QRectF& box) {
+    if (inPath_ || !onPage(QRectF(reference, QSizeF(1, 1)))) return;
+    if (box.isValid() && !onPage(box)) return;
+    const QTransform toTarget = logicalToTarget();
+    const double yScale = std::hypot(toTarget.m21(), toTarget.m22());
+    const Font& f = state_.font;
+    // The baseline turns by the escapement in logical coordinates and is
+    // then mapped, so a flipped axis reverses the turn on the target.
+    const double turn = f.escapement / 10.0 * M_PI / 180;
+    const QPointF logicalBaseline(std::cos(turn), -std::sin(turn));
+    const QPointF baselineOnTarget = toTarget.map(logicalBaseline) - toTarget.map(QPointF(0, 0));
+    // Target pixels per logical unit along the baseline.
+    const double alongScale = std::hypot(baselineOnTarget.x(), baselineOnTarget.y());
+    if (!(alongScale > 0) || !std::isfinite(alongScale)) return;
+
+    if ((options & TextOpaque) && box.isValid()) {
+        prepare();
+        painter_.fillRect(box, state_.backgroundColour);
+    }
+    const bool updatePosition = state_.textAlign & TextUpdateCp;
+    if (updatePosition) reference = state_.position;
+
+    QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
+    double height = f.height == 0 ? 12 : std::abs(double(f.height));
+    if (f.height > 0) {
+        // A positive height is the whole cell; the character is smaller.
+        QFont probe = font;
+        probe.setPixelSize(100);
+        const QFontMetricsF m(probe);
+        height = height * 100 / std::max(1.0, m.ascent() + m.descent());
+    }
+    font.setPixelSize(std::max(1, int(std::lround(std::min(height * yScale, MaxFontPixels)))));
+    font.setWeight(QFont::Weight(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikeOut);
+    const QFontMetricsF metrics(font);
+    // Advances measured with a typeface this machine lacks do not fit the
+    // one drawn in its place, nor do cells of one width fit a proportional
+    // typeface: the run is then set by the typeface's own widths.
+    const QFontInfo resolved(font);
+    const bool ownAdvances = !TypefaceSubstituted(font.family(), resolved.family()) &&
+                             (resolved.fixedPitch() || !UniformCells(advances));
+    const std::size_t advanceCount = ownAdvances ? advances.size() : 0;
+
+    // Where each character stands along the baseline, in target pixels.
+    std::vector<double> offsets;
+    double width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        offsets.push_back(width);
+        const bool given = std::size_t(i) < advanceCount;
+        width += given ? advances[std::size_t(i)] * alongScale
+                       : metrics.horizontalAdvance(text.at(i)) + state_.characterExtra * alongScale;
+    }
+
+    double x = 0;
+    if ((state_.textAlign & TextHorizontalMask) == TextCenter)
+        x = -width / 2;
+    else if ((state_.textAlign & TextHorizontalMask) == TextRight)
+        x = -width;
+    double baseline = metrics.ascent();
+    if ((state_.textAlign & TextVerticalMask) == TextBaseline)
+        baseline = 0;
+    else if ((state_.textAlign & TextVerticalMask) == TextBottom)
+        baseline = -metrics.descent();
+
+    prepare();
+    if ((options & TextClipped) && box.isValid()) painter_.setClipRect(box, Qt::IntersectClip);
+    const QPointF origin = painter_.transform().map(reference);
+    // Glyphs stand upright whatever the axes' directions: only the point
+    // is mapped, the text is drawn in target pixels.
+    painter_.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+    painter_.rotate(std::atan2(baselineOnTarget.y(), baselineOnTarget.x()) * 180 / M_PI);
+    if (state_.backgroundMode == Opaque)
+        painter_.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()),
+                          state_.backgroundColour);
+    painter_.setFont(font);
+    painter_.setPen(state_.textColour);
+    if (advanceCount == 0 && state_.characterExtra == 0) {
+        painter_.drawText(QPointF(x, baseline), text);
+    } else {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            painter_.drawText(QPointF(x + offsets[std::size_t(i)], baseline), QString(text.at(i)));
+    }
+    if (updatePosition) state_.position += logicalBaseline * (width / alongScale);
+}
