@@ -43,18 +43,18 @@ Drawing drawnByTheProgram(const QString& path) {
     return drawing;
 }
 
-// One drawing scaled into a cell with its label below.
+// One drawing scaled into a cell under its label.
 void drawCell(QPainter& painter, QRect cell, const Drawing& drawing) {
-    if (!drawing.image.isNull()) {
-        const QImage shown =
-            drawing.image.scaled(cell.width() - 2 * Margin, cell.height() - Label - 2 * Margin,
-                                 Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        painter.fillRect(QRect(cell.topLeft() + QPoint(Margin, Margin), shown.size()), Qt::white);
-        painter.drawImage(cell.topLeft() + QPoint(Margin, Margin), shown);
-    }
     painter.setPen(Qt::black);
-    painter.drawText(QRect(cell.x() + 4, cell.bottom() - Label, cell.width() - 8, Label),
-                     Qt::TextWordWrap, drawing.label);
+    painter.drawText(QRect(cell.x() + 4, cell.y(), cell.width() - 8, Label),
+                     Qt::TextWordWrap | Qt::AlignBottom, drawing.label);
+    if (drawing.image.isNull()) return;
+    const QImage shown =
+        drawing.image.scaled(cell.width() - 2 * Margin, cell.height() - Label - 2 * Margin,
+                             Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QPoint at = cell.topLeft() + QPoint(Margin, Label + Margin);
+    painter.fillRect(QRect(at, shown.size()), Qt::white);
+    painter.drawImage(at, shown);
 }
 
 int contactSheet(const QDir& folder, const QString& out, int cell) {
