@@ -225,3 +225,27 @@ TEST(MetafileDrawing, TheXorAndXorIdiomLeavesNoFrame) {
         EXPECT_EQ(changed, 0) << format;
     }
 }
+
+// A pattern brush repeats its bitmap in target pixels, whatever the
+// mapping, as the platform repeats it in device pixels.
+TEST(MetafileDrawing, PatternBrushesRepeatTheirBitmapPixelForPixel) {
+    constexpr uint32_t EmrCreateDibPatternBrushPt = 94;
+    constexpr QRgb Blue = 0xff0000ff;
+    const QByteArray dib = TwoByTwoDib(24);
+    constexpr int HeaderSize = 40, DataAt = 32;
+    Fields brush;
+    brush.u32(1).u32(0).u32(DataAt).u32(HeaderSize).u32(DataAt + HeaderSize);
+    brush.u32(dib.size() - HeaderSize).bytes(dib);
+    EmfBuilder emf;
+    emf.record(EmrSetMapMode, {MapAnisotropic});
+    emf.record(EmrSetWindowExtEx, {10000, 10000});
+    emf.record(EmrSetViewportExtEx, {1000, 1000});
+    emf.record(EmrCreateDibPatternBrushPt, brush);
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrSelectObject, {NullPen});
+    emf.record(EmrRectangle, {1000, 1000, 9000, 9000});
+    const QImage image = playEmf(emf);
+    const QRect block(400, 400, 20, 20);
+    EXPECT_EQ(PixelsOfColour(image.copy(block), Red).size(), 100);
+    EXPECT_EQ(PixelsOfColour(image.copy(block), Blue).size(), 300);
+}

@@ -215,7 +215,13 @@ QBrush GdiPlayer::qtBrush(const Brush& brush) const {
         case BrushPattern:
         case BrushDibPattern:
         case BrushDibPatternPt:
-            if (!brush.pattern.isNull()) return QBrush(brush.pattern);
+            if (!brush.pattern.isNull()) {
+                // Repeated pixel for pixel on the target from its origin,
+                // whatever the mapping on the painter.
+                QBrush pattern(brush.pattern);
+                pattern.setTransform(painter_.transform().inverted());
+                return pattern;
+            }
             return QBrush(brush.colour);
         default:
             return QBrush(brush.colour);
