@@ -249,3 +249,22 @@ TEST(MetafileDrawing, PatternBrushesRepeatTheirBitmapPixelForPixel) {
     EXPECT_EQ(PixelsOfColour(image.copy(block), Red).size(), 100);
     EXPECT_EQ(PixelsOfColour(image.copy(block), Blue).size(), 300);
 }
+
+// In a Windows metafile the bitmap's colour table is known only from the
+// header and from the pixels that must follow it.
+TEST(MetafileDrawing, WmfBitmapsWithAShortColourTableAreDrawn) {
+    constexpr QRgb Blue = 0xff0000ff;
+    QByteArray dib = TwoByTwoDib(8, false, 2);
+    dib.replace(32, 4, QByteArray(4, '\0'));  // colours used: all, yet only two follow
+    WmfBuilder wmf;
+    wmf.record(0x020C, {100, 100});  // SetWindowExt
+    Fields stretch;
+    stretch.u32(0x00CC0020).u16(0);       // copy; colours are RGB
+    stretch.u16(2).u16(2).u16(0).u16(0);  // source height, width, y, x
+    stretch.u16(50).u16(50).u16(25).u16(25).bytes(dib);
+    wmf.record(0x0F43, stretch);  // StretchDIB
+    const QImage image = PlayMetafileInto(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
+    EXPECT_EQ(InkBounds(image), QRect(50, 50, 100, 100));
+    EXPECT_EQ(image.pixel(60, 60), Red);
+    EXPECT_EQ(image.pixel(140, 140), Blue);
+}

@@ -102,6 +102,14 @@ QImage DecodePackedDib(ByteView packed) {
                                   : bits <= 8 ? qsizetype(1) << bits
                                               : 0;
         length = headerSize + (compression == BitFields && headerSize == 40 ? 12 : 0) + 4 * colours;
+        // A full-size table claimed but not there: the pixels that must
+        // follow tell how much of it there is.
+        const long long width = packed.i32(4), height = std::llabs(packed.i32(8));
+        const long long pixelBytes = (width * bits + 31) / 32 * 4 * height;
+        const long long room = packed.size() - qsizetype(headerSize) - pixelBytes;
+        if (bits <= 8 && compression == Uncompressed && used == 0 && width > 0 && pixelBytes > 0 &&
+            room >= 0 && room < 4 * colours)
+            length = headerSize + room / 4 * 4;
     } else {
         return QImage();
     }
