@@ -1,14 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows metafile records played onto the GDI player. A WMF record's
 // parameters mostly stand in reverse order: y before x, bottom before top.
 
-#include <cstring>
-
-#include "pictures/metafile/dib.h"
 #include "pictures/metafile/gdi_player.h"
 #include "pictures/metafile/metafile_records.h"
 #include "pictures/metafile/record_reading.h"
+#include "pictures/metafile/wmf_readers.h"
 
 using namespace gdi;
+using namespace wmf;
 
 namespace {
 
@@ -64,102 +64,6 @@ enum WmfRecord : uint32_t {
     StretchDib = 0x0F43,
 };
 
-constexpr qsizetype Params = 6;  // where a record's parameters start
-
-QPointF pointYX(const ByteView& r, qsizetype at) {
-    return QPointF(r.i16(at + 2), r.i16(at));
-}
-
-// bottom, right, top, left
-QRectF rectBRTL(const ByteView& r, qsizetype at) {
-    return QRectF(QPointF(r.i16(at + 6), r.i16(at + 4)), QPointF(r.i16(at + 2), r.i16(at)));
-}
-
-// A blit record carries no bitmap when it is three words longer than its
-// function's parameter count says.
-bool hasBitmap(const MetafileRecord& record) {
-    return record.bytes.size() / 2 != qsizetype((record.type >> 8) + 3);
-}
-
-QString bytesText(const ByteView& r, qsizetype at, qsizetype length) {
-    return QString::fromLatin1(r.bytes(at, length));
-}
-
-void extTextOut(GdiPlayer& player, const ByteView& r) {
-    const QPointF at = pointYX(r, Params);
-    const qsizetype count = r.i16(Params + 4);
-    const uint32_t options = r.u16(Params + 6);
-    qsizetype next = Params + 8;
-    QRectF box;
-    if (options & (TextOpaque | TextClipped)) {
-        box = QRectF(QPointF(r.i16(next), r.i16(next + 2)),
-                     QPointF(r.i16(next + 4), r.i16(next + 6)));
-        next += 8;
-    }
-    if (count < 0) throw SkipRecord();
-    const QString text = bytesText(r, next, count);
-    next += count + (count & 1);
-    std::vector<double> advances;
-    if (r.has(next, count * 2))
-        for (qsizetype i = 0; i < count; ++i) advances.push_back(r.i16(next + i * 2));
-    player.text(at, text, advances, options, box);
-}
-
-Font logFont(const ByteView& r) {
-    Font font;
-    font.height = r.i16(Params);
-    font.escapement = r.i16(Params + 4);
-    font.weight = r.i16(Params + 8);
-    font.italic = r.u8(Params + 10);
-    font.underline = r.u8(Params + 11);
-    font.strikeOut = r.u8(Params + 12);
-    QString face;
-    for (qsizetype i = Params + 18; i < Params + 18 + 32 && r.has(i, 1); ++i) {
-        const char c = char(r.u8(i));
-        if (c == 0) break;
-        face += QLatin1Char(c);
-    }
-    if (!face.isEmpty()) font.face = face;
-    return font;
-}
-
-std::vector<QPolygonF> polyPolygon(const ByteView& r) {
-    const qint64 groups = r.u16(Params);
-    if (groups > (r.size() - Params - 2) / 2) throw SkipRecord();
-    std::vector<QPolygonF> shapes;
-    qsizetype at = Params + 2 + qsizetype(groups) * 2;
-    for (qint64 g = 0; g < groups; ++g) {
-        const qint64 count = r.u16(Params + 2 + g * 2);
-        shapes.push_back(Points(r, at, count, false));
-        at += qsizetype(count) * 4;
-    }
-    return shapes;
-}
-
-// The old device-dependent bitmap of the first metafiles: a header of
-// type, width, height, bytes per row, planes and bits per pixel, then rows
-// top-down. Only the one-bit kind is device-independent enough to show.
-QImage bitmap16(const ByteView& r, qsizetype at) {
-    const int width = r.i16(at + 2), height = r.i16(at + 4), rowBytes = r.i16(at + 6);
-    const int planes = r.u8(at + 8), bits = r.u8(at + 9);
-    if (planes != 1 || bits != 1 || width <= 0 || height <= 0 || rowBytes < (width + 7) / 8)
-        return QImage();
-    const qsizetype data = at + 10;
-    if (!r.has(data, qsizetype(rowBytes) * height)) return QImage();
-    QImage image(width, height, QImage::Format_Mono);
-    if (image.isNull()) return QImage();
-    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    for (int y = 0; y < height; ++y)
-        std::memcpy(image.scanLine(y), r.data() + data + qsizetype(y) * rowBytes,
-                    size_t((width + 7) / 8));
-    return image;
-}
-
-QImage packedBitmap(const ByteView& r, qsizetype at) {
-    if (!r.has(at, 4)) return QImage();
-    return DecodePackedDib(r.sub(at, r.size() - at));
-}
-
 }  // namespace
 
 void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
@@ -198,15 +102,15 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             s.textColour = ColourRef(r, Params);
             return;
         case SetWindowOrg:
-            s.windowOrigin = pointYX(r, Params);
+            s.windowOrigin = PointYX(r, Params);
             return;
         case SetWindowExt: {
-            const QPointF extent = pointYX(r, Params);
+            const QPointF extent = PointYX(r, Params);
             s.windowExtent = QSizeF(extent.x(), extent.y());
             return;
         }
         case OffsetWindowOrg:
-            s.windowOrigin += pointYX(r, Params);
+            s.windowOrigin += PointYX(r, Params);
             return;
         case ScaleWindowExt: {
             const double yd = r.i16(Params), yn = r.i16(Params + 2);
@@ -228,30 +132,30 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
                 Brush{r.u16(Params), ColourRef(r, Params + 2), r.u16(Params + 6)});
         case DibCreatePatternBrush:
             return player.addObject(
-                Brush{BrushDibPatternPt, Qt::black, 0, packedBitmap(r, Params + 4)});
+                Brush{BrushDibPatternPt, Qt::black, 0, PackedBitmap(r, Params + 4)});
         case CreatePatternBrush:
             return player.addObject(Brush{BrushSolid, Qt::black});
         case CreateFontIndirect:
-            return player.addObject(logFont(r));
+            return player.addObject(LogFont(r));
         case CreatePalette:
         case CreateRegion:
             return player.addObject(Placeholder{});
         case MoveTo:
-            return player.moveTo(pointYX(r, Params));
+            return player.moveTo(PointYX(r, Params));
         case LineTo:
-            return player.lineTo(pointYX(r, Params));
+            return player.lineTo(PointYX(r, Params));
         case Polyline:
             return player.polyline(Points(r, Params + 2, r.i16(Params), false));
         case Polygon:
             return player.polygons({Points(r, Params + 2, r.i16(Params), false)});
         case PolyPolygon:
-            return player.polygons(polyPolygon(r));
+            return player.polygons(PolyPolygonShapes(r));
         case Rectangle:
-            return player.rectangle(rectBRTL(r, Params));
+            return player.rectangle(RectBRTL(r, Params));
         case Ellipse:
-            return player.ellipse(rectBRTL(r, Params));
+            return player.ellipse(RectBRTL(r, Params));
         case RoundRect:
-            return player.roundRectangle(rectBRTL(r, Params + 4),
+            return player.roundRectangle(RectBRTL(r, Params + 4),
                                          QSizeF(r.i16(Params + 2), r.i16(Params)));
         case Arc:
         case Pie:
@@ -259,26 +163,26 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             const auto kind = record.type == Arc   ? GdiPlayer::ArcKind::Arc
                               : record.type == Pie ? GdiPlayer::ArcKind::Pie
                                                    : GdiPlayer::ArcKind::Chord;
-            return player.arc(kind, rectBRTL(r, Params + 8), pointYX(r, Params + 4),
-                              pointYX(r, Params));
+            return player.arc(kind, RectBRTL(r, Params + 8), PointYX(r, Params + 4),
+                              PointYX(r, Params));
         }
         case SetPixel:
-            return player.setPixel(pointYX(r, Params + 4), ColourRef(r, Params));
+            return player.setPixel(PointYX(r, Params + 4), ColourRef(r, Params));
         case TextOut: {
             const qsizetype length = r.i16(Params);
             if (length < 0) return;
-            const QString text = bytesText(r, Params + 2, length);
+            const QString text = QString::fromLatin1(r.bytes(Params + 2, length));
             const qsizetype after = Params + 2 + length + (length & 1);
-            return player.text(pointYX(r, after), text, {}, 0, QRectF());
+            return player.text(PointYX(r, after), text, {}, 0, QRectF());
         }
         case ExtTextOut:
-            return extTextOut(player, r);
+            return PlayExtTextOut(player, r);
         case ExcludeClipRect:
-            return player.excludeClip(rectBRTL(r, Params));
+            return player.excludeClip(RectBRTL(r, Params));
         case IntersectClipRect:
-            return player.intersectClip(rectBRTL(r, Params));
+            return player.intersectClip(RectBRTL(r, Params));
         case OffsetClipRgn:
-            return player.offsetClip(pointYX(r, Params));
+            return player.offsetClip(PointYX(r, Params));
         case SelectClipRegion:
             if (r.u16(Params) == 0) player.resetClip();
             return;
@@ -289,45 +193,23 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         }
         case BitBlt:
         case DibBitBlt: {
-            const uint32_t rop = r.u32(Params);
-            const qsizetype base = hasBitmap(record) ? Params + 4 : Params + 6;
-            const QPointF source = pointYX(r, base);
-            const QSizeF size(r.i16(base + 6), r.i16(base + 4));
-            const QRectF target(pointYX(r, base + 8), size);
-            const QImage image = !hasBitmap(record)         ? QImage()
-                                 : record.type == DibBitBlt ? packedBitmap(r, base + 12)
-                                                            : bitmap16(r, base + 12);
-            return player.bitmap(target, image, QRectF(source, size), rop);
+            const Blit blit = ReadBitBlt(record, record.type == DibBitBlt);
+            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
         }
         case StretchBlt:
         case DibStretchBlt: {
-            const uint32_t rop = r.u32(Params);
-            const QSizeF sourceSize(r.i16(Params + 6), r.i16(Params + 4));
-            const QPointF source = pointYX(r, Params + 8);
-            const qsizetype base = hasBitmap(record) ? Params + 12 : Params + 14;
-            const QRectF target(pointYX(r, base + 4), QSizeF(r.i16(base + 2), r.i16(base)));
-            const QImage image = !hasBitmap(record)             ? QImage()
-                                 : record.type == DibStretchBlt ? packedBitmap(r, base + 8)
-                                                                : bitmap16(r, base + 8);
-            return player.bitmap(target, image, QRectF(source, sourceSize), rop);
+            const Blit blit = ReadStretchBlt(record, record.type == DibStretchBlt);
+            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
         }
         case StretchDib: {
-            const uint32_t rop = r.u32(Params);
-            const QSizeF sourceSize(r.i16(Params + 8), r.i16(Params + 6));
-            const QPointF source = pointYX(r, Params + 10);
-            const QRectF target(pointYX(r, Params + 18),
-                                QSizeF(r.i16(Params + 16), r.i16(Params + 14)));
-            const QImage image = packedBitmap(r, Params + 22);
-            if (image.isNull()) return;
-            return player.bitmap(target, image, SourceFromBottom(image, source, sourceSize), rop);
+            const Blit blit = ReadStretchDib(r);
+            if (blit.image.isNull()) return;
+            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
         }
         case SetDibToDev: {
-            const QSizeF size(r.i16(Params + 12), r.i16(Params + 10));
-            const QPointF source = pointYX(r, Params + 6);
-            const QImage image = packedBitmap(r, Params + 18);
-            if (image.isNull()) return;
-            return player.bitmap(QRectF(pointYX(r, Params + 14), size), image,
-                                 SourceFromBottom(image, source, size), RopSourceCopy);
+            const Blit blit = ReadSetDibToDevice(r);
+            if (blit.image.isNull()) return;
+            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
         }
         default:
             return;  // not drawn: palettes, escapes, regions, ...
