@@ -10,7 +10,7 @@ packages=(
   libjpeg-dev libgif-dev libcups2-dev
   fonts-liberation fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-apps imagemagick xdotool poppler-utils
+  xvfb xauth x11-apps x11-utils openbox imagemagick xdotool poppler-utils
   dpkg-dev desktop-file-utils appstream
   "$@"
 )

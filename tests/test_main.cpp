@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFontInfo>
 
+#include "app/program_windows.h"
+
 // Every layout expectation assumes Arial's metrics; refuse to run on a
 // machine where "arial" is some other face.
 static bool arialIsLiberationSans() {
@@ -19,6 +21,7 @@ static bool arialIsLiberationSans() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    SetUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     if (!arialIsLiberationSans()) return 2;
     return RUN_ALL_TESTS();

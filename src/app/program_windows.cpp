@@ -4,7 +4,6 @@
 #include <QIcon>
 
 #include "about/about_box.h"
-#include "app/application_title.h"
 #include "app/main_window.h"
 #include "tracks/track_editor.h"
 
@@ -30,15 +29,20 @@ ProgramWindows::~ProgramWindows() {
     Form1 = nullptr;
 }
 
-int RunSleevix(int argc, char** argv) {
-    QApplication application(argc, argv);
+void SetUpApplication() {
     QApplication::setApplicationName(QStringLiteral("sleevix"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(ApplicationTitle));
+    // No display name: Qt would append it to every window title, and each
+    // window's caption is meant to stand exactly as it is.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Sleevix"));
     QIcon icon;
     for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"})
         icon.addFile(QString::fromLatin1(size));
     QApplication::setWindowIcon(icon);
+}
+
+int RunSleevix(int argc, char** argv) {
+    QApplication application(argc, argv);
+    SetUpApplication();
     ProgramWindows windows;
     return QApplication::exec();
 }

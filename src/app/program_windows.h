@@ -27,5 +27,8 @@ class ProgramWindows {
     std::unique_ptr<TForm3> aboutBox_;
 };
 
-// The program entry: application title, windows, message loop.
+// Names the running application and gives it its icon.
+void SetUpApplication();
+
+// The program entry: application set-up, windows, message loop.
 int RunSleevix(int argc, char** argv);

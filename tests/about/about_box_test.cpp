@@ -16,7 +16,8 @@ TEST_F(AboutBox, ShowsAt409By397EveryTimeWithItsTexts) {
     for (int showing = 1; showing <= 2; ++showing) {
         QSize size;
         whenModalOpens([&] {
-            size = Form3->frameGeometry().size();
+            EXPECT_TRUE(waitUntilFramed(Form3));
+            size = outerRect(Form3).size();
             QTest::mouseClick(Form3->Button1, Qt::LeftButton);
         });
         QTest::mouseClick(Form1->BitBtn4, Qt::LeftButton);

@@ -1,6 +1,11 @@
 #include "support/window_fixture.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include "app/cover_state.h"
@@ -30,4 +35,57 @@ void WindowFixture::whenModalOpens(std::function<void()> action) {
         action();
     });
     poll->start();
+}
+
+bool WindowFixture::waitUntilFramed(const QWidget* window) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
+    constexpr int FramingTimeoutMs = 2000;
+    QElapsedTimer waited;
+    waited.start();
+    while (window->frameGeometry() == window->geometry()) {
+        if (waited.elapsed() > FramingTimeoutMs) return false;
+        QTest::qWait(10);
+    }
+    QTest::qWait(50);  // let a sizing that follows the frame settle
+    return true;
+}
+
+namespace {
+
+// What an X tool prints about the window.
+QString askX(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int numberAfter(const QString& text, const QString& label) {
+    const QRegularExpression pattern(QRegularExpression::escape(label) +
+                                     QStringLiteral(":\\s*(-?\\d+)"));
+    return pattern.match(text).captured(1).toInt();
+}
+
+}  // namespace
+
+QRect WindowFixture::outerRect(const QWidget* window) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return window->frameGeometry();
+    const QString id = QString::number(window->winId());
+    const QString info = askX(QStringLiteral("xwininfo"), {"-id", id});
+    const QRect client(numberAfter(info, "Absolute upper-left X"),
+                       numberAfter(info, "Absolute upper-left Y"), numberAfter(info, "Width"),
+                       numberAfter(info, "Height"));
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
+    static const QRegularExpression extents(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)"));
+    const QRegularExpressionMatch frame =
+        extents.match(askX(QStringLiteral("xprop"), {"-id", id, "_NET_FRAME_EXTENTS"}));
+    if (!frame.hasMatch()) return client;
+    return client.adjusted(-frame.captured(1).toInt(), -frame.captured(3).toInt(),
+                           frame.captured(2).toInt(), frame.captured(4).toInt());
+}
+
+int WindowFixture::distanceFromScreenCentre(const QWidget* window) {
+    const QPoint centre = outerRect(window).center();
+    const QPoint screen = window->screen()->availableGeometry().center();
+    return std::max(std::abs(centre.x() - screen.x()), std::abs(centre.y() - screen.y()));
 }

@@ -17,6 +17,18 @@ class WindowFixture : public ::testing::Test {
 
     // Runs `action` once the next modal window is open, then returns.
     static void whenModalOpens(std::function<void()> action);
+    // Under a window manager, waits until it has framed `window` (up to two
+    // seconds), so that sizes and places are read as the user sees them;
+    // false when no frame came. Without a window manager there is nothing to
+    // wait for.
+    static bool waitUntilFramed(const QWidget* window);
+    // The window's outer rectangle, frame included, as the user sees it:
+    // under X read from the server (the window's place and the frame extents
+    // its manager declares), elsewhere as Qt knows it.
+    static QRect outerRect(const QWidget* window);
+    // How far the window's frame is from the centre of its screen's
+    // available area, as the larger of the two distances.
+    static int distanceFromScreenCentre(const QWidget* window);
 
     ScriptedErrorBox* errors = nullptr;
 

@@ -70,15 +70,19 @@ TEST_F(TrackEditor, ShowsAt522By489EveryTimeWithTheFocusInTheTrackField) {
     for (int showing = 1; showing <= 2; ++showing) {
         SCOPED_TRACE(showing);
         QSize size;
+        int offCentre = -1;
         QWidget* focused = nullptr;
         whenModalOpens([&] {
             QTRY_VERIFY(Form2->isActiveWindow());
-            size = Form2->frameGeometry().size();
+            EXPECT_TRUE(waitUntilFramed(Form2));
+            size = outerRect(Form2).size();
+            offCentre = distanceFromScreenCentre(Form2);
             focused = QApplication::focusWidget();
             Form2->close();
         });
         Form2->exec();
         EXPECT_EQ(size, QSize(522, 489));
+        EXPECT_LE(offCentre, 1);
         EXPECT_EQ(focused, Form2->Edit1);
     }
 }
