@@ -1,5 +1,7 @@
 #include "tracks/track_editor.h"
 
+#include <limits>
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -32,8 +34,12 @@ QLabel* makeCaption(const QString& text, QRect geometry, QWidget* parent) {
     return label;
 }
 
+// The fields take any length: Qt's default limit of 32,767 characters would
+// cut a longer text without a word.
 QLineEdit* makeEdit(const QString& text, QRect geometry, QWidget* parent) {
-    auto* edit = new QLineEdit(text, parent);
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(text);
     edit->setGeometry(geometry);
     return edit;
 }

@@ -192,3 +192,17 @@ TEST_F(TrackEditor, ContinueClosesTheEditor) {
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_TRUE(Form1->BitBtn1->isEnabled());
 }
+
+TEST_F(TrackEditor, LongTextsAreKeptWhole) {
+    const QString longTitle(40000, QLatin1Char('x'));
+    type(longTitle);
+    ASSERT_EQ(entries(), QStringList{"1. " + longTitle});
+    // A correction of the long entry leaves it whole.
+    clickEntry(0);
+    QTest::mouseClick(Form2->Button3, Qt::LeftButton);
+    EXPECT_EQ(entries(), QStringList{"1. " + longTitle});
+    Form2->Edit3->setText(longTitle);
+    Form2->Edit2->setText(longTitle);
+    EXPECT_EQ(Form2->Edit3->text().size(), longTitle.size());
+    EXPECT_EQ(Form2->Edit2->text().size(), longTitle.size());
+}
