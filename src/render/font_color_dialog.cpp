@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -73,9 +74,18 @@ class ColourChoice : public QComboBox {
 bool ScreenFontDialog::Execute(QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Font"));
-    auto* fonts = new QFontDialog(Font, &dialog);
+    // The chooser lists real families only: an alias such as "arial" is
+    // shown as the family it resolves to, and the font is returned as it was
+    // unless the user picks another family.
+    QFont shown = Font;
+    shown.setFamily(QFontInfo(Font).family());
+    auto* fonts = new QFontDialog(shown, &dialog);
     fonts->setOptions(QFontDialog::NoButtons);
     fonts->setWindowFlags(Qt::Widget);
+    // Embedded, the chooser would take Escape and Enter for itself and hide;
+    // they answer for the whole dialog instead.
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
+    QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
     auto* colours = new ColourChoice(Color, &dialog);
     auto* colourRow = new QFormLayout;
     colourRow->addRow(QStringLiteral("&Color:"), colours);
@@ -88,7 +98,7 @@ bool ScreenFontDialog::Execute(QWidget* parent) {
     layout->addWidget(buttons);
 
     if (dialog.exec() != QDialog::Accepted) return false;
-    Font = fonts->currentFont();
+    if (fonts->currentFont().family() != shown.family()) Font = fonts->currentFont();
     Color = colours->chosen();
     return true;
 }
