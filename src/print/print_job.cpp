@@ -98,7 +98,7 @@ void drawTrackLines(Canvas& page) {
     for (int i = 0; i < TrackCount; ++i) {
         const QString line = TrackLine(i);
         const int x = CenteredLayout ? BackMiddleX - page.textWidth(line) / 2 : LeftTrackX;
-        page.textOut(x, FirstTrackTop + i * lineHeight, line);
+        page.textOut(x, FirstTrackTop + i * lineHeight, line, Paragraph::LeftToRight);
     }
 }
 

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int PointsPerInch = 72;
+// More than a render draws on one surface (41 track lines and the fronts).
+constexpr std::size_t MaxRememberedTexts = 128;
 
 }  // namespace
 
@@ -71,6 +73,7 @@ void Canvas::fillSurface() {
 }
 
 void Canvas::clear() {
+    drawnTexts_.clear();
     paint([&](QPainter& painter) { painter.fillRect(QRect(QPoint(0, 0), size_), Qt::white); });
 }
 
@@ -79,6 +82,7 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
     if (bottom < top) std::swap(top, bottom);
     const QRect area = RectFromCorners(left, top, right, bottom);
     if (area.isEmpty()) return;
+    forgetTextsUnder(area);
     paint([&](QPainter& painter) {
         if (brushStyle == BrushStyle::Solid) painter.fillRect(area, Qt::white);
         // The border lies inside the rectangle, one pen width thick.
@@ -154,22 +158,56 @@ void Canvas::drawRasterLineOn(QPainter& painter, QPoint from, QPoint to) {
     walkLine(from, to, [&](int x, int y) { painter.fillRect(QRect(x, y, 1, 1), pen.color); });
 }
 
-void Canvas::textOut(int x, int y, const QString& text) {
-    const QFont qfont = qtFont();
-    const int cellWidth = textWidth(text);
-    const int cellHeight = textHeight(text);
-    const int ascent = measured().metrics().ascent();
+void Canvas::textOut(int x, int y, const QString& text, Paragraph paragraph) {
+    const QRect cell(0, 0, textWidth(text), textHeight(text));
+    DrawnText drawn;
+    // Qt turns clockwise for positive angles on a y-down surface.
+    drawn.place = QTransform::fromTranslate(x, y).rotate(-font.escapement / 10.0);
+    drawn.text = text;
+    drawn.font = qtFont();
+    drawn.colour = font.color;
+    drawn.ascent = measured().metrics().ascent();
+    drawn.paragraph = paragraph;
+    drawn.inkBounds =
+        drawn.place.mapRect(QRectF(measured().inkBounds(text).translated(0, drawn.ascent)));
+    const QRectF cellBounds = drawn.place.mapRect(QRectF(cell));
+    const bool fillsCell = brushStyle == BrushStyle::Solid;
     paint([&](QPainter& painter) {
-        painter.translate(x, y);
-        // Qt turns clockwise for positive angles on a y-down surface.
-        painter.rotate(-font.escapement / 10.0);
-        if (brushStyle == BrushStyle::Solid) {
-            painter.fillRect(QRect(0, 0, cellWidth, cellHeight), Qt::white);
+        if (fillsCell) {
+            painter.save();
+            const QTransform base = painter.worldTransform();
+            painter.setWorldTransform(drawn.place, true);
+            painter.fillRect(cell, Qt::white);
+            painter.setClipRect(cell);
+            for (const DrawnText& earlier : drawnTexts_) {
+                if (!earlier.inkBounds.intersects(cellBounds)) continue;
+                painter.setWorldTransform(base);
+                drawText(painter, earlier);
+            }
+            painter.restore();
         }
-        painter.setFont(qfont);
-        painter.setPen(font.color);
-        painter.drawText(QPoint(0, ascent), text);
+        drawText(painter, drawn);
     });
+    if (drawnTexts_.size() >= MaxRememberedTexts) drawnTexts_.erase(drawnTexts_.begin());
+    drawnTexts_.push_back(std::move(drawn));
+}
+
+void Canvas::drawText(QPainter& painter, const DrawnText& drawn) {
+    painter.save();
+    painter.setWorldTransform(drawn.place, true);
+    painter.setLayoutDirection(drawn.paragraph == Paragraph::LeftToRight ? Qt::LeftToRight
+                                                                         : Qt::LayoutDirectionAuto);
+    painter.setFont(drawn.font);
+    painter.setPen(drawn.colour);
+    painter.drawText(QPoint(0, drawn.ascent), drawn.text);
+    painter.restore();
+}
+
+void Canvas::forgetTextsUnder(const QRectF& area) {
+    drawnTexts_.erase(
+        std::remove_if(drawnTexts_.begin(), drawnTexts_.end(),
+                       [&](const DrawnText& drawn) { return drawn.inkBounds.intersects(area); }),
+        drawnTexts_.end());
 }
 
 MeasuredFont& Canvas::measured() const {
@@ -193,6 +231,7 @@ int Canvas::textHeight(const QString&) const {
 
 void Canvas::stretchDraw(const QRect& target, const QImage& picture) {
     if (picture.isNull() || target.isEmpty()) return;
+    forgetTextsUnder(target);
     paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(target, picture);
@@ -201,6 +240,7 @@ void Canvas::stretchDraw(const QRect& target, const QImage& picture) {
 
 void Canvas::copyRect(const QRect& target, const Canvas& source, const QRect& sourceRect) {
     if (source.image().isNull() || target.isEmpty() || sourceRect.isEmpty()) return;
+    forgetTextsUnder(target);
     paint([&](QPainter& painter) {
         // From the source's raster of the same density as the one drawn on.
         const QImage& from = painter.device() == &image_ ? source.image() : source.displayImage();

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QColor>
 #include <QFont>
@@ -13,6 +14,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QTransform>
 
 class MeasuredFont;
 class QPainter;
@@ -31,6 +33,12 @@ struct CanvasPen {
     QColor color = QColor(Qt::black);
     int width = 1;  // in the canvas's units
 };
+
+// The reading order of a text's line: natural takes it from the first strong
+// letter (a Hebrew title reads from the right); left to right keeps what
+// comes first at the left, as a track number must be, while each run of
+// letters still reads in its own direction.
+enum class Paragraph : unsigned char { Natural, LeftToRight };
 
 // A rectangle given by its corners, right and bottom exclusive.
 inline QRect RectFromCorners(int left, int top, int right, int bottom) {
@@ -78,8 +86,10 @@ class Canvas {
     // line continues from (x, y).
     void lineTo(int x, int y);
     // (x, y) is the top-left corner of the text cell in its reading direction;
-    // a rotated font turns the cell about that corner.
-    void textOut(int x, int y, const QString& text);
+    // a rotated font turns the cell about that corner. A solid brush fills
+    // the cell white first, without erasing the ink of earlier texts (a
+    // font's descenders can reach below its cell into the next line's).
+    void textOut(int x, int y, const QString& text, Paragraph paragraph = Paragraph::Natural);
     int textWidth(const QString& text) const;
     // The height of one line in the current font; the same for every string,
     // the empty one included, so an empty track line takes a full line.
@@ -96,6 +106,21 @@ class Canvas {
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
   private:
+    // A text drawn since the surface was last painted over, kept so that a
+    // later text's cell can put back the ink it would erase.
+    struct DrawnText {
+        QTransform place;  // from the text cell to the canvas
+        QString text;
+        QFont font;
+        QColor colour;
+        int ascent;
+        Paragraph paragraph;
+        QRectF inkBounds;  // in canvas coordinates
+    };
+    static void drawText(QPainter& painter, const DrawnText& drawn);
+    // Forgets the texts whose ink lies partly inside `area`, now painted over.
+    void forgetTextsUnder(const QRectF& area);
+
     // Runs a drawing step on every raster the canvas has (or on the
     // external painter), in the canvas's own coordinates.
     template <typename Draw>
@@ -113,6 +138,7 @@ class Canvas {
     int fontUnitsPerInch_ = ScreenPixelsPerInch;
     QPoint penPosition_;
     std::function<void()> changed_;
+    std::vector<DrawnText> drawnTexts_;
     mutable std::shared_ptr<MeasuredFont> measured_;
     mutable QString measuredName_;
     mutable int measuredSize_ = 0;

@@ -20,6 +20,15 @@ int MeasuredFont::width(const QString& text) {
     return measured;
 }
 
+QRect MeasuredFont::inkBounds(const QString& text) {
+    const auto found = inkBounds_.constFind(text);
+    if (found != inkBounds_.constEnd()) return *found;
+    if (inkBounds_.size() >= MaxRememberedWidths) inkBounds_.clear();
+    const QRect measured = metrics_.boundingRect(text);
+    inkBounds_.insert(text, measured);
+    return measured;
+}
+
 std::shared_ptr<MeasuredFont> ScreenFont(const QFont& font) {
     static std::map<std::pair<QString, int>, std::shared_ptr<MeasuredFont>> fonts;
     const std::pair<QString, int> key(font.family(), font.pixelSize());

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QRect>
 #include <QString>
 
 // QImage's dots-per-metre for the screen's 96 pixels per inch (96 / 0.0254).
@@ -17,11 +18,14 @@ class MeasuredFont {
   public:
     explicit MeasuredFont(const QFontMetrics& metrics) : metrics_(metrics) {}
     int width(const QString& text);
+    // The rectangle the text's glyphs ink, from the left end of its baseline.
+    QRect inkBounds(const QString& text);
     const QFontMetrics& metrics() const { return metrics_; }
 
   private:
     QFontMetrics metrics_;
     QHash<QString, int> widths_;
+    QHash<QString, QRect> inkBounds_;
 };
 
 // The measured font for a screen surface (96 pixels per inch), shared by all

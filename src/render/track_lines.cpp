@@ -16,6 +16,6 @@ void DrawTrackLines(Canvas& back, LayoutMode mode) {
     for (int i = 0; i < TrackCount; ++i) {
         const int x =
             mode == LayoutMode::Centred ? back.width() / 2 - TrackWidths[i] / 2 : LeftModeX;
-        back.textOut(x, i * TrackLineHeight + FirstLineTop, TrackLine(i));
+        back.textOut(x, i * TrackLineHeight + FirstLineTop, TrackLine(i), Paragraph::LeftToRight);
     }
 }

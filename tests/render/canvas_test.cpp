@@ -215,3 +215,40 @@ TEST(Canvas, ASharperDisplayRasterFollowsEveryDrawingStep) {
     EXPECT_EQ(InkBounds(canvas.displayImage()), QRect(40, 0, 10, 20));
     EXPECT_EQ(canvas.displayImage().pixel(45, 10), Red);
 }
+
+// Glyphs can ink below their cell (Liberation Sans at 7 px reaches one row
+// past its line height): the next line's white cell must not erase that ink.
+// Lines drawn with cell fills on a white surface look exactly as without.
+TEST(Canvas, ACellFillNeverErasesTheInkOfEarlierTexts) {
+    const QStringList lines = {"gypsy jig quay", "Ygg pq", "jumpy fog"};
+    for (int size = 1; size <= 50; ++size) {
+        Canvas filled(400, 200), plain(400, 200);
+        plain.brushStyle = BrushStyle::Clear;
+        for (Canvas* canvas : {&filled, &plain}) {
+            canvas->font.size = size;
+            const int lineHeight = canvas->textHeight(lines.front());
+            for (int i = 0; i < lines.size(); ++i) canvas->textOut(3, 2 + i * lineHeight, lines[i]);
+        }
+        ASSERT_EQ(filled.image(), plain.image()) << "ink erased at " << size << " pt";
+    }
+}
+
+// A track line keeps its number at the left, whatever the script after it.
+TEST(Canvas, LeftToRightLinesKeepWhatComesFirstAtTheLeft) {
+    for (const QString title : {QStringLiteral("שלום עולם"), QStringLiteral("مرحبا بالعالم")}) {
+        Canvas line(300, 30), number(300, 30);
+        line.font.size = number.font.size = 14;
+        line.textOut(5, 2, QStringLiteral("8. ") + title, Paragraph::LeftToRight);
+        number.textOut(5, 2, QStringLiteral("8."), Paragraph::LeftToRight);
+        const QRect digits = InkBounds(number.image());
+        ASSERT_FALSE(digits.isEmpty());
+        EXPECT_EQ(line.image().copy(digits), number.image().copy(digits)) << title.toStdString();
+        EXPECT_GT(InkBounds(line.image()).right(), digits.right() + 20) << "the title follows";
+
+        // Drawn naturally, the line reads from the right, its number last.
+        Canvas natural(300, 30);
+        natural.font.size = 14;
+        natural.textOut(5, 2, QStringLiteral("8. ") + title);
+        EXPECT_NE(natural.image().copy(digits), number.image().copy(digits));
+    }
+}
