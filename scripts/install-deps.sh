@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libjpeg-dev libgif-dev libcups2-dev
-  fonts-liberation fontconfig
+  fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils openbox imagemagick xdotool poppler-utils
   dpkg-dev desktop-file-utils appstream

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include "render/canvas.h"
 #include "support/image_probe.h"
@@ -251,4 +254,38 @@ TEST(Canvas, LeftToRightLinesKeepWhatComesFirstAtTheLeft) {
         natural.textOut(5, 2, QStringLiteral("8. ") + title);
         EXPECT_NE(natural.image().copy(digits), number.image().copy(digits));
     }
+}
+
+// Every script a user types shows: no glyph falls back to the empty box,
+// CJK and emoji ink within the width measured for them, and the emoji keep
+// their colours.
+TEST(Canvas, CjkAndEmojiDrawWithInkInsideTheirMeasuredWidths) {
+    for (const QString text : {QStringLiteral("漢字 かな カナ 한글"), QStringLiteral("🎵🙂")}) {
+        SCOPED_TRACE(text.toStdString());
+        Canvas canvas(300, 40);
+        canvas.font.size = 14;
+        QTextLayout layout(text, canvas.qtFont());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            for (quint32 glyph : run.glyphIndexes())
+                EXPECT_NE(glyph, 0u) << "a glyph is missing from " << run.rawFont().familyName();
+
+        canvas.textOut(5, 5, text);
+        const QRect ink = InkBounds(canvas.image());
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_GE(ink.left(), 5);
+        EXPECT_LE(ink.right(), 5 + canvas.textWidth(text));
+    }
+    Canvas emoji(100, 40);
+    emoji.font.size = 14;
+    emoji.textOut(5, 5, QStringLiteral("🙂"));
+    bool coloured = false;
+    for (int y = 0; y < emoji.height(); ++y)
+        for (int x = 0; x < emoji.width(); ++x) {
+            const QRgb p = emoji.image().pixel(x, y);
+            coloured = coloured || qRed(p) != qBlue(p);
+        }
+    EXPECT_TRUE(coloured) << "the emoji drew without colour";
 }
