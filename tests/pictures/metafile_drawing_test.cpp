@@ -268,3 +268,20 @@ TEST(MetafileDrawing, WmfBitmapsWithAShortColourTableAreDrawn) {
     EXPECT_EQ(image.pixel(60, 60), Red);
     EXPECT_EQ(image.pixel(140, 140), Blue);
 }
+
+// Found by fuzzing: a blit with a negative height is drawn mirrored, and
+// Qt's unsmoothed scaling onto the mirrored axes read past the bitmap.
+TEST(MetafileDrawing, BlitsWithANegativeExtentDrawTheBitmapMirrored) {
+    constexpr QRgb Blue = 0xff0000ff;
+    WmfBuilder wmf;
+    wmf.record(0x020C, {100, 100});  // SetWindowExt
+    Fields blit;
+    blit.u32(0x00CC0020).u16(0).u16(0);                          // copy, from the source's corner
+    blit.u16(-2).u16(2).u16(50).u16(40).bytes(TwoByTwoDib(24));  // height, width, y, x
+    wmf.record(0x0940, blit);                                    // DibBitBlt
+    const QImage image = PlayMetafileInto(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
+    EXPECT_EQ(InkBounds(image), QRect(80, 96, 4, 4));
+    EXPECT_EQ(image.pixel(81, 98), Red);  // the top row, now at the bottom
+    EXPECT_EQ(image.pixel(83, 98), Blue);
+    EXPECT_EQ(image.pixel(81, 97), Blue);
+}

@@ -105,11 +105,14 @@ QImage DecodePackedDib(ByteView packed) {
         // A full-size table claimed but not there: the pixels that must
         // follow tell how much of it there is.
         const long long width = packed.i32(4), height = std::llabs(packed.i32(8));
-        const long long pixelBytes = (width * bits + 31) / 32 * 4 * height;
-        const long long room = packed.size() - qsizetype(headerSize) - pixelBytes;
-        if (bits <= 8 && compression == Uncompressed && used == 0 && width > 0 && pixelBytes > 0 &&
-            room >= 0 && room < 4 * colours)
-            length = headerSize + room / 4 * 4;
+        constexpr long long MaxSide = 1 << 20;  // keeps the products below in range
+        if (bits <= 8 && compression == Uncompressed && used == 0 && width > 0 &&
+            width <= MaxSide && height <= MaxSide) {
+            const long long pixelBytes = (width * bits + 31) / 32 * 4 * height;
+            const long long room = packed.size() - qsizetype(headerSize) - pixelBytes;
+            if (pixelBytes > 0 && room >= 0 && room < 4 * colours)
+                length = headerSize + room / 4 * 4;
+        }
     } else {
         return QImage();
     }

@@ -63,11 +63,35 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
         mirror.scale(target.width() < 0 ? -1 : 1, target.height() < 0 ? -1 : 1);
         mirror.translate(-centre.x(), -centre.y());
     }
-    painter_.setTransform(mirror * painter_.transform());
+    const QTransform toTarget = mirror * painter_.transform();
     // Stretched pixels are repeated, unless the file asks for halftoning.
     painter_.setRenderHint(QPainter::SmoothPixmapTransform,
                            state_.stretchMode == StretchHalftone && !combines);
-    painter_.drawImage(box, drawn, source.isValid() ? source : QRectF(drawn.rect()));
+    // Only the part of the source inside the bitmap is drawn, where it
+    // would have landed.
+    const QRectF from = source.isValid() ? source : QRectF(drawn.rect());
+    QRectF inside = from.intersected(QRectF(drawn.rect()));
+    if (!inside.isEmpty()) {
+        const double sx = box.width() / from.width(), sy = box.height() / from.height();
+        const QRectF onto(box.left() + (inside.left() - from.left()) * sx,
+                          box.top() + (inside.top() - from.top()) * sy, inside.width() * sx,
+                          inside.height() * sy);
+        if (toTarget.type() <= QTransform::TxScale) {
+            // Unsmoothed scaling onto flipped axes reads outside the bitmap
+            // in Qt: flip the pixels instead and draw onto upright axes.
+            const bool flipX = toTarget.m11() < 0, flipY = toTarget.m22() < 0;
+            if (flipX || flipY) {
+                drawn = drawn.mirrored(flipX, flipY);
+                if (flipX) inside.moveLeft(drawn.width() - inside.right());
+                if (flipY) inside.moveTop(drawn.height() - inside.bottom());
+            }
+            painter_.resetTransform();
+            painter_.drawImage(toTarget.mapRect(onto), drawn, inside);
+        } else {
+            painter_.setTransform(toTarget);
+            painter_.drawImage(onto, drawn, inside);
+        }
+    }
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.setRenderHint(QPainter::Antialiasing);
 }
