@@ -8,6 +8,10 @@
 //   sleevix_contact_sheet --references <dir> [--cell N] [--save <dir>]
 //       <out.png> <folder>...
 // --save also writes the program's drawings there as <file name>.sleevix.png.
+// docs/metafile-comparison-sheet.png shows the samples the fuzz build's
+// sleevix_fuzz_seeds writes into <corpus>/metafile (one per drawing fault)
+// and the reference metafiles beside the clone, each beside the PNG an
+// independent renderer exported at the same size.
 
 #include <QDir>
 #include <QGuiApplication>
