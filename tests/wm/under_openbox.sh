@@ -21,7 +21,7 @@ trap cleanup EXIT
 # Xvfb picks a free display itself and writes its number to the given fd.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+for _ in $(seq 400); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 
@@ -30,7 +30,7 @@ wm=$!
 # openbox announces on the root window what it supports once it manages the
 # screen; Qt reads that list once, at its start, to learn how to find frames.
 managing() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_FRAME_EXTENTS; }
-for _ in $(seq 100); do managing && break; sleep 0.05; done
+for _ in $(seq 400); do managing && break; sleep 0.05; done
 managing || { echo "openbox did not start"; exit 1; }
 
 unset QT_QPA_PLATFORM
