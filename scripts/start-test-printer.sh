@@ -6,6 +6,8 @@
 #                     the left and 20 mm at the top
 #   <base>Rejecting   not accepting jobs (cupsreject)
 #   <base>Paused      accepting, but holding jobs (cupsdisable)
+#   <base>Quota       accepting, but refusing every job after the first
+#                     kilobyte a week (a print quota)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 base=SleevixTestPDF
@@ -32,6 +34,9 @@ add_queue "$base" "$ppd"
 add_queue "${base}Margins" "$margins_ppd"
 add_queue "${base}Rejecting" "$ppd"
 add_queue "${base}Paused" "$ppd"
+add_queue "${base}Quota" "$ppd"
+lpadmin -p "${base}Quota" -o job-quota-period=604800 -o job-k-limit=1 2>/dev/null \
+  || { echo "cannot set the quota of ${base}Quota" >&2; exit 1; }
 cupsreject "${base}Rejecting" && cupsdisable "${base}Paused" \
   || { echo "cannot set the states of the test queues" >&2; exit 1; }
 echo "$base"

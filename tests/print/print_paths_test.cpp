@@ -59,7 +59,7 @@ class PrintPaths : public CoverFixture {
                    qEnvironmentVariable("SLEEVIX_TEST_PRINTER_UNAVAILABLE",
                                         "run through ./test.sh to set one up");
         const QStringList visible = QPrinterInfo::availablePrinterNames();
-        for (const char* suffix : {"", "Margins", "Rejecting", "Paused"})
+        for (const char* suffix : {"", "Margins", "Rejecting", "Paused", "Quota"})
             if (!visible.contains(testQueue(suffix)))
                 return "the CUPS queue " + testQueue(suffix) + " is not visible to Qt";
         return QString();
@@ -170,6 +170,25 @@ TEST_F(PrintPaths, ARefusingQueueIsReportedAndAPausedOneHoldsTheJob) {
     ASSERT_TRUE(jobs.waitForFinished());
     EXPECT_TRUE(jobs.readAllStandardOutput().contains(paused.toUtf8())) << "no job held";
     QProcess::execute(QStringLiteral("cancel"), {"-a", paused});
+}
+
+// The quota queue takes one small job a week and refuses the next ones,
+// while it goes on accepting jobs as a queue.
+TEST_F(PrintPaths, AJobTheSchedulerRefusesIsReported) {
+    if (const QString why = missingQueues(); !why.isEmpty()) GTEST_SKIP() << why;
+    const QString queue = testQueue("Quota");
+    for (int job = 0; job < 2; ++job) {
+        setArtistAndTitle(uniqueName("Quota"), QStringLiteral("Job %1").arg(job));
+        printThroughDialog({queue});
+    }
+    ASSERT_FALSE(errors->shown.isEmpty()) << "the refused job passed silently";
+    EXPECT_EQ(
+        errors->shown.last(),
+        QStringLiteral("Printing failed: \"%1\" refused the job: Quota limit reached.").arg(queue));
+    for (const QFileInfo& pdf :
+         QDir(qEnvironmentVariable("SLEEVIX_TEST_PRINTER_OUTPUT"))
+             .entryInfoList({"*" + uniqueName("Quota") + "*.pdf"}, QDir::Files))
+        QFile::remove(pdf.filePath());
 }
 
 TEST_F(PrintPaths, AFileCutShortByAFullDiskIsReported) {
