@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 #include "pictures/picture_dialog.h"
@@ -82,11 +83,15 @@ struct PreviewSeen {
     QSize picture;
 };
 
+constexpr int FrameSettles = 100;  // ms
+
 PreviewSeen openPreview(PicturePreviewPane& pane) {
     PreviewSeen seen;
     QTimer::singleShot(0, [&] {
         QWidget* window = QApplication::activeModalWidget();
         if (!window) return;
+        // Under a window manager the frame is known once the window is shown.
+        if (QTest::qWaitForWindowExposed(window)) QTest::qWait(FrameSettles);
         seen.title = window->windowTitle();
         seen.window = window->frameGeometry().size();
         for (const QLabel* label : window->findChildren<QLabel*>())
