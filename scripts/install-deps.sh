@@ -11,7 +11,7 @@ packages=(
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils openbox imagemagick xdotool poppler-utils
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream
   "$@"
 )
 
@@ -25,7 +25,13 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || {
+      echo "Installing needs root and sudo is missing: run as root: apt-get install ${missing[*]}" >&2
+      exit 1
+    }
+    sudo_cmd=(sudo)
+  fi
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -148,10 +148,6 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-int TForm2::trackEntryCount() const {
-    return ListBox1->count();
-}
-
 QString TForm2::trackEntry(int index) const {
     const QListWidgetItem* item = ListBox1->item(index);
     if (!item) throw SleevixError(QStringLiteral("List index out of bounds (%1)").arg(index));

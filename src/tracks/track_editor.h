@@ -36,8 +36,7 @@ class TForm2 : public QDialog {
     // The commit: carries the editor's texts onto the cover and closes it.
     void Button1Click();
 
-    // The number of tracks and the text of entry i, as the cover reads them.
-    int trackEntryCount() const;
+    // The text of entry i, as the cover reads it.
     QString trackEntry(int index) const;
 
   protected:

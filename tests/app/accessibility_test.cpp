@@ -51,9 +51,15 @@ TEST_F(Accessibility, TheEditorCanBeUsedFromTheKeyboardInItsTabOrder) {
             visited.push_back(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        // From the track field round to "Continue", then Space presses it.
-        while (QApplication::focusWidget() != Form2->Button1)
+        // From the track field round to "Continue", then Space presses it;
+        // a tab order that never reaches it fails instead of looping.
+        for (int step = 0; step < 6 && QApplication::focusWidget() != Form2->Button1; ++step)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() != Form2->Button1) {
+            ADD_FAILURE() << "the tab order does not reach \"Continue\"";
+            Form2->close();
+            return;
+        }
         QTest::keyClick(Form2->Button1, Qt::Key_Space);
     });
     QTest::mouseClick(Form1->button3, Qt::LeftButton);  // "Edit Tracks"

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -9,6 +10,14 @@
 #include <QTimer>
 
 #include "app/cover_state.h"
+
+namespace {
+// The polls still waiting for a modal window; a test ends them all.
+std::vector<QPointer<QTimer>>& pendingPolls() {
+    static std::vector<QPointer<QTimer>> polls;
+    return polls;
+}
+}  // namespace
 
 void WindowFixture::SetUp() {
     ResetCoverState();
@@ -19,6 +28,14 @@ void WindowFixture::SetUp() {
 }
 
 void WindowFixture::TearDown() {
+    // A poll still running means the modal window it waited for never
+    // opened: that fails the test, and the poll must not outlive it.
+    for (const QPointer<QTimer>& poll : pendingPolls()) {
+        if (!poll || !poll->isActive()) continue;
+        ADD_FAILURE() << "a modal window was expected, but none opened";
+        delete poll.data();
+    }
+    pendingPolls().clear();
     windows_.reset();
     SetApplicationErrorBox(std::move(previousErrorBox_));
     errors = nullptr;
@@ -35,6 +52,7 @@ void WindowFixture::whenModalOpens(std::function<void()> action) {
         action();
     });
     poll->start();
+    pendingPolls().emplace_back(poll);
 }
 
 bool WindowFixture::waitUntilFramed(const QWidget* window) {
