@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of fitting: a full render of a full cover against the floor, the
 // same texts drawn once at their final sizes with the same clears and lines.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loader's own cost: LoadPictureBitmap against the bare library decode
 // of the same file with the same settings.
 

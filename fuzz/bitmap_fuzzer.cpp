@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/decoder_fuzzer.h"
 #include "pictures/qt_image_decoders.h"
 

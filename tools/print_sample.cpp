@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints a sample cover to a PDF through the same job as "Print":
 //   sleevix_print_sample <out.pdf> [back picture] [front picture]
 

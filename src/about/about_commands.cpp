@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the about box does: sizing, closing, the link and its hover cursor.
 
 #include <cmath>

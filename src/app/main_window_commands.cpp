@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own commands: start-up, showing, "Edit Tracks", "Close".
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The back insert's font: the largest size at which the whole track block is
 // lower than the back and its widest line narrower than it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One drawing vocabulary for the screen surfaces and the printed page, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The front insert: the artist line and, below it, the title, both centred.
 
 #include <QCheckBox>

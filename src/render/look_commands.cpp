@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that change the cover's look: typeface and colour, centred or
 // flush-left track lines, and the front texts on or off.
 

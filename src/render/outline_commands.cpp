@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Outlines" group: one switch per group of guide lines, and their colour.
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artist and title along both spines: the left reads upward with the
 // letters' tops toward its outer edge, the right reads downward.
 

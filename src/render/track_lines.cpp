@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The track list on the back insert, one line per track from the top.
 
 #include "app/cover_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Continue": carries the editor's texts onto the cover, lays it out flush
 // left and closes the editor. Also the main window's left-mode re-render.
 

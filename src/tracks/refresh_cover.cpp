@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/refresh_cover.h"
 
 #include "app/cover_state.h"

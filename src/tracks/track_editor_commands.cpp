@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the track editor does with what the user types.
 
 #include <cmath>
