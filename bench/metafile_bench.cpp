@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metafile player against Qt replaying a recording of the same drawing:
 // what parsing and interpreting the records costs over drawing the shapes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metafile player: parse, then play onto a small raster, since playing
 // is where the records' contents are read.
 

@@ -50,17 +50,12 @@ bool hasColour(const Canvas& surface, QRgb colour) {
 
 class PicturePlacement : public CoverFixture {
   protected:
-    void choose(int page, const QString& file) {
-        Form1->TabbedNotebook1->setCurrentIndex(page);
-        pictureDialog->answers = {file};
-        run([] { Form1->BitBtn5Click(); });
-    }
     PictureFiles files;
 };
 
 TEST_F(PicturePlacement, ABackPictureRunsAcrossBothSpinesAndTheTrayCard) {
     switchOutlines(false, false, false);
-    choose(0, save(files, "back.bmp", columns(442, 353)));
+    choosePicture(0, save(files, "back.bmp", columns(442, 353)));
     EXPECT_TRUE(HasBackPicture);
     for (int x = 0; x < 22; ++x) {
         EXPECT_EQ(Form1->Image2.image().pixel(x, 100), columnColour(x)) << x;
@@ -78,7 +73,7 @@ TEST_F(PicturePlacement, ABackPictureRunsAcrossBothSpinesAndTheTrayCard) {
 
 TEST_F(PicturePlacement, AFrontPictureIsStretchedOverTheWholeFront) {
     switchOutlines(false, false, false);
-    choose(1, save(files, "front.bmp", halves(100, qRgb(255, 0, 0), qRgb(0, 0, 255))));
+    choosePicture(1, save(files, "front.bmp", halves(100, qRgb(255, 0, 0), qRgb(0, 0, 255))));
     EXPECT_TRUE(HasFrontPicture);
     EXPECT_FALSE(HasBackPicture);
     const QImage& front = Form1->Image4.image();
@@ -92,7 +87,7 @@ TEST_F(PicturePlacement, AFrontPictureIsStretchedOverTheWholeFront) {
 TEST_F(PicturePlacement, BeforeACommitThePictureShowsWithTheOutlinesAndNoText) {
     addTracks({"Intro"});
     setArtistAndTitle("Artist", "Title");
-    choose(1, save(files, "front.bmp", halves(100, qRgb(0, 128, 0), qRgb(0, 128, 0))));
+    choosePicture(1, save(files, "front.bmp", halves(100, qRgb(0, 128, 0), qRgb(0, 128, 0))));
     const QImage& front = Form1->Image4.image();
     EXPECT_EQ(front.pixel(0, 100), Black);  // the front outline over the picture
     EXPECT_EQ(front.pixel(360, 100), Black);
@@ -104,8 +99,8 @@ TEST_F(PicturePlacement, EveryRenderAndSwitchDrawsThePicturesUnderTextsAndLines)
     setArtistAndTitle("Artist", "Title");
     commit();
     const QRgb green = qRgb(0, 160, 0), yellow = qRgb(250, 220, 0);
-    choose(0, save(files, "back.bmp", halves(50, green, green)));
-    choose(1, save(files, "front.bmp", halves(50, yellow, yellow)));
+    choosePicture(0, save(files, "back.bmp", halves(50, green, green)));
+    choosePicture(1, save(files, "front.bmp", halves(50, yellow, yellow)));
 
     auto expectPicturesTextsAndLines = [&](const char* when) {
         SCOPED_TRACE(when);
@@ -144,7 +139,7 @@ TEST_F(PicturePlacement, CancellingChangesNoPictureButStillRedrawsTheOutlines) {
 
 TEST_F(PicturePlacement, ANameWithNoFileSetsTheFlagAndDrawsNothingWithoutAMessage) {
     switchOutlines(false, false, false);
-    choose(1, files.path("typed-but-missing.gif"));
+    choosePicture(1, files.path("typed-but-missing.gif"));
     EXPECT_TRUE(HasFrontPicture);
     EXPECT_EQ(FrontPicturePath, files.path("typed-but-missing.gif"));
     EXPECT_TRUE(FrontPicture.isNull());
@@ -158,9 +153,9 @@ TEST_F(PicturePlacement, AFailedPickIsReportedOnceAndLeavesThatInsertsPictureAsI
     commit();
     const QRgb blue = qRgb(1, 2, 200);
     const QString good = save(files, "good.bmp", halves(20, blue, blue));
-    choose(0, good);
+    choosePicture(0, good);
     QFile::copy(good, files.path("bad.png"));
-    choose(0, files.path("bad.png"));
+    choosePicture(0, files.path("bad.png"));
     EXPECT_EQ(errors->shown, QStringList{"Unknown picture file extension (.png)"});
     EXPECT_EQ(BackPicturePath, good);
     EXPECT_FALSE(BackPicture.isNull());
@@ -171,7 +166,7 @@ TEST_F(PicturePlacement, AFailedPickIsReportedOnceAndLeavesThatInsertsPictureAsI
 
     // An insert without a picture stays without one.
     files.write("broken.gif", "GIF89a but no more");
-    choose(1, files.path("broken.gif"));
+    choosePicture(1, files.path("broken.gif"));
     EXPECT_EQ(errors->shown.size(), 2);
     EXPECT_FALSE(HasFrontPicture);
     EXPECT_TRUE(FrontPicturePath.isEmpty());
@@ -193,7 +188,7 @@ TEST_F(PicturePlacement, AHeldPictureThatBecomesUnreadableIsReportedOnceAndRende
     commit();
     const QRgb green = qRgb(0, 160, 0);
     const QString front = save(files, "front.bmp", halves(20, green, green));
-    choose(1, front);
+    choosePicture(1, front);
     ASSERT_TRUE(errors->shown.isEmpty());
     auto spoil = [&] {
         QFile file(front);
@@ -229,7 +224,7 @@ TEST_F(PicturePlacement, AHeldPictureThatBecomesUnreadableIsReportedOnceAndRende
 TEST_F(PicturePlacement, AChosenFileDeletedLaterLeavesTheOldPictureOnTheBackStrips) {
     switchOutlines(false, false, false);
     const QString back = save(files, "back.bmp", halves(20, qRgb(9, 9, 200), qRgb(9, 9, 200)));
-    choose(0, back);
+    choosePicture(0, back);
     QFile::remove(back);
     addTracks({"Intro"});
     commit();
@@ -246,8 +241,8 @@ TEST_F(PicturePlacement, AFileRewrittenWithContentOfTheSameLengthShowsTheNewCont
     const QRgb red = qRgb(200, 0, 0), blue = qRgb(0, 0, 200);
     const QString front = save(files, "front.bmp", halves(20, red, red));
     const QString back = save(files, "back.bmp", halves(20, red, red));
-    choose(1, front);
-    choose(0, back);
+    choosePicture(1, front);
+    choosePicture(0, back);
     commit();
     ASSERT_EQ(Form1->Image4.image().pixel(20, 20), red);
     const qint64 length = QFileInfo(front).size();

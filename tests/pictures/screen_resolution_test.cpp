@@ -101,11 +101,6 @@ TEST(PicturesForTheScreen, AJpegIsDecodedToCoverTheAreaShownKeepingItsNaturalSiz
 
 class PictureResolution : public CoverFixture {
   protected:
-    void choose(int page, const QString& file) {
-        Form1->TabbedNotebook1->setCurrentIndex(page);
-        pictureDialog->answers = {file};
-        run([] { Form1->BitBtn5Click(); });
-    }
     PictureFiles files;
 };
 
@@ -113,8 +108,8 @@ TEST_F(PictureResolution, TheSurfacesLookAsWithAFullDecodeAndHoldOnlyWhatTheySho
     switchOutlines(false, false, false);
     const QString path =
         files.write("photo.jpg", EncodeJpeg(photo(2400, 1800), JpegColours::Rgb, 90));
-    choose(0, path);
-    choose(1, path);
+    choosePicture(0, path);
+    choosePicture(1, path);
     addTracks({"Intro"});
     commit();  // every repaint reads the files again
     ASSERT_TRUE(errors->shown.isEmpty());
@@ -137,7 +132,7 @@ TEST_F(PictureResolution, ThePrintJobDrawsTheFileWithEveryPixelOrElseTheHeldPict
     switchOutlines(false, false, false);
     const QString path =
         files.write("stripes.jpg", EncodeJpeg(stripes(1210, 4), JpegColours::Rgb, 95));
-    choose(1, path);
+    choosePicture(1, path);
     ASSERT_LT(FrontPicture.pixels().width(), 1210);  // held for the screen only
 
     auto printFront = [] {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "app/handler_guard.h"
 #include "app/main_window.h"
@@ -50,4 +51,10 @@ void CoverFixture::switchOutlines(bool fold, bool back, bool front) {
     Form1->CheckBox1->setChecked(fold);
     Form1->CheckBox2->setChecked(back);
     Form1->CheckBox3->setChecked(front);
+}
+
+void CoverFixture::choosePicture(int page, const QString& file) {
+    Form1->TabbedNotebook1->setCurrentIndex(page);
+    pictureDialog->answers = {file};
+    run([] { Form1->BitBtn5Click(); });
 }

@@ -19,6 +19,8 @@ class CoverFixture : public WindowFixture {
     void commit();  // "Continue"
     void centre();  // "Center"
     void switchOutlines(bool fold, bool back, bool front);
+    // "Image" on the given tab (0 back, 1 front), the dialog answering `file`.
+    void choosePicture(int page, const QString& file);
 
     ScriptedFontDialog* fontDialog = nullptr;
     ScriptedColorDialog* colorDialog = nullptr;
