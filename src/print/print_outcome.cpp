@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_outcome.h"
 
+#include <algorithm>
+
 #include <cups/cups.h>
 
 #include <QFile>
