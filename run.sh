@@ -3,11 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/install-deps.sh
-./scripts/build.sh release
+./scripts/install-deps.sh --program
+./scripts/build.sh program
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Sleevix needs a desktop display and none is set (DISPLAY is empty); on a machine without one, run: ./scripts/install-deps.sh && xvfb-run -a -s '-screen 0 1024x768x24' ./run.sh" >&2
   exit 1
 fi
-exec build/release/src/sleevix "$@"
+exec build/program/src/sleevix "$@"

@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test,
-# plus any named on the command line. Only packages that are missing are
-# installed; re-running is cheap.
+# Installs the Debian packages the project needs, plus any named on the
+# command line. Only packages that are missing are installed; re-running is
+# cheap.
+#   install-deps.sh [--program] [package...]
+# --program: only what building and running the program needs; without it,
+# also what the tests, benchmarks and package checks use.
 set -euo pipefail
 
-packages=(
+program_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev libgl-dev
   libjpeg-dev libgif-dev libcups2-dev
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji
+)
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils openbox imagemagick xdotool poppler-utils
   dpkg-dev file desktop-file-utils appstream
-  "$@"
 )
+
+packages=("${program_packages[@]}")
+if [ "${1:-}" = --program ]; then
+  shift
+else
+  packages+=("${test_packages[@]}")
+fi
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,9 +10,13 @@ trap 'rm -rf "$work"' EXIT
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
 deb=$(ls "$work"/sleevix_*.deb)
 dpkg-deb --field "$deb" Depends | tr ',' '\n' | sed 's/^ *//' > "$work/depends"
-for needed in fonts-liberation qt6-qpa-plugins libqt6widgets6 libqt6printsupport6 libjpeg62-turbo libgif7; do
+# libjpeg: libjpeg62-turbo on Debian, libjpeg-turbo8 on Ubuntu.
+for needed in fonts-liberation libqt6widgets6 libqt6printsupport6 libjpeg libgif7 libcups2; do
   grep -q "^$needed" "$work/depends" || { echo "FAIL: the package does not depend on $needed"; exit 1; }
 done
+if grep -q "^qt6-qpa-plugins" "$work/depends"; then
+  echo "FAIL: the package depends on qt6-qpa-plugins, which it does not use"; exit 1
+fi
 
 dpkg -x "$deb" "$work/root"
 for file in usr/bin/sleevix \
