@@ -239,7 +239,7 @@ TEST(Canvas, ACellFillNeverErasesTheInkOfEarlierTexts) {
 
 // A track line keeps its number at the left, whatever the script after it.
 TEST(Canvas, LeftToRightLinesKeepWhatComesFirstAtTheLeft) {
-    for (const QString title : {QStringLiteral("שלום עולם"), QStringLiteral("مرحبا بالعالم")}) {
+    for (const QString& title : {QStringLiteral("שלום עולם"), QStringLiteral("مرحبا بالعالم")}) {
         Canvas line(300, 30), number(300, 30);
         line.font.size = number.font.size = 14;
         line.textOut(5, 2, QStringLiteral("8. ") + title, Paragraph::LeftToRight);
@@ -261,7 +261,8 @@ TEST(Canvas, LeftToRightLinesKeepWhatComesFirstAtTheLeft) {
 // CJK and emoji ink within the width measured for them, and the emoji keep
 // their colours.
 TEST(Canvas, CjkAndEmojiDrawWithInkInsideTheirMeasuredWidths) {
-    for (const QString text : {QStringLiteral("漢字 かな カナ 한글"), QStringLiteral("🎵🙂")}) {
+    for (const QString& text :
+         {QStringLiteral("漢字 かな カナ 한글"), QStringLiteral("🎵🙂")}) {
         SCOPED_TRACE(text.toStdString());
         Canvas canvas(300, 40);
         canvas.font.size = 14;

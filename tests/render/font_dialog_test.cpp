@@ -86,7 +86,8 @@ TEST_F(RealFontDialog, OneEscapeCancelsTheDialog) {
         QWidget* focused = dialog->focusWidget();
         ASSERT_NE(focused, nullptr);
         QTest::keyClick(focused, Qt::Key_Escape);
-        QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 1000);
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 1000))
+            << "one Escape left the dialog open";
     });
     EXPECT_EQ(BackFontColor, colour);
 }

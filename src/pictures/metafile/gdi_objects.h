@@ -96,8 +96,8 @@ enum RegionMode { RegionAnd = 1, RegionOr = 2, RegionXor = 3, RegionDiff = 4, Re
 
 struct Pen {
     Pen() = default;
-    Pen(int style, double width = 0, QColor colour = Qt::black)
-        : style(style), width(width), colour(colour) {}
+    explicit Pen(int penStyle, double penWidth = 0, QColor penColour = Qt::black)
+        : style(penStyle), width(penWidth), colour(penColour) {}
     int style = PenSolid;
     double width = 0;  // logical units; 0 is one device pixel
     QColor colour = Qt::black;
@@ -105,8 +105,12 @@ struct Pen {
 
 struct Brush {
     Brush() = default;
-    Brush(int style, QColor colour = Qt::white, int hatch = 0, QImage pattern = QImage())
-        : style(style), colour(colour), hatch(hatch), pattern(std::move(pattern)) {}
+    explicit Brush(int brushStyle, QColor brushColour = Qt::white, int hatchStyle = 0,
+                   QImage patternImage = QImage())
+        : style(brushStyle),
+          colour(brushColour),
+          hatch(hatchStyle),
+          pattern(std::move(patternImage)) {}
     int style = BrushSolid;
     QColor colour = Qt::white;
     int hatch = 0;
