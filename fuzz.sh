@@ -4,7 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/install-deps.sh clang libclang-rt-14-dev
+./scripts/install-deps.sh clang
+# The sanitizer and libFuzzer runtimes come in a package named after clang's
+# major version (14 on Debian 12, 18 on Ubuntu 24.04).
+clang_major=$(clang -dumpversion | cut -d. -f1)
+./scripts/install-deps.sh "libclang-rt-$clang_major-dev"
 
 seconds=${1:-600}
 shift || true
