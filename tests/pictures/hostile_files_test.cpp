@@ -24,15 +24,6 @@
 
 namespace {
 
-QString errorOf(const QString& fileName) {
-    try {
-        LoadPictureBitmap(fileName);
-    } catch (const SleevixError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
-}
-
 // A listening local socket at `path`, closed with the object.
 class SocketFile {
   public:
@@ -66,7 +57,7 @@ TEST_F(HostilePictureFiles, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(MakeNamedPipe(files.path(name)));
         PipeWatchdog watchdog(files.path(name));
-        EXPECT_EQ(errorOf(files.path(name)),
+        EXPECT_EQ(LoadErrorOf(files.path(name)),
                   QStringLiteral("Cannot open file \"%1\". It is not a regular file").arg(name));
         EXPECT_FALSE(watchdog.released()) << "the loader blocked on the pipe";
     }
@@ -80,7 +71,7 @@ TEST_F(HostilePictureFiles, DevicesSocketsAndLinksToThemAreRefusedUnread) {
     ASSERT_TRUE(QFile::link(files.path("pipe"), files.path("pipe-link.bmp")));
     PipeWatchdog watchdog(files.path("pipe"));
     for (const char* name : {"socket.gif", "zero.jpg", "pipe-link.bmp"}) {
-        EXPECT_EQ(errorOf(files.path(name)),
+        EXPECT_EQ(LoadErrorOf(files.path(name)),
                   QStringLiteral("Cannot open file \"%1\". It is not a regular file").arg(name));
     }
     EXPECT_FALSE(watchdog.released());
@@ -92,7 +83,7 @@ TEST_F(HostilePictureFiles, AFileLargerThanAnyPictureNeedsIsRefusedBeforeItIsRea
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize(qint64(1) << 30));
     huge.close();
-    EXPECT_EQ(errorOf(files.path("huge.jpg")),
+    EXPECT_EQ(LoadErrorOf(files.path("huge.jpg")),
               "Cannot open file \"huge.jpg\". It is too large to be a picture (1073741824 bytes)");
 
     // The bound lies beyond the largest bitmap within the pixel limits.
@@ -100,7 +91,7 @@ TEST_F(HostilePictureFiles, AFileLargerThanAnyPictureNeedsIsRefusedBeforeItIsRea
     ASSERT_TRUE(justOver.open(QIODevice::WriteOnly));
     ASSERT_TRUE(justOver.resize(MaxPictureFileBytes + 1));
     justOver.close();
-    EXPECT_TRUE(errorOf(files.path("over.bmp")).contains("too large to be a picture"));
+    EXPECT_TRUE(LoadErrorOf(files.path("over.bmp")).contains("too large to be a picture"));
 }
 
 TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {
@@ -136,10 +127,10 @@ TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {
                 QStringLiteral("%1-content.%2").arg(content.format, decoder.extension);
             const QString path = files.write(name, content.content);
             if (QLatin1String(content.format) == QLatin1String(decoder.extension)) {
-                EXPECT_EQ(errorOf(path), "(no error)") << qPrintable(name);
+                EXPECT_EQ(LoadErrorOf(path), "(no error)") << qPrintable(name);
             } else {
-                EXPECT_TRUE(errorOf(path).startsWith(decoder.message))
-                    << qPrintable(name) << ": " << qPrintable(errorOf(path));
+                EXPECT_TRUE(LoadErrorOf(path).startsWith(decoder.message))
+                    << qPrintable(name) << ": " << qPrintable(LoadErrorOf(path));
             }
         }
     }

@@ -14,3 +14,6 @@ class PictureFiles {
   private:
     QTemporaryDir folder_;
 };
+
+// The message LoadPictureBitmap raises for the file, or "(no error)".
+QString LoadErrorOf(const QString& fileName);

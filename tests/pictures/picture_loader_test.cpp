@@ -32,15 +32,6 @@ QImage gradient(int width, int height) {
     return image;
 }
 
-QString errorOf(const QString& fileName) {
-    try {
-        LoadPictureBitmap(fileName);
-    } catch (const SleevixError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
-}
-
 }  // namespace
 
 class PictureLoader : public ::testing::Test {
@@ -56,11 +47,12 @@ TEST_F(PictureLoader, NoFileOrADirectoryGivesNothingWithoutAnError) {
 
 TEST_F(PictureLoader, TheExtensionAlonePicksTheDecoder) {
     const QByteArray bitmap = encoded(gradient(4, 4), "bmp");
-    EXPECT_EQ(errorOf(files.write("picture.png", bitmap)), "Unknown picture file extension (.png)");
-    EXPECT_EQ(errorOf(files.write("picture", bitmap)), "Unknown picture file extension (.)");
-    EXPECT_EQ(errorOf(files.write("folder.v2/picture", bitmap)), "(no error)");  // no folder
-    EXPECT_EQ(errorOf(files.write("picture.gif", bitmap)), "Invalid GIF signature");
-    EXPECT_EQ(errorOf(files.write("picture.jpg", bitmap)).left(12), "JPEG error #");
+    EXPECT_EQ(LoadErrorOf(files.write("picture.png", bitmap)),
+              "Unknown picture file extension (.png)");
+    EXPECT_EQ(LoadErrorOf(files.write("picture", bitmap)), "Unknown picture file extension (.)");
+    EXPECT_EQ(LoadErrorOf(files.write("folder.v2/picture", bitmap)), "(no error)");  // no folder
+    EXPECT_EQ(LoadErrorOf(files.write("picture.gif", bitmap)), "Invalid GIF signature");
+    EXPECT_EQ(LoadErrorOf(files.write("picture.jpg", bitmap)).left(12), "JPEG error #");
 }
 
 TEST_F(PictureLoader, JpegLoadsAtFullSizeIn24BitsUnderEitherExtensionAndAnyCase) {
@@ -103,21 +95,21 @@ TEST_F(PictureLoader, CmykJpegsComeOutInRgbWhetherAdobeInvertedOrNot) {
 
 TEST_F(PictureLoader, BrokenJpegsFailWithTheLibrarysCodeOrLoadAsFarAsTheyGo) {
     const QByteArray jpeg = EncodeJpeg(gradient(64, 64));
-    EXPECT_EQ(errorOf(files.write("empty.jpg", QByteArray())).left(12), "JPEG error #");
-    EXPECT_EQ(errorOf(files.write("head.jpg", jpeg.left(20))).left(12), "JPEG error #");
+    EXPECT_EQ(LoadErrorOf(files.write("empty.jpg", QByteArray())).left(12), "JPEG error #");
+    EXPECT_EQ(LoadErrorOf(files.write("head.jpg", jpeg.left(20))).left(12), "JPEG error #");
     const auto cut = LoadPictureBitmap(files.write("cut.jpg", jpeg.left(jpeg.size() / 2)));
     ASSERT_TRUE(cut);  // libjpeg fills in what is missing
     EXPECT_EQ(cut->width(), 64);
 }
 
 TEST_F(PictureLoader, HugeClaimedSizesAreRefusedBeforeAnyPixelsAreAllocated) {
-    EXPECT_EQ(errorOf(files.write("huge.jpg", JpegHeaderClaiming(60000, 60000))),
+    EXPECT_EQ(LoadErrorOf(files.write("huge.jpg", JpegHeaderClaiming(60000, 60000))),
               "Picture is too large (60000 x 60000)");
-    EXPECT_EQ(errorOf(files.write("wide.jpg", JpegHeaderClaiming(16385, 10))),
+    EXPECT_EQ(LoadErrorOf(files.write("wide.jpg", JpegHeaderClaiming(16385, 10))),
               "Picture is too large (16385 x 10)");
     const QByteArray gif =
         EncodeGif({60000, 60000}, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, {SolidFrame({2, 2}, 1)});
-    EXPECT_EQ(errorOf(files.write("huge.gif", gif)), "Picture is too large (60000 x 60000)");
+    EXPECT_EQ(LoadErrorOf(files.write("huge.gif", gif)), "Picture is too large (60000 x 60000)");
 }
 
 TEST_F(PictureLoader, BitmapsKeepTheirOwnPixelFormat) {
@@ -138,7 +130,7 @@ TEST_F(PictureLoader, BitmapsKeepTheirOwnPixelFormat) {
         EXPECT_EQ(loaded->width(), 10);
         EXPECT_EQ(loaded->pixels().pixel(9, 5), c.image.pixel(9, 5));
     }
-    EXPECT_EQ(errorOf(files.write("broken.bmp", "BM not really")), "Bitmap image is not valid");
+    EXPECT_EQ(LoadErrorOf(files.write("broken.bmp", "BM not really")), "Bitmap image is not valid");
 }
 
 // Qt writes no 16- or 32-bit bitmaps; these are built by hand: 2 x 1 pixels,
@@ -185,10 +177,10 @@ TEST_F(PictureLoader, IconsAre24BitsOverWhiteTheLargestImageFirst) {
     EXPECT_EQ(loaded->bitsPerPixel(), 24);
     EXPECT_EQ(loaded->pixels().pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(loaded->pixels().pixel(16, 16), qRgb(0, 0, 255));
-    EXPECT_EQ(errorOf(files.write("broken.ico", "not an icon")), "Icon image is not valid");
+    EXPECT_EQ(LoadErrorOf(files.write("broken.ico", "not an icon")), "Icon image is not valid");
 }
 
 TEST_F(PictureLoader, MetafilesAreReadByTheirContent) {
-    EXPECT_EQ(errorOf(files.write("drawing.wmf", "x")),
+    EXPECT_EQ(LoadErrorOf(files.write("drawing.wmf", "x")),
               "Invalid metafile: this is neither a Windows metafile nor an enhanced metafile");
 }
