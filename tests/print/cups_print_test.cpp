@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,7 +11,6 @@
 #include "support/pdf_pages.h"
 
 namespace {
-constexpr int WaitForPdfMs = 30000;
 constexpr int RenderDpi = 100;
 }  // namespace
 
@@ -42,16 +40,8 @@ TEST_F(CupsPrinting, ACoverPrintedToARealQueueHasItsOutlinesInPlace) {
     PrintCover(printer);
     const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
 
-    QString pdf;
-    QElapsedTimer waited;
-    waited.start();
-    while (pdf.isEmpty() && waited.elapsed() < WaitForPdfMs) {
-        for (const QFileInfo& file : QDir(output).entryInfoList({"*" + job + "*.pdf"}, QDir::Files))
-            pdf = file.filePath();
-        if (pdf.isEmpty()) QTest::qWait(200);
-    }
+    const QString pdf = WaitForPdf(output, job);
     ASSERT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
-    QTest::qWait(500);  // let the backend finish writing
 
     const QImage page = RenderPdfPage(pdf, RenderDpi);
     QFile::remove(pdf);

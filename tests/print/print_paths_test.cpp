@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -26,7 +25,6 @@ namespace {
 constexpr int RenderDpi = 300;
 constexpr double MmPerInch = 25.4;
 constexpr double PlaceTolerance = 0.15;  // mm: a rendered pixel and rounding
-constexpr int WaitForPdfMs = 30000;
 constexpr const char* PdfPrinterEntry = "Print to File (PDF)";
 
 // The test queues that scripts/start-test-printer.sh sets up.
@@ -90,30 +88,13 @@ class PrintPaths : public CoverFixture {
         ASSERT_TRUE(dialogSeen) << "the print dialog did not open";
     }
 
-    // The PDF a cups-pdf queue wrote for the job named after `artist`.
-    QString waitForQueuePdf(const QString& artist) {
-        const QString output = qEnvironmentVariable("SLEEVIX_TEST_PRINTER_OUTPUT");
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < WaitForPdfMs) {
-            const QFileInfoList found =
-                QDir(output).entryInfoList({"*" + artist + "*.pdf"}, QDir::Files);
-            if (!found.isEmpty()) {
-                QTest::qWait(500);  // let the backend finish writing
-                return found.front().filePath();
-            }
-            QTest::qWait(200);
-        }
-        return QString();
-    }
-
     // Prints the outlines through the dialog to `printers` (the last one
     // chosen prints) and returns where the back outline's corner landed.
     QPointF printedCorner(const QStringList& printers, const QString& artist) {
         setArtistAndTitle(artist, QStringLiteral("Corner"));
         printThroughDialog(printers);
         EXPECT_TRUE(errors->shown.isEmpty()) << errors->shown.join('\n');
-        const QString pdf = waitForQueuePdf(artist);
+        const QString pdf = WaitForPdf(qEnvironmentVariable("SLEEVIX_TEST_PRINTER_OUTPUT"), artist);
         if (pdf.isEmpty()) return QPointF(-1, -1);
         const QPointF corner = inkCornerMm(pdf);
         QFile::remove(pdf);

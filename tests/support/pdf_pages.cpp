@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/pdf_pages.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 QImage RenderPdfPage(const QString& pdf, int dotsPerInch) {
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
@@ -37,4 +40,19 @@ QList<PdfWord> PdfWords(const QString& pdf) {
         words.push_back({m.captured(5), QRectF(topLeft * MmPerPoint, bottomRight * MmPerPoint)});
     }
     return words;
+}
+
+QString WaitForPdf(const QString& folder, const QString& part) {
+    constexpr int WaitForPdfMs = 30000;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < WaitForPdfMs) {
+        const QFileInfoList found = QDir(folder).entryInfoList({"*" + part + "*.pdf"}, QDir::Files);
+        if (!found.isEmpty()) {
+            QTest::qWait(500);  // let the backend finish writing
+            return found.front().filePath();
+        }
+        QTest::qWait(200);
+    }
+    return QString();
 }

@@ -18,3 +18,7 @@ struct PdfWord {
 // The words of a PDF's first page with their boxes, read by pdftotext -bbox
 // (poppler-utils); empty when pdftotext is missing or fails.
 QList<PdfWord> PdfWords(const QString& pdf);
+
+// The first PDF in `folder` whose name contains `part`, once a print queue's
+// backend has written it (up to 30 seconds); empty when none came.
+QString WaitForPdf(const QString& folder, const QString& part);
