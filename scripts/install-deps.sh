@@ -11,6 +11,7 @@ program_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libjpeg-dev libgif-dev libcups2-dev
+  qt6-image-formats-plugins qt6-svg-dev
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji
 )
 test_packages=(
