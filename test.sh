@@ -22,9 +22,5 @@ fi
 for build in release asan; do
   echo "== $build build"
   ./scripts/build.sh "$build"
-  ctest --test-dir "build/$build" --output-on-failure -j "$(nproc)" -E '^under_window_manager$'
-  # Under openbox a window is still sometimes placed by the window manager's
-  # own rules on its first showing (about one run in fifteen); until that is
-  # mended, a second or third run decides, and every failed run is printed.
-  ctest --test-dir "build/$build" --output-on-failure -R '^under_window_manager$' --repeat until-pass:3
+  ctest --test-dir "build/$build" --output-on-failure -j "$(nproc)"
 done

@@ -9,7 +9,7 @@ set -euo pipefail
 
 program_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   libjpeg-dev libgif-dev libcups2-dev libtag1-dev libtag1v5
   qt6-image-formats-plugins qt6-svg-dev
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji

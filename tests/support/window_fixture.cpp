@@ -58,14 +58,26 @@ void WindowFixture::whenModalOpens(std::function<void()> action) {
 
 bool WindowFixture::waitUntilFramed(const QWidget* window) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
-    constexpr int FramingTimeoutMs = 2000;
+    constexpr int FramingTimeoutMs = 5000;
     QElapsedTimer waited;
     waited.start();
     while (window->frameGeometry() == window->geometry()) {
         if (waited.elapsed() > FramingTimeoutMs) return false;
         QTest::qWait(10);
     }
-    QTest::qWait(50);  // let a sizing that follows the frame settle
+    // A sizing that follows the frame, or a correction of the window
+    // manager's own placement, comes once the window has been quiet a while.
+    constexpr int SettledAfterMs = 400;
+    QRect last = window->frameGeometry();
+    QElapsedTimer stable;
+    stable.start();
+    while (stable.elapsed() < SettledAfterMs && waited.elapsed() < FramingTimeoutMs + 3000) {
+        QTest::qWait(20);
+        if (window->frameGeometry() != last) {
+            last = window->frameGeometry();
+            stable.restart();
+        }
+    }
     return true;
 }
 

@@ -25,13 +25,13 @@ for _ in $(seq 400); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$work/display")"
 
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >/dev/null 2>"$work/openbox.log" &
 wm=$!
 # openbox announces on the root window what it supports once it manages the
 # screen; Qt reads that list once, at its start, to learn how to find frames.
 managing() { xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_FRAME_EXTENTS; }
-for _ in $(seq 400); do managing && break; sleep 0.05; done
-managing || { echo "openbox did not start"; exit 1; }
+for _ in $(seq 1200); do managing && break; kill -0 "$wm" 2>/dev/null || break; sleep 0.05; done
+managing || { echo "openbox did not start (running: $(kill -0 "$wm" 2>/dev/null && echo yes || echo no)):"; cat "$work/openbox.log"; exit 1; }
 
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
