@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -38,11 +39,22 @@ QMargins frameOf(const QWidget& window) {
     return *frame;
 }
 
+// Where the window's controls lie. A menu bar spans the window at whatever
+// width it has, so it is not counted: it would keep the window as wide as
+// it already is.
+QRect controlsRect(const QWidget& window) {
+    QRect controls;
+    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && !child->isHidden() && !qobject_cast<const QMenuBar*>(child))
+            controls |= child->geometry();
+    return controls;
+}
+
 // The client rectangle that gives the window the outer size `outer` with
 // this frame, centred on its screen, never too small for its controls.
 QRect clientRectFor(const QWidget& window, QSize outer, QMargins frame) {
     const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
-    const QRect controls = window.childrenRect();
+    const QRect controls = controlsRect(window);
     const QSize client = (outer - frameSize)
                              .expandedTo(QSize(controls.right() + 1 + ControlMargin,
                                                controls.bottom() + 1 + ControlMargin));
