@@ -2,8 +2,10 @@
 #include "app/main_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -14,6 +16,7 @@
 #include "app/handler_guard.h"
 #include "app/program_windows.h"
 #include "app/toolbar_icons.h"
+#include "document/document_dialogs.h"
 #include "pictures/picture_dialog.h"
 #include "render/font_color_dialog.h"
 #include "render/surface_view.h"
@@ -60,10 +63,15 @@ TForm1::TForm1() {
     setPalette(QPalette(palette().color(QPalette::Button)));
     resize(DesignSize);
 
+    ClientArea = new QWidget(this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
     buildToolbar();
     buildNotebook();
     buildOutlineGroup();
     buildPrintGroup();
+    const QRect controls = ClientArea->childrenRect();
+    ClientArea->resize(controls.right() + 1, controls.bottom() + 1);
+    buildFileMenu();
     chainTabOrder();
 
     FontDialog1 = std::make_unique<ScreenFontDialog>();
@@ -83,7 +91,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::buildToolbar() {
-    Panel1 = new QFrame(this);
+    Panel1 = new QFrame(ClientArea);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 697, 57);
     Panel1->setAccessibleName(QStringLiteral("Toolbar"));
@@ -101,12 +109,12 @@ void TForm1::buildToolbar() {
         makeToolbarButton(QStringLiteral("Print"), ToolbarPicture::Print, {440, 0}, true, Panel1);
     BitBtn3 =
         makeToolbarButton(QStringLiteral("Close"), ToolbarPicture::Close, {528, 0}, true, Panel1);
-    BitBtn4 =
-        makeToolbarButton(QStringLiteral("About"), ToolbarPicture::About, {616, 0}, true, this);
+    BitBtn4 = makeToolbarButton(QStringLiteral("About"), ToolbarPicture::About, {616, 0}, true,
+                                ClientArea);
 }
 
 void TForm1::buildNotebook() {
-    TabbedNotebook1 = new QTabWidget(this);
+    TabbedNotebook1 = new QTabWidget(ClientArea);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(0, 64, 529, 452);
     TabbedNotebook1->setAccessibleName(QStringLiteral("Inserts"));
@@ -132,7 +140,7 @@ void TForm1::buildNotebook() {
 }
 
 void TForm1::buildOutlineGroup() {
-    GroupBox1 = new QGroupBox(QStringLiteral("Outlines"), this);
+    GroupBox1 = new QGroupBox(QStringLiteral("Outlines"), ClientArea);
     GroupBox1->setGeometry(536, 78, 161, 171);
     CheckBox1 = makeCheckBox(QStringLiteral("Vertical lines"), {32, 32, 97, 17}, true, GroupBox1);
     CheckBox2 = makeCheckBox(QStringLiteral("Back"), {32, 56, 97, 17}, true, GroupBox1);
@@ -148,7 +156,7 @@ void TForm1::buildOutlineGroup() {
 }
 
 void TForm1::buildPrintGroup() {
-    GroupBox2 = new QGroupBox(this);
+    GroupBox2 = new QGroupBox(ClientArea);
     GroupBox2->setAccessibleName(QStringLiteral("Text options"));
     GroupBox2->setGeometry(536, 250, 161, 105);
     CheckBox4 =
@@ -190,6 +198,17 @@ void TForm1::connectHandlers() {
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) RunHandler([this] { FormShow(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    RunHandler([&] { FormCloseQuery(canClose); });
+    event->setAccepted(canClose);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    MainMenu1->resize(width(), MainMenu1->height());
 }
 
 QColor TForm1::swatchColor() const {

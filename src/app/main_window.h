@@ -9,21 +9,39 @@
 #include "render/canvas.h"
 
 class CaptionedButton;
+class DocumentFileDialog;
+class ExportDialog;
+class SaveChangesQuestion;
+class QAction;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTabWidget;
 class SurfaceView;
 
-// The main window: toolbar, the "Back" and "Front" pages with the cover's
-// surfaces, and the outline and print option groups.
+// The main window: the menu bar, and under it the toolbar, the "Back" and
+// "Front" pages with the cover's surfaces, and the outline and print option
+// groups.
 class TForm1 : public QWidget {
     Q_OBJECT
   public:
     TForm1();
     ~TForm1() override;
+
+    QMenuBar* MainMenu1;
+    QMenu* File1;
+    QAction* Open1;
+    QAction* Save1;
+    QAction* SaveAs1;
+    QAction* ExportPdf1;
+    QAction* ExportPng1;
+    QAction* Quit1;
+    // The area under the menu bar: every control stands at its place in it.
+    QWidget* ClientArea;
 
     // Toolbar.
     QFrame* Panel1;
@@ -63,6 +81,10 @@ class TForm1 : public QWidget {
     std::unique_ptr<ColorDialog> ColorDialog1;
     std::unique_ptr<OpenPictureDialog> OpenPictureDialog1;
     std::unique_ptr<PrintDialog> PrintDialog1;
+    std::unique_ptr<DocumentFileDialog> OpenDialog1;
+    std::unique_ptr<DocumentFileDialog> SaveDialog1;
+    std::unique_ptr<ExportDialog> ExportDialog1;
+    std::unique_ptr<SaveChangesQuestion> SaveChangesBox1;
 
     void FormCreate();
     void FormShow();
@@ -79,6 +101,14 @@ class TForm1 : public QWidget {
     void BitBtn5Click();    // "Image"
     void Button4Click();    // "Print"
     void BitBtn4Click();    // "About"
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void ExportPdf1Click();
+    void ExportPng1Click();
+    void Quit1Click();
+    // The window is about to close; clearing canClose keeps it open.
+    void FormCloseQuery(bool& canClose);
 
     // The colour the swatch shows.
     QColor swatchColor() const;
@@ -86,8 +116,11 @@ class TForm1 : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void buildFileMenu();
     void buildToolbar();
     void buildNotebook();
     void buildOutlineGroup();

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QMenuBar>
 #include <QTabWidget>
 
 #include "app/captioned_button.h"
@@ -38,8 +39,11 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-    const int outerHeight = int(std::lround(
-        (TabbedNotebook1->height() + Panel1->height() + HeightAllowance) * HeightFactor));
+    // The menu bar comes on top of the designed window.
+    const int outerHeight =
+        int(std::lround((TabbedNotebook1->height() + Panel1->height() + HeightAllowance) *
+                        HeightFactor)) +
+        MainMenu1->height();
     const int outerWidth = int(std::lround(Panel1->width() * WidthFactor));
     SizeAndCentreWindow(*this, QSize(outerWidth, outerHeight));
 }

@@ -5,23 +5,32 @@
 #include <QIcon>
 
 #include "about/about_box.h"
+#include "app/application_title.h"
+#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "document/command_line.h"
+#include "document/document_commands.h"
+#include "document/document_session.h"
 #include "tracks/track_editor.h"
 
 TForm1* Form1 = nullptr;
 TForm2* Form2 = nullptr;
 TForm3* Form3 = nullptr;
 
-ProgramWindows::ProgramWindows() {
+ProgramWindows::ProgramWindows(WindowShowing showing) {
     mainWindow_ = std::make_unique<TForm1>();  // sets Form1 as it starts
-    Form1->show();
+    if (showing == WindowShowing::Shown) Form1->show();
     trackEditor_ = std::make_unique<TForm2>();
     Form2 = trackEditor_.get();
     aboutBox_ = std::make_unique<TForm3>();
     Form3 = aboutBox_.get();
+    session_ = std::make_unique<DocumentSession>();
+    CurrentDocument = session_.get();
 }
 
 ProgramWindows::~ProgramWindows() {
+    CurrentDocument = nullptr;
+    session_.reset();
     aboutBox_.reset();
     trackEditor_.reset();
     mainWindow_.reset();
@@ -32,6 +41,7 @@ ProgramWindows::~ProgramWindows() {
 
 void SetUpApplication() {
     QApplication::setApplicationName(QStringLiteral("sleevix"));
+    QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     // No display name: Qt would append it to every window title, and each
     // window's caption is meant to stand exactly as it is.
     QApplication::setDesktopFileName(QStringLiteral("org.example.Sleevix"));
@@ -42,8 +52,14 @@ void SetUpApplication() {
 }
 
 int RunSleevix(int argc, char** argv) {
+    ChooseDisplayForCommandLine(argc, argv);
     QApplication application(argc, argv);
     SetUpApplication();
+    return RunCommandLine(QApplication::arguments());
+}
+
+int RunProgramWindows(const QString& path) {
     ProgramWindows windows;
+    if (!path.isEmpty()) RunHandler([&] { OpenInWindow(path); });
     return QApplication::exec();
 }

@@ -3,6 +3,9 @@
 
 #include <memory>
 
+#include <QString>
+
+class DocumentSession;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -12,12 +15,16 @@ extern TForm1* Form1;
 extern TForm2* Form2;
 extern TForm3* Form3;
 
+enum class WindowShowing { Shown, Hidden };
+
 // Creates the windows in the program's order: the main window (shown at
 // once, so its start-up and showing run before the others exist), then the
-// hidden track editor and about box. Destroying it ends them all.
+// hidden track editor and about box, then the document session that follows
+// the cover they hold. Destroying it ends them all. Hidden, the main window
+// is not shown either: a cover can be opened and exported without a display.
 class ProgramWindows {
   public:
-    ProgramWindows();
+    explicit ProgramWindows(WindowShowing showing = WindowShowing::Shown);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -26,10 +33,16 @@ class ProgramWindows {
     std::unique_ptr<TForm1> mainWindow_;
     std::unique_ptr<TForm2> trackEditor_;
     std::unique_ptr<TForm3> aboutBox_;
+    std::unique_ptr<DocumentSession> session_;
 };
 
 // Names the running application and gives it its icon.
 void SetUpApplication();
 
-// The program entry: application set-up, windows, message loop.
+// The program entry: application set-up, then what the command line asks
+// for; without an export, the windows and the message loop.
 int RunSleevix(int argc, char** argv);
+
+// The windows, with the file at `path` opened unless it is empty, until
+// the main window closes.
+int RunProgramWindows(const QString& path);

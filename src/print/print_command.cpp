@@ -25,12 +25,16 @@ QString PrintJobName() {
 
 }  // namespace
 
-void TForm1::Button4Click() {
+void PrepareCoverPrint(QPrinter& printer) {
     // The editor's fields as they stand now, committed or not.
     PrintArtistName = Form2->Edit3->text();
     PrintAlbumTitle = Form2->Edit2->text();
-    QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(PrintJobName());
+}
+
+void TForm1::Button4Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareCoverPrint(printer);
     if (!PrintDialog1->Execute(printer, this)) return;
     PrintCover(printer);
 }

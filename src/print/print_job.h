@@ -9,6 +9,10 @@ class QPrinter;
 // painter is active on the page; `dotsPerInch` is the device's resolution.
 void DrawCoverPage(QPainter& painter, int dotsPerInch);
 
+// Takes the editor's artist and title as the page prints them, and names
+// the job after them.
+void PrepareCoverPrint(QPrinter& printer);
+
 // One job of one page on the printer as set up; raises an error when the
 // printer cannot start or reports a failure.
 void PrintCover(QPrinter& printer);

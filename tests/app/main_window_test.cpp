@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -63,6 +64,10 @@ TEST_F(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndStartStates) {
         ExpectPlaced(expected.control, expected.geometry);
         EXPECT_EQ(expected.control->isEnabled(), expected.enabled);
     }
+    // The places are in the area under the menu bar.
+    const QWidget* const outermost[] = {Form1->Panel1, Form1->BitBtn4, Form1->TabbedNotebook1,
+                                        Form1->GroupBox1, Form1->GroupBox2};
+    for (const QWidget* control : outermost) EXPECT_EQ(control->parentWidget(), Form1->ClientArea);
     EXPECT_TRUE(Form1->CheckBox1->isChecked());
     EXPECT_TRUE(Form1->CheckBox2->isChecked());
     EXPECT_TRUE(Form1->CheckBox3->isChecked());
@@ -74,11 +79,16 @@ TEST_F(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndStartStates) {
     EXPECT_EQ(Form1->TabbedNotebook1->currentIndex(), 0);
 }
 
-TEST_F(MainWindow, ShowsCaptionedCentredAt706By545WithEveryControlInside) {
+TEST_F(MainWindow, ShowsCaptionedCentredAt706By545BelowItsMenuBarWithEveryControlInside) {
     EXPECT_EQ(Form1->windowTitle(), "Sleevix v2.0");
     EXPECT_TRUE(Form1->isVisible());
     ASSERT_TRUE(waitUntilFramed(Form1));
-    EXPECT_EQ(outerRect(Form1).size(), QSize(706, 545));
+    // The menu bar spans the top; the designed window lies under it whole.
+    const int menuHeight = Form1->MainMenu1->height();
+    EXPECT_GT(menuHeight, 10);
+    EXPECT_EQ(Form1->MainMenu1->geometry(), QRect(0, 0, Form1->width(), menuHeight));
+    EXPECT_EQ(Form1->ClientArea->pos(), QPoint(0, menuHeight));
+    EXPECT_EQ(outerRect(Form1).size(), QSize(706, 545 + menuHeight));
     EXPECT_TRUE(Form1->rect().contains(Form1->childrenRect()));
     EXPECT_LE(distanceFromScreenCentre(Form1), 1);
     EXPECT_FALSE(Form2->isVisible());

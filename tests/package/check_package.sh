@@ -18,6 +18,11 @@ if grep -q "^qt6-qpa-plugins" "$work/depends"; then
   echo "FAIL: the package depends on qt6-qpa-plugins, which it does not use"; exit 1
 fi
 
+# Debian's own checks of a package, pedantic and informational tags included:
+# none may be reported.
+report=$(lintian --pedantic --display-info "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+[ -z "$report" ] || { echo "FAIL: lintian reports:"; echo "$report"; exit 1; }
+
 dpkg -x "$deb" "$work/root"
 for file in usr/bin/sleevix \
             usr/share/applications/org.example.Sleevix.desktop \

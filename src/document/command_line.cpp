@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/command_line.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/application_title.h"
+#include "app/error_box.h"
+#include "app/program_windows.h"
+#include "document/cover_export.h"
+#include "document/open_file.h"
+
+namespace {
+
+enum ExitStatus { Succeeded = 0, Failed = 1, Misused = 2 };
+
+const char* const NoWindowArguments[] = {"--export",   "-h", "--help",
+                                         "--help-all", "-v", "--version"};
+
+void printLine(std::FILE* stream, const QString& text) {
+    // One line, whatever the message holds.
+    QString line = text;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stream);
+}
+
+// The errors the cover's steps report while no window is there to show
+// them; an export that met any has failed.
+class CollectedErrors : public ErrorBox {
+  public:
+    void Show(const QString& message) override { messages << ErrorBoxText(message); }
+    QStringList messages;
+};
+
+class CollectingErrors {
+  public:
+    CollectingErrors() {
+        auto box = std::make_unique<CollectedErrors>();
+        collected_ = box.get();
+        previous_ = SetApplicationErrorBox(std::move(box));
+    }
+    ~CollectingErrors() { SetApplicationErrorBox(std::move(previous_)); }
+    CollectingErrors(const CollectingErrors&) = delete;
+    CollectingErrors& operator=(const CollectingErrors&) = delete;
+
+    // Raises the first error collected, if any.
+    void raiseFirst() const {
+        if (!collected_->messages.isEmpty()) throw SleevixError(collected_->messages.constFirst());
+    }
+
+  private:
+    CollectedErrors* collected_;
+    std::unique_ptr<ErrorBox> previous_;
+};
+
+struct ExportRequest {
+    QString output;
+    QString input;
+    bool pdf = true;
+    PaperSize paper = PaperSize::A4;
+    int scale = MinExportScale;
+};
+
+void exportCover(const ExportRequest& request) {
+    const CollectingErrors errors;
+    const FileToOpen file = ReadFileToOpen(request.input);
+    const ProgramWindows windows(WindowShowing::Hidden);
+    if (!request.pdf) SetCoverDisplayScale(request.scale);
+    const QString note = file.open();
+    if (!note.isEmpty()) throw SleevixError(note);
+    errors.raiseFirst();
+    if (request.pdf)
+        ExportCoverPdf(request.output, request.paper);
+    else
+        ExportCoverPng(request.output, request.scale);
+    errors.raiseFirst();
+}
+
+// The export the options ask for; raises an error for options that do not
+// fit together.
+ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLineOption& paper,
+                            const QCommandLineOption& scale, const QString& output) {
+    ExportRequest request;
+    request.output = output;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        throw SleevixError(QStringLiteral("--export needs exactly one FILE to export from"));
+    request.input = files.constFirst();
+    const QString kind = QFileInfo(output).suffix().toLower();
+    if (kind != QLatin1String("pdf") && kind != QLatin1String("png"))
+        throw SleevixError(
+            QStringLiteral("the export's name must end in .pdf or .png: %1").arg(output));
+    request.pdf = kind == QLatin1String("pdf");
+
+    if (parser.isSet(paper)) {
+        if (!request.pdf) throw SleevixError(QStringLiteral("--paper goes with a PDF export"));
+        const QString name = parser.value(paper).toLower();
+        if (name != QLatin1String("a4") && name != QLatin1String("letter"))
+            throw SleevixError(QStringLiteral("--paper must be a4 or letter"));
+        request.paper = name == QLatin1String("letter") ? PaperSize::Letter : PaperSize::A4;
+    }
+    if (parser.isSet(scale)) {
+        if (request.pdf) throw SleevixError(QStringLiteral("--scale goes with a PNG export"));
+        bool whole = false;
+        request.scale = parser.value(scale).toInt(&whole);
+        if (!whole || request.scale < MinExportScale || request.scale > MaxExportScale)
+            throw SleevixError(QStringLiteral("--scale must be a whole number from %1 to %2")
+                                   .arg(MinExportScale)
+                                   .arg(MaxExportScale));
+    }
+    return request;
+}
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext& context,
+                              const QString& message) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && qtMessageHandler)
+        qtMessageHandler(type, context, message);
+}
+
+}  // namespace
+
+void ChooseDisplayForCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* argument : NoWindowArguments) {
+            const std::size_t length = std::strlen(argument);
+            if (std::strncmp(argv[i], argument, length) == 0 &&
+                (argv[i][length] == '\0' || argv[i][length] == '=')) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+                // Qt's notes about its surroundings (no runtime folder, ...)
+                // would break the promise of one line or none.
+                qtMessageHandler = qInstallMessageHandler(keepOnlyCriticalMessages);
+                return;
+            }
+        }
+    }
+}
+
+int RunCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Designs and prints the inserts of a CD jewel case."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption exportTo(
+        QStringLiteral("export"),
+        QStringLiteral("Writes OUT from FILE without opening a window: the printed page as a "
+                       "PDF, or the cover as the window shows it as a PNG, by OUT's extension."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption paper(QStringLiteral("paper"),
+                                   QStringLiteral("The PDF's paper: a4 (the default) or letter."),
+                                   QStringLiteral("a4|letter"));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("The PNG's scale, %1 to %2 (the default %1): drawn sharp at that size.")
+            .arg(MinExportScale)
+            .arg(MaxExportScale),
+        QStringLiteral("N"));
+    parser.addOptions({exportTo, paper, scale});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A cover to open (.sleevix)."),
+                                 QStringLiteral("[FILE]"));
+
+    const QString program = QCoreApplication::applicationName();
+    if (!parser.parse(arguments)) {
+        printLine(stderr, program + QStringLiteral(": ") + parser.errorText());
+        return Misused;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return Succeeded;
+    }
+    if (parser.isSet(version)) {
+        printLine(stdout, program + QLatin1Char(' ') + QString::fromLatin1(ApplicationVersion));
+        return Succeeded;
+    }
+
+    try {
+        if (parser.isSet(exportTo)) {
+            exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
+            return Succeeded;
+        }
+        if (parser.isSet(paper) || parser.isSet(scale))
+            throw SleevixError(QStringLiteral("--paper and --scale go with --export"));
+        const QStringList files = parser.positionalArguments();
+        if (files.size() > 1) throw SleevixError(QStringLiteral("only one FILE can be opened"));
+        return RunProgramWindows(files.value(0));
+    } catch (const SleevixError& error) {
+        printLine(stderr, program + QStringLiteral(": ") + error.message());
+    } catch (const std::exception& error) {
+        printLine(stderr, program + QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
+    }
+    return Failed;
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The cover as it stands, read from the editor, the main window, the cover
+// state and the surfaces.
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/cover_state.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "document/cover_transfer.h"
+#include "tracks/track_editor.h"
+
+namespace {
+
+PictureEntry pictureOf(bool chosen, const QString& path) {
+    if (!chosen || path.isEmpty()) return {};
+    return PictureEntry{QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
+}
+
+SurfaceStyles surfaceStyles() {
+    const TForm1& window = *Form1;
+    SurfaceStyles styles;
+    styles.back = {window.Image1.brushStyle, SavedBackBrushStyle};
+    styles.leftSpine = {window.Image2.brushStyle, SavedLeftSpineBrushStyle};
+    styles.rightSpine = {window.Image3.brushStyle, SavedRightSpineBrushStyle};
+    styles.front = {window.Image4.brushStyle, SavedFrontBrushStyle};
+    styles.backPen = window.Image1.pen.color;
+    styles.frontPen = window.Image4.pen.color;
+    return styles;
+}
+
+}  // namespace
+
+CoverDocument CaptureCover() {
+    const TForm1& window = *Form1;
+    const TForm2& editor = *Form2;
+    CoverDocument cover;
+    for (int i = 0; i < editor.ListBox1->count(); ++i)
+        cover.tracks << editor.ListBox1->item(i)->text();
+    cover.artist = editor.Edit3->text();
+    cover.title = editor.Edit2->text();
+    cover.committed = CoverCommitted;
+    cover.layout = CenteredLayout ? CoverLayout::Centred : CoverLayout::Left;
+    cover.back = {BackFontName, BackFontColor, pictureOf(HasBackPicture, BackPicturePath)};
+    cover.front = {FrontFontName, FrontFontColor, pictureOf(HasFrontPicture, FrontPicturePath)};
+    cover.outlines = {window.CheckBox1->isChecked(), window.CheckBox2->isChecked(),
+                      window.CheckBox3->isChecked(), OutlineColor};
+    cover.noFrontText = window.CheckBox4->isChecked();
+    cover.turnSpinesOtherWay = window.CheckBox5->isChecked();
+    cover.surfaces = surfaceStyles();
+    return cover;
+}

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+enum class PaperSize { A4, Letter };
+
+inline constexpr int MinExportScale = 1;
+inline constexpr int MaxExportScale = 4;
+
+// Writes the printed page into a PDF at `path` through the print job, as a
+// printer without margins prints it. The file is replaced only once the
+// whole PDF has been written.
+void ExportCoverPdf(const QString& path, PaperSize paper);
+
+// The cover as the window shows it: the back strip with both spines and,
+// beside it, the front, drawn afresh at `scale` device pixels per pixel so
+// that texts, lines and pictures are sharp at that size.
+QImage CoverImage(int scale);
+
+// Gives every surface, the back picture's overlay too, a raster of `scale`
+// device pixels per pixel: what is drawn next is drawn at that density, and
+// CoverImage at that scale needs no drawing of its own.
+void SetCoverDisplayScale(int scale);
+
+// Writes CoverImage(scale) as a PNG file at `path`, replacing it whole.
+void ExportCoverPng(const QString& path, int scale);

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The File menu's document commands, and the question before unsaved
+// changes would be lost.
+
+#include "document/document_commands.h"
+
+#include <QFileInfo>
+
+#include "app/error_box.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "document/cover_transfer.h"
+#include "document/document_dialogs.h"
+#include "document/document_file.h"
+#include "document/document_session.h"
+#include "document/open_file.h"
+
+namespace {
+
+// Saves to the document's file, or to one the user names; false when the
+// user cancelled the naming.
+bool saveCover(TForm1& window, bool askForName) {
+    QString path = CurrentDocument->filePath();
+    if (askForName || path.isEmpty()) {
+        DocumentFileDialog& dialog = *window.SaveDialog1;
+        dialog.Filter = QStringLiteral("Sleevix covers (*.%1)").arg(CoverFileExtension);
+        dialog.DefaultExt = QString::fromLatin1(CoverFileExtension);
+        dialog.FileName = path;
+        if (!dialog.Execute(&window)) return false;
+        path = dialog.FileName;
+    }
+    SaveCoverFile(CaptureCover(), path);
+    CurrentDocument->setDocument(path);
+    return true;
+}
+
+// Before the cover is replaced or the window closes: true when it may go
+// ahead, the changes saved or dropped as the user answered.
+bool settleUnsavedChanges(TForm1& window) {
+    if (!CurrentDocument || !CurrentDocument->isModified()) return true;
+    const QString name = QFileInfo(CurrentDocument->filePath()).fileName();
+    switch (window.SaveChangesBox1->Ask(name, &window)) {
+        case SaveChangesQuestion::Answer::Save:
+            return saveCover(window, false);
+        case SaveChangesQuestion::Answer::Discard:
+            return true;
+        case SaveChangesQuestion::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
+void OpenInWindow(const QString& path) {
+    const FileToOpen file = ReadFileToOpen(path);
+    if (!settleUnsavedChanges(*Form1)) return;
+    const QString note = file.open();
+    if (CurrentDocument && !file.documentPath.isEmpty())
+        CurrentDocument->setDocument(file.documentPath);
+    if (!note.isEmpty()) ApplicationErrorBox().Show(note);
+}
+
+void TForm1::Open1Click() {
+    OpenDialog1->Filter = OpenableFileFilters();
+    if (!OpenDialog1->Execute(this)) return;
+    OpenInWindow(OpenDialog1->FileName);
+}
+
+void TForm1::Save1Click() {
+    saveCover(*this, false);
+}
+
+void TForm1::SaveAs1Click() {
+    saveCover(*this, true);
+}
+
+void TForm1::Quit1Click() {
+    close();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    // Stays false should saving fail: the error is shown, the window stays.
+    canClose = false;
+    canClose = settleUnsavedChanges(*this);
+}

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/document_dialogs.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSpinBox>
+
+#include "app/application_title.h"
+
+namespace {
+
+// Qt's own dialog everywhere, as for pictures: it behaves alike on every
+// desktop and can carry the export's options.
+void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& defaultExt,
+                     const QString& fileName) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(defaultExt);
+    if (!fileName.isEmpty()) dialog.selectFile(fileName);
+}
+
+bool runFileDialog(QFileDialog& dialog, QString& fileName) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    fileName = dialog.selectedFiles().constFirst();
+    return true;
+}
+
+// A labelled option under the file dialog's name and type rows.
+void addOption(QFileDialog& dialog, const QString& label, QWidget* option) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (!grid) return;
+    const int row = grid->rowCount();
+    auto* caption = new QLabel(label, &dialog);
+    caption->setBuddy(option);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(option, row, 1);
+}
+
+}  // namespace
+
+bool ScreenOpenDocumentDialog::Execute(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Open"));
+    setUpFileDialog(dialog, Filter, DefaultExt, FileName);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog, FileName);
+}
+
+bool ScreenSaveDocumentDialog::Execute(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Save As"));
+    setUpFileDialog(dialog, Filter, DefaultExt, FileName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return runFileDialog(dialog, FileName);
+}
+
+bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
+    const bool pdf = kind == ExportKind::Pdf;
+    QFileDialog dialog(parent,
+                       pdf ? QStringLiteral("Export as PDF") : QStringLiteral("Export as PNG"));
+    setUpFileDialog(
+        dialog,
+        pdf ? QStringLiteral("PDF documents (*.pdf)") : QStringLiteral("PNG pictures (*.png)"),
+        pdf ? QStringLiteral("pdf") : QStringLiteral("png"), FileName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+
+    auto* paper = new QComboBox(&dialog);
+    paper->addItem(QStringLiteral("A4"));
+    paper->addItem(QStringLiteral("US Letter"));
+    paper->setCurrentIndex(Paper == PaperSize::Letter ? 1 : 0);
+    auto* scale = new QSpinBox(&dialog);
+    scale->setRange(MinExportScale, MaxExportScale);
+    scale->setSuffix(QStringLiteral("x"));
+    scale->setValue(Scale);
+    if (pdf)
+        addOption(dialog, QStringLiteral("Paper:"), paper);
+    else
+        addOption(dialog, QStringLiteral("Scale:"), scale);
+
+    if (!runFileDialog(dialog, FileName)) return false;
+    Paper = paper->currentIndex() == 1 ? PaperSize::Letter : PaperSize::A4;
+    Scale = scale->value();
+    return true;
+}
+
+SaveChangesQuestion::Answer ScreenSaveChangesQuestion::Ask(const QString& documentName,
+                                                           QWidget* parent) {
+    const QString question = documentName.isEmpty()
+                                 ? QStringLiteral("Save the changes to this cover?")
+                                 : QStringLiteral("Save the changes to %1?").arg(documentName);
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ApplicationTitle), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(QStringLiteral("Your changes are lost if you don't save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        default:
+            return Answer::Cancel;
+    }
+}

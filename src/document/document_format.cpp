@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/document_format.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "app/cover_state.h"
+#include "app/error_box.h"
+
+namespace {
+
+const QString LeftLayout = QStringLiteral("left");
+const QString CentredLayout = QStringLiteral("centred");
+const QString SolidBrush = QStringLiteral("solid");
+const QString ClearBrush = QStringLiteral("clear");
+
+[[noreturn]] void refuse(const QString& reason) {
+    throw SleevixError(reason);
+}
+
+// ---- writing ----
+
+QString colourText(const QColor& colour) {
+    return colour.name(QColor::HexRgb);
+}
+
+QJsonValue pictureValue(const PictureEntry& picture, const QDir& folder) {
+    if (!picture.isSet()) return QJsonValue::Null;
+    const QString relative = folder.relativeFilePath(picture.path);
+    const bool inside = !QDir::isAbsolutePath(relative) && relative != QLatin1String("..") &&
+                        !relative.startsWith(QLatin1String("../"));
+    return inside ? relative : QDir::cleanPath(picture.path);
+}
+
+QJsonObject insertObject(const InsertLook& look, const QDir& folder) {
+    return QJsonObject{{"typeface", look.typeface},
+                       {"color", colourText(look.color)},
+                       {"picture", pictureValue(look.picture, folder)}};
+}
+
+QString brushText(BrushStyle style) {
+    return style == BrushStyle::Solid ? SolidBrush : ClearBrush;
+}
+
+QJsonObject brushesObject(const SurfaceBrushes& brushes) {
+    return QJsonObject{{"brush", brushText(brushes.current)},
+                       {"savedBrush", brushText(brushes.saved)}};
+}
+
+QJsonObject surfacesObject(const SurfaceStyles& styles) {
+    QJsonObject back = brushesObject(styles.back);
+    back.insert("pen", colourText(styles.backPen));
+    QJsonObject front = brushesObject(styles.front);
+    front.insert("pen", colourText(styles.frontPen));
+    return QJsonObject{{"back", back},
+                       {"leftSpine", brushesObject(styles.leftSpine)},
+                       {"rightSpine", brushesObject(styles.rightSpine)},
+                       {"front", front}};
+}
+
+// ---- reading ----
+
+// The fields of one JSON object, each read with its type checked; a key
+// left out takes the fallback given. Messages name the key as a path from
+// the top ("back.color").
+class Fields {
+  public:
+    Fields(QJsonObject object, QString where)
+        : object_(std::move(object)), where_(std::move(where)) {}
+
+    QString text(const char* key, const QString& fallback = QString()) const {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (value.isUndefined()) return fallback;
+        if (!value.isString()) wrong(key, QStringLiteral("a text"));
+        return checkedText(value.toString(), name(key));
+    }
+
+    bool flag(const char* key, bool fallback) const {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (value.isUndefined()) return fallback;
+        if (!value.isBool()) wrong(key, QStringLiteral("true or false"));
+        return value.toBool();
+    }
+
+    QColor colour(const char* key, const QColor& fallback) const {
+        static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (value.isUndefined()) return fallback;
+        if (!value.isString() || !rgb.match(value.toString()).hasMatch())
+            wrong(key, QStringLiteral("a colour written \"#rrggbb\""));
+        return QColor(value.toString());
+    }
+
+    // One of the given words.
+    QString word(const char* key, const QStringList& words, const QString& fallback) const {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (value.isUndefined()) return fallback;
+        if (!value.isString() || !words.contains(value.toString()))
+            wrong(key,
+                  QLatin1Char('"') + words.join(QStringLiteral("\" or \"")) + QLatin1Char('"'));
+        return value.toString();
+    }
+
+    Fields object(const char* key) const {
+        const QJsonValue value = object_.value(QLatin1String(key));
+        if (value.isUndefined()) return Fields(QJsonObject(), name(key));
+        if (!value.isObject()) wrong(key, QStringLiteral("an object"));
+        return Fields(value.toObject(), name(key));
+    }
+
+    QJsonValue value(const char* key) const { return object_.value(QLatin1String(key)); }
+
+    QString name(const char* key) const {
+        const QString own = QString::fromLatin1(key);
+        return where_.isEmpty() ? own : where_ + QLatin1Char('.') + own;
+    }
+
+    [[noreturn]] void wrong(const char* key, const QString& expected) const {
+        refuse(QStringLiteral("\"%1\" must be %2").arg(name(key), expected));
+    }
+
+    // A text as the cover may hold it: no NUL (no field can hold one) and
+    // no broken UTF-16 from a lone surrogate escape.
+    static QString checkedText(const QString& text, const QString& what) {
+        if (text.contains(QChar(0))) refuse(QStringLiteral("%1 holds a NUL character").arg(what));
+        if (!QStringView(text).isValidUtf16())
+            refuse(QStringLiteral("%1 holds text that is not valid Unicode").arg(what));
+        return text;
+    }
+
+  private:
+    QJsonObject object_;
+    QString where_;
+};
+
+QStringList readTracks(const Fields& top) {
+    const QJsonValue value = top.value("tracks");
+    if (value.isUndefined()) return {};
+    if (!value.isArray()) top.wrong("tracks", QStringLiteral("a list of texts"));
+    const QJsonArray entries = value.toArray();
+    if (entries.size() > MaxTracks)
+        refuse(QStringLiteral("\"tracks\" holds %1 tracks; a cover holds at most %2")
+                   .arg(entries.size())
+                   .arg(MaxTracks));
+    QStringList tracks;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString what = QStringLiteral("track %1 of \"tracks\"").arg(i + 1);
+        if (!entries[i].isString()) refuse(what + QStringLiteral(" must be a text"));
+        tracks << Fields::checkedText(entries[i].toString(), what);
+    }
+    return tracks;
+}
+
+PictureEntry readPicture(const Fields& insert, const QDir& folder) {
+    const QJsonValue value = insert.value("picture");
+    if (value.isUndefined() || value.isNull()) return {};
+    if (!value.isString()) insert.wrong("picture", QStringLiteral("a file path or null"));
+    const QString stored = Fields::checkedText(value.toString(), insert.name("picture"));
+    if (stored.isEmpty()) return {};
+    return PictureEntry{QDir::cleanPath(folder.absoluteFilePath(stored))};
+}
+
+InsertLook readInsert(const Fields& insert, const QDir& folder) {
+    InsertLook look;
+    look.typeface = insert.text("typeface");
+    look.color = insert.colour("color", look.color);
+    look.picture = readPicture(insert, folder);
+    return look;
+}
+
+BrushStyle readBrush(const Fields& surface, const char* key, BrushStyle fallback) {
+    const QString word = surface.word(key, {SolidBrush, ClearBrush}, brushText(fallback));
+    return word == SolidBrush ? BrushStyle::Solid : BrushStyle::Clear;
+}
+
+SurfaceBrushes readBrushes(const Fields& surface, const SurfaceBrushes& usual) {
+    return SurfaceBrushes{readBrush(surface, "brush", usual.current),
+                          readBrush(surface, "savedBrush", usual.saved)};
+}
+
+SurfaceStyles readSurfaces(const Fields& surfaces, const SurfaceStyles& usual) {
+    const Fields back = surfaces.object("back");
+    const Fields front = surfaces.object("front");
+    SurfaceStyles styles;
+    styles.back = readBrushes(back, usual.back);
+    styles.leftSpine = readBrushes(surfaces.object("leftSpine"), usual.leftSpine);
+    styles.rightSpine = readBrushes(surfaces.object("rightSpine"), usual.rightSpine);
+    styles.front = readBrushes(front, usual.front);
+    styles.backPen = back.colour("pen", usual.backPen);
+    styles.frontPen = front.colour("pen", usual.frontPen);
+    return styles;
+}
+
+void checkFormatAndVersion(const Fields& top) {
+    if (top.value("format").toString() != QLatin1String(CoverFormatName))
+        refuse(QStringLiteral("it is not a Sleevix cover (its \"format\" is not \"%1\")")
+                   .arg(QLatin1String(CoverFormatName)));
+    const QJsonValue version = top.value("version");
+    const double number = version.toDouble(-1);
+    if (!version.isDouble() || number != double(qint64(number)))
+        top.wrong("version", QStringLiteral("a whole number"));
+    if (number != CoverFormatVersion)
+        refuse(QStringLiteral("it is a cover of format version %1; this Sleevix reads version %2")
+                   .arg(qint64(number))
+                   .arg(CoverFormatVersion));
+}
+
+}  // namespace
+
+QByteArray CoverToJson(const CoverDocument& cover, const QDir& folder) {
+    QJsonArray tracks;
+    for (const QString& track : cover.tracks) tracks.append(track);
+    QJsonObject top{
+        {"format", QLatin1String(CoverFormatName)},
+        {"version", CoverFormatVersion},
+        {"tracks", tracks},
+        {"artist", cover.artist},
+        {"title", cover.title},
+        {"committed", cover.committed},
+        {"layout", cover.layout == CoverLayout::Centred ? CentredLayout : LeftLayout},
+        {"back", insertObject(cover.back, folder)},
+        {"front", insertObject(cover.front, folder)},
+        {"outlines", QJsonObject{{"fold", cover.outlines.fold},
+                                 {"back", cover.outlines.back},
+                                 {"front", cover.outlines.front},
+                                 {"color", colourText(cover.outlines.color)}}},
+        {"noFrontText", cover.noFrontText},
+        {"turnSpinesOtherWay", cover.turnSpinesOtherWay},
+    };
+    // Written only where the commands left something unusual, so a cover a
+    // tool writes and one saved here read alike.
+    if (!(cover.surfaces == UsualSurfaceStyles(cover)))
+        top.insert("surfaces", surfacesObject(cover.surfaces));
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+CoverDocument CoverFromJson(const QByteArray& json, const QDir& folder) {
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        refuse(QStringLiteral("it is not valid JSON (%1 at byte %2)")
+                   .arg(error.errorString())
+                   .arg(error.offset));
+    if (!parsed.isObject()) refuse(QStringLiteral("it is not a Sleevix cover (no JSON object)"));
+    const Fields top(parsed.object(), QString());
+    checkFormatAndVersion(top);
+
+    CoverDocument cover;
+    cover.tracks = readTracks(top);
+    cover.artist = top.text("artist");
+    cover.title = top.text("title");
+    cover.committed = top.flag("committed", cover.committed);
+    cover.layout = top.word("layout", {LeftLayout, CentredLayout}, LeftLayout) == CentredLayout
+                       ? CoverLayout::Centred
+                       : CoverLayout::Left;
+    cover.back = readInsert(top.object("back"), folder);
+    cover.front = readInsert(top.object("front"), folder);
+    const Fields outlines = top.object("outlines");
+    cover.outlines.fold = outlines.flag("fold", cover.outlines.fold);
+    cover.outlines.back = outlines.flag("back", cover.outlines.back);
+    cover.outlines.front = outlines.flag("front", cover.outlines.front);
+    cover.outlines.color = outlines.colour("color", cover.outlines.color);
+    cover.noFrontText = top.flag("noFrontText", cover.noFrontText);
+    cover.turnSpinesOtherWay = top.flag("turnSpinesOtherWay", cover.turnSpinesOtherWay);
+    cover.surfaces = readSurfaces(top.object("surfaces"), UsualSurfaceStyles(cover));
+    return cover;
+}

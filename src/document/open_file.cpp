@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/open_file.h"
+
+#include <vector>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "app/error_box.h"
+#include "document/cover_transfer.h"
+#include "document/document_file.h"
+
+namespace {
+
+QString missingPicturesNote(const QStringList& missing) {
+    if (missing.isEmpty()) return QString();
+    QStringList shown;
+    for (const QString& path : missing) shown << QDir::toNativeSeparators(path);
+    if (shown.size() == 1)
+        return QStringLiteral("The picture %1 was not found; the cover opens without it")
+            .arg(shown.constFirst());
+    return QStringLiteral("The pictures %1 were not found; the cover opens without them")
+        .arg(shown.join(QStringLiteral(" and ")));
+}
+
+FileToOpen readCover(const QString& path) {
+    const CoverDocument cover = LoadCoverFile(path);
+    return FileToOpen{[cover] {
+                          // Looked for before the drawing, which passes over a
+                          // missing file without a word.
+                          const QString note = missingPicturesNote(MissingPictures(cover));
+                          ApplyCover(cover);
+                          return note;
+                      },
+                      path};
+}
+
+// The kinds of file the program opens, by extension.
+struct OpenableKind {
+    QString extension;  // lower case, without the dot
+    QString description;
+    FileToOpen (*read)(const QString& path);
+};
+
+const std::vector<OpenableKind>& openableKinds() {
+    static const std::vector<OpenableKind> kinds = {
+        {QString::fromLatin1(CoverFileExtension), QStringLiteral("Sleevix covers"), readCover},
+    };
+    return kinds;
+}
+
+}  // namespace
+
+FileToOpen ReadFileToOpen(const QString& path) {
+    const QString extension = QFileInfo(path).suffix().toLower();
+    for (const OpenableKind& kind : openableKinds())
+        if (kind.extension == extension) return kind.read(path);
+    QStringList known;
+    for (const OpenableKind& kind : openableKinds())
+        known << QStringLiteral("%1 (.%2)").arg(kind.description, kind.extension);
+    throw SleevixError(QStringLiteral("Cannot open %1: Sleevix opens %2")
+                           .arg(QDir::toNativeSeparators(path), known.join(QStringLiteral(", "))));
+}
+
+QString OpenableFileFilters() {
+    QStringList filters;
+    for (const OpenableKind& kind : openableKinds())
+        filters << QStringLiteral("%1 (*.%2)").arg(kind.description, kind.extension);
+    return filters.join(QStringLiteral(";;"));
+}
