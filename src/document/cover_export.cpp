@@ -131,7 +131,9 @@ void SetCoverDisplayScale(int scale) {
 void ExportCoverPng(const QString& path, int scale) {
     const QImage image = CoverImage(scale);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) cannotExport(path, file.errorString());
+    // Unbuffered, so that a write falling short is seen (see SaveCoverFile).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        cannotExport(path, file.errorString());
     QImageWriter writer(&file, "png");
     if (!writer.write(image)) cannotExport(path, writer.errorString());
     if (!file.commit()) cannotExport(path, file.errorString());

@@ -49,8 +49,11 @@ CoverDocument LoadCoverFile(const QString& path) {
 void SaveCoverFile(const CoverDocument& cover, const QString& path) {
     const QByteArray bytes = CoverToJson(cover, QFileInfo(path).absoluteDir());
     QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // Unbuffered: a buffered write that falls short at the end (a full
+    // disk) goes unreported, and the commit would put a cut document in
+    // the old one's place.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         file.write(bytes) == bytes.size() && file.commit();
     if (!written)
         throw SleevixError(QStringLiteral("Cannot save %1: %2")
                                .arg(QDir::toNativeSeparators(path), file.errorString()));

@@ -74,7 +74,7 @@ class Fields {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return fallback;
         if (!value.isString()) wrong(key, QStringLiteral("a text"));
-        return checkedText(value.toString(), name(key));
+        return checkedText(value.toString(), quotedName(key));
     }
 
     bool flag(const char* key, bool fallback) const {
@@ -112,13 +112,17 @@ class Fields {
 
     QJsonValue value(const char* key) const { return object_.value(QLatin1String(key)); }
 
+    QString quotedName(const char* key) const {
+        return QLatin1Char('"') + name(key) + QLatin1Char('"');
+    }
+
     QString name(const char* key) const {
         const QString own = QString::fromLatin1(key);
         return where_.isEmpty() ? own : where_ + QLatin1Char('.') + own;
     }
 
     [[noreturn]] void wrong(const char* key, const QString& expected) const {
-        refuse(QStringLiteral("\"%1\" must be %2").arg(name(key), expected));
+        refuse(QStringLiteral("%1 must be %2").arg(quotedName(key), expected));
     }
 
     // A text as the cover may hold it: no NUL (no field can hold one) and
@@ -157,7 +161,7 @@ PictureEntry readPicture(const Fields& insert, const QDir& folder) {
     const QJsonValue value = insert.value("picture");
     if (value.isUndefined() || value.isNull()) return {};
     if (!value.isString()) insert.wrong("picture", QStringLiteral("a file path or null"));
-    const QString stored = Fields::checkedText(value.toString(), insert.name("picture"));
+    const QString stored = Fields::checkedText(value.toString(), insert.quotedName("picture"));
     if (stored.isEmpty()) return {};
     return PictureEntry{QDir::cleanPath(folder.absoluteFilePath(stored))};
 }

@@ -12,6 +12,10 @@
 
 void CoverFixture::SetUp() {
     WindowFixture::SetUp();
+    scriptDialogs();
+}
+
+void CoverFixture::scriptDialogs() {
     auto font = std::make_unique<ScriptedFontDialog>();
     fontDialog = font.get();
     Form1->FontDialog1 = std::move(font);

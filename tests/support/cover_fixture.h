@@ -10,6 +10,9 @@
 class CoverFixture : public WindowFixture {
   protected:
     void SetUp() override;
+    // Puts the scripted font, colour and picture dialogs into the main
+    // window (again, after a restart).
+    void scriptDialogs();
 
     // Appends tracks through the editor's Insert.
     void addTracks(const QStringList& texts);

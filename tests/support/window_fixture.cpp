@@ -42,6 +42,12 @@ void WindowFixture::TearDown() {
     errors = nullptr;
 }
 
+void WindowFixture::restartProgram() {
+    windows_.reset();
+    ResetCoverState();
+    windows_ = std::make_unique<ProgramWindows>();
+}
+
 void WindowFixture::whenModalOpens(std::function<void()> action) {
     // Polls until a modal window is up, so the action runs inside its loop.
     auto* poll = new QTimer;

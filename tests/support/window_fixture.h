@@ -16,6 +16,9 @@ class WindowFixture : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
+    // Ends the windows and starts them anew, as a new run of the program
+    // would (the error box stays).
+    void restartProgram();
     // Runs `action` once the next modal window is open, then returns.
     static void whenModalOpens(std::function<void()> action);
     // Under a window manager, waits until it has framed `window` (up to two

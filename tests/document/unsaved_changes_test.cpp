@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The title marks unsaved changes; closing or opening another document
+// asks before they are lost; a save that fails keeps the old file.
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "document/cover_transfer.h"
+#include "document/document_fixture.h"
+#include "tracks/track_editor.h"
+
+using Answer = SaveChangesQuestion::Answer;
+
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Files larger than `bytes` cannot be written while it lives: writes fail
+// as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousSignal_)(int) = nullptr;
+};
+
+}  // namespace
+
+using UnsavedChanges = DocumentFixture;
+
+TEST_F(UnsavedChanges, TheTitleNamesTheDocumentAndMarksWhatASaveWouldWrite) {
+    addTracks({QStringLiteral("Intro")});
+    EXPECT_EQ(Form1->windowTitle(), "Sleevix v2.0");  // no document yet
+    saveAs(pathOf("cover.sleevix"));
+    EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
+
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        std::function<void()> undo;
+    } changes[] = {
+        {"a switch", [] { Form1->CheckBox4->setChecked(true); },
+         [] { Form1->CheckBox4->setChecked(false); }},
+        {"the artist field", [] { Form2->Edit3->setText("Someone"); },
+         [] { Form2->Edit3->setText("<Type in name of the artist here>"); }},
+        {"a track", [this] { addTracks({QStringLiteral("Outro")}); }, nullptr},
+        {"the commit", [this] { commit(); }, nullptr},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.change);
+        change.make();
+        EXPECT_EQ(Form1->windowTitle(), "cover.sleevix* - Sleevix v2.0");
+        if (change.undo) {
+            change.undo();
+            EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
+        }
+    }
+    save();
+    EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
+    // Which page is showing is no part of the cover.
+    Form1->TabbedNotebook1->setCurrentIndex(1);
+    EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
+}
+
+TEST_F(UnsavedChanges, ClosingAsksAndDoesWhatTheAnswerSays) {
+    // Nothing to lose: no question.
+    EXPECT_TRUE(Form1->close());
+    EXPECT_TRUE(saveChanges->askedAbout.isEmpty());
+
+    restart();
+    addTracks({QStringLiteral("Intro")});
+    saveChanges->answers = {Answer::Cancel};
+    EXPECT_FALSE(Form1->close());
+    EXPECT_TRUE(Form1->isVisible());
+
+    // Save on a cover that has no file yet asks for a name; declining it
+    // keeps the window.
+    saveChanges->answers = {Answer::Save};
+    saveDialog->answers = {QString()};
+    EXPECT_FALSE(Form1->close());
+    saveChanges->answers = {Answer::Save};
+    saveDialog->answers = {pathOf("closing.sleevix")};
+    EXPECT_TRUE(Form1->close());
+    EXPECT_TRUE(contentsOf(pathOf("closing.sleevix")).contains("\"1. Intro\""));
+    EXPECT_EQ(saveChanges->askedAbout, QStringList({"", "", ""}));
+
+    restart();
+    saveAs(pathOf("named.sleevix"));
+    addTracks({QStringLiteral("Dropped")});
+    saveChanges->answers = {Answer::Discard};
+    EXPECT_TRUE(Form1->close());
+    EXPECT_EQ(saveChanges->askedAbout, QStringList({"named.sleevix"}));
+    EXPECT_FALSE(contentsOf(pathOf("named.sleevix")).contains("Dropped"));
+}
+
+TEST_F(UnsavedChanges, OpeningAnotherDocumentAsksFirst) {
+    saveAs(pathOf("other.sleevix"));
+    addTracks({QStringLiteral("Unsaved")});
+    const CoverDocument unsaved = CaptureCover();
+
+    saveChanges->answers = {Answer::Cancel};
+    openFile(pathOf("other.sleevix"));
+    EXPECT_TRUE(CaptureCover() == unsaved);
+
+    saveChanges->answers = {Answer::Discard};
+    openFile(pathOf("other.sleevix"));
+    EXPECT_EQ(Form2->ListBox1->count(), 0);
+    EXPECT_EQ(Form1->windowTitle(), "other.sleevix - Sleevix v2.0");
+    EXPECT_EQ(saveChanges->askedAbout.size(), 2);
+}
+
+TEST_F(UnsavedChanges, TheQuitItemAndShortcutsReachTheCommands) {
+    QApplication::setActiveWindow(Form1);
+    addTracks({QStringLiteral("Intro")});
+    saveDialog->answers = {pathOf("keys.sleevix")};
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(contentsOf(pathOf("keys.sleevix")).contains("\"1. Intro\""));
+    EXPECT_EQ(saveDialog->executions, 1);
+    QTest::keyClick(Form1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(saveDialog->executions, 2);  // "Save As" always asks
+    QTest::keyClick(Form1, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(openDialog->executions, 1);
+    QTest::keyClick(Form1, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(Form1->isVisible());
+}
+
+TEST_F(UnsavedChanges, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    addTracks({QStringLiteral("Saved once")});
+    saveAs(pathOf("cover.sleevix"));
+    const QByteArray old = contentsOf(pathOf("cover.sleevix"));
+    addTracks({QStringLiteral("A track with a long name to make the document larger")});
+    {
+        const FileSizeLimit full(old.size() + 10);
+        save();
+    }
+    ASSERT_EQ(errors->shown.size(), 1);
+    EXPECT_TRUE(errors->shown[0].startsWith("Cannot save " + pathOf("cover.sleevix") + ": "))
+        << errors->shown[0];
+    EXPECT_EQ(contentsOf(pathOf("cover.sleevix")), old);
+    EXPECT_EQ(Form1->windowTitle(), "cover.sleevix* - Sleevix v2.0");
+
+    // Nor does closing go ahead when the save it asked for fails.
+    saveChanges->answers = {Answer::Save};
+    {
+        const FileSizeLimit full(old.size() + 10);
+        EXPECT_FALSE(Form1->close());
+    }
+    EXPECT_EQ(contentsOf(pathOf("cover.sleevix")), old);
+}
