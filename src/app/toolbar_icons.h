@@ -3,8 +3,8 @@
 
 #include <QIcon>
 
-// The small pictures under the toolbar captions, drawn by the program itself.
+// The small pictures under the toolbar captions.
 enum class ToolbarPicture { EditTracks, FontTypeColor, Left, Center, Image, Print, Close, About };
 
-// A normal and a disabled (greyed) look, at 1x and 2x.
+// The picture as a scalable icon; Qt's style derives its disabled look.
 QIcon ToolbarIcon(ToolbarPicture picture);
