@@ -21,6 +21,7 @@
 #include "support/metafile_builder.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
+#include "support/sanitizer_slowdown.h"
 
 namespace {
 
@@ -145,7 +146,8 @@ QImage filled(int side, QColor colour, int height = 0) {
 }  // namespace
 
 TEST_F(HostilePictureFiles, AnIconWithManyEntriesDecodesOnlyTheOneItShows) {
-    constexpr qint64 Allowed = 500;  // ms, also for the preview pane on every highlight
+    // ms, also for the preview pane on every highlight
+    constexpr qint64 Allowed = 500 * SanitizerSlowdown;
     const struct {
         const char* name;
         QByteArray icon;
