@@ -136,8 +136,10 @@ $started || fail "./run.sh did not start the program (see $log)"
 sleep 5
 program=$(chroot_pids sleevix | head -1)
 [ -n "$program" ] || fail "the program stopped right after starting (see $log)"
-display=$(tr '\0' '\n' <"/proc/$program/environ" | sed -n 's/^DISPLAY=//p')
-in_chroot "DISPLAY=$display import -window root /tmp/run.png" >>"$log" 2>&1 \
+# The program's own display and the key xvfb-run made for it.
+program_env() { tr '\0' '\n' <"/proc/$program/environ" | sed -n "s/^$1=//p"; }
+in_chroot "DISPLAY=$(program_env DISPLAY) XAUTHORITY=$(program_env XAUTHORITY) import -window root /tmp/run.png" \
+  >>"$log" 2>&1 \
   && cp "$root/tmp/run.png" "$shot" && echo "screenshot: $shot"
 kill "$program"
 wait "$runner"
