@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
                           {"PreviewPaneShowsPhoto", "BareJpeg"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"}});
+    reporter.PrintRatios({{"ImportFlacFolder", "TagLibReadsFlacFolder"},
+                          {"ImportFlacFolderWithLengths", "TagLibReadsFlacFolderWithLengths"}});
     benchmark::Shutdown();
     return 0;
 }

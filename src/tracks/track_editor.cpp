@@ -16,6 +16,7 @@
 #include "app/caption_fit.h"
 #include "app/error_box.h"
 #include "app/handler_guard.h"
+#include "tracks/track_list_box.h"
 
 namespace {
 
@@ -57,6 +58,9 @@ QPushButton* makeButton(const QString& caption, QRect geometry, QWidget* parent)
 
 }  // namespace
 
+const QString TForm2::ArtistPrompt = QStringLiteral("<Type in name of the artist here>");
+const QString TForm2::TitlePrompt = QStringLiteral("<Type in title here>");
+
 TForm2::TForm2() {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(ApplicationTitle) + QStringLiteral(" - Edit Tracks"));
@@ -70,6 +74,7 @@ TForm2::TForm2() {
     buildTitleGroup();
     Button1 = makeButton(QStringLiteral("Continue"), {218, 392, 75, 25}, this);
     Button1->setEnabled(false);
+    buildEditingTools();
     chainTabOrder();
     connectHandlers();
 }
@@ -79,7 +84,7 @@ void TForm2::buildTrackGroup() {
     GroupBox1->setGeometry(16, 8, 225, 337);
     GroupBox1->setAccessibleName(QStringLiteral("Tracks"));
     Label4 = makeCaption(QStringLiteral("Tracks on the CD:"), {49, 24, 127, 20}, GroupBox1);
-    ListBox1 = new QListWidget(GroupBox1);
+    ListBox1 = new TrackListBox(GroupBox1);
     ListBox1->setGeometry(16, 56, 177, 153);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setSortingEnabled(false);
@@ -96,18 +101,17 @@ void TForm2::buildTitleGroup() {
     GroupBox2->setGeometry(272, 8, 225, 337);
     GroupBox2->setAccessibleName(QStringLiteral("Artist and title"));
     Label5 = makeCaption(QStringLiteral("Artist:"), {92, 24, 41, 20}, GroupBox2);
-    Edit3 =
-        makeEdit(QStringLiteral("<Type in name of the artist here>"), {24, 56, 177, 21}, GroupBox2);
+    Edit3 = makeEdit(ArtistPrompt, {24, 56, 177, 21}, GroupBox2);
     Edit3->setAccessibleName(QStringLiteral("Artist"));
     Label5->setBuddy(Edit3);
     Label6 = makeCaption(QStringLiteral("Title:"), {96, 216, 33, 20}, GroupBox2);
-    Edit2 = makeEdit(QStringLiteral("<Type in title here>"), {24, 248, 177, 21}, GroupBox2);
+    Edit2 = makeEdit(TitlePrompt, {24, 248, 177, 21}, GroupBox2);
     Edit2->setAccessibleName(QStringLiteral("Title"));
     Label6->setBuddy(Edit2);
 }
 
 void TForm2::chainTabOrder() {
-    QWidget* order[] = {Button1, Button3, Edit1, ListBox1, Edit3, Edit2};
+    QWidget* order[] = {Button1, Button3, ImportButton, Edit1, ListBox1, Edit3, Edit2};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -132,6 +136,12 @@ bool TForm2::event(QEvent* event) {
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (takeFileDrop(watched, event)) return true;
+    if (event->type() == QEvent::KeyPress) {
+        bool handled = false;
+        RunHandler([&] { handled = handleEditingKey(watched, *static_cast<QKeyEvent*>(event)); });
+        if (handled) return true;
+    }
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         RunHandler([&] { Edit1KeyDown(key->key(), key->modifiers()); });
@@ -146,7 +156,9 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    bool handled = false;
+    RunHandler([&] { handled = handleEditingKey(this, *event); });
+    if (!handled) QDialog::keyPressEvent(event);
 }
 
 QString TForm2::trackEntry(int index) const {

@@ -8,10 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/window_sizing.h"
+#include "tracks/entry_numbers.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -29,6 +31,8 @@ void TForm2::FormShow() {
     const int outerHeight = roundHalfEven(HeightFactor * GroupBox1->height());
     const int outerWidth = roundHalfEven(WidthFactor * GroupBox1->width());
     SizeAndCentreWindow(*this, QSize(outerWidth, outerHeight));
+    // Undo goes back as far as the state the editor was opened with.
+    History->clear();
 }
 
 void TForm2::FormActivate() {
@@ -36,13 +40,17 @@ void TForm2::FormActivate() {
 }
 
 void TForm2::Button3Click() {
+    recordChange(Button3->text(), [this] { insertFromTrackField(); });
+}
+
+void TForm2::insertFromTrackField() {
     const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
     if (selected.isEmpty()) {
         // Refused before anything changes, so the typed text is kept.
         if (TrackCount >= MaxTracks)
             throw SleevixError(QStringLiteral("A cover holds at most %1 tracks.").arg(MaxTracks));
         ++TrackCount;
-        ListBox1->addItem(QString::number(TrackCount) + QStringLiteral(". ") + Edit1->text());
+        ListBox1->addItem(NumberedEntry(TrackCount, Edit1->text()));
         Edit1->clear();
     } else {
         // A correction replaces the entry in place and ends correct mode;

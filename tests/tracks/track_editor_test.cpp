@@ -207,3 +207,29 @@ TEST_F(TrackEditor, LongTextsAreKeptWhole) {
     EXPECT_EQ(Form2->Edit3->text().size(), longTitle.size());
     EXPECT_EQ(Form2->Edit2->text().size(), longTitle.size());
 }
+
+TEST_F(TrackEditor, ShowsItsAddedControlsInsideTheWindowClearOfTheDesignedOnes) {
+    struct Placed {
+        QWidget* control;
+        std::vector<QWidget*> besides;
+    };
+    whenModalOpens([&] {
+        QTRY_VERIFY(Form2->isActiveWindow());
+        EXPECT_TRUE(waitUntilFramed(Form2));
+        const Placed added[] = {
+            {Form2->ImportButton, {Form2->GroupBox1, Form2->GroupBox2, Form2->Button1}},
+            {Form2->TrackCountLabel,
+             {Form2->Label4, Form2->ListBox1, Form2->Label1, Form2->Edit1, Form2->Button3}},
+        };
+        for (const Placed& p : added) {
+            SCOPED_TRACE(p.control->metaObject()->className());
+            EXPECT_TRUE(p.control->isVisible());
+            EXPECT_TRUE(p.control->parentWidget()->rect().contains(p.control->geometry()));
+            for (QWidget* other : p.besides)
+                EXPECT_FALSE(other->geometry().intersects(p.control->geometry()))
+                    << other->objectName().toStdString();
+        }
+        Form2->close();
+    });
+    Form2->exec();
+}

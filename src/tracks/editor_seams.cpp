@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tracks/editor_seams.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/application_title.h"
+#include "tracks/import/track_import.h"
+
+namespace {
+QString entriesText(int count) {
+    return count == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(count);
+}
+}  // namespace
+
+bool ScreenTrackSourceDialog::Execute(QWidget* parent, Choose what) {
+    QFileDialog dialog(parent, QStringLiteral("Import tracks"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (what == Choose::Folder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        dialog.setNameFilters(ImportNameFilters());
+    }
+    if (!Paths.isEmpty()) dialog.setDirectory(QFileInfo(Paths.constFirst()).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    Paths = dialog.selectedFiles();
+    return true;
+}
+
+TrackListQuestions::ImportMode ScreenTrackListQuestions::AskImportMode(QWidget* parent, int entries,
+                                                                       int incoming) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(ApplicationTitle),
+                    QStringLiteral("The list already holds %1. Replace them with the %2 "
+                                   "imported, or add those after them?")
+                        .arg(entriesText(entries), entriesText(incoming)),
+                    QMessageBox::NoButton, parent);
+    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(QStringLiteral("Append"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(append);
+    box.exec();
+    if (box.clickedButton() == replace) return ImportMode::Replace;
+    if (box.clickedButton() == append) return ImportMode::Append;
+    return ImportMode::Cancel;
+}
+
+bool ScreenTrackListQuestions::ConfirmClear(QWidget* parent, int entries) {
+    const auto answer =
+        QMessageBox::question(parent, QString::fromUtf8(ApplicationTitle),
+                              QStringLiteral("Clear the list of %1?").arg(entriesText(entries)),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}

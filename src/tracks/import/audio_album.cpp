@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tracks/import/audio_album.h"
+
+#include <algorithm>
+#include <climits>
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QVector>
+
+#include "app/error_box.h"
+#include "tracks/import/audio_kinds.h"
+#include "tracks/import/audio_tags.h"
+#include "tracks/import/list_file.h"
+
+namespace {
+
+// A single disc's files seldom carry a disc number.
+constexpr int UnnumberedDisc = 1;
+constexpr int UnnumberedTrack = INT_MAX;
+
+struct AudioFile {
+    QString path;
+    AudioTags tags;
+};
+
+void addAudioFilesOf(const QDir& folder, QStringList& found) {
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo& entry : entries)
+        if (IsAudioFile(entry.fileName())) found << entry.absoluteFilePath();
+}
+
+QStringList audioFilesIn(const QStringList& paths) {
+    QStringList found;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.isDir()) {
+            found << info.absoluteFilePath();
+            continue;
+        }
+        const QDir folder(info.absoluteFilePath());
+        addAudioFilesOf(folder, found);
+        for (const QFileInfo& sub : folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            addAudioFilesOf(QDir(sub.absoluteFilePath()), found);
+    }
+    return found;
+}
+
+void sortInDiscOrder(QVector<AudioFile>& files) {
+    // The C locale's collation compares code points only, so track "10"
+    // would come before "9".
+    QLocale locale;
+    if (locale.language() == QLocale::C) locale = QLocale(QLocale::English);
+    QCollator natural(locale);
+    natural.setNumericMode(true);
+    auto disc = [](const AudioFile& f) {
+        return f.tags.discNumber < 0 ? UnnumberedDisc : f.tags.discNumber;
+    };
+    auto track = [](const AudioFile& f) {
+        return f.tags.trackNumber < 0 ? UnnumberedTrack : f.tags.trackNumber;
+    };
+    std::stable_sort(files.begin(), files.end(), [&](const AudioFile& a, const AudioFile& b) {
+        if (disc(a) != disc(b)) return disc(a) < disc(b);
+        const QFileInfo infoA(a.path), infoB(b.path);
+        if (const int folders = natural.compare(infoA.path(), infoB.path())) return folders < 0;
+        if (track(a) != track(b)) return track(a) < track(b);
+        return natural.compare(infoA.fileName(), infoB.fileName()) < 0;
+    });
+}
+
+// The value all files that name one agree on; empty when none names one
+// or two differ.
+template <typename Field>
+QString agreed(const QVector<AudioFile>& files, Field field) {
+    QString shared;
+    for (const AudioFile& file : files) {
+        const QString& value = field(file.tags);
+        if (value.isEmpty()) continue;
+        if (!shared.isEmpty() && value != shared) return {};
+        shared = value;
+    }
+    return shared;
+}
+
+}  // namespace
+
+ImportedTracks ReadAudioFiles(const QStringList& paths, bool withLengths) {
+    const QStringList found = audioFilesIn(paths);
+    if (found.isEmpty()) {
+        const QString where = paths.size() == 1 ? QuotedFileName(paths.front())
+                                                : QStringLiteral("The chosen folders");
+        throw SleevixError(QStringLiteral("%1 holds no audio files").arg(where));
+    }
+    QVector<AudioFile> files;
+    files.reserve(found.size());
+    for (const QString& path : found) files.push_back({path, ReadAudioTags(path, withLengths)});
+    sortInDiscOrder(files);
+
+    ImportedTracks album;
+    album.artist =
+        agreed(files, [](const AudioTags& t) -> const QString& { return t.albumArtist; });
+    if (album.artist.isEmpty())
+        album.artist = agreed(files, [](const AudioTags& t) -> const QString& { return t.artist; });
+    album.album = agreed(files, [](const AudioTags& t) -> const QString& { return t.album; });
+    for (const AudioFile& file : files) {
+        ImportedTrack track;
+        track.title =
+            file.tags.title.isEmpty() ? QFileInfo(file.path).completeBaseName() : file.tags.title;
+        track.artist = file.tags.artist;
+        track.lengthMs = file.tags.lengthMs;
+        album.tracks << track;
+        if (album.fileWithArt.isEmpty() && file.tags.hasEmbeddedArt) album.fileWithArt = file.path;
+    }
+    return album;
+}

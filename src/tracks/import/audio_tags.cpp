@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tracks/import/audio_tags.h"
+
+#include <memory>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <taglib/attachedpictureframe.h>
+#include <taglib/flacfile.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mp4file.h>
+#include <taglib/mpegfile.h>
+#include <taglib/opusfile.h>
+#include <taglib/tfilestream.h>
+#include <taglib/tpropertymap.h>
+#include <taglib/vorbisfile.h>
+#include <taglib/wavfile.h>
+#include <taglib/xiphcomment.h>
+
+#include "app/error_box.h"
+#include "tracks/import/list_file.h"
+
+namespace {
+
+// A file opened through TagLib, with the stream it reads from (which must
+// outlive it) and whether it carries a picture.
+struct OpenedAudio {
+    std::unique_ptr<TagLib::FileStream> stream;
+    std::unique_ptr<TagLib::File> file;
+    bool hasEmbeddedArt = false;
+};
+
+bool hasPictureFrame(TagLib::ID3v2::Tag* tag) {
+    return tag && !tag->frameListMap()["APIC"].isEmpty();
+}
+
+template <typename File>
+File* adopt(OpenedAudio& audio, File* file) {
+    audio.file.reset(file);
+    return file;
+}
+
+// Chooses TagLib's reader by extension, an Ogg file by its first packet
+// (".ogg" may hold Vorbis or Opus); false when the content is not of that
+// kind, which TagLib's readers themselves do not always notice.
+bool openByKind(OpenedAudio& audio, const QString& extension, bool withLength) {
+    namespace T = TagLib;
+    T::IOStream* stream = audio.stream.get();
+    constexpr auto style = T::AudioProperties::Fast;
+    T::ID3v2::FrameFactory* frames = T::ID3v2::FrameFactory::instance();
+    if (extension == QLatin1String("mp3")) {
+        if (!T::MPEG::File::isSupported(stream)) return false;
+        auto* file = adopt(audio, new T::MPEG::File(stream, frames, withLength, style));
+        audio.hasEmbeddedArt = file->isValid() && hasPictureFrame(file->ID3v2Tag());
+    } else if (extension == QLatin1String("flac")) {
+        if (!T::FLAC::File::isSupported(stream)) return false;
+        auto* file = adopt(audio, new T::FLAC::File(stream, frames, withLength, style));
+        audio.hasEmbeddedArt = file->isValid() && !file->pictureList().isEmpty();
+    } else if (extension == QLatin1String("m4a")) {
+        if (!T::MP4::File::isSupported(stream)) return false;
+        auto* file = adopt(audio, new T::MP4::File(stream, withLength, style));
+        audio.hasEmbeddedArt = file->isValid() && file->tag() && file->tag()->contains("covr");
+    } else if (extension == QLatin1String("wav")) {
+        if (!T::RIFF::WAV::File::isSupported(stream)) return false;
+        auto* file = adopt(audio, new T::RIFF::WAV::File(stream, withLength, style));
+        audio.hasEmbeddedArt = file->isValid() && hasPictureFrame(file->ID3v2Tag());
+    } else if (T::Ogg::Opus::File::isSupported(stream)) {
+        auto* file = adopt(audio, new T::Ogg::Opus::File(stream, withLength, style));
+        audio.hasEmbeddedArt = file->isValid() && !file->tag()->pictureList().isEmpty();
+    } else if (T::Ogg::Vorbis::File::isSupported(stream)) {
+        auto* file = adopt(audio, new T::Ogg::Vorbis::File(stream, withLength, style));
+        audio.hasEmbeddedArt = file->isValid() && !file->tag()->pictureList().isEmpty();
+    } else {
+        return false;
+    }
+    return audio.file->isValid();
+}
+
+OpenedAudio openAudio(const QString& path, bool withLength) {
+    OpenedAudio audio;
+    const QByteArray name = QFile::encodeName(path);
+    audio.stream = std::make_unique<TagLib::FileStream>(name.constData(), true);
+    if (!audio.stream->isOpen()) {
+        QFile probe(path);
+        probe.open(QIODevice::ReadOnly);
+        throw SleevixError(
+            QStringLiteral("Cannot read %1: %2").arg(QuotedFileName(path), probe.errorString()));
+    }
+    if (!openByKind(audio, QFileInfo(path).suffix().toLower(), withLength))
+        throw SleevixError(QStringLiteral("%1 is damaged or not the audio file its name says")
+                               .arg(QuotedFileName(path)));
+    return audio;
+}
+
+QString firstValue(const TagLib::PropertyMap& tags, const char* key) {
+    const auto found = tags.find(key);
+    if (found == tags.end() || found->second.isEmpty()) return {};
+    return QString::fromStdString(found->second.front().to8Bit(true)).trimmed();
+}
+
+// "3" or "3/12": the leading number; negative when there is none.
+int leadingNumber(const QString& text) {
+    bool ok = false;
+    const int number = text.section(QLatin1Char('/'), 0, 0).trimmed().toInt(&ok);
+    return ok && number >= 0 ? number : -1;
+}
+
+int lengthOf(const TagLib::File& file) {
+    const TagLib::AudioProperties* properties = file.audioProperties();
+    return properties ? properties->lengthInMilliseconds() : -1;
+}
+
+}  // namespace
+
+AudioTags ReadAudioTags(const QString& path, bool withLength) {
+    const OpenedAudio audio = openAudio(path, withLength);
+    const TagLib::PropertyMap tags = audio.file->properties();
+    AudioTags read;
+    read.title = firstValue(tags, "TITLE");
+    read.artist = firstValue(tags, "ARTIST");
+    read.albumArtist = firstValue(tags, "ALBUMARTIST");
+    read.album = firstValue(tags, "ALBUM");
+    read.trackNumber = leadingNumber(firstValue(tags, "TRACKNUMBER"));
+    read.discNumber = leadingNumber(firstValue(tags, "DISCNUMBER"));
+    if (withLength) read.lengthMs = lengthOf(*audio.file);
+    read.hasEmbeddedArt = audio.hasEmbeddedArt;
+    return read;
+}
+
+int ReadAudioLength(const QString& path) {
+    try {
+        return lengthOf(*openAudio(path, true).file);
+    } catch (const SleevixError&) {
+        return -1;
+    }
+}

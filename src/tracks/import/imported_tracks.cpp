@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tracks/import/imported_tracks.h"
+
+namespace {
+const QString ArtistTitleSeparator = QStringLiteral(" - ");
+constexpr int MsPerSecond = 1000;
+constexpr int SecondsPerMinute = 60;
+}  // namespace
+
+QString LengthSuffix(int lengthMs) {
+    const int seconds = (lengthMs + MsPerSecond / 2) / MsPerSecond;
+    return QStringLiteral(" (%1:%2)")
+        .arg(seconds / SecondsPerMinute)
+        .arg(seconds % SecondsPerMinute, 2, 10, QLatin1Char('0'));
+}
+
+QStringList EntryTexts(const ImportedTracks& imported, bool withLengths) {
+    QStringList texts;
+    texts.reserve(imported.tracks.size());
+    for (const ImportedTrack& track : imported.tracks) {
+        QString text = track.title;
+        if (!track.artist.isEmpty() && track.artist != imported.artist)
+            text = track.artist + ArtistTitleSeparator + text;
+        if (withLengths && track.lengthMs >= 0) text += LengthSuffix(track.lengthMs);
+        texts << text;
+    }
+    return texts;
+}

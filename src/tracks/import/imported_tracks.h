@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// One track as its source names it.
+struct ImportedTrack {
+    QString title;
+    QString artist;     // the track's own performer, where the source names one
+    int lengthMs = -1;  // negative when the source does not tell
+};
+
+// What an import found: the tracks in disc order, and the artist and the
+// album title where the source names them (empty otherwise).
+struct ImportedTracks {
+    QVector<ImportedTrack> tracks;
+    QString artist;
+    QString album;
+    // The first audio file that carries an embedded picture; empty when
+    // none does or the source is no audio file.
+    QString fileWithArt;
+};
+
+// The list entries for the imported tracks, without numbers: each title,
+// led by the track's artist where that differs from the list's artist, and
+// followed by its length when `withLengths` and the length is known.
+QStringList EntryTexts(const ImportedTracks& imported, bool withLengths);
+
+// " (m:ss)", the minutes running on past the hour; rounded to the second.
+QString LengthSuffix(int lengthMs);

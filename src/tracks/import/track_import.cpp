@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tracks/import/track_import.h"
+
+#include <QFileInfo>
+
+#include "app/error_box.h"
+#include "tracks/import/audio_album.h"
+#include "tracks/import/audio_kinds.h"
+#include "tracks/import/audio_tags.h"
+#include "tracks/import/cue_sheet.h"
+#include "tracks/import/list_file.h"
+#include "tracks/import/playlist.h"
+#include "tracks/import/text_list.h"
+
+namespace {
+
+enum class ListKind { None, CueSheet, Playlist, Text };
+
+ListKind listKindOf(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return ListKind::None;
+    const QString extension = info.suffix().toLower();
+    if (extension == QLatin1String("cue")) return ListKind::CueSheet;
+    if (extension == QLatin1String("m3u") || extension == QLatin1String("m3u8"))
+        return ListKind::Playlist;
+    if (extension == QLatin1String("txt")) return ListKind::Text;
+    return ListKind::None;
+}
+
+bool isAudioOrFolder(const QString& path) {
+    return QFileInfo(path).isDir() || IsAudioFile(path);
+}
+
+ImportedTracks readList(const QString& path, ListKind kind) {
+    switch (kind) {
+        case ListKind::CueSheet:
+            return ReadCueSheet(path, ReadAudioLength);
+        case ListKind::Playlist:
+            return ReadPlaylist(path);
+        case ListKind::Text:
+        case ListKind::None:
+            break;
+    }
+    return ReadTextList(path);
+}
+
+}  // namespace
+
+bool IsImportable(const QString& path) {
+    return listKindOf(path) != ListKind::None || isAudioOrFolder(path);
+}
+
+QStringList ImportNameFilters() {
+    QStringList audio;
+    for (const QString& extension : AudioFileExtensions())
+        audio << QStringLiteral("*.") + extension;
+    return {
+        QStringLiteral("Track lists and audio files (*.cue *.m3u *.m3u8 *.txt %1)")
+            .arg(audio.join(QLatin1Char(' '))),
+        QStringLiteral("CUE sheets (*.cue)"),
+        QStringLiteral("Playlists (*.m3u *.m3u8)"),
+        QStringLiteral("Text files (*.txt)"),
+        QStringLiteral("Audio files (%1)").arg(audio.join(QLatin1Char(' '))),
+    };
+}
+
+ImportedTracks ImportTracks(const QStringList& paths, bool withLengths) {
+    if (paths.isEmpty()) throw SleevixError(QStringLiteral("Nothing was chosen to import"));
+    for (const QString& path : paths) {
+        if (!QFileInfo::exists(path))
+            throw SleevixError(QStringLiteral("%1 does not exist").arg(QuotedFileName(path)));
+        if (!IsImportable(path))
+            throw SleevixError(QStringLiteral("%1 is no CUE sheet, playlist, text file or audio "
+                                              "file to take tracks from")
+                                   .arg(QuotedFileName(path)));
+    }
+    const ListKind kind = listKindOf(paths.front());
+    if (paths.size() == 1 && kind != ListKind::None) return readList(paths.front(), kind);
+    for (const QString& path : paths)
+        if (listKindOf(path) != ListKind::None)
+            throw SleevixError(
+                QStringLiteral("Import one CUE sheet, playlist or text file at a "
+                               "time, without other files"));
+    return ReadAudioFiles(paths, withLengths);
+}
