@@ -23,11 +23,13 @@ constexpr int UnnumberedTrack = INT_MAX;
 
 struct AudioFile {
     QString path;
+    QString folder;
+    QString name;
     AudioTags tags;
 };
 
 void addAudioFilesOf(const QDir& folder, QStringList& found) {
-    const QFileInfoList entries = folder.entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    const QFileInfoList entries = folder.entryInfoList(QDir::Files, QDir::NoSort);
     for (const QFileInfo& entry : entries)
         if (IsAudioFile(entry.fileName())) found << entry.absoluteFilePath();
 }
@@ -61,12 +63,13 @@ void sortInDiscOrder(QVector<AudioFile>& files) {
     auto track = [](const AudioFile& f) {
         return f.tags.trackNumber < 0 ? UnnumberedTrack : f.tags.trackNumber;
     };
+    // Collation is slow beside the rest; it is asked only where the
+    // numbers leave the order open.
     std::stable_sort(files.begin(), files.end(), [&](const AudioFile& a, const AudioFile& b) {
         if (disc(a) != disc(b)) return disc(a) < disc(b);
-        const QFileInfo infoA(a.path), infoB(b.path);
-        if (const int folders = natural.compare(infoA.path(), infoB.path())) return folders < 0;
+        if (a.folder != b.folder) return natural.compare(a.folder, b.folder) < 0;
         if (track(a) != track(b)) return track(a) < track(b);
-        return natural.compare(infoA.fileName(), infoB.fileName()) < 0;
+        return natural.compare(a.name, b.name) < 0;
     });
 }
 
@@ -95,7 +98,10 @@ ImportedTracks ReadAudioFiles(const QStringList& paths, bool withLengths) {
     }
     QVector<AudioFile> files;
     files.reserve(found.size());
-    for (const QString& path : found) files.push_back({path, ReadAudioTags(path, withLengths)});
+    for (const QString& path : found) {
+        const QFileInfo info(path);
+        files.push_back({path, info.path(), info.fileName(), ReadAudioTags(path, withLengths)});
+    }
     sortInDiscOrder(files);
 
     ImportedTracks album;
