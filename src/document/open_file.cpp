@@ -10,6 +10,8 @@
 #include "app/error_box.h"
 #include "document/cover_transfer.h"
 #include "document/document_file.h"
+#include "tracks/import/open_track_list.h"
+#include "tracks/import/track_import.h"
 
 namespace {
 
@@ -53,6 +55,8 @@ const std::vector<OpenableKind>& openableKinds() {
 }  // namespace
 
 FileToOpen ReadFileToOpen(const QString& path) {
+    // Track lists, audio files and folders of them fill the track list.
+    if (IsImportable(path)) return ReadTrackListToOpen(path);
     const QString extension = QFileInfo(path).suffix().toLower();
     for (const OpenableKind& kind : openableKinds())
         if (kind.extension == extension) return kind.read(path);
@@ -67,5 +71,6 @@ QString OpenableFileFilters() {
     QStringList filters;
     for (const OpenableKind& kind : openableKinds())
         filters << QStringLiteral("%1 (*.%2)").arg(kind.description, kind.extension);
+    filters << ImportNameFilters();
     return filters.join(QStringLiteral(";;"));
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/entry_numbers.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
+
+#include "app/cover_state.h"
 
 namespace {
 const QString NumberSeparator = QStringLiteral(". ");
@@ -21,4 +25,22 @@ QStringList RenumberedEntries(const QStringList& entries) {
                                         : entry);
     }
     return renumbered;
+}
+
+NumberedTitles NumberTitles(const QStringList& titles, int first, qsizetype room) {
+    NumberedTitles numbered;
+    const qsizetype taken = std::clamp<qsizetype>(room, 0, titles.size());
+    for (qsizetype i = 0; i < taken; ++i)
+        numbered.entries << NumberedEntry(first + int(i), titles[i]);
+    numbered.leftOut = titles.size() - taken;
+    return numbered;
+}
+
+QString LeftOutMessage(qsizetype leftOut, qsizetype offered) {
+    const QString tracks =
+        offered == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(offered);
+    return QStringLiteral("%1 of %2 were left out: a cover holds at most %3 tracks")
+        .arg(leftOut)
+        .arg(tracks)
+        .arg(MaxTracks);
 }

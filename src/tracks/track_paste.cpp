@@ -12,25 +12,13 @@
 #include "tracks/pasted_titles.h"
 #include "tracks/track_editor.h"
 
-namespace {
-QString tracksText(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(count);
-}
-}  // namespace
-
 void TForm2::appendTitles(const QStringList& titles) {
-    const qsizetype room = std::max(0, MaxTracks - int(ListBox1->count()));
-    const qsizetype taken = std::min(room, titles.size());
-    for (qsizetype i = 0; i < taken; ++i) {
-        ++TrackCount;
-        ListBox1->addItem(NumberedEntry(TrackCount, titles[i]));
-    }
-    if (taken > 0) Button1->setEnabled(true);
-    if (taken < titles.size())
-        throw SleevixError(QStringLiteral("%1 of %2 were left out: a cover holds at most %3 tracks")
-                               .arg(titles.size() - taken)
-                               .arg(tracksText(titles.size()))
-                               .arg(MaxTracks));
+    const NumberedTitles numbered =
+        NumberTitles(titles, TrackCount + 1, MaxTracks - ListBox1->count());
+    ListBox1->addItems(numbered.entries);
+    TrackCount = ListBox1->count();
+    if (!numbered.entries.isEmpty()) Button1->setEnabled(true);
+    if (numbered.leftOut > 0) throw SleevixError(LeftOutMessage(numbered.leftOut, titles.size()));
 }
 
 void TForm2::PasteTracks(const QString& text) {

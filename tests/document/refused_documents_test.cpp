@@ -110,7 +110,7 @@ TEST_F(RefusedDocuments, AHundredMegabyteFileIsRefusedUnread) {
 }
 
 TEST_F(RefusedDocuments, FilesOfOtherKindsAndMissingFilesAreRefused) {
-    openFile(writeDocument(QStringLiteral("notes.txt"), coverWith("")));
+    openFile(writeDocument(QStringLiteral("notes.odt"), coverWith("")));
     openFile(pathOf("missing.sleevix"));
     ASSERT_EQ(errors->shown.size(), 2);
     EXPECT_TRUE(errors->shown[0].endsWith(": Sleevix opens Sleevix covers (.sleevix)"))

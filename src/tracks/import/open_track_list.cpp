@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tracks/import/open_track_list.h"
+
+#include <QAction>
+
+#include "app/cover_state.h"
+#include "app/program_windows.h"
+#include "document/cover_transfer.h"
+#include "tracks/entry_numbers.h"
+#include "tracks/import/track_import.h"
+#include "tracks/track_editor.h"
+
+FileToOpen ReadTrackListToOpen(const QString& path) {
+    // The editor's choice, where there is an editor (an export has none yet).
+    const bool withLengths = Form2 && Form2->AddLengthsAction->isChecked();
+    const ImportedTracks imported = ImportTracks({path}, withLengths);
+    const QStringList titles = EntryTexts(imported, withLengths);
+    return FileToOpen{[imported, titles] {
+                          const NumberedTitles numbered = NumberTitles(titles, 1, MaxTracks);
+                          CoverDocument cover = CaptureCover();
+                          cover.tracks = numbered.entries;
+                          if (!imported.artist.isEmpty()) cover.artist = imported.artist;
+                          if (!imported.album.isEmpty()) cover.title = imported.album;
+                          cover.committed = true;
+                          ApplyCover(cover);
+                          return numbered.leftOut > 0
+                                     ? LeftOutMessage(numbered.leftOut, titles.size())
+                                     : QString();
+                      },
+                      QString()};
+}
