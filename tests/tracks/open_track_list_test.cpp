@@ -2,6 +2,7 @@
 // Track lists and audio opened as files: File > Open, and the command line
 // making a cover straight from a CUE sheet.
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include "app/main_window.h"
 #include "document/document_fixture.h"
 #include "document/open_file.h"
+#include "support/audio_files.h"
 #include "support/pdf_pages.h"
 #include "tracks/track_editor.h"
 
@@ -40,8 +42,7 @@ class OpenTrackList : public DocumentFixture {
 TEST_F(OpenTrackList, FileOpenPutsTheTracksOnTheCoverAndLaysItOut) {
     // Like any file opened over a changed cover, asked about first.
     setArtistAndTitle("Typed Artist", "Typed Title");
-    saveChanges->answers = {SaveChangesQuestion::Answer::Discard,
-                            SaveChangesQuestion::Answer::Discard};
+    saveChanges->answers.assign(3, SaveChangesQuestion::Answer::Discard);
     openFile(cueSheet());
     EXPECT_EQ(saveChanges->askedAbout.size(), 1);
     EXPECT_TRUE(errors->shown.isEmpty()) << errors->shown.join(' ').toStdString();
@@ -70,6 +71,21 @@ TEST_F(OpenTrackList, FileOpenPutsTheTracksOnTheCoverAndLaysItOut) {
     EXPECT_EQ(Form2->Edit3->text(), "The Band");
     EXPECT_EQ(errors->shown,
               QStringList{"2 of 43 tracks were left out: a cover holds at most 41 tracks."});
+
+    // A folder of audio files, as "sleevix FOLDER" opens it.
+    QDir().mkpath(pathOf("Album"));
+    for (const char* title : {"Two", "One"}) {
+        const QString song = pathOf(QStringLiteral("Album/%1.flac").arg(title));
+        WriteSilentAudio(song, AudioKind::Flac, 1);
+        WriteTags(
+            song, AudioKind::Flac,
+            {title, "Solo", "", "Songs", title == QLatin1String("One") ? "1" : "2", "", false});
+    }
+    errors->shown.clear();
+    openFile(pathOf("Album"));
+    EXPECT_EQ(entries(), (QStringList{"1. One", "2. Two"}));
+    EXPECT_EQ(Form2->Edit3->text(), "Solo");
+    EXPECT_TRUE(errors->shown.isEmpty());
 
     EXPECT_TRUE(OpenableFileFilters().contains("*.cue"));
     EXPECT_TRUE(OpenableFileFilters().contains("*.flac"));
