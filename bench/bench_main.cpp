@@ -16,7 +16,9 @@ int main(int argc, char** argv) {
                           {"LoadAndDrawEmf", "ReplayRecordedEmf"},
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
                           {"PreviewPaneShowsPhoto", "BareJpeg"},
-                          {"PrintJobToPdf", "PicturesOnlyToPdf"}});
+                          {"PrintJobToPdf", "PicturesOnlyToPdf"},
+                          {"OpenAndDrawDocument", "LeftRender"}});
+    reporter.PrintRatioToSum("ExportProcessToPdf", {"StartUpProcess", "PrintJobToPdf"});
     reporter.PrintRatios({{"ImportFlacFolder", "TagLibReadsFlacFolder"},
                           {"ImportFlacFolderWithLengths", "TagLibReadsFlacFolderWithLengths"}});
     benchmark::Shutdown();

@@ -12,13 +12,37 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
 }
 
+std::optional<double> RatioReporter::secondsOf(const std::string& name) const {
+    // With repetitions, the median of the runs.
+    for (const std::string& key : {name + "_median", name}) {
+        const auto found = secondsPerIteration_.find(key);
+        if (found != secondsPerIteration_.end()) return found->second;
+    }
+    return std::nullopt;
+}
+
 void RatioReporter::PrintRatios(
     const std::vector<std::pair<std::string, std::string>>& pairs) const {
     for (const auto& [numerator, denominator] : pairs) {
-        const auto top = secondsPerIteration_.find(numerator);
-        const auto bottom = secondsPerIteration_.find(denominator);
-        if (top == secondsPerIteration_.end() || bottom == secondsPerIteration_.end()) continue;
+        const std::optional<double> top = secondsOf(numerator);
+        const std::optional<double> bottom = secondsOf(denominator);
+        if (!top || !bottom) continue;
         std::printf("ratio %s / %s = %.2f\n", numerator.c_str(), denominator.c_str(),
-                    top->second / bottom->second);
+                    *top / *bottom);
     }
+}
+
+void RatioReporter::PrintRatioToSum(const std::string& numerator,
+                                    const std::vector<std::string>& denominators) const {
+    const std::optional<double> top = secondsOf(numerator);
+    if (!top) return;
+    double sum = 0;
+    std::string names;
+    for (const std::string& name : denominators) {
+        const std::optional<double> part = secondsOf(name);
+        if (!part) return;
+        sum += *part;
+        names += (names.empty() ? "" : " + ") + name;
+    }
+    std::printf("ratio %s / (%s) = %.2f\n", numerator.c_str(), names.c_str(), *top / sum);
 }

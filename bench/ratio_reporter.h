@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,13 +10,19 @@
 #include <benchmark/benchmark.h>
 
 // Prints the usual table, then the ratio of each named pair measured in the
-// same run: absolute times drift on shared machines, ratios much less.
+// same run (the medians, with repetitions): absolute times drift on shared
+// machines, ratios much less.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override;
     // Prints "label: numerator / denominator = ratio" for each pair.
     void PrintRatios(const std::vector<std::pair<std::string, std::string>>& pairs) const;
+    // Prints "label: numerator / (a + b + ...) = ratio".
+    void PrintRatioToSum(const std::string& numerator,
+                         const std::vector<std::string>& denominators) const;
 
   private:
+    std::optional<double> secondsOf(const std::string& name) const;
+
     std::map<std::string, double> secondsPerIteration_;
 };

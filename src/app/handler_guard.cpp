@@ -5,7 +5,14 @@
 
 #include "app/error_box.h"
 
-void RunHandler(const std::function<void()>& handler) {
+namespace {
+
+std::function<void()>& afterEveryHandler() {
+    static std::function<void()> action;
+    return action;
+}
+
+void runShowingErrors(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const SleevixError& error) {
@@ -17,4 +24,15 @@ void RunHandler(const std::function<void()>& handler) {
     } catch (...) {
         ApplicationErrorBox().Show(QStringLiteral("Unexpected error"));
     }
+}
+
+}  // namespace
+
+void SetAfterEveryHandler(std::function<void()> action) {
+    afterEveryHandler() = std::move(action);
+}
+
+void RunHandler(const std::function<void()>& handler) {
+    runShowingErrors(handler);
+    if (afterEveryHandler()) runShowingErrors(afterEveryHandler());
 }

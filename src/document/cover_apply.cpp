@@ -86,18 +86,18 @@ void setBrushes(const SurfaceStyles& styles) {
     SavedFrontBrushStyle = styles.front.saved;
 }
 
-// The surfaces with the styles given and white; `fresh` also puts back the
-// fonts and pens they start with, as a new program's surfaces have them.
+// The surfaces take the styles given; `fresh` also puts back the fonts and
+// pens they start with, and the overlay's white, as a new program has them.
 void prepareSurfaces(const SurfaceStyles& styles, bool fresh) {
     TForm1& window = *Form1;
-    Canvas* const all[] = {&window.Image1, &window.Image2, &window.Image3, &window.Image4,
-                           &window.Image5};
-    for (Canvas* surface : all) {
-        if (fresh) {
+    if (fresh) {
+        for (Canvas* surface :
+             {&window.Image1, &window.Image2, &window.Image3, &window.Image4, &window.Image5}) {
             surface->font = CanvasFont();
             surface->pen = CanvasPen();
         }
-        if (fresh || surface != &window.Image5) surface->clear();
+        // Only a back picture is drawn through it.
+        if (HasBackPicture) window.Image5.clear();
     }
     setBrushes(styles);
     window.Image1.pen.color = styles.backPen;
@@ -106,12 +106,16 @@ void prepareSurfaces(const SurfaceStyles& styles, bool fresh) {
 
 // What the screen shows after the last of the user's steps: the commit
 // ("Continue", also the left layout's re-render) takes the editor's texts;
-// "Center" lays out the texts the commit took.
+// "Center" lays out the texts the commit took. Both start from white
+// surfaces; a cover never laid out shows its pictures and outlines alone.
 void drawCover(const SurfaceStyles& styles, bool takeEditorTexts) {
     if (CoverCommitted && (takeEditorTexts || !CenteredLayout)) Form2->Button1Click();
     if (CenteredLayout) {
         RenderCentredCover();
     } else if (!CoverCommitted) {
+        TForm1& window = *Form1;
+        for (Canvas* surface : {&window.Image1, &window.Image2, &window.Image3, &window.Image4})
+            surface->clear();
         RepaintPictures(BothPictureHalves);
         DrawOutlines(AllOutlineGroups);
     }

@@ -57,12 +57,15 @@ void OpenInWindow(const QString& path) {
     if (!settleUnsavedChanges(*Form1)) return;
     const QString note = file.open();
     if (CurrentDocument && !file.documentPath.isEmpty())
-        CurrentDocument->setDocument(file.documentPath);
+        CurrentDocument->setDocument(QFileInfo(file.documentPath).absoluteFilePath());
     if (!note.isEmpty()) ApplicationErrorBox().Show(note);
 }
 
 void TForm1::Open1Click() {
     OpenDialog1->Filter = OpenableFileFilters();
+    // In the folder of the document shown, if there is one.
+    if (CurrentDocument && !CurrentDocument->filePath().isEmpty())
+        OpenDialog1->FileName = CurrentDocument->filePath();
     if (!OpenDialog1->Execute(this)) return;
     OpenInWindow(OpenDialog1->FileName);
 }

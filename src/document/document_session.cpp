@@ -5,10 +5,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 #include "app/application_title.h"
-#include "app/captioned_button.h"
+#include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
@@ -27,6 +26,10 @@ DocumentSession::DocumentSession() : saved_(CaptureCover()) {
     watchWindows();
 }
 
+DocumentSession::~DocumentSession() {
+    SetAfterEveryHandler({});
+}
+
 bool DocumentSession::isModified() const {
     return CaptureCover() != saved_;
 }
@@ -42,20 +45,16 @@ void DocumentSession::updateTitle() {
 }
 
 void DocumentSession::watchWindows() {
-    // Every way the cover changes ends in one of these; each is connected
-    // after the control's own handler, so it sees the handler's outcome.
     const auto changed = [this] {
         if (!path_.isEmpty()) updateTitle();
     };
+    // Every command runs as a handler; typing in the editor's fields and a
+    // switch without a handler of its own change the cover too.
+    SetAfterEveryHandler(changed);
     TForm1& window = *Form1;
-    for (QCheckBox* box :
-         {window.CheckBox1, window.CheckBox2, window.CheckBox3, window.CheckBox4, window.CheckBox5})
+    for (QCheckBox* box : {window.CheckBox1, window.CheckBox2, window.CheckBox3, window.CheckBox4,
+                           window.CheckBox5})
         connect(box, &QCheckBox::toggled, this, changed);
-    const QAbstractButton* const commands[] = {window.button3, window.Button1, window.BitBtn1,
-                                               window.BitBtn2, window.BitBtn5, window.Button2,
-                                               Form2->Button1};
-    for (const QAbstractButton* button : commands)
-        connect(button, &QAbstractButton::clicked, this, changed);
     const QAbstractItemModel* tracks = Form2->ListBox1->model();
     connect(tracks, &QAbstractItemModel::rowsInserted, this, changed);
     connect(tracks, &QAbstractItemModel::rowsRemoved, this, changed);

@@ -14,6 +14,7 @@ class DocumentSession : public QObject {
   public:
     // Made once the windows exist; the cover as it stands counts as saved.
     DocumentSession();
+    ~DocumentSession() override;
 
     const QString& filePath() const { return path_; }
     bool isModified() const;

@@ -2,16 +2,31 @@
 // "Export as PDF..." and "Export as PNG...": the printed page, or the cover
 // as the window shows it, into a file.
 
+#include <QFileInfo>
+
 #include "app/main_window.h"
 #include "document/cover_export.h"
 #include "document/document_dialogs.h"
+#include "document/document_session.h"
+
+namespace {
+// Beside the document, under its name, when the cover has one.
+void suggestName(ExportDialog& dialog, const char* extension) {
+    if (!CurrentDocument || CurrentDocument->filePath().isEmpty()) return;
+    const QFileInfo document(CurrentDocument->filePath());
+    dialog.FileName = document.path() + QLatin1Char('/') + document.completeBaseName() +
+                      QLatin1Char('.') + QLatin1String(extension);
+}
+}  // namespace
 
 void TForm1::ExportPdf1Click() {
+    suggestName(*ExportDialog1, "pdf");
     if (!ExportDialog1->Execute(ExportKind::Pdf, this)) return;
     ExportCoverPdf(ExportDialog1->FileName, ExportDialog1->Paper);
 }
 
 void TForm1::ExportPng1Click() {
+    suggestName(*ExportDialog1, "png");
     if (!ExportDialog1->Execute(ExportKind::Png, this)) return;
     ExportCoverPng(ExportDialog1->FileName, ExportDialog1->Scale);
 }

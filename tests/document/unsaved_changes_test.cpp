@@ -70,18 +70,23 @@ TEST_F(UnsavedChanges, TheTitleNamesTheDocumentAndMarksWhatASaveWouldWrite) {
          [] { Form2->Edit3->setText("<Type in name of the artist here>"); }},
         {"a track", [this] { addTracks({QStringLiteral("Outro")}); }, nullptr},
         {"the commit", [this] { commit(); }, nullptr},
+        {"a typeface",
+         [this] {
+             fontDialog->answers = {{QFont(QStringLiteral("Liberation Serif")), Qt::red}};
+             run([] { Form1->Button1Click(); });
+         },
+         nullptr},
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(change.change);
         change.make();
         EXPECT_EQ(Form1->windowTitle(), "cover.sleevix* - Sleevix v2.0");
-        if (change.undo) {
+        if (change.undo)
             change.undo();
-            EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
-        }
+        else
+            save();
+        EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
     }
-    save();
-    EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
     // Which page is showing is no part of the cover.
     Form1->TabbedNotebook1->setCurrentIndex(1);
     EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");

@@ -22,7 +22,11 @@ fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; 
 main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sleevix v2\.0$' | head -n 1) \
   || fail "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$main")"
-wx=$X wy=$Y
+# No window manager here, so no frame: the window is its designed 545 pixels
+# and the menu bar above them; the controls keep their places under it.
+menu=$((HEIGHT - 545))
+[ "$menu" -gt 10 ] || fail "no menu bar over the window ($HEIGHT pixels high)"
+wx=$X wy=$((Y + menu))
 click() { xdotool mousemove "$((wx + $1))" "$((wy + $2))" click 1; sleep 0.3; }
 
 # "Edit Tracks", then type into the editor, which takes the focus itself.
@@ -72,9 +76,31 @@ front_edge=$(mean front.png 120 103 300 8)
 inked "$front_text" 0.97 || fail "no artist and title on the front ($front_text)"
 inked "$front_edge" 0.93 || fail "no front outline ($front_edge)"
 
-click 568 28   # "Close"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Close"
-wait "$pid"; status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "end-to-end: tracks, spines, outlines and Close all as expected"
+# Ctrl+S on a new cover asks for a name; the title then carries it.
+xdotool key ctrl+s
+timeout 10 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null \
+  || fail "Save did not ask for a name"
+sleep 0.5
+xdotool key ctrl+a type --delay 5 "$work/e2e.sleevix"
+xdotool key Return
+timeout 10 xdotool search --sync --onlyvisible --name '^e2e\.sleevix - Sleevix v2\.0$' >/dev/null \
+  || fail "the title does not name the saved document"
+grep -q '"1. Morning Light"' "$work/e2e.sleevix" || fail "the document does not hold the tracks"
+
+ends() {  # the program ends by itself, with status 0
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program is still running after $1"
+  wait "$pid"; status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+  pid=
+}
+click 568 28   # "Close": nothing unsaved, so no question
+ends Close
+
+# Started with the document, the program opens it.
+"$exe" "$work/e2e.sleevix" & pid=$!
+main=$(timeout 20 xdotool search --sync --onlyvisible --name '^e2e\.sleevix - Sleevix v2\.0$' \
+         | head -n 1) || fail "the document did not open from the command line"
+xdotool windowfocus --sync "$main" key ctrl+q
+ends Ctrl+Q
+echo "end-to-end: tracks, spines, outlines, Save, Close and opening a document all as expected"
