@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
                           {"LoadAndDrawEmf", "ReplayRecordedEmf"},
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
                           {"PreviewPaneShowsPhoto", "BareJpeg"},
+                          {"LoadPng", "BarePngRead"},
+                          {"SvgOntoTheBackStrip", "BareSvgDraw"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"},
                           {"OpenAndDrawDocument", "LeftRender"}});
     reporter.PrintRatioToSum("ExportProcessToPdf", {"StartUpProcess", "PrintJobToPdf"});

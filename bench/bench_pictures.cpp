@@ -6,8 +6,10 @@
 
 #include <benchmark/benchmark.h>
 #include <jpeglib.h>
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "support/gif_writer.h"
@@ -27,15 +29,13 @@ QString writeFile(const QString& name, const QByteArray& bytes) {
     return path;
 }
 
-}  // namespace
-
 // Smooth gradients with a little grain, like a photograph.
-const QString& PhotoJpeg() {
-    static const QString path = [] {
-        QImage photo(PhotoWidth, PhotoHeight, QImage::Format_RGB888);
+const QImage& photoPixels() {
+    static const QImage photo = [] {
+        QImage image(PhotoWidth, PhotoHeight, QImage::Format_RGB888);
         unsigned grain = 12345;
         for (int y = 0; y < PhotoHeight; ++y) {
-            uchar* row = photo.scanLine(y);
+            uchar* row = image.scanLine(y);
             for (int x = 0; x < PhotoWidth; ++x) {
                 grain = grain * 1103515245u + 12345u;
                 const int noise = int(grain >> 28) - 8;
@@ -44,7 +44,26 @@ const QString& PhotoJpeg() {
                 row[3 * x + 2] = uchar(qBound(0, (x + y) * 255 / (PhotoWidth + PhotoHeight), 255));
             }
         }
-        return writeFile("photo.jpg", EncodeJpeg(photo, JpegColours::Rgb, 90));
+        return image;
+    }();
+    return photo;
+}
+
+}  // namespace
+
+const QString& PhotoJpeg() {
+    static const QString path =
+        writeFile("photo.jpg", EncodeJpeg(photoPixels(), JpegColours::Rgb, 90));
+    return path;
+}
+
+const QString& PhotoPng() {
+    static const QString path = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "png").write(photoPixels());
+        return writeFile("photo.png", bytes);
     }();
     return path;
 }

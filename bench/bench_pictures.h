@@ -5,6 +5,7 @@
 
 // Picture files the benchmarks share, written once per run.
 const QString& PhotoJpeg();  // 12 megapixels, photo-like
+const QString& PhotoPng();   // the same photo
 const QString& LargeGif();   // 4 megapixels
 
 // One decode of a JPEG file with libjpeg alone, with the loader's settings.

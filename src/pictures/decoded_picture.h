@@ -23,6 +23,9 @@ class DecodedPicture {
     virtual void drawStretched(QPainter& painter, const QRect& target) const = 0;
     // The pixels as a bitmap, for pictures that have them; nothing otherwise.
     virtual std::optional<QImage> handOverPixels() const = 0;
+    // A drawing of vectors, sharp at any size: read for an area, it is drawn
+    // at that area's size rather than at its natural one.
+    virtual bool scalable() const { return false; }
 };
 
 // A decoder's result that is pixels already: at the picture's natural size,

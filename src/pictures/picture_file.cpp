@@ -45,8 +45,8 @@ QString shownName(const QString& fileName) {
 }
 
 // Checked before the file is opened, and again on what was opened.
-void checkFileSize(const QString& fileName, const struct stat& status) {
-    if (status.st_size > MaxPictureFileBytes)
+void checkFileSize(const QString& fileName, const struct stat& status, long long largest) {
+    if (status.st_size > largest)
         throw SleevixError(
             QStringLiteral("Cannot open file \"%1\". It is too large to be a picture "
                            "(%2 bytes)")
@@ -56,12 +56,12 @@ void checkFileSize(const QString& fileName, const struct stat& status) {
 
 }  // namespace
 
-QByteArray ReadPictureFile(const QString& fileName) {
+QByteArray ReadPictureFile(const QString& fileName, long long largest) {
     const QByteArray path = QFile::encodeName(fileName);
     struct stat status {};
     if (::stat(path.constData(), &status) != 0) failToOpen(fileName, errno);
     if (!S_ISREG(status.st_mode)) failNotRegular(fileName);
-    checkFileSize(fileName, status);
+    checkFileSize(fileName, status, largest);
 
     // Non-blocking, in case a pipe was put in the file's place since.
     const FileDescriptor file(
@@ -69,7 +69,7 @@ QByteArray ReadPictureFile(const QString& fileName) {
     if (file.get() < 0) failToOpen(fileName, errno);
     if (::fstat(file.get(), &status) != 0) failToOpen(fileName, errno);
     if (!S_ISREG(status.st_mode)) failNotRegular(fileName);
-    checkFileSize(fileName, status);
+    checkFileSize(fileName, status, largest);
 
     QByteArray bytes;
     bytes.resize(qsizetype(status.st_size));

@@ -27,6 +27,13 @@ const PictureFormatTable& PictureFormats() {
                          DecoderKind::Jpeg);
         formats.Register(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"),
                          DecoderKind::Jpeg);
+        formats.Register(QStringLiteral("svgz"), QStringLiteral("Compressed SVG Drawing"),
+                         DecoderKind::Svgz);
+        formats.Register(QStringLiteral("svg"), QStringLiteral("SVG Drawing"), DecoderKind::Svg);
+        formats.Register(QStringLiteral("tiff"), QStringLiteral("TIFF Image"), DecoderKind::Tiff);
+        formats.Register(QStringLiteral("tif"), QStringLiteral("TIFF Image"), DecoderKind::Tiff);
+        formats.Register(QStringLiteral("webp"), QStringLiteral("WebP Image"), DecoderKind::WebP);
+        formats.Register(QStringLiteral("png"), QStringLiteral("PNG Image"), DecoderKind::Png);
         return formats;
     }();
     return table;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-enum class DecoderKind { Metafile, Icon, Bitmap, Gif, Jpeg };
+enum class DecoderKind { Metafile, Icon, Bitmap, Gif, Jpeg, Png, WebP, Tiff, Svg, Svgz };
 
 struct PictureFormat {
     QString extension;  // lower case, no dot
@@ -27,7 +27,9 @@ class PictureFormatTable {
     std::vector<PictureFormat> formats_;
 };
 
-// The program's table: the platform's formats first, then GIF and JPEG.
+// The program's table: the platform's formats first, then GIF and JPEG,
+// then the audio files whose album art is read, SVG, TIFF, WebP and PNG (the
+// filter shows the newest first, so PNG leads).
 const PictureFormatTable& PictureFormats();
 
 // The file-dialog filter offering every registered format, in the notation

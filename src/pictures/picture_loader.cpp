@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_loader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include <QFileInfo>
@@ -15,6 +17,8 @@
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_limits.h"
 #include "pictures/qt_image_decoders.h"
+#include "pictures/svg_document.h"
+#include "pictures/svg_picture.h"
 
 namespace {
 
@@ -28,6 +32,16 @@ QString extensionOf(const QString& fileName) {
 std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes,
                                        const QString& extension, QSize cover) {
     switch (kind) {
+        case DecoderKind::Png:
+            return std::make_unique<RasterPicture>(DecodePng(bytes), true);
+        case DecoderKind::WebP:
+            return std::make_unique<RasterPicture>(DecodeWebP(bytes), true);
+        case DecoderKind::Tiff:
+            return std::make_unique<RasterPicture>(DecodeTiff(bytes), true);
+        case DecoderKind::Svg:
+            return std::make_unique<SvgPicture>(SvgText(bytes));
+        case DecoderKind::Svgz:
+            return std::make_unique<SvgPicture>(InflateSvgz(bytes));
         case DecoderKind::Jpeg: {
             ScaledJpeg jpeg = DecodeJpegToCover(bytes, cover);
             return std::make_unique<RasterPicture>(std::move(jpeg.pixels), true, jpeg.natural);
@@ -55,6 +69,35 @@ QImage convertTo24Bits(const DecodedPicture& picture) {
     return bitmap;
 }
 
+// A size brought within the picture limits, keeping its aspect.
+QSize withinLimits(QSize size) {
+    const double width = size.width(), height = size.height();
+    const double scale = std::min({1.0, MaxPictureSide / width, MaxPictureSide / height,
+                                   std::sqrt(double(MaxPicturePixels) / (width * height))});
+    if (scale >= 1.0) return size;
+    return QSize(std::max(1, int(width * scale)), std::max(1, int(height * scale)));
+}
+
+// Draws a drawing of vectors over white at the size of the area it is read
+// for, or at its natural size; either within the picture limits.
+QImage drawnOnWhite(const DecodedPicture& picture, QSize cover) {
+    const QSize size =
+        withinLimits(cover.isEmpty() ? QSize(picture.width(), picture.height()) : cover);
+    QImage bitmap = AllocatePicture(size.width(), size.height(), QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    QPainter painter(&bitmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    picture.drawStretched(painter, bitmap.rect());
+    return bitmap;
+}
+
+// The most bytes a file of the format can need; a larger one is refused
+// before it is read.
+long long largestFileOf(DecoderKind kind) {
+    return kind == DecoderKind::Svg || kind == DecoderKind::Svgz ? MaxSvgTextBytes
+                                                                 : MaxPictureFileBytes;
+}
+
 // The table's format for the file's extension, or the error naming it.
 const PictureFormat& formatOf(const QString& fileName) {
     const QString extension = extensionOf(fileName);
@@ -69,20 +112,25 @@ const PictureFormat& formatOf(const QString& fileName) {
 std::optional<QByteArray> ReadPictureBytes(const QString& fileName) {
     const QFileInfo file(fileName);
     if (!file.exists() || file.isDir()) return std::nullopt;
-    formatOf(fileName);
-    return ReadPictureFile(fileName);
+    return ReadPictureFile(fileName, largestFileOf(formatOf(fileName).decoder));
 }
 
-PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover) {
+PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,
+                                 PictureUse use) {
+    const QSize rasterCover = use == PictureUse::Screen ? cover : QSize();
     const std::unique_ptr<DecodedPicture> picture =
-        decode(formatOf(fileName).decoder, bytes, extensionOf(fileName), cover);
+        decode(formatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover);
+    if (picture->scalable())
+        return PictureBitmap(drawnOnWhite(*picture, cover),
+                             QSize(picture->width(), picture->height()));
     if (std::optional<QImage> pixels = picture->handOverPixels())
         return PictureBitmap(std::move(*pixels), QSize(picture->width(), picture->height()));
     return PictureBitmap(convertTo24Bits(*picture));
 }
 
-std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover) {
+std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover,
+                                               PictureUse use) {
     const std::optional<QByteArray> bytes = ReadPictureBytes(fileName);
     if (!bytes) return std::nullopt;
-    return DecodePictureBytes(fileName, *bytes, cover);
+    return DecodePictureBytes(fileName, *bytes, cover, use);
 }

@@ -9,15 +9,25 @@
 
 #include "pictures/picture_bitmap.h"
 
+// What a picture is read for, given the device pixels it is shown in
+// (`cover`): the screen takes only as many pixels as cover that area; the
+// printed page takes every pixel of a photo. A drawing of vectors is drawn
+// at the area's size for either.
+enum class PictureUse { Screen, Print };
+
 // Reads a picture file into a bitmap, choosing the decoder by the file's
 // extension alone. Nothing when no file of that name exists (a directory
 // counts as none); any other failure raises an error with its message.
 // With a `cover` size, a picture shown in that area may be decoded with
-// fewer pixels that still cover it (JPEG); its width and height stay the
-// file's own. Without, every pixel is decoded.
-std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover = QSize());
+// fewer pixels that still cover it (JPEG), and a drawing (SVG) is drawn at
+// that size; its width and height stay the file's own. Without, every pixel
+// is decoded, and a drawing is drawn at its natural size (within the
+// picture size limits).
+std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover = QSize(),
+                                               PictureUse use = PictureUse::Screen);
 
 // The two steps of LoadPictureBitmap: the file's bytes (nothing when there
 // is no file), then the picture those bytes hold.
 std::optional<QByteArray> ReadPictureBytes(const QString& fileName);
-PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover);
+PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,
+                                 PictureUse use = PictureUse::Screen);

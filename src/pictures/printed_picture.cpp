@@ -4,9 +4,10 @@
 #include "app/error_box.h"
 #include "pictures/picture_loader.h"
 
-PictureBitmap PictureForPrinting(const QString& path, const PictureBitmap& held) {
+PictureBitmap PictureForPrinting(const QString& path, const PictureBitmap& held, QSize printed) {
     try {
-        if (std::optional<PictureBitmap> full = LoadPictureBitmap(path)) return std::move(*full);
+        if (std::optional<PictureBitmap> full = LoadPictureBitmap(path, printed, PictureUse::Print))
+            return std::move(*full);
     } catch (const SleevixError&) {
     }
     return held;

@@ -3,12 +3,17 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPainter>
 
 #include "app/error_box.h"
 #include "pictures/icon_directory.h"
 #include "pictures/picture_limits.h"
 
 namespace {
+
+constexpr long long DeepestPixelBytes = 8;
+constexpr int AllocationLimitMegabytes =
+    int((MaxPicturePixels * DeepestPixelBytes) / (1024 * 1024)) + 1;
 
 // A reader of one format only: the extension picked it, the content does
 // not. The size is checked before any pixels are read.
@@ -23,9 +28,21 @@ class FormatReader {
         // Otherwise a reader whose named format fails tries every other one.
         reader_.setAutoDetectImageFormat(false);
         reader_.setAutoTransform(false);
+        // Qt's own bound on one image's memory (process-wide) must not be
+        // below ours: deep pixels (16 bits a channel) of the most pixels
+        // allowed. Our size check comes first.
+        if (QImageReader::allocationLimit() < AllocationLimitMegabytes)
+            QImageReader::setAllocationLimit(AllocationLimitMegabytes);
     }
     QImageReader& operator*() { return reader_; }
     QImageReader* operator->() { return &reader_; }
+
+    // A reader that cannot tell the size before it reads is given no
+    // chance to allocate for a size nobody checked.
+    QImage readSizeFirst(const char* invalidMessage) {
+        if (!reader_.size().isValid()) throw SleevixError(QString::fromLatin1(invalidMessage));
+        return readChecked(invalidMessage);
+    }
 
     QImage readChecked(const char* invalidMessage) {
         const QSize size = reader_.size();
@@ -70,6 +87,20 @@ QImage::Format formatForDepth(int bitsPerPixel, const QImage& read) {
     }
 }
 
+// The picture with its transparent parts on white.
+QImage onWhite(QImage image) {
+    if (!image.hasAlphaChannel()) return image;
+    QImage flat = AllocatePicture(image.width(), image.height(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
+}
+
+QImage decodeOpaque(const QByteArray& data, const char* format, const char* invalidMessage) {
+    FormatReader reader(data, format);
+    return onWhite(reader.readSizeFirst(invalidMessage));
+}
+
 }  // namespace
 
 QImage DecodeBitmap(const QByteArray& data) {
@@ -95,4 +126,16 @@ QImage DecodeIcon(const QByteArray& data) {
     if (entry->index > 0 && !reader->jumpToImage(entry->index))
         throw SleevixError(QStringLiteral("Icon image is not valid"));
     return reader.readChecked("Icon image is not valid");
+}
+
+QImage DecodePng(const QByteArray& data) {
+    return decodeOpaque(data, "png", "PNG image is not valid");
+}
+
+QImage DecodeWebP(const QByteArray& data) {
+    return decodeOpaque(data, "webp", "WebP image is not valid");
+}
+
+QImage DecodeTiff(const QByteArray& data) {
+    return decodeOpaque(data, "tiff", "TIFF image is not valid");
 }

@@ -10,3 +10,10 @@ QImage DecodeBitmap(const QByteArray& data);
 // The largest image of an icon file (within the icon size limit), with
 // its transparency; only that image is decoded.
 QImage DecodeIcon(const QByteArray& data);
+
+// The first image of a PNG, WebP or TIFF file, read by Qt's reader of that
+// format alone. Transparent parts lie on white, as a GIF's uncovered screen
+// does; an opaque picture keeps the format Qt read it in.
+QImage DecodePng(const QByteArray& data);
+QImage DecodeWebP(const QByteArray& data);
+QImage DecodeTiff(const QByteArray& data);

@@ -57,11 +57,14 @@ void useTypeface(Canvas& page, const QString& chosen) {
     page.font.name = chosen.isEmpty() ? DefaultTypeface : chosen;
 }
 
-void drawPictures(Canvas& page) {
+// A drawing (SVG) is drawn for the device pixels its insert covers.
+void drawPictures(Canvas& page, double devicePerUnit) {
     if (HasBackPicture)
-        PictureForPrinting(BackPicturePath, BackPicture).drawStretched(page, BackInsert);
+        PictureForPrinting(BackPicturePath, BackPicture, BackInsert.size() * devicePerUnit)
+            .drawStretched(page, BackInsert);
     if (HasFrontPicture)
-        PictureForPrinting(FrontPicturePath, FrontPicture).drawStretched(page, FrontInsert);
+        PictureForPrinting(FrontPicturePath, FrontPicture, FrontInsert.size() * devicePerUnit)
+            .drawStretched(page, FrontInsert);
 }
 
 void drawOutlines(Canvas& page) {
@@ -166,7 +169,7 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch) {
     canvas.font.size = TrackStartSize;
     useTypeface(canvas, BackFontName);
     canvas.font.color = BackFontColor;
-    drawPictures(canvas);
+    drawPictures(canvas, devicePerUnit);
     drawOutlines(canvas);
     if (CoverCommitted) {
         drawTrackLines(canvas);

@@ -12,7 +12,8 @@ deb=$(ls "$work"/sleevix_*.deb)
 dpkg-deb --field "$deb" Depends | tr ',' '\n' | sed 's/^ *//' > "$work/depends"
 # libjpeg: libjpeg62-turbo on Debian, libjpeg-turbo8 on Ubuntu; libtag1v5:
 # TagLib's library comes in libtag1v5-vanilla.
-for needed in fonts-liberation libqt6widgets6 libqt6printsupport6 libjpeg libgif7 libcups2 libtag1v5; do
+for needed in fonts-liberation libqt6widgets6 libqt6printsupport6 libjpeg libgif7 libcups2 libtag1v5 \
+              libqt6svg6 qt6-image-formats-plugins; do
   grep -q "^$needed" "$work/depends" || { echo "FAIL: the package does not depend on $needed"; exit 1; }
 done
 if grep -q "^qt6-qpa-plugins" "$work/depends"; then

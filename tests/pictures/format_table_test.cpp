@@ -6,8 +6,16 @@
 
 TEST(PictureFormatTable, OffersEveryFormatNewestFirstWithAllInFront) {
     EXPECT_EQ(BuildPictureFilter(),
-              "All (*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf)|"
+              "All (*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;"
+              "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf)|"
+              "*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;"
               "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf|"
+              "PNG Image (*.png)|*.png|"
+              "WebP Image (*.webp)|*.webp|"
+              "TIFF Image (*.tif)|*.tif|"
+              "TIFF Image (*.tiff)|*.tiff|"
+              "SVG Drawing (*.svg)|*.svg|"
+              "Compressed SVG Drawing (*.svgz)|*.svgz|"
               "JPEG Image File (*.jpg)|*.jpg|"
               "JPEG Image File (*.jpeg)|*.jpeg|"
               "GIF Image (*.gif)|*.gif|"
@@ -21,7 +29,9 @@ TEST(PictureFormatTable, OffersEveryFormatNewestFirstWithAllInFront) {
 TEST(PictureFormatTable, FindsWithoutCaseAndTheNewestRegistrationWins) {
     EXPECT_EQ(PictureFormats().Find("JPG")->decoder, DecoderKind::Jpeg);
     EXPECT_EQ(PictureFormats().Find("Gif")->extension, "gif");
-    EXPECT_EQ(PictureFormats().Find("png"), nullptr);
+    EXPECT_EQ(PictureFormats().Find("PNG")->decoder, DecoderKind::Png);
+    EXPECT_EQ(PictureFormats().Find("Tif")->decoder, PictureFormats().Find("tiff")->decoder);
+    EXPECT_EQ(PictureFormats().Find("xcf"), nullptr);
     EXPECT_EQ(PictureFormats().Find(""), nullptr);
 
     PictureFormatTable table;

@@ -17,6 +17,7 @@
 #include "pictures/picture_loader.h"
 #include "support/gif_writer.h"
 #include "support/icon_builder.h"
+#include "support/image_encoding.h"
 #include "support/jpeg_writer.h"
 #include "support/metafile_builder.h"
 #include "support/pipe_watchdog.h"
@@ -54,7 +55,8 @@ class HostilePictureFiles : public ::testing::Test {
 };
 
 TEST_F(HostilePictureFiles, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
-    for (const char* name : {"pipe.jpg", "pipe.gif", "pipe.bmp", "pipe.ico", "pipe.wmf"}) {
+    for (const char* name : {"pipe.jpg", "pipe.gif", "pipe.bmp", "pipe.ico", "pipe.wmf", "pipe.png",
+                             "pipe.webp", "pipe.tif", "pipe.svg", "pipe.svgz"}) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(MakeNamedPipe(files.path(name)));
         PipeWatchdog watchdog(files.path(name));
@@ -111,6 +113,11 @@ TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {
         {"bmp", bitmap},
         {"ico", BuildIcon({{image, false}})},
         {"wmf", EmfBuilder().build()},
+        {"png", EncodeImage(image, "png")},
+        {"webp", EncodeImage(image, "webp")},
+        {"tif", EncodeImage(image, "tiff")},
+        {"svg", "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'/>"},
+        {"svgz", Gzipped("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'/>")},
     };
     const struct {
         const char* extension;
@@ -121,6 +128,11 @@ TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {
         {"bmp", "Bitmap image is not valid"},
         {"ico", "Icon image is not valid"},
         {"wmf", "Invalid metafile"},
+        {"png", "PNG image is not valid"},
+        {"webp", "WebP image is not valid"},
+        {"tif", "TIFF image is not valid"},
+        {"svg", "SVG image is not valid"},
+        {"svgz", "Compressed SVG image is not valid"},
     };
     for (const auto& content : contents) {
         for (const auto& decoder : decoders) {

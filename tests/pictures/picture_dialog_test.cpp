@@ -27,19 +27,25 @@ QStringList masksOf(const QString& choice) {
 
 TEST(PictureDialogFilter, EachChoiceShowsItsTextAndMatchesItsMasksWithoutCase) {
     const QStringList choices = QtNameFilters(BuildPictureFilter());
-    ASSERT_EQ(choices.size(), 8);
-    EXPECT_TRUE(choices[0].startsWith("All (*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf) ("));
-    EXPECT_TRUE(choices[1].startsWith("JPEG Image File (*.jpg) ("));
-    EXPECT_TRUE(choices[7].startsWith("Metafiles (*.wmf) ("));
+    ASSERT_EQ(choices.size(), qsizetype(PictureFormats().formats().size()) + 1);
+    EXPECT_TRUE(choices[0].startsWith("All (*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;"));
+    EXPECT_TRUE(choices[0].contains(";*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf) ("));
+    EXPECT_TRUE(choices[1].startsWith("PNG Image (*.png) ("));
+    EXPECT_TRUE(choices.last().startsWith("Metafiles (*.wmf) ("));
 
     const QStringList all = masksOf(choices[0]);
-    for (const char* name : {"a.jpg", "B.JPEG", "c.Gif", "d.bmp", "e.ICO", "f.emf", "g.wmf"})
+    for (const char* name : {"a.jpg", "B.JPEG", "c.Gif", "d.bmp", "e.ICO", "f.emf", "g.wmf",
+                             "h.png", "i.WebP", "j.tif", "k.TIFF", "l.svg", "m.svgz"})
         EXPECT_TRUE(QDir::match(all, name)) << name;
-    EXPECT_FALSE(QDir::match(all, "h.png"));
+    EXPECT_FALSE(QDir::match(all, "n.xcf"));
     EXPECT_FALSE(QDir::match(all, "jpg"));
-    EXPECT_TRUE(QDir::match(masksOf(choices[1]), "PHOTO.JPG"));
-    EXPECT_FALSE(QDir::match(masksOf(choices[1]), "photo.jpeg"));
-    EXPECT_FALSE(QDir::match(masksOf(choices[4]), "picture.gif"));
+    const qsizetype jpg =
+        choices.indexOf(QRegularExpression("^JPEG Image File \\(\\*\\.jpg\\) .*"));
+    ASSERT_GT(jpg, 0);
+    EXPECT_TRUE(QDir::match(masksOf(choices[jpg]), "PHOTO.JPG"));
+    EXPECT_FALSE(QDir::match(masksOf(choices[jpg]), "photo.jpeg"));
+    EXPECT_FALSE(QDir::match(masksOf(choices[jpg + 3]), "picture.gif"));
+    EXPECT_TRUE(QDir::match(masksOf(choices[1]), "Cover.PNG"));
 }
 
 TEST(PicturePreviewPane, ShowsALoadablePictureAndNoneOtherwise) {

@@ -47,8 +47,8 @@ TEST_F(PictureLoader, NoFileOrADirectoryGivesNothingWithoutAnError) {
 
 TEST_F(PictureLoader, TheExtensionAlonePicksTheDecoder) {
     const QByteArray bitmap = encoded(gradient(4, 4), "bmp");
-    EXPECT_EQ(LoadErrorOf(files.write("picture.png", bitmap)),
-              "Unknown picture file extension (.png)");
+    EXPECT_EQ(LoadErrorOf(files.write("picture.xcf", bitmap)),
+              "Unknown picture file extension (.xcf)");
     EXPECT_EQ(LoadErrorOf(files.write("picture", bitmap)), "Unknown picture file extension (.)");
     EXPECT_EQ(LoadErrorOf(files.write("folder.v2/picture", bitmap)), "(no error)");  // no folder
     EXPECT_EQ(LoadErrorOf(files.write("picture.gif", bitmap)), "Invalid GIF signature");

@@ -154,9 +154,9 @@ TEST_F(PicturePlacement, AFailedPickIsReportedOnceAndLeavesThatInsertsPictureAsI
     const QRgb blue = qRgb(1, 2, 200);
     const QString good = save(files, "good.bmp", halves(20, blue, blue));
     choosePicture(0, good);
-    QFile::copy(good, files.path("bad.png"));
-    choosePicture(0, files.path("bad.png"));
-    EXPECT_EQ(errors->shown, QStringList{"Unknown picture file extension (.png)"});
+    QFile::copy(good, files.path("bad.xcf"));
+    choosePicture(0, files.path("bad.xcf"));
+    EXPECT_EQ(errors->shown, QStringList{"Unknown picture file extension (.xcf)"});
     EXPECT_EQ(BackPicturePath, good);
     EXPECT_FALSE(BackPicture.isNull());
     // The cover is drawn again with the picture it had, texts and lines over it.

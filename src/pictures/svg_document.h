@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+
+// The most SVG text a drawing may have, compressed or not: far beyond any
+// real drawing, and small enough that its parse cannot exhaust the machine.
+inline constexpr long long MaxSvgTextBytes = 64LL * 1024 * 1024;
+
+// The text of a drawing read from a .svg file: compressed content is
+// refused, as the extension said it is text ("SVG image is not valid").
+QByteArray SvgText(const QByteArray& file);
+
+// The text of a drawing read from a .svgz file: the gzip stream inflated,
+// at most MaxSvgTextBytes of it ("Compressed SVG image is not valid",
+// "SVG image is too large").
+QByteArray InflateSvgz(const QByteArray& file);
+
+// The drawing's text made safe to draw: an image that names a file (or any
+// address) instead of carrying its data is left out, since reading it could
+// block on a pipe or show what the drawing's author chose; the pictures it
+// carries may not together exceed the pixel limit ("Picture is too large").
+// Text that is not well-formed is returned unchanged for the renderer to
+// refuse.
+QByteArray SelfContainedSvg(const QByteArray& text);

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PNG, WebP and TIFF through the loader: natural sizes, colours,
+// transparency on white, and the limits every format obeys.
+
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QPainter>
+#include <QtEndian>
+
+#include "pictures/picture_files.h"
+#include "pictures/picture_loader.h"
+#include "support/image_encoding.h"
+#include "support/qt_printers.h"
+
+namespace {
+
+QByteArray encoded(const QImage& image, const char* format) {
+    const QByteArray bytes = EncodeImage(image, format);
+    EXPECT_FALSE(bytes.isEmpty()) << "Qt cannot write " << format;
+    return bytes;
+}
+
+// Four opaque quarters (red, green, blue, yellow) around a transparent and
+// a half-transparent black square.
+QImage quarters(int width, int height) {
+    QImage image(width, height, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
+    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
+    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
+    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
+    painter.fillRect(width / 4, height / 4, width / 8, height / 8, Qt::transparent);
+    painter.fillRect(width / 2 + 1, height / 4, width / 8, height / 8, QColor(0, 0, 0, 128));
+    return image;
+}
+
+QImage opaque(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+struct Format {
+    const char* writer;
+    const char* extension;
+    const char* invalid;
+};
+const Format EveryRasterFormat[] = {
+    {"png", "png", "PNG image is not valid"},
+    {"webp", "webp", "WebP image is not valid"},
+    {"tiff", "tif", "TIFF image is not valid"},
+    {"tiff", "tiff", "TIFF image is not valid"},
+};
+
+bool near(QRgb a, QRgb b, int tolerance = 2) {
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+}  // namespace
+
+class RasterFormats : public ::testing::Test {
+  protected:
+    PictureFiles files;
+};
+
+TEST_F(RasterFormats, EachLoadsItsNaturalSizeAndColoursWithTransparencyOnWhite) {
+    const QImage picture = quarters(64, 48);
+    for (const Format& format : EveryRasterFormat) {
+        SCOPED_TRACE(format.extension);
+        const auto loaded = LoadPictureBitmap(files.write(
+            QStringLiteral("quarters.%1").arg(format.extension), encoded(picture, format.writer)));
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->width(), 64);
+        EXPECT_EQ(loaded->height(), 48);
+        const QImage& pixels = loaded->pixels();
+        EXPECT_FALSE(pixels.hasAlphaChannel());
+        EXPECT_TRUE(near(pixels.pixel(4, 4), qRgb(255, 0, 0)));
+        EXPECT_TRUE(near(pixels.pixel(60, 4), qRgb(0, 255, 0)));
+        EXPECT_TRUE(near(pixels.pixel(4, 44), qRgb(0, 0, 255)));
+        EXPECT_TRUE(near(pixels.pixel(60, 44), qRgb(255, 255, 0)));
+        EXPECT_TRUE(near(pixels.pixel(17, 13), qRgb(255, 255, 255)));     // transparent: white
+        EXPECT_TRUE(near(pixels.pixel(35, 13), qRgb(127, 127, 127), 3));  // half black on white
+    }
+}
+
+TEST_F(RasterFormats, OpaquePicturesKeepTheFormatTheyWereReadIn) {
+    QImage grey(10, 6, QImage::Format_Grayscale8);
+    grey.fill(90);
+    const auto png = LoadPictureBitmap(files.write("grey.png", encoded(grey, "png")));
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->pixels().format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(png->bitsPerPixel(), 8);
+
+    const QImage palette = opaque(quarters(8, 8)).convertToFormat(QImage::Format_Indexed8);
+    const auto indexed = LoadPictureBitmap(files.write("palette.png", encoded(palette, "png")));
+    ASSERT_TRUE(indexed);
+    EXPECT_EQ(indexed->bitsPerPixel(), 8);
+    EXPECT_EQ(indexed->pixels().pixel(1, 1), qRgb(255, 0, 0));
+}
+
+TEST_F(RasterFormats, ExtensionsCompareWithoutCaseAndTheFirstImageOfAFileIsShown) {
+    const QByteArray png = encoded(quarters(8, 8), "png");
+    EXPECT_EQ(LoadErrorOf(files.write("upper.PNG", png)), "(no error)");
+    EXPECT_EQ(LoadErrorOf(files.write("upper.TiF", encoded(quarters(8, 8), "tiff"))), "(no error)");
+
+    // Two pages: the first is the picture.
+    QImage first(6, 6, QImage::Format_RGB32), second(9, 9, QImage::Format_RGB32);
+    first.fill(Qt::red);
+    second.fill(Qt::blue);
+    QByteArray pages = TwoPageTiff(first, second);
+    QBuffer check(&pages);
+    check.open(QIODevice::ReadOnly);
+    ASSERT_EQ(QImageReader(&check, "tiff").imageCount(), 2);
+    const auto loaded = LoadPictureBitmap(files.write("pages.tif", pages));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->width(), 6);
+    EXPECT_EQ(loaded->pixels().pixel(3, 3), qRgb(255, 0, 0));
+}
+
+TEST_F(RasterFormats, HugeClaimedSizesAreRefusedBeforeAnyPixelsAreAllocated) {
+    EXPECT_EQ(LoadErrorOf(files.write("huge.png", PngClaiming(60000, 60000))),
+              "Picture is too large (60000 x 60000)");
+    EXPECT_EQ(LoadErrorOf(files.write("wide.png", PngClaiming(16385, 10))),
+              "Picture is too large (16385 x 10)");
+    EXPECT_EQ(LoadErrorOf(files.write("huge.webp", WebpClaiming(60000, 60000))),
+              "Picture is too large (60000 x 60000)");
+    EXPECT_EQ(LoadErrorOf(files.write("huge.tif", TiffClaiming(60000, 60000))),
+              "Picture is too large (60000 x 60000)");
+    // Within each side's limit, beyond the pixels'.
+    EXPECT_EQ(LoadErrorOf(files.write("square.png", PngClaiming(12000, 12000))),
+              "Picture is too large (12000 x 12000)");
+}
+
+TEST_F(RasterFormats, TruncatedAndEmptyFilesFailWithTheirFormatsMessageOrLoadAsFarAsTheyGo) {
+    const QImage picture = opaque(quarters(64, 64));
+    for (const Format& format : EveryRasterFormat) {
+        SCOPED_TRACE(format.extension);
+        const QByteArray whole = encoded(picture, format.writer);
+        EXPECT_EQ(LoadErrorOf(files.write(QStringLiteral("empty.%1").arg(format.extension), {})),
+                  format.invalid);
+        EXPECT_EQ(LoadErrorOf(
+                      files.write(QStringLiteral("head.%1").arg(format.extension), whole.left(12))),
+                  format.invalid);
+        // Every cut either fails with the format's message or loads at the
+        // file's size; none crashes or hangs.
+        for (qsizetype cut = 16; cut < whole.size();
+             cut += std::max<qsizetype>(1, whole.size() / 23)) {
+            const QString error = LoadErrorOf(
+                files.write(QStringLiteral("cut.%1").arg(format.extension), whole.left(cut)));
+            EXPECT_TRUE(error == "(no error)" || error == format.invalid)
+                << cut << ": " << qPrintable(error);
+        }
+    }
+}
+
+TEST_F(RasterFormats, ADecompressionBombWithinTheLimitsLoadsAndOneBeyondIsRefusedAtOnce) {
+    // A few kilobytes that unpack to the full pixel limit's side.
+    QImage wide(16384, 600, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    const QByteArray png = encoded(wide, "png");
+    ASSERT_LT(png.size(), 100 * 1024);
+    const auto loaded = LoadPictureBitmap(files.write("wide.png", png));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->width(), 16384);
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(LoadErrorOf(files.write("bomb.png", PngClaiming(16384, 16384))),
+              "Picture is too large (16384 x 16384)");
+    EXPECT_LT(clock.elapsed(), 100);
+}

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SVG drawings: drawn sharp at the size they are shown, refused when they
+// are not what their extension says, and never able to reach outside
+// themselves or past the limits.
+
+#include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <QPainter>
+
+#include "pictures/picture_files.h"
+#include "pictures/picture_limits.h"
+#include "pictures/picture_loader.h"
+#include "pictures/svg_document.h"
+#include "support/image_encoding.h"
+#include "support/pipe_watchdog.h"
+#include "support/qt_printers.h"
+
+namespace {
+
+// Black on the left half, nothing (transparent) on the right, in a 10 x 8
+// view box shown at the given size.
+QByteArray halfBlack(const QString& size = QStringLiteral("width='10' height='8'")) {
+    return QStringLiteral(
+               "<svg xmlns='http://www.w3.org/2000/svg' %1 viewBox='0 0 10 8'>"
+               "<rect x='0' y='0' width='5' height='8' fill='black'/></svg>")
+        .arg(size)
+        .toUtf8();
+}
+
+// Pixels of a row that are neither black nor white: the blur of an edge.
+int blurredPixels(const QImage& image, int y) {
+    int blurred = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        const int level = qGray(image.pixel(x, y));
+        if (level > 10 && level < 245) ++blurred;
+    }
+    return blurred;
+}
+
+QByteArray withImage(const QString& href) {
+    return QStringLiteral(
+               "<svg xmlns='http://www.w3.org/2000/svg' "
+               "xmlns:xlink='http://www.w3.org/1999/xlink' width='20' height='20'>"
+               "<rect width='20' height='20' fill='blue'/>"
+               "<image x='0' y='0' width='20' height='20' xlink:href='%1'/></svg>")
+        .arg(href)
+        .toUtf8();
+}
+
+QString dataAddress(const QByteArray& png) {
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+}
+
+}  // namespace
+
+class SvgPictures : public ::testing::Test {
+  protected:
+    PictureFiles files;
+};
+
+TEST_F(SvgPictures, ADrawingIsDrawnSharpAtTheSizeItIsShownKeepingItsNaturalSize) {
+    const QString path = files.write("half.svg", halfBlack());
+    const auto shown = LoadPictureBitmap(path, QSize(442, 353));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(QSize(shown->width(), shown->height()), QSize(10, 8));
+    EXPECT_EQ(shown->pixels().size(), QSize(442, 353));
+    EXPECT_EQ(shown->pixels().pixel(100, 100), qRgb(0, 0, 0));
+    EXPECT_EQ(shown->pixels().pixel(300, 100), qRgb(255, 255, 255));  // transparent: white
+    EXPECT_LE(blurredPixels(shown->pixels(), 100), 1);
+
+    // Without an area, at its natural size.
+    const auto natural = LoadPictureBitmap(path);
+    ASSERT_TRUE(natural);
+    EXPECT_EQ(natural->pixels().size(), QSize(10, 8));
+}
+
+TEST_F(SvgPictures, TheNaturalSizeComesFromWidthAndHeightOrElseTheViewBox) {
+    const auto sized = LoadPictureBitmap(files.write("sized.svg", halfBlack()));
+    const auto boxed = LoadPictureBitmap(files.write("boxed.svg", halfBlack(QString())));
+    const auto units =
+        LoadPictureBitmap(files.write("units.svg", halfBlack("width='1in' height='0.5in'")));
+    ASSERT_TRUE(sized && boxed && units);
+    EXPECT_EQ(QSize(boxed->width(), boxed->height()), QSize(10, 8));
+    EXPECT_EQ(units->width(), 2 * units->height());
+    EXPECT_GT(units->width(), 80);
+    EXPECT_EQ(LoadErrorOf(files.write(
+                  "none.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='0' height='0'/>")),
+              "SVG image has no size");
+}
+
+TEST_F(SvgPictures, AHugeDeclaredSizeIsDrawnWithinThePixelLimits) {
+    const auto huge =
+        LoadPictureBitmap(files.write("huge.svg", halfBlack("width='100000' height='80000'")));
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(QSize(huge->width(), huge->height()), QSize(100000, 80000));
+    const QSize drawn = huge->pixels().size();
+    EXPECT_LE(drawn.width(), MaxPictureSide);
+    EXPECT_LE(qint64(drawn.width()) * drawn.height(), MaxPicturePixels);
+    EXPECT_NEAR(double(drawn.width()) / drawn.height(), 1.25, 0.01);
+}
+
+TEST_F(SvgPictures, CompressedDrawingsLoadAsSvgzOnlyAndTextAsSvgOnly) {
+    const QByteArray text = halfBlack();
+    const auto plain = LoadPictureBitmap(files.write("a.svg", text), QSize(40, 32));
+    const auto packed = LoadPictureBitmap(files.write("a.SVGZ", Gzipped(text)), QSize(40, 32));
+    ASSERT_TRUE(plain && packed);
+    EXPECT_EQ(plain->pixels(), packed->pixels());
+
+    EXPECT_EQ(LoadErrorOf(files.write("packed.svg", Gzipped(text))), "SVG image is not valid");
+    EXPECT_EQ(LoadErrorOf(files.write("text.svgz", text)), "Compressed SVG image is not valid");
+    const QByteArray gzip = Gzipped(text);
+    EXPECT_EQ(LoadErrorOf(files.write("cut.svgz", gzip.left(gzip.size() / 2))),
+              "Compressed SVG image is not valid");
+    // Compressed twice: the renderer is never handed bytes to inflate.
+    EXPECT_EQ(LoadErrorOf(files.write("twice.svgz", Gzipped(Gzipped(text)))),
+              "SVG image is not valid");
+}
+
+TEST_F(SvgPictures, TextThatIsNoDrawingIsRefused) {
+    for (const char* text : {"", "hello", "<html><body/></html>",
+                             "<svg xmlns='http://www.w3.org/2000/svg'><rect", "\x89PNG\r\n"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(LoadErrorOf(files.write("not.svg", text)), "SVG image is not valid");
+    }
+    // Other formats' content under .svg.
+    EXPECT_EQ(LoadErrorOf(files.write("png.svg", PngClaiming(4, 4))), "SVG image is not valid");
+}
+
+TEST_F(SvgPictures, TooMuchTextIsRefusedBeforeItIsReadOrWhileItIsInflated) {
+    QFile big(files.path("big.svg"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(MaxSvgTextBytes + 1));  // sparse
+    big.close();
+    EXPECT_EQ(LoadErrorOf(files.path("big.svg")),
+              QStringLiteral("Cannot open file \"big.svg\". It is too large to be a picture (%1 "
+                             "bytes)")
+                  .arg(MaxSvgTextBytes + 1));
+
+    // A few hundred kilobytes that inflate beyond the bound.
+    const QByteArray comment = "<!--" + QByteArray(MaxSvgTextBytes, ' ') + "-->";
+    const QByteArray bomb = Gzipped(halfBlack().replace("<rect", comment + "<rect"));
+    ASSERT_LT(bomb.size(), 1024 * 1024);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(
+        LoadErrorOf(files.write("bomb.svgz", bomb)),
+        QStringLiteral("SVG image is too large (more than %1 bytes of text)").arg(MaxSvgTextBytes));
+    EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST_F(SvgPictures, ImagesNamingAFileAreLeftOutUnreadEvenAPipe) {
+    ASSERT_TRUE(MakeNamedPipe(files.path("pipe.png")));
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString redFile = files.write("red.png", EncodeImage(red, "png"));
+    for (const QString& href : {files.path("pipe.png"), redFile, QStringLiteral("red.png"),
+                                QStringLiteral("file://") + redFile}) {
+        SCOPED_TRACE(qPrintable(href));
+        PipeWatchdog watchdog(files.path("pipe.png"));
+        const auto loaded = LoadPictureBitmap(files.write("linked.svg", withImage(href)));
+        EXPECT_FALSE(watchdog.released()) << "the drawing's image was read from the pipe";
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->pixels().pixel(10, 10), qRgb(0, 0, 255));  // only the drawing's own
+    }
+}
+
+TEST_F(SvgPictures, ImagesItCarriesAreDrawnWithinThePixelLimits) {
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const auto carried = LoadPictureBitmap(
+        files.write("carried.svg", withImage(dataAddress(EncodeImage(red, "png")))));
+    ASSERT_TRUE(carried);
+    EXPECT_EQ(carried->pixels().pixel(10, 10), qRgb(255, 0, 0));
+
+    EXPECT_EQ(
+        LoadErrorOf(files.write("huge.svg", withImage(dataAddress(PngClaiming(60000, 60000))))),
+        "Picture is too large (60000 x 60000)");
+    // Each within the limits, all together beyond them.
+    const QString image = QStringLiteral("<image width='1' height='1' xlink:href='%1'/>")
+                              .arg(dataAddress(PngClaiming(10000, 9000)));
+    QByteArray many = withImage(dataAddress(EncodeImage(red, "png")));
+    many.replace("</svg>", (image + image).toUtf8() + "</svg>");
+    EXPECT_EQ(
+        LoadErrorOf(files.write("many.svg", many)),
+        QStringLiteral("SVG image carries too many pixels (more than %1)").arg(MaxPicturePixels));
+}
+
+TEST_F(SvgPictures, EntitiesThatMultiplyAreRefusedAtOnce) {
+    QByteArray laughs = "<?xml version='1.0'?><!DOCTYPE svg [<!ENTITY a0 'ha'>";
+    for (int i = 1; i < 12; ++i)
+        laughs += QStringLiteral("<!ENTITY a%1 '&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;&a%2;'>")
+                      .arg(i)
+                      .arg(i - 1)
+                      .toUtf8();
+    laughs +=
+        "]><svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
+        "<text>&a11;</text></svg>";
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(LoadErrorOf(files.write("laughs.svg", laughs)), "SVG image is not valid");
+    EXPECT_LT(clock.elapsed(), 2000);
+}
