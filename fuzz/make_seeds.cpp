@@ -11,6 +11,7 @@
 
 #include "support/gif_writer.h"
 #include "support/icon_builder.h"
+#include "support/image_encoding.h"
 #include "support/jpeg_writer.h"
 #include "support/metafile_builder.h"
 
@@ -95,5 +96,58 @@ int main(int argc, char** argv) {
     write(root + "/icon", "entries.ico",
           BuildIcon({{sample(16, 16), false}, {sample(32, 32), true}, {sample(24, 24), false}}));
     write(root + "/icon", "repeated.ico", BuildIconRepeating({sample(8, 8), true}, 40));
+
+    // PNG, WebP and TIFF in the kinds of pixels each holds.
+    const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
+    write(root + "/png", "alpha.png", EncodeImage(picture, "png"));
+    write(root + "/png", "palette.png",
+          EncodeImage(opaque.convertToFormat(QImage::Format_Indexed8), "png"));
+    write(root + "/png", "grey.png",
+          EncodeImage(opaque.convertToFormat(QImage::Format_Grayscale8), "png"));
+    write(root + "/png", "deep.png",
+          EncodeImage(picture.convertToFormat(QImage::Format_RGBA64), "png"));
+    write(root + "/webp", "lossless.webp", EncodeImage(picture, "webp"));
+    {
+        QByteArray lossy;
+        QBuffer buffer(&lossy);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "webp");
+        writer.setQuality(50);
+        writer.write(opaque);
+        write(root + "/webp", "lossy.webp", lossy);
+    }
+    write(root + "/tiff", "rgb.tif", EncodeImage(opaque, "tiff"));
+    write(root + "/tiff", "alpha.tif", EncodeImage(picture, "tiff"));
+    write(root + "/tiff", "mono.tif",
+          EncodeImage(opaque.convertToFormat(QImage::Format_Mono), "tiff"));
+    write(root + "/tiff", "pages.tif", TwoPageTiff(opaque, sample(9, 9)));
+
+    // Drawings using what QtSvg draws: shapes, paths, gradients, text,
+    // reuse, transforms, styles and a carried image.
+    const QByteArray drawing =
+        "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+        "width='40' height='30' viewBox='0 0 40 30'><defs>"
+        "<linearGradient id='g'><stop offset='0' stop-color='red'/>"
+        "<stop offset='1' stop-color='blue' stop-opacity='0.5'/></linearGradient>"
+        "<radialGradient id='r' cx='.5' cy='.5' r='.5'><stop offset='0' stop-color='#fff'/>"
+        "<stop offset='1' stop-color='#030'/></radialGradient>"
+        "<g id='dot'><circle r='2' fill='url(#r)'/></g>"
+        "<style>.s{stroke:#0a0;stroke-width:1.5;stroke-dasharray:2 1}</style></defs>"
+        "<rect x='1' y='1' width='20' height='10' rx='2' fill='url(#g)' class='s'/>"
+        "<path d='M2,20 C10,10 20,30 30,20 S38,5 39,15 Z' fill='none' stroke='black'/>"
+        "<polygon points='5,25 9,29 1,29' fill='#fc0'/><ellipse cx='30' cy='8' rx='6' ry='3'/>"
+        "<use xlink:href='#dot' x='25' y='25' transform='rotate(15)'/>"
+        "<text x='2' y='28' font-family='arial' font-size='6'>Side A</text>"
+        "<image x='30' y='20' width='8' height='8' xlink:href='data:image/png;base64," +
+        EncodeImage(sample(4, 4), "png").toBase64() + "'/></svg>";
+    write(root + "/svg", "drawing.svg", drawing);
+    write(root + "/svg", "drawing.svgz", Gzipped(drawing));
+    write(root + "/svg", "linked.svg",
+          "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+          "width='8' height='8'><image width='8' height='8' xlink:href='other.png'/></svg>");
+    write(root + "/svg", "entities.svg",
+          "<?xml version='1.0'?><!DOCTYPE svg [<!ENTITY a 'fill:red'>]>"
+          "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
+          "<rect width='4' height='4' style='&a;'/></svg>");
     return 0;
 }

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SVG drawings through the loader's own steps: text (inflated when it is
+// gzip, as a .svgz), made self-contained, parsed, and drawn onto a small
+// raster, since drawing is where most of a drawing's contents are used.
+
+#include <cstddef>
+#include <cstdint>
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include "app/error_box.h"
+#include "pictures/picture_loader.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // QtSvg reports every flaw of a drawing; keep the log for the fuzzer's
+    // own findings.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const bool gzip = size >= 2 && data[0] == 0x1f && data[1] == 0x8b;
+    try {
+        DecodePictureBytes(gzip ? QStringLiteral("drawing.svgz") : QStringLiteral("drawing.svg"),
+                           bytes, QSize(64, 48));
+    } catch (const SleevixError&) {
+    }
+    return 0;
+}
