@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -14,6 +17,7 @@
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
 #include "support/gif_writer.h"
+#include "support/image_encoding.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
 
@@ -143,4 +147,67 @@ TEST(PicturePreviewPane, ThePreviewWindowFitsTheScreenKeepingTheAspectAndSaysThe
     seen = openPreview(pane);
     EXPECT_EQ(seen.title, "Preview");
     EXPECT_EQ(seen.picture, QSize(40, 30));
+}
+
+namespace {
+// The names the file dialog lists in its folder, once it has read it.
+QStringList listedNames(QFileDialog& dialog, int expected) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (!model) return {};
+    QStringList names;
+    for (int wait = 0; wait < 100 && names.size() < expected; ++wait) {
+        QTest::qWait(50);
+        names.clear();
+        const QModelIndex folder = model->index(dialog.directory().absolutePath());
+        for (int row = 0; row < model->rowCount(folder); ++row)
+            names << model->index(row, 0, folder).data().toString();
+    }
+    names.sort();
+    return names;
+}
+}  // namespace
+
+TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
+    PictureFiles files;
+    QImage picture(40, 30, QImage::Format_ARGB32);
+    picture.fill(QColor(0, 0, 255, 128));
+    const QByteArray drawing =
+        "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'><rect width='9' "
+        "height='9'/></svg>";
+    files.write("cover.png", EncodeImage(picture, "png"));
+    files.write("cover.webp", EncodeImage(picture, "webp"));
+    files.write("cover.TIF", EncodeImage(picture, "tiff"));
+    files.write("cover.svg", drawing);
+    files.write("cover.svgz", Gzipped(drawing));
+    files.write("notes.txt", "not a picture");
+
+    ScreenOpenPictureDialog chooser;
+    chooser.Filter = BuildPictureFilter();
+    chooser.DefaultExt = DefaultPictureExtension();
+    chooser.FileName = files.path("cover.png");
+    QStringList listed;
+    QMap<QString, QString> captions;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        listed = listedNames(*dialog, 5);
+        auto* pane = dialog->findChild<PicturePreviewPane*>();
+        for (const char* name :
+             {"cover.png", "cover.webp", "cover.TIF", "cover.svgz", "cover.svg"}) {
+            // A click on the file in the list, as the user picks it.
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            auto* model = dialog->findChild<QFileSystemModel*>();
+            if (!list || !model) return;
+            const QRect place = list->visualRect(model->index(files.path(name)));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+            if (pane) captions[name] = pane->caption();
+        }
+        static_cast<QDialog*>(dialog)->accept();  // as OK does
+    });
+    ASSERT_TRUE(chooser.Execute(nullptr));
+    EXPECT_EQ(listed,
+              QStringList({"cover.TIF", "cover.png", "cover.svg", "cover.svgz", "cover.webp"}));
+    for (const char* name : {"cover.png", "cover.webp", "cover.TIF", "cover.svgz", "cover.svg"})
+        EXPECT_EQ(captions.value(name), " (40x30)") << name;
+    EXPECT_EQ(QFileInfo(chooser.FileName).fileName(), "cover.svg");
 }
