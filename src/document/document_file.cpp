@@ -25,9 +25,10 @@ QByteArray readWholeFile(const QString& path) {
     if (size > MaxCoverFileBytes)
         throw SleevixError(QStringLiteral("it is too large for a cover (%1 MB; at most %2 MB)")
                                .arg(megabytes(size), megabytes(MaxCoverFileBytes)));
-    // Read one byte past the limit: a file that grows, or a device that
-    // reports no size, is caught too.
-    QByteArray bytes = file.read(MaxCoverFileBytes + 1);
+    // One byte more than the file holds (or than the limit, for a device
+    // that reports no size): a file that grows is caught too, and no buffer
+    // of the limit's size is taken for a small file.
+    QByteArray bytes = file.read((size > 0 ? size : MaxCoverFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) throw SleevixError(file.errorString());
     if (bytes.size() > MaxCoverFileBytes)
         throw SleevixError(QStringLiteral("it is too large for a cover (at most %1 MB)")
