@@ -55,7 +55,9 @@ TEST_F(CommandLine, ExportsThePdfAndPngSilentlyWithoutADisplay) {
     for (const PdfWord& word : PdfWords(pathOf("cover.pdf"))) {
         words << word.text;
         // Flush left, 30 mm in: 10 mm inside the back outline.
-        if (word.text == "1.") EXPECT_NEAR(word.box.left(), 30.0, 0.5);
+        if (word.text == "1.") {
+            EXPECT_NEAR(word.box.left(), 30.0, 0.5);
+        }
     }
     if (words.isEmpty()) GTEST_SKIP() << "needs pdftotext (poppler-utils)";
     for (const char* text : {"Morning", "Light", "Paper", "Boats"})
