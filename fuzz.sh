@@ -13,7 +13,7 @@ clang_major=$(clang -dumpversion | cut -d. -f1)
 seconds=${1:-600}
 shift || true
 decoders=("$@")
-[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon metafile png webp tiff svg)
+[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon metafile png webp tiff svg album_art)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSLEEVIX_FUZZ=ON -DSLEEVIX_TESTS=OFF -DSLEEVIX_BENCH=OFF >/dev/null

@@ -9,6 +9,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include "support/album_art_writer.h"
 #include "support/gif_writer.h"
 #include "support/icon_builder.h"
 #include "support/image_encoding.h"
@@ -149,5 +150,21 @@ int main(int argc, char** argv) {
           "<?xml version='1.0'?><!DOCTYPE svg [<!ENTITY a 'fill:red'>]>"
           "<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
           "<rect width='4' height='4' style='&a;'/></svg>");
+
+    // Audio files of each kind with a cover, behind the byte that picks
+    // the kind.
+    const AudioKind kinds[] = {AudioKind::Mp3, AudioKind::Flac, AudioKind::OggVorbis,
+                               AudioKind::Opus, AudioKind::M4a};
+    const QString scratch = root + "/audio-scratch";
+    QDir().mkpath(scratch);
+    for (int i = 0; i < 5; ++i) {
+        const QString path = scratch + "/song." + ExtensionOf(kinds[i]);
+        const QByteArray cover = EncodeImage(sample(6, 4), "png");
+        if (!WriteAudioWithArt(path, kinds[i], {{cover}, {cover, "image/png", 4}})) continue;
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            write(root + "/album_art", "song." + ExtensionOf(kinds[i]), char(i) + file.readAll());
+    }
+    QDir(scratch).removeRecursively();
     return 0;
 }

@@ -12,23 +12,8 @@
 #include <QFileInfo>
 
 #include "app/error_box.h"
-#include "pictures/picture_limits.h"
 
 namespace {
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 QString shownName(const QString& fileName) {
     return QFileInfo(fileName).fileName();
@@ -56,7 +41,8 @@ void checkFileSize(const QString& fileName, const struct stat& status, long long
 
 }  // namespace
 
-QByteArray ReadPictureFile(const QString& fileName, long long largest) {
+OpenedPictureFile::OpenedPictureFile(const QString& fileName, long long largest)
+    : fileName_(fileName) {
     const QByteArray path = QFile::encodeName(fileName);
     struct stat status {};
     if (::stat(path.constData(), &status) != 0) failToOpen(fileName, errno);
@@ -64,24 +50,39 @@ QByteArray ReadPictureFile(const QString& fileName, long long largest) {
     checkFileSize(fileName, status, largest);
 
     // Non-blocking, in case a pipe was put in the file's place since.
-    const FileDescriptor file(
-        ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0) failToOpen(fileName, errno);
-    if (::fstat(file.get(), &status) != 0) failToOpen(fileName, errno);
-    if (!S_ISREG(status.st_mode)) failNotRegular(fileName);
-    checkFileSize(fileName, status, largest);
+    fd_ = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd_ < 0) failToOpen(fileName, errno);
+    try {
+        if (::fstat(fd_, &status) != 0) failToOpen(fileName, errno);
+        if (!S_ISREG(status.st_mode)) failNotRegular(fileName);
+        checkFileSize(fileName, status, largest);
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
+    size_ = status.st_size;
+}
 
+OpenedPictureFile::~OpenedPictureFile() {
+    ::close(fd_);
+}
+
+QByteArray OpenedPictureFile::read(long long count) {
     QByteArray bytes;
-    bytes.resize(qsizetype(status.st_size));
+    bytes.resize(qsizetype(count));
     qsizetype filled = 0;
     while (filled < bytes.size()) {
-        const ssize_t count =
-            ::read(file.get(), bytes.data() + filled, size_t(bytes.size() - filled));
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0) failToOpen(fileName, errno);
-        if (count == 0) break;  // shortened meanwhile
-        filled += count;
+        const ssize_t got = ::read(fd_, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) failToOpen(fileName_, errno);
+        if (got == 0) break;  // the end, or shortened meanwhile
+        filled += got;
     }
     bytes.truncate(filled);
     return bytes;
+}
+
+QByteArray ReadPictureFile(const QString& fileName, long long largest) {
+    OpenedPictureFile file(fileName, largest);
+    return file.read(file.size());
 }

@@ -27,6 +27,16 @@ const PictureFormatTable& PictureFormats() {
                          DecoderKind::Jpeg);
         formats.Register(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"),
                          DecoderKind::Jpeg);
+        formats.Register(QStringLiteral("m4a"), QStringLiteral("M4A Album Art"),
+                         DecoderKind::AlbumArt);
+        formats.Register(QStringLiteral("opus"), QStringLiteral("Opus Album Art"),
+                         DecoderKind::AlbumArt);
+        formats.Register(QStringLiteral("ogg"), QStringLiteral("Ogg Album Art"),
+                         DecoderKind::AlbumArt);
+        formats.Register(QStringLiteral("flac"), QStringLiteral("FLAC Album Art"),
+                         DecoderKind::AlbumArt);
+        formats.Register(QStringLiteral("mp3"), QStringLiteral("MP3 Album Art"),
+                         DecoderKind::AlbumArt);
         formats.Register(QStringLiteral("svgz"), QStringLiteral("Compressed SVG Drawing"),
                          DecoderKind::Svgz);
         formats.Register(QStringLiteral("svg"), QStringLiteral("SVG Drawing"), DecoderKind::Svg);

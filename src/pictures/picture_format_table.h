@@ -5,7 +5,19 @@
 
 #include <QString>
 
-enum class DecoderKind { Metafile, Icon, Bitmap, Gif, Jpeg, Png, WebP, Tiff, Svg, Svgz };
+enum class DecoderKind {
+    Metafile,
+    Icon,
+    Bitmap,
+    Gif,
+    Jpeg,
+    Png,
+    WebP,
+    Tiff,
+    Svg,
+    Svgz,
+    AlbumArt,  // the front cover embedded in an audio file
+};
 
 struct PictureFormat {
     QString extension;  // lower case, no dot

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "app/error_box.h"
+#include "pictures/album_art.h"
 #include "pictures/decoded_picture.h"
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
@@ -42,6 +43,14 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
             return std::make_unique<SvgPicture>(SvgText(bytes));
         case DecoderKind::Svgz:
             return std::make_unique<SvgPicture>(InflateSvgz(bytes));
+        case DecoderKind::AlbumArt: {
+            // The art's declared format picks its decoder, as an extension
+            // does for a file.
+            const AlbumArt art = UnpackAlbumArt(bytes);
+            const PictureFormat* format = PictureFormats().Find(art.extension);
+            if (!format || format->decoder == DecoderKind::AlbumArt) break;
+            return decode(format->decoder, art.data, art.extension, cover);
+        }
         case DecoderKind::Jpeg: {
             ScaledJpeg jpeg = DecodeJpegToCover(bytes, cover);
             return std::make_unique<RasterPicture>(std::move(jpeg.pixels), true, jpeg.natural);
@@ -112,7 +121,10 @@ const PictureFormat& formatOf(const QString& fileName) {
 std::optional<QByteArray> ReadPictureBytes(const QString& fileName) {
     const QFileInfo file(fileName);
     if (!file.exists() || file.isDir()) return std::nullopt;
-    return ReadPictureFile(fileName, largestFileOf(formatOf(fileName).decoder));
+    const DecoderKind kind = formatOf(fileName).decoder;
+    if (kind == DecoderKind::AlbumArt)
+        return PackAlbumArt(AlbumArtOfFile(fileName, extensionOf(fileName)));
+    return ReadPictureFile(fileName, largestFileOf(kind));
 }
 
 PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,

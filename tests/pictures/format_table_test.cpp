@@ -6,9 +6,9 @@
 
 TEST(PictureFormatTable, OffersEveryFormatNewestFirstWithAllInFront) {
     EXPECT_EQ(BuildPictureFilter(),
-              "All (*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;"
+              "All (*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;*.mp3;*.flac;*.ogg;*.opus;*.m4a;"
               "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf)|"
-              "*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;"
+              "*.png;*.webp;*.tif;*.tiff;*.svg;*.svgz;*.mp3;*.flac;*.ogg;*.opus;*.m4a;"
               "*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.emf;*.wmf|"
               "PNG Image (*.png)|*.png|"
               "WebP Image (*.webp)|*.webp|"
@@ -16,6 +16,11 @@ TEST(PictureFormatTable, OffersEveryFormatNewestFirstWithAllInFront) {
               "TIFF Image (*.tiff)|*.tiff|"
               "SVG Drawing (*.svg)|*.svg|"
               "Compressed SVG Drawing (*.svgz)|*.svgz|"
+              "MP3 Album Art (*.mp3)|*.mp3|"
+              "FLAC Album Art (*.flac)|*.flac|"
+              "Ogg Album Art (*.ogg)|*.ogg|"
+              "Opus Album Art (*.opus)|*.opus|"
+              "M4A Album Art (*.m4a)|*.m4a|"
               "JPEG Image File (*.jpg)|*.jpg|"
               "JPEG Image File (*.jpeg)|*.jpeg|"
               "GIF Image (*.gif)|*.gif|"

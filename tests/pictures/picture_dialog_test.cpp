@@ -38,8 +38,9 @@ TEST(PictureDialogFilter, EachChoiceShowsItsTextAndMatchesItsMasksWithoutCase) {
     EXPECT_TRUE(choices.last().startsWith("Metafiles (*.wmf) ("));
 
     const QStringList all = masksOf(choices[0]);
-    for (const char* name : {"a.jpg", "B.JPEG", "c.Gif", "d.bmp", "e.ICO", "f.emf", "g.wmf",
-                             "h.png", "i.WebP", "j.tif", "k.TIFF", "l.svg", "m.svgz"})
+    for (const char* name :
+         {"a.jpg", "B.JPEG", "c.Gif", "d.bmp", "e.ICO", "f.emf", "g.wmf", "h.png", "i.WebP",
+          "j.tif", "k.TIFF", "l.svg", "m.svgz", "n.MP3", "o.flac", "p.ogg", "q.opus", "r.m4a"})
         EXPECT_TRUE(QDir::match(all, name)) << name;
     EXPECT_FALSE(QDir::match(all, "n.xcf"));
     EXPECT_FALSE(QDir::match(all, "jpg"));

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace TagLib {
+class IOStream;
+}
+
+// The largest album art read from an audio file; no real cover comes near.
+inline constexpr long long MaxAlbumArtBytes = 64LL * 1024 * 1024;
+
+// A picture embedded in an audio file: its bytes and the extension of the
+// format its container declares ("jpg", "png", ...; the content is not
+// examined), empty when the declared format is none the program reads.
+struct AlbumArt {
+    QByteArray data;
+    QString extension;
+    QString declared;  // as the file declares it, for the message
+};
+
+// The front cover of an audio file of the kind its extension names (mp3,
+// flac, ogg, opus, m4a), read with TagLib: the picture marked as front
+// cover, or else the first. Raises "\"%1\" holds no album art" or
+// "\"%1\" is not a readable %2 file" with the shown name and the kind.
+AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension, const QString& shownName);
+
+// The same from the file, opened as every picture file is.
+AlbumArt AlbumArtOfFile(const QString& fileName, const QString& extension);
+
+// Album art held as one byte string ("extension\n" and the data), so that
+// the loader can compare what it read with what it drew before.
+QByteArray PackAlbumArt(const AlbumArt& art);
+AlbumArt UnpackAlbumArt(const QByteArray& packed);
