@@ -18,6 +18,7 @@
 #include "app/toolbar_icons.h"
 #include "document/document_dialogs.h"
 #include "pictures/picture_dialog.h"
+#include "pictures/picture_drop.h"
 #include "render/font_color_dialog.h"
 #include "render/surface_view.h"
 
@@ -81,6 +82,7 @@ TForm1::TForm1() {
     PrintDialog1 = std::make_unique<ScreenPrintDialog>();
 
     connectHandlers();
+    InstallInsertPictureDrops(*this);
     RunHandler([this] { FormCreate(); });
 }
 

@@ -2,6 +2,8 @@
 // "Image": lays a picture behind the back insert (across both spines) or
 // behind the front insert, by the active tab.
 
+#include "pictures/image_command.h"
+
 #include <exception>
 
 #include <QCheckBox>
@@ -15,6 +17,17 @@
 #include "tracks/refresh_cover.h"
 
 void TForm1::BitBtn5Click() {
+    RunImageCommand(*this, [this]() -> std::optional<PictureChoice> {
+        if (!OpenPictureDialog1->Execute(this)) return std::nullopt;
+        return PictureChoice{OpenPictureDialog1->FileName, QImage()};
+    });
+}
+
+void RunImageCommand(TForm1& window, const std::function<std::optional<PictureChoice>()>& choose) {
+    Canvas& Image1 = window.Image1;
+    Canvas& Image2 = window.Image2;
+    Canvas& Image3 = window.Image3;
+    Canvas& Image4 = window.Image4;
     Canvas* const visible[] = {&Image1, &Image2, &Image3, &Image4};
     auto allClear = [&] {
         for (Canvas* surface : visible) surface->brushStyle = BrushStyle::Clear;
@@ -29,9 +42,14 @@ void TForm1::BitBtn5Click() {
     // A pick that cannot be read leaves the insert's picture as it was; its
     // error is raised once the cover has been drawn again.
     std::exception_ptr failedPick;
-    auto pick = [&](void (*choose)(const QString&)) {
+    auto pick = [&](void (*chooseFile)(const QString&), void (*hold)(const QImage&)) {
+        const std::optional<PictureChoice> chosen = choose();
+        if (!chosen) return false;
         try {
-            choose(OpenPictureDialog1->FileName);
+            if (chosen->held.isNull())
+                chooseFile(chosen->path);
+            else
+                hold(chosen->held);
             return true;
         } catch (const SleevixError&) {
             failedPick = std::current_exception();
@@ -39,12 +57,12 @@ void TForm1::BitBtn5Click() {
         }
     };
 
-    if (TabbedNotebook1->currentIndex() == BackPage) {
-        if (OpenPictureDialog1->Execute(this) && pick(ChooseBackPicture)) {
+    if (window.TabbedNotebook1->currentIndex() == TForm1::BackPage) {
+        if (pick(ChooseBackPicture, HoldBackPicture)) {
             allClear();
             DrawBackPicture();
         }
-    } else if (OpenPictureDialog1->Execute(this) && pick(ChooseFrontPicture)) {
+    } else if (pick(ChooseFrontPicture, HoldFrontPicture)) {
         allClear();
         DrawFrontPicture();
     }
@@ -52,20 +70,20 @@ void TForm1::BitBtn5Click() {
     auto redraw = [&] {
         if (CoverCommitted) RefreshCover();
 
-        if (CheckBox1->isChecked()) {
+        if (window.CheckBox1->isChecked()) {
             Image2.brushStyle = SavedLeftSpineBrushStyle;
             Image3.brushStyle = SavedRightSpineBrushStyle;
             DrawOutlines(OutlineGroup::FoldLines);
             allClear();
         }
-        if (CheckBox2->isChecked()) {
+        if (window.CheckBox2->isChecked()) {
             Image1.brushStyle = SavedBackBrushStyle;
             Image2.brushStyle = SavedLeftSpineBrushStyle;
             Image3.brushStyle = SavedRightSpineBrushStyle;
             DrawOutlines(OutlineGroup::BackOutline);
             allClear();
         }
-        if (CheckBox3->isChecked()) {
+        if (window.CheckBox3->isChecked()) {
             Image4.brushStyle = SavedFrontBrushStyle;
             DrawOutlines(OutlineGroup::FrontOutline);
             allClear();

@@ -8,7 +8,9 @@
 #include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
+#include "pictures/qt_image_decoders.h"
 
 namespace {
 
@@ -37,6 +39,7 @@ struct PictureSource {
 struct HalfState {
     PictureSource source;
     QString reportedFailure;
+    bool held = false;  // the picture has no file: it is drawn as it is
 };
 HalfState backState;
 HalfState frontState;
@@ -62,6 +65,7 @@ PictureBitmap read(const QString& path, QSize cover, const PictureBitmap& held,
 // goes on without the picture, as for a file that is gone.
 PictureBitmap reload(const QString& path, QSize cover, const PictureBitmap& held,
                      HalfState& state) {
+    if (state.held && path.isEmpty()) return held;
     std::exception_ptr failure;
     try {
         PictureBitmap picture = read(path, cover, held, state.source);
@@ -121,6 +125,39 @@ void ChooseFrontPicture(const QString& path) {
     FrontPicture = std::move(picture);
     HasFrontPicture = true;
     frontState = HalfState{std::move(source), QString()};
+}
+
+namespace {
+
+PictureBitmap heldPicture(const QImage& picture) {
+    CheckPictureSize(picture.width(), picture.height());
+    return PictureBitmap(OpaqueOnWhite(picture));
+}
+
+}  // namespace
+
+void HoldBackPicture(const QImage& picture) {
+    PictureBitmap held = heldPicture(picture);
+    BackPicturePath.clear();
+    BackPicture = std::move(held);
+    HasBackPicture = true;
+    backState = HalfState{PictureSource(), QString(), true};
+}
+
+void HoldFrontPicture(const QImage& picture) {
+    PictureBitmap held = heldPicture(picture);
+    FrontPicturePath.clear();
+    FrontPicture = std::move(held);
+    HasFrontPicture = true;
+    frontState = HalfState{PictureSource(), QString(), true};
+}
+
+bool BackPictureIsHeld() {
+    return HasBackPicture && backState.held && BackPicturePath.isEmpty();
+}
+
+bool FrontPictureIsHeld() {
+    return HasFrontPicture && frontState.held && FrontPicturePath.isEmpty();
 }
 
 void RepaintPictures(PictureHalves halves) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFlags>
+#include <QImage>
 #include <QString>
 
 #include "pictures/picture_bitmap.h"
@@ -30,8 +31,19 @@ QSize FrontPictureCover();
 void ChooseBackPicture(const QString& path);
 void ChooseFrontPicture(const QString& path);
 
+// Makes a picture held in memory, with no file behind it (pasted or
+// dropped as pixels), the insert's picture: its path is empty, and every
+// repaint and the printed page use it as it is. Transparent parts lie on
+// white; a picture beyond the size limits raises the size error and
+// changes nothing.
+void HoldBackPicture(const QImage& picture);
+void HoldFrontPicture(const QImage& picture);
+// Whether the insert's picture is one held in memory.
+bool BackPictureIsHeld();
+bool FrontPictureIsHeld();
+
 // Draws the chosen pictures again under the texts and lines of a render,
-// reading each file anew (bytes equal to those the held picture came from
+// reading each file anew, a held picture excepted (bytes equal to those the held picture came from
 // are not decoded again); draws nothing for a half with no picture. A held
 // picture whose file has become unreadable is reported once and left out,
 // so the texts and lines of the render are still drawn.

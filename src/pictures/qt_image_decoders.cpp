@@ -87,18 +87,9 @@ QImage::Format formatForDepth(int bitsPerPixel, const QImage& read) {
     }
 }
 
-// The picture with its transparent parts on white.
-QImage onWhite(QImage image) {
-    if (!image.hasAlphaChannel()) return image;
-    QImage flat = AllocatePicture(image.width(), image.height(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter(&flat).drawImage(0, 0, image);
-    return flat;
-}
-
 QImage decodeOpaque(const QByteArray& data, const char* format, const char* invalidMessage) {
     FormatReader reader(data, format);
-    return onWhite(reader.readSizeFirst(invalidMessage));
+    return OpaqueOnWhite(reader.readSizeFirst(invalidMessage));
 }
 
 }  // namespace
@@ -138,4 +129,12 @@ QImage DecodeWebP(const QByteArray& data) {
 
 QImage DecodeTiff(const QByteArray& data) {
     return decodeOpaque(data, "tiff", "TIFF image is not valid");
+}
+
+QImage OpaqueOnWhite(QImage image) {
+    if (!image.hasAlphaChannel()) return image;
+    QImage flat = AllocatePicture(image.width(), image.height(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
 }

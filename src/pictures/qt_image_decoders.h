@@ -17,3 +17,6 @@ QImage DecodeIcon(const QByteArray& data);
 QImage DecodePng(const QByteArray& data);
 QImage DecodeWebP(const QByteArray& data);
 QImage DecodeTiff(const QByteArray& data);
+
+// The picture with its transparent parts on white; an opaque one as it is.
+QImage OpaqueOnWhite(QImage image);
