@@ -72,6 +72,11 @@ void setCoverState(const CoverDocument& cover) {
     BackPicturePath = cover.back.picture.path;
     HasFrontPicture = cover.front.picture.isSet();
     FrontPicturePath = cover.front.picture.path;
+    // A picture the document carries is held as a pasted one is.
+    if (!cover.back.picture.png.isEmpty())
+        HoldPicturePng(PictureHalf::Back, cover.back.picture.png);
+    if (!cover.front.picture.png.isEmpty())
+        HoldPicturePng(PictureHalf::Front, cover.front.picture.png);
 }
 
 void setBrushes(const SurfaceStyles& styles) {

@@ -12,13 +12,15 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
+#include "pictures/picture_repaint.h"
 #include "tracks/track_editor.h"
 
 namespace {
 
-PictureEntry pictureOf(bool chosen, const QString& path) {
+PictureEntry pictureOf(bool chosen, const QString& path, PictureHalf half) {
+    if (PictureIsHeld(half)) return PictureEntry{QString(), HeldPicturePng(half)};
     if (!chosen || path.isEmpty()) return {};
-    return PictureEntry{QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
+    return PictureEntry{QDir::cleanPath(QFileInfo(path).absoluteFilePath()), QByteArray()};
 }
 
 SurfaceStyles surfaceStyles() {
@@ -45,8 +47,10 @@ CoverDocument CaptureCover() {
     cover.title = editor.Edit2->text();
     cover.committed = CoverCommitted;
     cover.layout = CenteredLayout ? CoverLayout::Centred : CoverLayout::Left;
-    cover.back = {BackFontName, BackFontColor, pictureOf(HasBackPicture, BackPicturePath)};
-    cover.front = {FrontFontName, FrontFontColor, pictureOf(HasFrontPicture, FrontPicturePath)};
+    cover.back = {BackFontName, BackFontColor,
+                  pictureOf(HasBackPicture, BackPicturePath, PictureHalf::Back)};
+    cover.front = {FrontFontName, FrontFontColor,
+                   pictureOf(HasFrontPicture, FrontPicturePath, PictureHalf::Front)};
     cover.outlines = {window.CheckBox1->isChecked(), window.CheckBox2->isChecked(),
                       window.CheckBox3->isChecked(), OutlineColor};
     cover.noFrontText = window.CheckBox4->isChecked();

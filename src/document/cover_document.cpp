@@ -33,7 +33,7 @@ bool operator==(const SurfaceStyles& a, const SurfaceStyles& b) {
 }
 
 bool operator==(const PictureEntry& a, const PictureEntry& b) {
-    return a.path == b.path;
+    return a.path == b.path && a.png == b.png;
 }
 
 bool operator==(const CoverDocument& a, const CoverDocument& b) {
@@ -58,7 +58,7 @@ SurfaceStyles UsualSurfaceStyles(const CoverDocument& cover) {
 QStringList MissingPictures(const CoverDocument& cover) {
     QStringList missing;
     for (const InsertLook* insert : {&cover.back, &cover.front})
-        if (insert->picture.isSet() && !QFileInfo(insert->picture.path).isFile())
+        if (!insert->picture.path.isEmpty() && !QFileInfo(insert->picture.path).isFile())
             missing << insert->picture.path;
     return missing;
 }

@@ -5,19 +5,25 @@
 // windows and the cover state are its live form; cover_transfer.h moves it
 // between the two, document_format.h to and from a file's JSON.
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include "render/canvas.h"
 
-// Where an insert's picture comes from: a file, or none. Another source
-// (a picture carried inside the document) would be a further member here,
-// looked at by isSet() and compared by operator==.
+// Where an insert's picture comes from: a file, a picture carried inside
+// the document (pasted or dropped as pixels, with no file behind it), or
+// none.
 struct PictureEntry {
-    QString path;  // absolute; empty for none
+    PictureEntry() = default;
+    PictureEntry(QString file, QByteArray carried = QByteArray())
+        : path(std::move(file)), png(std::move(carried)) {}
 
-    bool isSet() const { return !path.isEmpty(); }
+    QString path;    // absolute; empty for none
+    QByteArray png;  // the carried picture's PNG file; empty for none
+
+    bool isSet() const { return !path.isEmpty() || !png.isEmpty(); }
 };
 bool operator==(const PictureEntry& a, const PictureEntry& b);
 

@@ -8,6 +8,7 @@
 
 #include "app/cover_state.h"
 #include "app/error_box.h"
+#include "pictures/qt_image_decoders.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ QString colourText(const QColor& colour) {
 }
 
 QJsonValue pictureValue(const PictureEntry& picture, const QDir& folder) {
+    if (!picture.png.isEmpty())
+        return QJsonObject{{"png", QString::fromLatin1(picture.png.toBase64())}};
     if (!picture.isSet()) return QJsonValue::Null;
     const QString relative = folder.relativeFilePath(picture.path);
     const bool inside = !QDir::isAbsolutePath(relative) && relative != QLatin1String("..") &&
@@ -157,13 +160,32 @@ QStringList readTracks(const Fields& top) {
     return tracks;
 }
 
+// A picture the document carries: a PNG file in base64, readable within
+// the picture limits.
+PictureEntry readCarriedPicture(const Fields& picture) {
+    const QString what = picture.quotedName("png");
+    const QByteArray::FromBase64Result png = QByteArray::fromBase64Encoding(
+        picture.text("png").toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!png || png.decoded.isEmpty()) picture.wrong("png", QStringLiteral("a PNG file in base64"));
+    try {
+        DecodePng(png.decoded);
+    } catch (const SleevixError& error) {
+        refuse(QStringLiteral("%1 holds no picture that can be shown (%2)")
+                   .arg(what, error.message()));
+    }
+    return PictureEntry{QString(), png.decoded};
+}
+
 PictureEntry readPicture(const Fields& insert, const QDir& folder) {
     const QJsonValue value = insert.value("picture");
     if (value.isUndefined() || value.isNull()) return {};
-    if (!value.isString()) insert.wrong("picture", QStringLiteral("a file path or null"));
+    if (value.isObject()) return readCarriedPicture(insert.object("picture"));
+    if (!value.isString())
+        insert.wrong("picture",
+                     QStringLiteral("a file path or null, or an object carrying a picture"));
     const QString stored = Fields::checkedText(value.toString(), insert.quotedName("picture"));
     if (stored.isEmpty()) return {};
-    return PictureEntry{QDir::cleanPath(folder.absoluteFilePath(stored))};
+    return PictureEntry{QDir::cleanPath(folder.absoluteFilePath(stored)), QByteArray()};
 }
 
 InsertLook readInsert(const Fields& insert, const QDir& folder) {

@@ -3,6 +3,9 @@
 
 #include <exception>
 
+#include <QBuffer>
+#include <QImageWriter>
+
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/handler_guard.h"
@@ -39,7 +42,8 @@ struct PictureSource {
 struct HalfState {
     PictureSource source;
     QString reportedFailure;
-    bool held = false;  // the picture has no file: it is drawn as it is
+    bool held = false;   // the picture has no file: it is drawn as it is
+    QByteArray heldPng;  // the held picture as PNG, once it was asked for
 };
 HalfState backState;
 HalfState frontState;
@@ -115,7 +119,7 @@ void ChooseBackPicture(const QString& path) {
     BackPicturePath = path;
     BackPicture = std::move(picture);
     HasBackPicture = true;
-    backState = HalfState{std::move(source), QString()};
+    backState = HalfState{std::move(source), QString(), false, QByteArray()};
 }
 
 void ChooseFrontPicture(const QString& path) {
@@ -124,7 +128,7 @@ void ChooseFrontPicture(const QString& path) {
     FrontPicturePath = path;
     FrontPicture = std::move(picture);
     HasFrontPicture = true;
-    frontState = HalfState{std::move(source), QString()};
+    frontState = HalfState{std::move(source), QString(), false, QByteArray()};
 }
 
 namespace {
@@ -141,7 +145,7 @@ void HoldBackPicture(const QImage& picture) {
     BackPicturePath.clear();
     BackPicture = std::move(held);
     HasBackPicture = true;
-    backState = HalfState{PictureSource(), QString(), true};
+    backState = HalfState{PictureSource(), QString(), true, QByteArray()};
 }
 
 void HoldFrontPicture(const QImage& picture) {
@@ -149,15 +153,36 @@ void HoldFrontPicture(const QImage& picture) {
     FrontPicturePath.clear();
     FrontPicture = std::move(held);
     HasFrontPicture = true;
-    frontState = HalfState{PictureSource(), QString(), true};
+    frontState = HalfState{PictureSource(), QString(), true, QByteArray()};
 }
 
-bool BackPictureIsHeld() {
-    return HasBackPicture && backState.held && BackPicturePath.isEmpty();
+bool PictureIsHeld(PictureHalf half) {
+    return half == PictureHalf::Back
+               ? HasBackPicture && backState.held && BackPicturePath.isEmpty()
+               : HasFrontPicture && frontState.held && FrontPicturePath.isEmpty();
 }
 
-bool FrontPictureIsHeld() {
-    return HasFrontPicture && frontState.held && FrontPicturePath.isEmpty();
+QByteArray HeldPicturePng(PictureHalf half) {
+    if (!PictureIsHeld(half)) return QByteArray();
+    HalfState& state = half == PictureHalf::Back ? backState : frontState;
+    if (state.heldPng.isEmpty()) {
+        QBuffer buffer(&state.heldPng);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "png")
+            .write((half == PictureHalf::Back ? BackPicture : FrontPicture).pixels());
+    }
+    return state.heldPng;
+}
+
+void HoldPicturePng(PictureHalf half, const QByteArray& png) {
+    const QImage picture = DecodePng(png);
+    if (half == PictureHalf::Back) {
+        HoldBackPicture(picture);
+        backState.heldPng = png;
+    } else {
+        HoldFrontPicture(picture);
+        frontState.heldPng = png;
+    }
 }
 
 void RepaintPictures(PictureHalves halves) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QFlags>
 #include <QImage>
 #include <QString>
@@ -39,8 +40,13 @@ void ChooseFrontPicture(const QString& path);
 void HoldBackPicture(const QImage& picture);
 void HoldFrontPicture(const QImage& picture);
 // Whether the insert's picture is one held in memory.
-bool BackPictureIsHeld();
-bool FrontPictureIsHeld();
+bool PictureIsHeld(PictureHalf half);
+// The held picture as a PNG file, as a document carries it: encoded once,
+// or the very bytes it was held from.
+QByteArray HeldPicturePng(PictureHalf half);
+// Holds the picture of a PNG file's bytes (a document's carried picture);
+// raises the PNG decoder's errors and then changes nothing.
+void HoldPicturePng(PictureHalf half, const QByteArray& png);
 
 // Draws the chosen pictures again under the texts and lines of a render,
 // reading each file anew, a held picture excepted (bytes equal to those the held picture came from

@@ -155,7 +155,7 @@ TEST_F(PictureDrops, APictureDroppedAsPixelsIsHeldAndEveryRepaintAndThePageUseIt
     std::unique_ptr<QMimeData> data(imageData(half));
     EXPECT_TRUE(dropOn("Image1", data.get()));
     EXPECT_TRUE(errors->shown.isEmpty());
-    EXPECT_TRUE(BackPictureIsHeld());
+    EXPECT_TRUE(PictureIsHeld(PictureHalf::Back));
     EXPECT_TRUE(BackPicturePath.isEmpty());
     EXPECT_EQ(Form1->Image5.image().pixel(100, 170), Blue);
     EXPECT_EQ(Form1->Image5.image().pixel(400, 170), White);  // transparent: white
@@ -178,7 +178,7 @@ TEST_F(PictureDrops, APictureDroppedAsPixelsIsHeldAndEveryRepaintAndThePageUseIt
 
     // A file chosen later replaces it and is read from its file again.
     choosePicture(TForm1::BackPage, files.write("red.png", EncodeImage(filled(Qt::red), "png")));
-    EXPECT_FALSE(BackPictureIsHeld());
+    EXPECT_FALSE(PictureIsHeld(PictureHalf::Back));
     EXPECT_EQ(Form1->Image5.image().pixel(400, 170), Red);
 }
 
@@ -188,7 +188,7 @@ TEST_F(PictureDrops, CtrlVPastesTheClipboardsPictureOntoTheInsertOfTheTabShowing
     clipboard->setImage(filled(Qt::blue));
     pressPaste();
     EXPECT_TRUE(errors->shown.isEmpty());
-    EXPECT_TRUE(FrontPictureIsHeld());
+    EXPECT_TRUE(PictureIsHeld(PictureHalf::Front));
     EXPECT_FALSE(HasBackPicture);
     EXPECT_EQ(Form1->Image4.image().pixel(180, 170), Blue);
 
