@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int FrontPage = 1;  // the tab of the front insert
-
 const QString NothingToDrop = QStringLiteral(
     "Only a picture, a picture file or an audio file with album art can be dropped on an insert");
 const QString NothingToPaste = QStringLiteral("The clipboard holds no picture");
@@ -114,6 +112,10 @@ class InsertDropTarget : public QObject {
 
 }  // namespace
 
+void LayPictureOnInsert(TForm1& window, int page, const QString& path) {
+    layOnInsert(window, page, PictureChoice{path, QImage()});
+}
+
 void DropPictureOnInsert(TForm1& window, int page, const QMimeData& data) {
     layOnInsert(window, page, pictureChoiceFrom(data, NothingToDrop));
 }
@@ -132,9 +134,9 @@ void InstallInsertPictureDrops(TForm1& window) {
     } inserts[] = {{"Image1", TForm1::BackPage},
                    {"Image2", TForm1::BackPage},
                    {"Image3", TForm1::BackPage},
-                   {"Image4", FrontPage}};
+                   {"Image4", FrontInsertPage}};
     auto* back = new InsertDropTarget(window, TForm1::BackPage);
-    auto* front = new InsertDropTarget(window, FrontPage);
+    auto* front = new InsertDropTarget(window, FrontInsertPage);
     for (const auto& insert : inserts) {
         auto* view = window.findChild<SurfaceView*>(QString::fromLatin1(insert.view));
         if (!view) continue;

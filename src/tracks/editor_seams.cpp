@@ -2,6 +2,7 @@
 #include "tracks/editor_seams.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -52,5 +53,15 @@ bool ScreenTrackListQuestions::ConfirmClear(QWidget* parent, int entries) {
         QMessageBox::question(parent, QString::fromUtf8(ApplicationTitle),
                               QStringLiteral("Clear the list of %1?").arg(entriesText(entries)),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+bool ScreenTrackListQuestions::OfferAlbumArt(QWidget* parent, const QString& file) {
+    const auto answer = QMessageBox::question(
+        parent, QString::fromUtf8(ApplicationTitle),
+        QStringLiteral("The imported files carry album art (in \"%1\"). Lay it on the front "
+                       "insert?")
+            .arg(QFileInfo(file).fileName()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }

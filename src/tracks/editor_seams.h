@@ -28,6 +28,9 @@ class TrackListQuestions {
     virtual ImportMode AskImportMode(QWidget* parent, int entries, int incoming) = 0;
     // Asked before "Clear list"; true to go ahead.
     virtual bool ConfirmClear(QWidget* parent, int entries) = 0;
+    // Asked after an import from audio files that carry album art; true to
+    // lay the art of `file` on the front insert.
+    virtual bool OfferAlbumArt(QWidget* parent, const QString& file) = 0;
 };
 
 class ScreenTrackSourceDialog : public TrackSourceDialog {
@@ -39,4 +42,5 @@ class ScreenTrackListQuestions : public TrackListQuestions {
   public:
     ImportMode AskImportMode(QWidget* parent, int entries, int incoming) override;
     bool ConfirmClear(QWidget* parent, int entries) override;
+    bool OfferAlbumArt(QWidget* parent, const QString& file) override;
 };

@@ -8,6 +8,9 @@
 #include <QSignalBlocker>
 
 #include "app/cover_state.h"
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "pictures/picture_drop.h"
 #include "tracks/import/track_import.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"
@@ -57,4 +60,6 @@ void TForm2::applyImport(const ImportedTracks& imported) {
         fillField(*Edit2, imported.album, TitlePrompt, replacing);
         appendTitles(titles);
     });
+    if (!imported.fileWithArt.isEmpty() && Questions->OfferAlbumArt(this, imported.fileWithArt))
+        LayPictureOnInsert(*Form1, FrontInsertPage, imported.fileWithArt);
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "app/cover_state.h"
+#include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
@@ -17,6 +18,7 @@
 #include "support/image_encoding.h"
 #include "support/jpeg_writer.h"
 #include "support/pipe_watchdog.h"
+#include "tracks/editor_fixture.h"
 
 namespace {
 
@@ -161,4 +163,32 @@ TEST_F(AlbumArtOnTheCover, ChoosingAnAudioFileLaysItsCoverOnTheInsertAndThePrevi
     choosePicture(1, bare);
     EXPECT_EQ(errors->shown, QStringList{"\"bare.ogg\" holds no album art."});
     EXPECT_EQ(FrontPicturePath, song);
+}
+
+class AlbumArtOfAnImport : public EditorFixture {
+  protected:
+    PictureFiles files;
+};
+
+TEST_F(AlbumArtOfAnImport, AnImportOfAudioFilesOffersTheirArtForTheFront) {
+    const QString bare = files.path("01.flac");
+    const QString art = files.path("02.flac");
+    ASSERT_TRUE(WriteAudioWithArt(bare, AudioKind::Flac, {}));
+    ASSERT_TRUE(WriteAudioWithArt(art, AudioKind::Flac, {png(Qt::red, 3, 40, 40)}));
+    questions->artAnswers = {false, true};
+
+    RunHandler([&] { Form2->ImportPaths({bare, art}); });  // declined
+    EXPECT_EQ(questions->artOffered, QStringList{art});
+    EXPECT_FALSE(HasFrontPicture);
+
+    questions->importModes = {TrackListQuestions::ImportMode::Replace};
+    RunHandler([&] { Form2->ImportPaths({bare, art}); });  // taken
+    EXPECT_TRUE(errors->shown.isEmpty()) << qPrintable(errors->shown.join('\n'));
+    EXPECT_EQ(FrontPicturePath, art);
+    EXPECT_EQ(Form1->Image4.image().pixel(180, 170), qRgb(255, 0, 0));
+
+    // Files without art offer nothing.
+    questions->importModes = {TrackListQuestions::ImportMode::Replace};
+    RunHandler([&] { Form2->ImportPaths({bare}); });
+    EXPECT_EQ(questions->artOffered.size(), 2);
 }

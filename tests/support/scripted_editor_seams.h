@@ -35,6 +35,15 @@ class ScriptedTrackListQuestions : public TrackListQuestions {
         importModes.pop_front();
         return mode;
     }
+    std::deque<bool> artAnswers;  // none left: No
+    QStringList artOffered;       // the files whose art was offered
+    bool OfferAlbumArt(QWidget*, const QString& file) override {
+        artOffered << file;
+        if (artAnswers.empty()) return false;
+        const bool answer = artAnswers.front();
+        artAnswers.pop_front();
+        return answer;
+    }
     bool ConfirmClear(QWidget*, int entries) override {
         asked << QStringLiteral("clear %1").arg(entries);
         if (clearAnswers.empty()) return false;
