@@ -26,6 +26,7 @@ class TForm2 : public QDialog {
     Q_OBJECT
   public:
     TForm2();
+    ~TForm2() override;
 
     // The artist and title fields' texts until the user types their own.
     static const QString ArtistPrompt;

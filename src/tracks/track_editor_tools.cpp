@@ -75,6 +75,13 @@ void TForm2::buildEditingTools() {
         watched->installEventFilter(this);
 }
 
+TForm2::~TForm2() {
+    // The list's model and selection report the list's end while the window
+    // is already half gone; nothing here is to hear of it.
+    disconnect(ListBox1->model(), nullptr, this, nullptr);
+    disconnect(ListBox1->selectionModel(), nullptr, this, nullptr);
+}
+
 void TForm2::buildListActions() {
     // The keys are handled where they are pressed (handleEditingKey); the
     // menu shows them.
