@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 #include <QCollator>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLocale>
 #include <QVector>
@@ -28,48 +30,62 @@ struct AudioFile {
     AudioTags tags;
 };
 
-void addAudioFilesOf(const QDir& folder, QStringList& found) {
-    const QFileInfoList entries = folder.entryInfoList(QDir::Files, QDir::NoSort);
-    for (const QFileInfo& entry : entries)
-        if (IsAudioFile(entry.fileName())) found << entry.absoluteFilePath();
+// The audio files in a folder and, one level down, in its subfolders; one
+// pass over each folder, its entries typed as the directory reports them.
+void addAudioFilesOf(const QString& folder, QStringList& found, bool withSubfolders) {
+    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.isDir()) {
+            if (withSubfolders) addAudioFilesOf(entry.absoluteFilePath(), found, false);
+        } else if (IsAudioFile(entry.fileName())) {
+            found << entry.absoluteFilePath();
+        }
+    }
 }
 
 QStringList audioFilesIn(const QStringList& paths) {
     QStringList found;
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        if (!info.isDir()) {
+        if (info.isDir())
+            addAudioFilesOf(info.absoluteFilePath(), found, true);
+        else
             found << info.absoluteFilePath();
-            continue;
-        }
-        const QDir folder(info.absoluteFilePath());
-        addAudioFilesOf(folder, found);
-        for (const QFileInfo& sub : folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
-            addAudioFilesOf(QDir(sub.absoluteFilePath()), found);
     }
     return found;
 }
 
-void sortInDiscOrder(QVector<AudioFile>& files) {
-    // The C locale's collation compares code points only, so track "10"
-    // would come before "9".
+// The C locale's collation compares code points only, so that track "10"
+// would come before "9".
+QCollator naturalOrder() {
     QLocale locale;
     if (locale.language() == QLocale::C) locale = QLocale(QLocale::English);
     QCollator natural(locale);
     natural.setNumericMode(true);
+    return natural;
+}
+
+void sortInDiscOrder(QVector<AudioFile>& files) {
     auto disc = [](const AudioFile& f) {
         return f.tags.discNumber < 0 ? UnnumberedDisc : f.tags.discNumber;
     };
     auto track = [](const AudioFile& f) {
         return f.tags.trackNumber < 0 ? UnnumberedTrack : f.tags.trackNumber;
     };
-    // Collation is slow beside the rest; it is asked only where the
-    // numbers leave the order open.
+    // Collation is slow beside the rest; it is set up and asked only where
+    // the numbers leave the order open.
+    std::optional<QCollator> natural;
+    auto collate = [&](const QString& a, const QString& b) {
+        if (!natural) natural = naturalOrder();
+        return natural->compare(a, b) < 0;
+    };
     std::stable_sort(files.begin(), files.end(), [&](const AudioFile& a, const AudioFile& b) {
         if (disc(a) != disc(b)) return disc(a) < disc(b);
-        if (a.folder != b.folder) return natural.compare(a.folder, b.folder) < 0;
+        if (a.folder != b.folder) return collate(a.folder, b.folder);
         if (track(a) != track(b)) return track(a) < track(b);
-        return natural.compare(a.name, b.name) < 0;
+        return collate(a.name, b.name);
     });
 }
 

@@ -43,7 +43,8 @@ File* adopt(OpenedAudio& audio, File* file) {
 
 // Chooses TagLib's reader by extension, an Ogg file by its first packet
 // (".ogg" may hold Vorbis or Opus); false when the content is not of that
-// kind, which TagLib's readers themselves do not always notice.
+// kind. TagLib's MPEG reader takes any file for an MP3 without frames, so
+// that one is asked first; the others notice a wrong file themselves.
 bool openByKind(OpenedAudio& audio, const QString& extension, bool withLength) {
     namespace T = TagLib;
     T::IOStream* stream = audio.stream.get();
@@ -54,15 +55,12 @@ bool openByKind(OpenedAudio& audio, const QString& extension, bool withLength) {
         auto* file = adopt(audio, new T::MPEG::File(stream, frames, withLength, style));
         audio.hasEmbeddedArt = file->isValid() && hasPictureFrame(file->ID3v2Tag());
     } else if (extension == QLatin1String("flac")) {
-        if (!T::FLAC::File::isSupported(stream)) return false;
         auto* file = adopt(audio, new T::FLAC::File(stream, frames, withLength, style));
         audio.hasEmbeddedArt = file->isValid() && !file->pictureList().isEmpty();
     } else if (extension == QLatin1String("m4a")) {
-        if (!T::MP4::File::isSupported(stream)) return false;
         auto* file = adopt(audio, new T::MP4::File(stream, withLength, style));
         audio.hasEmbeddedArt = file->isValid() && file->tag() && file->tag()->contains("covr");
     } else if (extension == QLatin1String("wav")) {
-        if (!T::RIFF::WAV::File::isSupported(stream)) return false;
         auto* file = adopt(audio, new T::RIFF::WAV::File(stream, withLength, style));
         audio.hasEmbeddedArt = file->isValid() && hasPictureFrame(file->ID3v2Tag());
     } else if (T::Ogg::Opus::File::isSupported(stream)) {
