@@ -128,14 +128,14 @@ std::optional<AlbumArt> readArt(TagLib::IOStream& stream, const QString& kind, b
         if (auto art = fromPictures(file.pictureList())) return art;
         return fromId3v2(file.ID3v2Tag());
     }
-    if (kind == QLatin1String("ogg")) {
-        if (!T::Ogg::Vorbis::File::isSupported(&stream)) return std::nullopt;
+    // An Ogg file holds Vorbis or Opus: the stream's own header says which.
+    const bool ogg = kind == QLatin1String("ogg");
+    if (ogg && T::Ogg::Vorbis::File::isSupported(&stream)) {
         T::Ogg::Vorbis::File file(&stream, NoAudioProperties);
         valid = file.isValid();
         return valid && file.tag() ? fromPictures(file.tag()->pictureList()) : std::nullopt;
     }
-    if (kind == QLatin1String("opus")) {
-        if (!T::Ogg::Opus::File::isSupported(&stream)) return std::nullopt;
+    if ((ogg || kind == QLatin1String("opus")) && T::Ogg::Opus::File::isSupported(&stream)) {
         T::Ogg::Opus::File file(&stream, NoAudioProperties);
         valid = file.isValid();
         return valid && file.tag() ? fromPictures(file.tag()->pictureList()) : std::nullopt;

@@ -18,7 +18,7 @@
 #include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "pictures/image_command.h"
-#include "pictures/picture_format_table.h"
+#include "pictures/picture_loader.h"
 #include "render/surface_view.h"
 
 namespace {
@@ -45,12 +45,8 @@ PictureChoice pictureChoiceFrom(const QMimeData& data, const QString& nothing) {
         if (file.isDir())
             throw SleevixError(
                 QStringLiteral("\"%1\" is a folder, not a picture").arg(file.fileName()));
-        // Refused before anything changes: the loader would raise the same.
-        const QString extension =
-            file.fileName().contains(QLatin1Char('.')) ? file.suffix() : QString();
-        if (!PictureFormats().Find(extension))
-            throw SleevixError(
-                QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+        // Refused before anything changes, as the loader would refuse it.
+        CheckPictureFileName(path);
         return PictureChoice{path, QImage()};
     }
     if (data.hasImage()) {

@@ -30,15 +30,28 @@ QString extensionOf(const QString& fileName) {
     return dot < 0 ? QString() : name.mid(dot + 1);
 }
 
+// A photo read for a screen area keeps only the pixels that cover the
+// area (its aspect kept), with its natural size: held and drawn again at
+// every repaint, it costs the screen only what it shows.
+std::unique_ptr<RasterPicture> coveringRaster(QImage pixels, QSize cover) {
+    const QSize natural = pixels.size();
+    if (!cover.isEmpty()) {
+        const QSize covering = natural.scaled(cover, Qt::KeepAspectRatioByExpanding);
+        if (covering.width() < natural.width() && covering.height() < natural.height())
+            pixels = pixels.scaled(covering, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return std::make_unique<RasterPicture>(std::move(pixels), true, natural);
+}
+
 std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes,
                                        const QString& extension, QSize cover) {
     switch (kind) {
         case DecoderKind::Png:
-            return std::make_unique<RasterPicture>(DecodePng(bytes), true);
+            return coveringRaster(DecodePng(bytes), cover);
         case DecoderKind::WebP:
-            return std::make_unique<RasterPicture>(DecodeWebP(bytes), true);
+            return coveringRaster(DecodeWebP(bytes), cover);
         case DecoderKind::Tiff:
-            return std::make_unique<RasterPicture>(DecodeTiff(bytes), true);
+            return coveringRaster(DecodeTiff(bytes), cover);
         case DecoderKind::Svg:
             return std::make_unique<SvgPicture>(SvgText(bytes));
         case DecoderKind::Svgz:
@@ -117,6 +130,10 @@ const PictureFormat& formatOf(const QString& fileName) {
 }
 
 }  // namespace
+
+void CheckPictureFileName(const QString& fileName) {
+    formatOf(fileName);
+}
 
 std::optional<QByteArray> ReadPictureBytes(const QString& fileName) {
     const QFileInfo file(fileName);

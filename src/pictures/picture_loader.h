@@ -19,12 +19,16 @@ enum class PictureUse { Screen, Print };
 // extension alone. Nothing when no file of that name exists (a directory
 // counts as none); any other failure raises an error with its message.
 // With a `cover` size, a picture shown in that area may be decoded with
-// fewer pixels that still cover it (JPEG), and a drawing (SVG) is drawn at
-// that size; its width and height stay the file's own. Without, every pixel
-// is decoded, and a drawing is drawn at its natural size (within the
-// picture size limits).
+// fewer pixels that still cover it (JPEG) or reduced to them (PNG, WebP,
+// TIFF), and a drawing (SVG) is drawn at that size; its width and height stay the file's own.
+// Without, every pixel is decoded, and a drawing is drawn at its natural size (within the picture
+// size limits).
 std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover = QSize(),
                                                PictureUse use = PictureUse::Screen);
+
+// Raises the loader's "Unknown picture file extension" error for a name
+// whose extension no format is registered for.
+void CheckPictureFileName(const QString& fileName);
 
 // The two steps of LoadPictureBitmap: the file's bytes (nothing when there
 // is no file), then the picture those bytes hold.

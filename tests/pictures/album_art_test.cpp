@@ -94,6 +94,9 @@ TEST_F(AlbumArt, AFileWithoutArtOrNotAudioSaysSo) {
         EXPECT_EQ(LoadErrorOf(text), QStringLiteral("\"text.%1\" is not a readable %2 file")
                                          .arg(ExtensionOf(kind), ExtensionOf(kind).toUpper()));
     }
+    // An Ogg file may hold Opus as well as Vorbis.
+    QFile::copy(audio("opus", AudioKind::Opus, {png(Qt::red)}), files.path("opus.ogg"));
+    EXPECT_EQ(LoadErrorOf(files.path("opus.ogg")), "(no error)");
     // Audio of another kind under the extension is not read as that kind.
     QFile::copy(audio("real", AudioKind::Flac, {png(Qt::red)}), files.path("flac-content.mp3"));
     EXPECT_EQ(LoadErrorOf(files.path("flac-content.mp3")),

@@ -16,6 +16,7 @@
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
+#include "support/album_art_writer.h"
 #include "support/gif_writer.h"
 #include "support/image_encoding.h"
 #include "support/pipe_watchdog.h"
@@ -181,6 +182,8 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
     files.write("cover.svg", drawing);
     files.write("cover.svgz", Gzipped(drawing));
     files.write("notes.txt", "not a picture");
+    ASSERT_TRUE(
+        WriteAudioWithArt(files.path("song.mp3"), AudioKind::Mp3, {{EncodeImage(picture, "png")}}));
 
     ScreenOpenPictureDialog chooser;
     chooser.Filter = BuildPictureFilter();
@@ -191,10 +194,10 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        listed = listedNames(*dialog, 5);
+        listed = listedNames(*dialog, 6);
         auto* pane = dialog->findChild<PicturePreviewPane*>();
         for (const char* name :
-             {"cover.png", "cover.webp", "cover.TIF", "cover.svgz", "cover.svg"}) {
+             {"cover.png", "cover.webp", "cover.TIF", "song.mp3", "cover.svgz", "cover.svg"}) {
             // A click on the file in the list, as the user picks it.
             auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
             auto* model = dialog->findChild<QFileSystemModel*>();
@@ -206,9 +209,10 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
         static_cast<QDialog*>(dialog)->accept();  // as OK does
     });
     ASSERT_TRUE(chooser.Execute(nullptr));
-    EXPECT_EQ(listed,
-              QStringList({"cover.TIF", "cover.png", "cover.svg", "cover.svgz", "cover.webp"}));
-    for (const char* name : {"cover.png", "cover.webp", "cover.TIF", "cover.svgz", "cover.svg"})
+    EXPECT_EQ(listed, QStringList({"cover.TIF", "cover.png", "cover.svg", "cover.svgz",
+                                   "cover.webp", "song.mp3"}));
+    for (const char* name :
+         {"cover.png", "cover.webp", "cover.TIF", "song.mp3", "cover.svgz", "cover.svg"})
         EXPECT_EQ(captions.value(name), " (40x30)") << name;
     EXPECT_EQ(QFileInfo(chooser.FileName).fileName(), "cover.svg");
 }

@@ -11,6 +11,7 @@
 
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"
+#include "support/image_difference.h"
 #include "support/image_encoding.h"
 #include "support/qt_printers.h"
 
@@ -171,4 +172,32 @@ TEST_F(RasterFormats, ADecompressionBombWithinTheLimitsLoadsAndOneBeyondIsRefuse
     EXPECT_EQ(LoadErrorOf(files.write("bomb.png", PngClaiming(16384, 16384))),
               "Picture is too large (16384 x 16384)");
     EXPECT_LT(clock.elapsed(), 100);
+}
+
+TEST_F(RasterFormats, ReadForAScreenAreaAPhotoKeepsOnlyThePixelsThatCoverItLookingTheSame) {
+    // Smooth gradients, as a photograph has.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x)
+            photo.setPixel(x, y, qRgb(x * 255 / 1600, y * 255 / 1200, 124 + (x * 7 + y * 13) % 9));
+    const QSize area(442, 353);
+    for (const Format& format : EveryRasterFormat) {
+        SCOPED_TRACE(format.extension);
+        const QString path = files.write(QStringLiteral("photo.%1").arg(format.extension),
+                                         encoded(photo, format.writer));
+        const auto screen = LoadPictureBitmap(path, area);
+        const auto full = LoadPictureBitmap(path);
+        ASSERT_TRUE(screen && full);
+        EXPECT_EQ(QSize(screen->width(), screen->height()), QSize(1600, 1200));
+        EXPECT_LT(screen->pixels().width(), 1600 / 3);
+        EXPECT_GE(screen->pixels().width(), area.width());
+        EXPECT_GE(screen->pixels().height(), area.height());
+        QImage shown(area, QImage::Format_RGB32), fromFull(area, QImage::Format_RGB32);
+        for (auto [target, source] : {std::pair{&shown, &*screen}, std::pair{&fromFull, &*full}}) {
+            QPainter painter(target);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(target->rect(), source->pixels());
+        }
+        EXPECT_LE(LargestChannelRmse(shown, fromFull), 2.0);
+    }
 }
