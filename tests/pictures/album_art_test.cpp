@@ -39,7 +39,7 @@ const AudioKind EveryKind[] = {AudioKind::Mp3, AudioKind::Flac, AudioKind::OggVo
 
 }  // namespace
 
-class AlbumArt : public ::testing::Test {
+class EmbeddedAlbumArt : public ::testing::Test {
   protected:
     // An audio file of the kind carrying the pictures; its path.
     QString audio(const QString& name, AudioKind kind, const QList<EmbeddedArt>& pictures) {
@@ -50,7 +50,7 @@ class AlbumArt : public ::testing::Test {
     PictureFiles files;
 };
 
-TEST_F(AlbumArt, EachKindOfAudioFileGivesItsEmbeddedCover) {
+TEST_F(EmbeddedAlbumArt, EachKindOfAudioFileGivesItsEmbeddedCover) {
     for (AudioKind kind : EveryKind) {
         SCOPED_TRACE(qPrintable(ExtensionOf(kind)));
         const auto art = LoadPictureBitmap(audio("song", kind, {png(Qt::red)}));
@@ -69,7 +69,7 @@ TEST_F(AlbumArt, EachKindOfAudioFileGivesItsEmbeddedCover) {
     }
 }
 
-TEST_F(AlbumArt, TheFrontCoverIsChosenOrElseTheFirstPicture) {
+TEST_F(EmbeddedAlbumArt, TheFrontCoverIsChosenOrElseTheFirstPicture) {
     for (AudioKind kind : {AudioKind::Mp3, AudioKind::Flac, AudioKind::Opus}) {
         SCOPED_TRACE(qPrintable(ExtensionOf(kind)));
         const auto front = LoadPictureBitmap(
@@ -83,7 +83,7 @@ TEST_F(AlbumArt, TheFrontCoverIsChosenOrElseTheFirstPicture) {
     }
 }
 
-TEST_F(AlbumArt, AFileWithoutArtOrNotAudioSaysSo) {
+TEST_F(EmbeddedAlbumArt, AFileWithoutArtOrNotAudioSaysSo) {
     for (AudioKind kind : EveryKind) {
         SCOPED_TRACE(qPrintable(ExtensionOf(kind)));
         const QString none = audio("bare", kind, {});
@@ -103,7 +103,7 @@ TEST_F(AlbumArt, AFileWithoutArtOrNotAudioSaysSo) {
               "\"flac-content.mp3\" is not a readable MP3 file");
 }
 
-TEST_F(AlbumArt, TheDeclaredFormatPicksTheDecoderAndItsLimitsHold) {
+TEST_F(EmbeddedAlbumArt, TheDeclaredFormatPicksTheDecoderAndItsLimitsHold) {
     EmbeddedArt lying = png(Qt::red);
     lying.mimeType = QStringLiteral("image/jpeg");
     EXPECT_TRUE(LoadErrorOf(audio("lying", AudioKind::Flac, {lying})).startsWith("JPEG error #"));
@@ -118,7 +118,7 @@ TEST_F(AlbumArt, TheDeclaredFormatPicksTheDecoderAndItsLimitsHold) {
               "Picture is too large (60000 x 60000)");
 }
 
-TEST_F(AlbumArt, AudioFilesAreOpenedAsPicturesAreButNeverReadWhole) {
+TEST_F(EmbeddedAlbumArt, AudioFilesAreOpenedAsPicturesAreButNeverReadWhole) {
     ASSERT_TRUE(MakeNamedPipe(files.path("pipe.mp3")));
     {
         PipeWatchdog watchdog(files.path("pipe.mp3"));
