@@ -11,26 +11,10 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "support/placement.h"
-#include "support/window_fixture.h"
+#include "tracks/editor_fixture.h"
 #include "tracks/track_editor.h"
 
-class TrackEditor : public WindowFixture {
-  protected:
-    void type(const QString& text) {
-        Form2->Edit1->setText(text);
-        QTest::mouseClick(Form2->Button3, Qt::LeftButton);
-    }
-    QStringList entries() const {
-        QStringList texts;
-        for (int i = 0; i < Form2->ListBox1->count(); ++i)
-            texts << Form2->ListBox1->item(i)->text();
-        return texts;
-    }
-    void clickEntry(int row) {
-        const QRect place = Form2->ListBox1->visualItemRect(Form2->ListBox1->item(row));
-        QTest::mouseClick(Form2->ListBox1->viewport(), Qt::LeftButton, {}, place.center());
-    }
-};
+class TrackEditor : public EditorFixture {};
 
 TEST_F(TrackEditor, ControlsStandAtTheirPlacesWithTheirTexts) {
     EXPECT_EQ(Form2->windowTitle(), "Sleevix v2.0 - Edit Tracks");
