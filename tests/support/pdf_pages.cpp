@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/pdf_pages.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -42,17 +45,35 @@ QList<PdfWord> PdfWords(const QString& pdf) {
     return words;
 }
 
+namespace {
+
+// The backend writes the file where it lies: it is whole once it ends in
+// the trailer's end mark and has stopped growing.
+bool looksWhole(const QString& path, qint64& sizeBefore) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    const bool settled = size > 0 && size == sizeBefore;
+    sizeBefore = size;
+    if (!settled) return false;
+    constexpr qint64 TailBytes = 32;
+    file.seek(std::max<qint64>(0, size - TailBytes));
+    return file.read(TailBytes).contains("%%EOF");
+}
+
+}  // namespace
+
 QString WaitForPdf(const QString& folder, const QString& part) {
     constexpr int WaitForPdfMs = 30000;
+    constexpr int PollMs = 50;
     QElapsedTimer waited;
     waited.start();
+    qint64 sizeBefore = -1;
     while (waited.elapsed() < WaitForPdfMs) {
         const QFileInfoList found = QDir(folder).entryInfoList({"*" + part + "*.pdf"}, QDir::Files);
-        if (!found.isEmpty()) {
-            QTest::qWait(500);  // let the backend finish writing
+        if (!found.isEmpty() && looksWhole(found.front().filePath(), sizeBefore))
             return found.front().filePath();
-        }
-        QTest::qWait(200);
+        QTest::qWait(PollMs);
     }
     return QString();
 }
