@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
                           {"LoadAndDrawEmf", "ReplayRecordedEmf"},
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
                           {"PreviewPaneShowsPhoto", "BareJpeg"},
+                          {"BareJpegEighth", "BareJpeg"},
                           {"LoadPng", "BarePngRead"},
                           {"SvgOntoTheBackStrip", "BareSvgDraw"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"},

@@ -82,7 +82,7 @@ const QString& LargeGif() {
     return path;
 }
 
-void BareJpegDecode(const QByteArray& name) {
+void BareJpegDecode(const QByteArray& name, int scaleDenominator) {
     FILE* file = std::fopen(name.constData(), "rb");
     jpeg_decompress_struct info{};
     jpeg_error_mgr errors{};
@@ -90,6 +90,8 @@ void BareJpegDecode(const QByteArray& name) {
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
+    info.scale_num = 1;
+    info.scale_denom = unsigned(scaleDenominator);
     info.dct_method = JDCT_ISLOW;
     info.do_fancy_upsampling = TRUE;
     info.do_block_smoothing = TRUE;

@@ -8,5 +8,6 @@ const QString& PhotoJpeg();  // 12 megapixels, photo-like
 const QString& PhotoPng();   // the same photo
 const QString& LargeGif();   // 4 megapixels
 
-// One decode of a JPEG file with libjpeg alone, with the loader's settings.
-void BareJpegDecode(const QByteArray& fileName);
+// One decode of a JPEG file with libjpeg alone, with the loader's settings,
+// at 1/`scaleDenominator` of its size (libjpeg's DCT scaling: 1, 2, 4, 8).
+void BareJpegDecode(const QByteArray& fileName, int scaleDenominator = 1);

@@ -81,8 +81,16 @@ void PreviewPaneShowsPhoto(benchmark::State& state) {
     for (auto _ : state) pane.showFile(PhotoJpeg());
 }
 
+// The least any decode scaled by libjpeg can cost for the pane: the
+// smallest scale, which still reads and entropy-decodes every coefficient.
+void BareJpegEighth(benchmark::State& state) {
+    const QByteArray name = PhotoJpeg().toLocal8Bit();
+    for (auto _ : state) BareJpegDecode(name, 8);
+}
+
 }  // namespace
 
+BENCHMARK(BareJpegEighth)->Unit(benchmark::kMillisecond);
 BENCHMARK(PreviewPaneShowsPhoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(OutlineSwitchWithPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(ThreeBareJpegDecodes)->Unit(benchmark::kMillisecond);
