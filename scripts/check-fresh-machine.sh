@@ -130,6 +130,7 @@ in_chroot() {
 }
 
 say "./run.sh under xvfb-run, as the README advises without a display"
+run_start=$SECONDS
 in_chroot "./scripts/install-deps.sh" >>"$log" 2>&1 || fail "./scripts/install-deps.sh (see $log)"
 in_chroot "xvfb-run -a -s '-screen 0 1024x768x24' ./run.sh" >>"$log" 2>&1 &
 runner=$!
@@ -140,6 +141,7 @@ for _ in $(seq 1800); do
   sleep 1
 done
 $started || fail "./run.sh did not start the program (see $log)"
+echo "the program started $((SECONDS - run_start)) s after the set-up began"
 sleep 5
 program=$(chroot_pids sleevix | head -1)
 [ -n "$program" ] || fail "the program stopped right after starting (see $log)"
@@ -152,6 +154,8 @@ kill "$program"
 wait "$runner"
 
 say "./test.sh"
+test_start=$SECONDS
 in_chroot "./test.sh" >>"$log" 2>&1 || fail "./test.sh (see $log)"
+echo "./test.sh took $((SECONDS - test_start)) s"
 grep -E 'tests passed|tests failed' "$log" | tail -2
 say "passed: ./run.sh and ./test.sh on a fresh $distribution"
