@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include "app/program_windows.h"
 #include "document/cover_export.h"
 #include "document/open_file.h"
+#include "pictures/print_only_pictures.h"
 
 namespace {
 
@@ -70,7 +72,12 @@ void exportCover(const ExportRequest& request) {
     const CollectingErrors errors;
     const FileToOpen file = ReadFileToOpen(request.input);
     const ProgramWindows windows(WindowShowing::Hidden);
-    if (!request.pdf) SetCoverDisplayScale(request.scale);
+    // A PDF is the printed page alone: nobody sees the screen's pictures.
+    std::optional<PrintOnlyPictures> printOnly;
+    if (request.pdf)
+        printOnly.emplace();
+    else
+        SetCoverDisplayScale(request.scale);
     const QString note = file.open();
     if (!note.isEmpty()) throw SleevixError(note);
     errors.raiseFirst();

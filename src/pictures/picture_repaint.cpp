@@ -13,6 +13,7 @@
 #include "app/program_windows.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
+#include "pictures/print_only_pictures.h"
 #include "pictures/qt_image_decoders.h"
 
 namespace {
@@ -70,6 +71,10 @@ PictureBitmap read(const QString& path, QSize cover, const PictureBitmap& held,
 PictureBitmap reload(const QString& path, QSize cover, const PictureBitmap& held,
                      HalfState& state) {
     if (state.held && path.isEmpty()) return held;
+    if (PrintOnlyPictures::Active()) {
+        state.source = PictureSource();
+        return PictureBitmap();
+    }
     std::exception_ptr failure;
     try {
         PictureBitmap picture = read(path, cover, held, state.source);

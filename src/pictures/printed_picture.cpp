@@ -3,12 +3,14 @@
 
 #include "app/error_box.h"
 #include "pictures/picture_loader.h"
+#include "pictures/print_only_pictures.h"
 
 PictureBitmap PictureForPrinting(const QString& path, const PictureBitmap& held, QSize printed) {
     try {
         if (std::optional<PictureBitmap> full = LoadPictureBitmap(path, printed, PictureUse::Print))
             return std::move(*full);
     } catch (const SleevixError&) {
+        if (PrintOnlyPictures::Active()) throw;
     }
     return held;
 }

@@ -11,6 +11,7 @@
 // pixel, since the held one was read only for the screen's size; a drawing
 // is drawn for the `printed` device pixels. When the file is gone or no
 // longer reads, the held picture is printed; the screen reports an
-// unreadable file.
+// unreadable file. With PrintOnlyPictures active, an unreadable file
+// raises its error.
 PictureBitmap PictureForPrinting(const QString& path, const PictureBitmap& held,
                                  QSize printed = QSize());

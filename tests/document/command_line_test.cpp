@@ -92,6 +92,10 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
     }());
     writeDocument("pictured.sleevix",
                   R"({"format": "sleevix-cover", "version": 1, "back": {"picture": "gone.jpg"}})");
+    // A PDF export reads pictures for the page alone; a broken one still fails it.
+    writeDocument("broken.jpg", "not a JPEG");
+    writeDocument("broken.sleevix",
+                  R"({"format": "sleevix-cover", "version": 1, "back": {"picture": "broken.jpg"}})");
     const QString cover = pathOf("cover.sleevix");
     const QString out = pathOf("out.pdf");
     const struct {
@@ -101,6 +105,8 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
         {{"--export", out, pathOf("missing.sleevix")}, "No such file"},
         {{"--export", out, pathOf("crowded.sleevix")}, "holds 42 tracks"},
         {{"--export", out, pathOf("pictured.sleevix")}, "gone.jpg was not found"},
+        {{"--export", out, pathOf("broken.sleevix")}, "JPEG error"},
+        {{"--export", pathOf("out.png"), pathOf("broken.sleevix")}, "JPEG error"},
         {{"--export", pathOf("out.jpg"), cover}, "must end in .pdf or .png"},
         {{"--export", out}, "exactly one FILE"},
         {{"--export", pathOf("out.png"), "--scale", "5", cover}, "from 1 to 4"},
