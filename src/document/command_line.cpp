@@ -123,6 +123,44 @@ ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLine
     return request;
 }
 
+// The options the program knows, in the parser that reads them.
+struct CommandLineOptions {
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption exportTo{
+        QStringLiteral("export"),
+        QStringLiteral("Writes OUT from FILE without opening a window: the printed page as a "
+                       "PDF, or the cover as the window shows it as a PNG, by OUT's extension."),
+        QStringLiteral("OUT")};
+    QCommandLineOption paper{QStringLiteral("paper"),
+                             QStringLiteral("The PDF's paper: a4 (the default) or letter."),
+                             QStringLiteral("a4|letter")};
+    QCommandLineOption scale{
+        QStringLiteral("scale"),
+        QStringLiteral("The PNG's scale, %1 to %2 (the default %1): drawn sharp at that size.")
+            .arg(MinExportScale)
+            .arg(MaxExportScale),
+        QStringLiteral("N")};
+
+    CommandLineOptions() {
+        parser.setApplicationDescription(
+            QStringLiteral("Designs and prints the inserts of a CD jewel case."));
+        parser.addOptions({exportTo, paper, scale});
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+                                     QStringLiteral("A cover to open (.sleevix)."),
+                                     QStringLiteral("[FILE]"));
+    }
+
+    // Whether these arguments open the windows, rather than ending with an
+    // export, an answer or a complaint about themselves.
+    bool opensWindows(const QStringList& arguments) {
+        return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
+               !parser.isSet(exportTo) && !parser.isSet(paper) && !parser.isSet(scale) &&
+               parser.positionalArguments().size() <= 1;
+    }
+};
+
 QtMessageHandler qtMessageHandler = nullptr;
 
 void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext& context,
@@ -133,46 +171,56 @@ void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
+namespace {
+
+void chooseOffscreen() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about its surroundings (no runtime folder, ...) would break
+    // the promise of one line or none.
+    qtMessageHandler = qInstallMessageHandler(keepOnlyCriticalMessages);
+}
+
+bool noDisplayAtAll() {
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
 void ChooseDisplayForCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const char* argument : NoWindowArguments) {
             const std::size_t length = std::strlen(argument);
             if (std::strncmp(argv[i], argument, length) == 0 &&
                 (argv[i][length] == '\0' || argv[i][length] == '=')) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-                // Qt's notes about its surroundings (no runtime folder, ...)
-                // would break the promise of one line or none.
-                qtMessageHandler = qInstallMessageHandler(keepOnlyCriticalMessages);
+                chooseOffscreen();
                 return;
             }
         }
     }
+    // With no display to reach, arguments that open no window (a mistyped
+    // option, two files) still get their one line instead of Qt's failure
+    // to reach a display.
+    // Qt's own options (-style, -platform, ...) are the application
+    // object's to read; where there are any, Qt decides.
+    if (noDisplayAtAll()) {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i) {
+            if (argv[i][0] == '-' && argv[i][1] != '-' && argv[i][1] != '\0') return;
+            arguments << QString::fromLocal8Bit(argv[i]);
+        }
+        if (!CommandLineOptions().opensWindows(arguments)) chooseOffscreen();
+    }
 }
 
 int RunCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Designs and prints the inserts of a CD jewel case."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption exportTo(
-        QStringLiteral("export"),
-        QStringLiteral("Writes OUT from FILE without opening a window: the printed page as a "
-                       "PDF, or the cover as the window shows it as a PNG, by OUT's extension."),
-        QStringLiteral("OUT"));
-    const QCommandLineOption paper(QStringLiteral("paper"),
-                                   QStringLiteral("The PDF's paper: a4 (the default) or letter."),
-                                   QStringLiteral("a4|letter"));
-    const QCommandLineOption scale(
-        QStringLiteral("scale"),
-        QStringLiteral("The PNG's scale, %1 to %2 (the default %1): drawn sharp at that size.")
-            .arg(MinExportScale)
-            .arg(MaxExportScale),
-        QStringLiteral("N"));
-    parser.addOptions({exportTo, paper, scale});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A cover to open (.sleevix)."),
-                                 QStringLiteral("[FILE]"));
+    CommandLineOptions options;
+    QCommandLineParser& parser = options.parser;
+    const QCommandLineOption& help = options.help;
+    const QCommandLineOption& version = options.version;
+    const QCommandLineOption& exportTo = options.exportTo;
+    const QCommandLineOption& paper = options.paper;
+    const QCommandLineOption& scale = options.scale;
 
     const QString program = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {

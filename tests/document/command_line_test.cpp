@@ -114,6 +114,9 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
         {{"--export", pathOf("out.png"), "--paper", "letter", cover}, "--paper goes with a PDF"},
         {{"--export", pathOf("no/such/folder.pdf"), cover}, "Cannot export"},
         {{"--export", out, "--frobnicate", cover}, "Unknown option"},
+        // Without --export too: no display is needed to say what is wrong.
+        {{"--frobnicate"}, "Unknown option"},
+        {{cover, cover}, "only one FILE"},
     };
     for (const auto& failure : failures) {
         SCOPED_TRACE(failure.arguments.join(' ').toStdString());
