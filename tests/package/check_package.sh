@@ -35,5 +35,14 @@ for file in usr/bin/sleevix \
 done
 [ -x "$work/root/usr/bin/sleevix" ] || { echo "FAIL: /usr/bin/sleevix is not executable"; exit 1; }
 desktop-file-validate "$work/root/usr/share/applications/org.example.Sleevix.desktop"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.example.Sleevix.metainfo.xml" >/dev/null
+# The project has no web site yet, and a dead address must not ship: newer
+# AppStream (Ubuntu 24.04) warns of the missing homepage, which is known;
+# any other warning or error fails.
+metainfo="$work/root/usr/share/metainfo/org.example.Sleevix.metainfo.xml"
+if ! validation=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+  others=$(grep -E '^[EW]:' <<<"$validation" | grep -v ': url-homepage-missing$' || true)
+  if [ -n "$others" ] || ! grep -q ': url-homepage-missing$' <<<"$validation"; then
+    echo "FAIL: appstreamcli reports:"; echo "$validation"; exit 1
+  fi
+fi
 echo "package: $(basename "$deb") installs its program, desktop entry, metainfo and icons"
