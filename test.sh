@@ -19,8 +19,23 @@ else
   export SLEEVIX_TEST_PRINTER_UNAVAILABLE="no CUPS test queue could be set up on this machine"
 fi
 
+# A suite passes while single tests in it skip (no CUPS, no ../shared, not
+# root): name each of those, with the reason it gave.
+list_skipped() {
+  awk '/: Skipped$/ {
+         reason = ""
+         if ((getline line) <= 0) next
+         if (line !~ /^\[  SKIPPED \]/) { reason = line; next }
+         $0 = line
+       }
+       /^\[  SKIPPED \] [^ ]+ \([0-9]+ ms\)$/ {
+         print "  skipped: " $4 (reason == "" ? "" : " (" reason ")"); reason = ""
+       }' "build/$1/Testing/Temporary/LastTest.log" | sort -u
+}
+
 for build in release asan; do
   echo "== $build build"
   ./scripts/build.sh "$build"
   ctest --test-dir "build/$build" --output-on-failure -j "$(nproc)"
+  list_skipped "$build"
 done
