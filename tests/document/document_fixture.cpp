@@ -3,17 +3,14 @@
 
 #include <QFile>
 #include <QLineEdit>
-#include <QPainter>
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
-#include "print/print_job.h"
+#include "support/drawn_page.h"
 #include "tracks/track_editor.h"
 
 namespace {
 constexpr int PageDpi = 100;
-constexpr double MmPerInch = 25.4;
-const QSizeF A4Mm(210, 297);
 }  // namespace
 
 void DocumentFixture::SetUp() {
@@ -84,10 +81,5 @@ QImage DocumentFixture::printedPage() const {
     // As "Print" takes them.
     PrintArtistName = Form2->Edit3->text();
     PrintAlbumTitle = Form2->Edit2->text();
-    const QSize size((A4Mm / MmPerInch * PageDpi).toSize());
-    QImage page(size, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    DrawCoverPage(painter, PageDpi);
-    return page;
+    return DrawnPage(PageDpi);
 }

@@ -8,8 +8,8 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "pictures/picture_files.h"
-#include "print/print_job.h"
 #include "support/cover_fixture.h"
+#include "support/drawn_page.h"
 #include "support/image_encoding.h"
 
 namespace {
@@ -75,11 +75,7 @@ TEST_F(FormatsOnTheInserts, ADrawingIsDrawnForEachSurfaceAndForThePrintedPage) {
     EXPECT_LT(blurred(Form1->Image4.image(), QRect(0, 100, 361, 1)), 361 / 3);
 
     constexpr int Dpi = 300;
-    QImage page(QSize(2480, 3508), QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    DrawCoverPage(painter, Dpi);
-    painter.end();
+    const QImage page = DrawnPage(Dpi);
     // The front insert, 121 mm from 20 mm left and 130 mm down.
     const QRect front(236, 1535, 1429, 1417);
     EXPECT_LT(blurred(page, front.adjusted(20, 600, -20, 0)), front.width() / 10);

@@ -17,10 +17,10 @@
 #include "app/main_window.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_repaint.h"
-#include "print/print_job.h"
 #include "render/surface_view.h"
 #include "support/album_art_writer.h"
 #include "support/cover_fixture.h"
+#include "support/drawn_page.h"
 #include "support/image_encoding.h"
 
 namespace {
@@ -167,11 +167,7 @@ TEST_F(PictureDrops, APictureDroppedAsPixelsIsHeldAndEveryRepaintAndThePageUseIt
     EXPECT_EQ(Form1->Image3.image().pixel(10, 300), White);
 
     constexpr int Dpi = 100;
-    QImage page(QSize(827, 1169), QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    DrawCoverPage(painter, Dpi);
-    painter.end();
+    const QImage page = DrawnPage(Dpi);
     // The back insert lies from 20 mm to 170 mm across, 10 mm down.
     EXPECT_EQ(page.pixel(150, 450), Blue);
     EXPECT_EQ(page.pixel(600, 450), White);

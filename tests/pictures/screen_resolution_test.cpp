@@ -13,8 +13,8 @@
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"
-#include "print/print_job.h"
 #include "support/cover_fixture.h"
+#include "support/drawn_page.h"
 #include "support/image_difference.h"
 #include "support/jpeg_writer.h"
 
@@ -136,11 +136,7 @@ TEST_F(PictureResolution, ThePrintJobDrawsTheFileWithEveryPixelOrElseTheHeldPict
     ASSERT_LT(FrontPicture.pixels().width(), 1210);  // held for the screen only
 
     auto printFront = [] {
-        QImage page(QSize(2480, 3508), QImage::Format_RGB32);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        DrawCoverPage(painter, Dpi);
-        painter.end();
+        const QImage page = DrawnPage(Dpi);
         // The front insert, 20 mm from the left and 130 mm from the top.
         return page.copy(QRect(QPoint(300, 1600), QSize(800, 200)));
     };

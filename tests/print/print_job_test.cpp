@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "print/print_job.h"
 #include "support/cover_fixture.h"
+#include "support/drawn_page.h"
 #include "support/image_probe.h"
 #include "support/pdf_pages.h"
 #include "tracks/track_editor.h"
@@ -18,19 +19,8 @@ namespace {
 
 constexpr int Dpi = 300;
 constexpr double MmPerInch = 25.4;
-// An A4 page, printable from its corner.
-const QSize A4At(int dpi) {
-    return QSize(int(210 / MmPerInch * dpi), int(297 / MmPerInch * dpi));
-}
-
 QImage printPage(int dpi = Dpi) {
-    QImage page(A4At(dpi), QImage::Format_RGB32);
-    page.setDotsPerMeterX(int(dpi / 0.0254));
-    page.setDotsPerMeterY(int(dpi / 0.0254));
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    DrawCoverPage(painter, dpi);
-    return page;
+    return DrawnPage(dpi);
 }
 
 double mm(int pixels, int dpi = Dpi) {
@@ -215,8 +205,8 @@ TEST_F(PrintJob, PrintToPdfWritesOnePageWithTheOutlinesInPlace) {
 
     const QImage page = RenderPdfPage(pdf, 300);
     ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
-    EXPECT_NEAR(page.width(), A4At(300).width(), 2);
-    EXPECT_NEAR(page.height(), A4At(300).height(), 2);
+    EXPECT_NEAR(page.width(), A4Pixels(300).width(), 2);
+    EXPECT_NEAR(page.height(), A4Pixels(300).height(), 2);
     const std::vector<double> across = inkRuns(page, true, 120);
     ASSERT_GE(across.size(), 4u);
     EXPECT_NEAR(across.front(), 20.0, Tolerance);
