@@ -7,18 +7,16 @@
 #include <cstdint>
 
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include <taglib/tbytevectorstream.h>
 
 #include "app/error_box.h"
+#include "fuzz/decoder_fuzzer.h"
 #include "pictures/album_art.h"
 #include "pictures/picture_loader.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QGuiApplication application(*argc, *argv);
+    StartQuietGuiApplication(argc, argv);
     return 0;
 }
 

@@ -8,8 +8,18 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/error_box.h"
+
+// For targets that draw or read fonts: a GUI application on the off-screen
+// platform, with Qt's own messages (missing fonts, every flaw of a drawing)
+// silenced so that the log keeps the fuzzer's findings.
+inline void StartQuietGuiApplication(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static QGuiApplication application(*argc, *argv);
+}
 
 #define SLEEVIX_DECODER_FUZZER(decode)                                                     \
     extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {                         \

@@ -6,19 +6,15 @@
 #include <cstdint>
 
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include "app/error_box.h"
+#include "fuzz/decoder_fuzzer.h"
 #include "pictures/metafile/metafile_picture.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Fonts named in the files that do not exist make Qt talk; keep the log
-    // for the fuzzer's own findings.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QGuiApplication application(*argc, *argv);
+    StartQuietGuiApplication(argc, argv);
     return 0;
 }
 

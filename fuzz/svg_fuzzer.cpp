@@ -7,17 +7,13 @@
 #include <cstdint>
 
 #include <QByteArray>
-#include <QGuiApplication>
 
 #include "app/error_box.h"
+#include "fuzz/decoder_fuzzer.h"
 #include "pictures/picture_loader.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // QtSvg reports every flaw of a drawing; keep the log for the fuzzer's
-    // own findings.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QGuiApplication application(*argc, *argv);
+    StartQuietGuiApplication(argc, argv);
     return 0;
 }
 
