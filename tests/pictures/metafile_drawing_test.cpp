@@ -285,3 +285,64 @@ TEST(MetafileDrawing, BlitsWithANegativeExtentDrawTheBitmapMirrored) {
     EXPECT_EQ(image.pixel(83, 98), Blue);
     EXPECT_EQ(image.pixel(81, 97), Blue);
 }
+
+// A one-bit pattern brush paints its 0 bits in the text colour and its 1
+// bits in the background colour, even in transparent background mode; the
+// colours are those current when it fills.
+TEST(MetafileDrawing, MonochromeBrushesTakeTheTextAndBackgroundColours) {
+    constexpr QRgb Blue = 0xff0000ff;
+    constexpr uint32_t EmrSetBkMode = 18, EmrSetTextColor = 24, EmrSetBkColor = 25;
+    constexpr uint32_t EmrCreateMonoBrush = 93;
+    EmfBuilder emf;
+    // rows all 0 and all 1 in turn
+    emf.record(EmrCreateMonoBrush, MonoBrush(1, {0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF}));
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrSelectObject, {NullPen});
+    emf.record(EmrSetBkMode, {1});  // transparent
+    emf.record(EmrSetTextColor, {0x0000FF});
+    emf.record(EmrSetBkColor, {0xFF0000});
+    emf.record(EmrRectangle, {100, 100, 500, 500});
+    const QImage drawn = playEmf(emf).copy(200, 200, 16, 16);
+    EXPECT_EQ(PixelsOfColour(drawn, Red).size(), 128);
+    EXPECT_EQ(PixelsOfColour(drawn, Blue).size(), 128);
+
+    // The old metafiles' pattern brush: a one-bit bitmap, 18 bytes reserved,
+    // then its rows.
+    WmfBuilder wmf;
+    wmf.record(0x020C, {100, 100});  // SetWindowExt
+    Fields pattern;
+    pattern.u16(0).u16(8).u16(8).u16(2).bytes(QByteArray("\x01\x01", 2)).u32(0);
+    pattern.bytes(QByteArray(18, '\0'));
+    for (int row = 0; row < 8; ++row) pattern.u16(row % 2 ? 0xFFFF : 0);
+    wmf.record(0x01F9, pattern);           // CreatePatternBrush
+    wmf.record(0x012D, {0});               // SelectObject
+    wmf.record(0x0209, {0x00FF, 0});       // SetTextColor: red
+    wmf.record(0x0201, {0, 0x00FF});       // SetBkColor: blue
+    wmf.record(0x041B, {90, 90, 10, 10});  // Rectangle: bottom, right, top, left
+    const QImage old = PlayMetafileInto(wmf.build(QRect(0, 0, 100, 100), 96), QSize(200, 200));
+    const QImage inside = old.copy(60, 60, 16, 16);
+    EXPECT_EQ(PixelsOfColour(inside, Red).size(), 128);
+    EXPECT_EQ(PixelsOfColour(inside, Blue).size(), 128);
+}
+
+// A gradient triangle shades between its corners' colours.
+TEST(MetafileDrawing, GradientTrianglesShadeBetweenTheirCorners) {
+    constexpr uint32_t EmrGradientFill = 118;
+    const QList<QPair<QPoint, QRgb>> corners{
+        {{100, 900}, 0xffff0000}, {{900, 900}, 0xff00ff00}, {{500, 100}, 0xff0000ff}};
+    EmfBuilder emf;
+    emf.record(EmrGradientFill, GradientTriangle(corners));
+    const QImage image = playEmf(emf);
+    // Just inside each corner its own colour; at the centre of gravity the mean.
+    const auto near = [](QRgb a, QRgb b, int tolerance) {
+        return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+               std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+               std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+    };
+    EXPECT_TRUE(near(image.pixel(115, 892), 0xffff0000, 12)) << std::hex << image.pixel(115, 892);
+    EXPECT_TRUE(near(image.pixel(885, 892), 0xff00ff00, 12)) << std::hex << image.pixel(885, 892);
+    EXPECT_TRUE(near(image.pixel(500, 115), 0xff0000ff, 12)) << std::hex << image.pixel(500, 115);
+    EXPECT_TRUE(near(image.pixel(500, 633), qRgb(85, 85, 85), 3))
+        << std::hex << image.pixel(500, 633);
+    EXPECT_EQ(image.pixel(150, 300), White);  // outside
+}

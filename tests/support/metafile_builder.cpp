@@ -215,6 +215,37 @@ Fields StretchDiBits(const QByteArray& dib, QRect target, uint32_t rop, int head
     return f;
 }
 
+Fields MonoBrush(int slot, const QList<uint8_t>& rows) {
+    constexpr int Side = 8, HeaderSize = 40, DataAt = 32, RowBytes = 4;
+    constexpr int DibPaletteIndices = 2;
+    Fields header;
+    header.u32(HeaderSize).u32(Side).u32(Side).u16(1).u16(1);  // size, width, height, planes, bits
+    header.u32(0).u32(Side * RowBytes).u32(0).u32(0).u32(0).u32(0);
+    QByteArray bits;
+    for (int row = Side - 1; row >= 0; --row)  // bottom-up
+        bits += QByteArray(1, char(rows.value(row))) + QByteArray(RowBytes - 1, '\0');
+    Fields f;
+    f.u32(slot).u32(DibPaletteIndices);
+    f.u32(DataAt).u32(HeaderSize).u32(DataAt + HeaderSize).u32(bits.size());
+    f.bytes(header.data()).bytes(bits);
+    return f;
+}
+
+Fields GradientTriangle(const QList<QPair<QPoint, QRgb>>& corners) {
+    constexpr int Triangle = 2;
+    Fields f;
+    f.u32(0).u32(0).u32(0).u32(0).u32(corners.size()).u32(1).u32(Triangle);
+    for (const auto& [at, colour] : corners)
+        f.u32(at.x())
+            .u32(at.y())
+            .u16(qRed(colour) << 8)
+            .u16(qGreen(colour) << 8)
+            .u16(qBlue(colour) << 8)
+            .u16(0);
+    f.u32(0).u32(1).u32(2);
+    return f;
+}
+
 namespace {
 
 enum : uint32_t {
@@ -224,6 +255,7 @@ enum : uint32_t {
     SampleViewportOrg = 12,
     SampleMapMode = 17,
     SampleBkMode = 18,
+    SampleTextColour = 24,
     SampleMoveTo = 27,
     SampleSelectObject = 37,
     SampleCreatePen = 38,
@@ -238,6 +270,8 @@ enum : uint32_t {
     SampleFont = 82,
     SampleTextW = 84,
     SamplePolygon16 = 86,
+    SampleMonoBrush = 93,
+    SampleGradientFill = 118,
 };
 constexpr qint64 SampleNullPen = 0x80000008;
 
@@ -343,5 +377,28 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
     text(cells, 2, "No Such Typeface", -40, 0, QPoint(50, 300), "Y- axis title", wide);
     text(cells, 3, "Arial", -40, 0, QPoint(50, 500), "Y- axis title");
     samples.append({"letter_cells.emf", cells.build()});
+
+    // Bars filled as a chart tool fills them: one-bit brushes drawn in the
+    // text colour set before each, on the background colour.
+    EmfBuilder bars;
+    bars.record(SampleBkMode, {1});
+    const QList<QList<uint8_t>> patterns{{0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55},
+                                         {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},
+                                         {0x7F, 0xBF, 0xDF, 0xEF, 0xF7, 0xFB, 0xFD, 0xFE}};
+    const QList<int> inks{0xD30094, 0x739E00, 0xE9B456};
+    for (int bar = 0; bar < 3; ++bar) {
+        bars.record(SampleTextColour, {inks[bar]});
+        bars.record(SampleMonoBrush, MonoBrush(1 + bar, patterns[bar]));
+        bars.record(SampleSelectObject, {1 + bar});
+        bars.record(SampleRectangle,
+                    {100 + bar * 300, 900 - (bar + 2) * 200, 300 + bar * 300, 900});
+    }
+    samples.append({"mono_brush_bars.emf", bars.build()});
+
+    EmfBuilder shaded;
+    shaded.record(SampleGradientFill, GradientTriangle({{{100, 900}, 0xffff0000},
+                                                        {{900, 900}, 0xff00ff00},
+                                                        {{500, 100}, 0xff0000ff}}));
+    samples.append({"gradient_triangle.emf", shaded.build()});
     return samples;
 }

@@ -67,6 +67,13 @@ QByteArray OnePixelDib(QRgb colour);
 Fields StretchDiBits(const QByteArray& dib, QRect target, uint32_t rop = 0x00CC0020,
                      int headerSize = 0);
 
+// CreateMonoBrush parameters for object slot `slot`: an 8 x 8 one-bit
+// bitmap without colours whose rows, top first, are `rows`.
+Fields MonoBrush(int slot, const QList<uint8_t>& rows);
+
+// GradientFill parameters: one triangle shaded between coloured corners.
+Fields GradientTriangle(const QList<QPair<QPoint, QRgb>>& corners);
+
 // Record parameters the text and shape tests share (EMF).
 // LOGFONTW of an ExtCreateFontIndirectW, for object slot `slot`.
 Fields LogFontW(int slot, int height, int escapement, const QString& face = "Arial");

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 #include "app/error_box.h"
 #include "pictures/picture_limits.h"
@@ -45,34 +47,64 @@ QImage decodeIndexed(ByteView header, ByteView bits, long long width, long long 
     // Raster operations work on colours, never on palette indexes.
     return image.convertToFormat(QImage::Format_RGB32);
 }
-}  // namespace
 
-QImage DecodeDib(ByteView header, ByteView bits) {
-    if (!header.has(0, 4)) return QImage();
-    const uint32_t headerSize = header.u32(0);
+// What a bitmap header says of the pixels that follow it.
+struct DibGeometry {
     long long width = 0, height = 0;
     int depth = 0;
     uint32_t compression = Uncompressed;
     bool topDown = false;
+};
+
+// The header's geometry, or nothing when it is not a header or its size
+// is beyond the pixel limit.
+std::optional<DibGeometry> ReadGeometry(ByteView header) {
+    if (!header.has(0, 4)) return std::nullopt;
+    const uint32_t headerSize = header.u32(0);
+    DibGeometry g;
     if (headerSize == CoreHeaderSize && header.has(0, CoreHeaderSize)) {
-        width = header.u16(4);
-        height = header.u16(6);
-        depth = header.u16(10);
+        g.width = header.u16(4);
+        g.height = header.u16(6);
+        g.depth = header.u16(10);
     } else if (headerSize >= 40 && header.has(0, 40)) {
-        width = header.i32(4);
-        height = std::llabs(header.i32(8));
-        topDown = header.i32(8) < 0;
-        depth = header.u16(14);
-        compression = header.u32(16);
+        g.width = header.i32(4);
+        g.height = std::llabs(header.i32(8));
+        g.topDown = header.i32(8) < 0;
+        g.depth = header.u16(14);
+        g.compression = header.u32(16);
     } else {
-        return QImage();
+        return std::nullopt;
     }
-    if (width <= 0 || height <= 0) return QImage();
+    if (g.width <= 0 || g.height <= 0) return std::nullopt;
     try {
-        CheckPictureSize(width, height);
+        CheckPictureSize(g.width, g.height);
     } catch (const SleevixError&) {
-        return QImage();
+        return std::nullopt;
     }
+    return g;
+}
+}  // namespace
+
+QImage DecodeMonochromeDib(ByteView header, ByteView bits) {
+    const std::optional<DibGeometry> g = ReadGeometry(header);
+    if (!g || g->depth != 1 || g->compression != Uncompressed) return QImage();
+    const qsizetype stride = qsizetype((g->width + 31) / 32 * 4);
+    if (!bits.has(0, stride * qsizetype(g->height))) return QImage();
+    QImage image(int(g->width), int(g->height), QImage::Format_Mono);
+    if (image.isNull()) return QImage();
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    const size_t rowBytes = size_t((g->width + 7) / 8);
+    for (int y = 0; y < image.height(); ++y) {
+        const qsizetype row = stride * (g->topDown ? y : image.height() - 1 - y);
+        std::memcpy(image.scanLine(y), bits.data() + row, rowBytes);
+    }
+    return image;
+}
+
+QImage DecodeDib(ByteView header, ByteView bits) {
+    const std::optional<DibGeometry> geometry = ReadGeometry(header);
+    if (!geometry) return QImage();
+    const auto [width, height, depth, compression, topDown] = *geometry;
     if ((depth == 1 || depth == 4 || depth == 8) && compression == Uncompressed)
         return decodeIndexed(header, bits, width, height, topDown, depth);
     // Qt reads the bitmap once it has the file header a .bmp file carries.

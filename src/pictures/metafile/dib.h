@@ -12,3 +12,9 @@ QImage DecodeDib(ByteView header, ByteView bits);
 
 // The same for a bitmap whose header, colours and bits follow each other.
 QImage DecodePackedDib(ByteView packed);
+
+// A one-bit bitmap as a monochrome brush or blit uses it: Format_Mono with
+// its bits as they stand, 0 for the text colour and 1 for the background
+// colour; the caller sets the two. Null when it is not an uncompressed
+// one-bit bitmap.
+QImage DecodeMonochromeDib(ByteView header, ByteView bits);

@@ -35,13 +35,24 @@ std::vector<QRectF> RegionRectangles(const ByteView& r, qsizetype at, qint64 len
     return rectangles;
 }
 
-// A bitmap given by offsets into the record; null when there is none.
-QImage RecordBitmap(const ByteView& r, qsizetype offsetAt) {
+namespace {
+// A bitmap given by offsets into the record, read by `decode`; null when
+// there is none.
+QImage OffsetBitmap(const ByteView& r, qsizetype offsetAt, QImage (*decode)(ByteView, ByteView)) {
     const uint32_t offHeader = r.u32(offsetAt), headerSize = r.u32(offsetAt + 4);
     const uint32_t offBits = r.u32(offsetAt + 8), bitsSize = r.u32(offsetAt + 12);
     if (headerSize == 0 || !r.has(offHeader, headerSize) || !r.has(offBits, bitsSize))
         return QImage();
-    return DecodeDib(r.sub(offHeader, headerSize), r.sub(offBits, bitsSize));
+    return decode(r.sub(offHeader, headerSize), r.sub(offBits, bitsSize));
+}
+}  // namespace
+
+QImage RecordBitmap(const ByteView& r, qsizetype offsetAt) {
+    return OffsetBitmap(r, offsetAt, DecodeDib);
+}
+
+QImage RecordMonochromeBitmap(const ByteView& r, qsizetype offsetAt) {
+    return OffsetBitmap(r, offsetAt, DecodeMonochromeDib);
 }
 
 QPolygonF PolyPoints(const ByteView& r, bool wide) {

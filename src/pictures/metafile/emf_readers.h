@@ -29,6 +29,8 @@ std::vector<QRectF> RegionRectangles(const ByteView& r, qsizetype at, qint64 len
 // A bitmap given by header and bits offsets and sizes starting at
 // `offsetAt`; null when there is none.
 QImage RecordBitmap(const ByteView& r, qsizetype offsetAt);
+// The same for a one-bit bitmap kept as its bits (see DecodeMonochromeDib).
+QImage RecordMonochromeBitmap(const ByteView& r, qsizetype offsetAt);
 // A LOGFONTW at `at`.
 gdi::Font LogFont(const ByteView& r, qsizetype at);
 

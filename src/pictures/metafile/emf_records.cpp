@@ -233,6 +233,9 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             return player.setObject(r.u32(8),
                                     Brush{int(r.u32(12)), ColourRef(r, 16), int(r.u32(20))});
         case CreateMonoBrush:
+            if (QImage bits = RecordMonochromeBitmap(r, 16); !bits.isNull())
+                return player.setObject(r.u32(8), MonochromeBrush(std::move(bits)));
+            [[fallthrough]];
         case CreateDibPatternBrushPt:
             return player.setObject(r.u32(8),
                                     Brush{BrushDibPatternPt, Qt::black, 0, RecordBitmap(r, 16)});

@@ -115,7 +115,17 @@ struct Brush {
     QColor colour = Qt::white;
     int hatch = 0;
     QImage pattern;
+    // A one-bit pattern drawn in the text colour (0 bits) and the
+    // background colour (1 bits) current when it fills.
+    bool monochrome = false;
 };
+
+// A pattern brush of a one-bit bitmap (Format_Mono).
+inline Brush MonochromeBrush(QImage bits) {
+    Brush brush{BrushPattern, Qt::black, 0, std::move(bits)};
+    brush.monochrome = true;
+    return brush;
+}
 
 struct Font {
     QString face = QStringLiteral("Arial");

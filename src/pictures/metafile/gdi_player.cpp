@@ -216,9 +216,14 @@ QBrush GdiPlayer::qtBrush(const Brush& brush) const {
         case BrushDibPattern:
         case BrushDibPatternPt:
             if (!brush.pattern.isNull()) {
+                QImage tile = brush.pattern;
+                // Opaque whatever the background mode: that mode governs
+                // hatches, text and styled pens only.
+                if (brush.monochrome)
+                    tile.setColorTable({state_.textColour.rgb(), state_.backgroundColour.rgb()});
                 // Repeated pixel for pixel on the target from its origin,
                 // whatever the mapping on the painter.
-                QBrush pattern(brush.pattern);
+                QBrush pattern(tile);
                 pattern.setTransform(painter_.transform().inverted());
                 return pattern;
             }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lines, shapes, arcs, gradients and paths.
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <QLinearGradient>
 
@@ -36,19 +38,72 @@ void GdiPlayer::gradientRectangle(const GradientVertex& from, const GradientVert
     painter_.fillRect(box, shading);
 }
 
+namespace {
+// A triangle's shading as a small texture over its box on the target: the
+// colour is an affine function of the position, which bilinear sampling of
+// a coarse grid reproduces exactly, so the work per triangle stays bounded
+// whatever its size. One texel of margin keeps sampling from wrapping.
+constexpr int ShadingTexels = 64;
+
+struct Shading {
+    QImage texture;
+    QTransform toTarget;  // texture pixels onto target pixels
+};
+
+std::optional<Shading> ShadeTriangle(const QPolygonF& corners,
+                                     const GdiPlayer::GradientVertex* vertex[3]) {
+    const QPointF a = corners[0], b = corners[1], c = corners[2];
+    const double det = (b.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (b.y() - a.y());
+    if (std::abs(det) < 1e-9) return std::nullopt;  // no area, nothing to fill
+    const QRectF box = corners.boundingRect();
+    const double cell = std::max(1.0, std::max(box.width(), box.height()) / ShadingTexels);
+    const int columns = int(std::ceil(box.width() / cell)) + 2;
+    const int rows = int(std::ceil(box.height() / cell)) + 2;
+    QImage texture(columns, rows, QImage::Format_RGB32);
+    if (texture.isNull()) return std::nullopt;
+    const QPointF origin = box.topLeft() - QPointF(cell, cell);
+    for (int y = 0; y < rows; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(texture.scanLine(y));
+        for (int x = 0; x < columns; ++x) {
+            const QPointF p = origin + QPointF((x + 0.5) * cell, (y + 0.5) * cell);
+            // barycentric weights of b and c; a has the rest
+            const double wb =
+                ((p.x() - a.x()) * (c.y() - a.y()) - (c.x() - a.x()) * (p.y() - a.y())) / det;
+            const double wc =
+                ((b.x() - a.x()) * (p.y() - a.y()) - (p.x() - a.x()) * (b.y() - a.y())) / det;
+            const double wa = 1 - wb - wc;
+            const auto mix = [&](int (QColor::*channel)() const) {
+                const double value = wa * (vertex[0]->colour.*channel)() +
+                                     wb * (vertex[1]->colour.*channel)() +
+                                     wc * (vertex[2]->colour.*channel)();
+                return int(std::lround(std::clamp(value, 0.0, 255.0)));
+            };
+            line[x] = qRgb(mix(&QColor::red), mix(&QColor::green), mix(&QColor::blue));
+        }
+    }
+    return Shading{texture, QTransform(cell, 0, 0, cell, origin.x(), origin.y())};
+}
+}  // namespace
+
 void GdiPlayer::gradientTriangle(const GradientVertex& a, const GradientVertex& b,
                                  const GradientVertex& c) {
     if (inPath_) return;
-    // Shaded with the corners' mean colour: close enough for a thumbnail.
-    const QColor mean((a.colour.red() + b.colour.red() + c.colour.red()) / 3,
-                      (a.colour.green() + b.colour.green() + c.colour.green()) / 3,
-                      (a.colour.blue() + b.colour.blue() + c.colour.blue()) / 3);
     QPainterPath triangle;
     triangle.addPolygon(QPolygonF{a.at, b.at, c.at});
     triangle.closeSubpath();
     if (!onPage(triangle.boundingRect())) return;
     prepare();
-    painter_.fillPath(triangle, mean);
+    const GradientVertex* corners[3] = {&a, &b, &c};
+    const std::optional<Shading> shading =
+        ShadeTriangle(painter_.transform().map(QPolygonF{a.at, b.at, c.at}), corners);
+    if (!shading) return;
+    QBrush brush(shading->texture);
+    // Brush transforms apply before the painter's own.
+    brush.setTransform(shading->toTarget * painter_.transform().inverted());
+    const bool smooth = painter_.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.fillPath(triangle, brush);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
 void GdiPlayer::lineTo(QPointF to) {

@@ -24,14 +24,14 @@ QString bytesText(const ByteView& r, qsizetype at, qsizetype length) {
 }
 
 // The old device-dependent bitmap of the first metafiles: a header of
-// type, width, height, bytes per row, planes and bits per pixel, then rows
-// top-down. Only the one-bit kind is device-independent enough to show.
-QImage bitmap16(const ByteView& r, qsizetype at) {
+// type, width, height, bytes per row, planes and bits per pixel; its rows,
+// top-down, from `data`. Only the one-bit kind is device-independent enough
+// to show: Format_Mono, its bits as they stand.
+QImage bitmap16(const ByteView& r, qsizetype at, qsizetype data) {
     const int width = r.i16(at + 2), height = r.i16(at + 4), rowBytes = r.i16(at + 6);
     const int planes = r.u8(at + 8), bits = r.u8(at + 9);
     if (planes != 1 || bits != 1 || width <= 0 || height <= 0 || rowBytes < (width + 7) / 8)
         return QImage();
-    const qsizetype data = at + 10;
     if (!r.has(data, qsizetype(rowBytes) * height)) return QImage();
     QImage image(width, height, QImage::Format_Mono);
     if (image.isNull()) return QImage();
@@ -95,6 +95,13 @@ std::vector<QPolygonF> PolyPolygonShapes(const ByteView& r) {
     return shapes;
 }
 
+QImage PatternBrushBitmap(const ByteView& r) {
+    // the old bitmap's header with a pointer in place of its bits, 18 bytes
+    // reserved, then the bits
+    constexpr qsizetype BitsAt = Params + 32;
+    return bitmap16(r, Params, BitsAt);
+}
+
 QImage PackedBitmap(const ByteView& r, qsizetype at) {
     if (!r.has(at, 4)) return QImage();
     return DecodePackedDib(r.sub(at, r.size() - at));
@@ -109,7 +116,7 @@ Blit ReadBitBlt(const MetafileRecord& record, bool independent) {
     const QSizeF size(r.i16(base + 6), r.i16(base + 4));
     const QImage image = !carried      ? QImage()
                          : independent ? PackedBitmap(r, base + 12)
-                                       : bitmap16(r, base + 12);
+                                       : bitmap16(r, base + 12, base + 22);
     return {r.u32(Params), QRectF(PointYX(r, base + 8), size), QRectF(source, size), image};
 }
 
@@ -124,7 +131,7 @@ Blit ReadStretchBlt(const MetafileRecord& record, bool independent) {
     const QRectF target(PointYX(r, base + 4), QSizeF(r.i16(base + 2), r.i16(base)));
     const QImage image = !carried      ? QImage()
                          : independent ? PackedBitmap(r, base + 8)
-                                       : bitmap16(r, base + 8);
+                                       : bitmap16(r, base + 8, base + 18);
     return {r.u32(Params), target, QRectF(source, sourceSize), image};
 }
 

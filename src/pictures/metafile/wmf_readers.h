@@ -37,6 +37,9 @@ std::vector<QPolygonF> PolyPolygonShapes(const ByteView& r);
 // A device-independent bitmap whose header, colours and bits follow each
 // other from `at` to the record's end; null when there is none.
 QImage PackedBitmap(const ByteView& r, qsizetype at);
+// CreatePatternBrush's one-bit bitmap as its bits (Format_Mono, 0 and 1);
+// null when it is of another depth or cannot be read.
+QImage PatternBrushBitmap(const ByteView& r);
 
 // What a blit record draws: a null image paints with the brush or as the
 // raster operation says.

@@ -64,6 +64,15 @@ enum WmfRecord : uint32_t {
     StretchDib = 0x0F43,
 };
 
+void playBlit(GdiPlayer& player, Blit blit) {
+    // The old one-bit bitmap lands in the text colour (0 bits) and the
+    // background colour (1 bits).
+    if (blit.image.format() == QImage::Format_Mono)
+        blit.image.setColorTable(
+            {player.state().textColour.rgb(), player.state().backgroundColour.rgb()});
+    player.bitmap(blit.target, blit.image, blit.source, blit.rop);
+}
+
 }  // namespace
 
 void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
@@ -133,8 +142,11 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case DibCreatePatternBrush:
             return player.addObject(
                 Brush{BrushDibPatternPt, Qt::black, 0, PackedBitmap(r, Params + 4)});
-        case CreatePatternBrush:
-            return player.addObject(Brush{BrushSolid, Qt::black});
+        case CreatePatternBrush: {
+            QImage bits = PatternBrushBitmap(r);
+            return player.addObject(bits.isNull() ? Brush{BrushSolid, Qt::black}
+                                                  : MonochromeBrush(std::move(bits)));
+        }
         case CreateFontIndirect:
             return player.addObject(LogFont(r));
         case CreatePalette:
@@ -192,15 +204,11 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             return player.bitmap(target, QImage(), QRectF(), r.u32(Params));
         }
         case BitBlt:
-        case DibBitBlt: {
-            const Blit blit = ReadBitBlt(record, record.type == DibBitBlt);
-            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
-        }
+        case DibBitBlt:
+            return playBlit(player, ReadBitBlt(record, record.type == DibBitBlt));
         case StretchBlt:
-        case DibStretchBlt: {
-            const Blit blit = ReadStretchBlt(record, record.type == DibStretchBlt);
-            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
-        }
+        case DibStretchBlt:
+            return playBlit(player, ReadStretchBlt(record, record.type == DibStretchBlt));
         case StretchDib: {
             const Blit blit = ReadStretchDib(r);
             if (blit.image.isNull()) return;
