@@ -108,6 +108,43 @@ TEST(MetafileDrawing, APathOfLinesIsOneFigurePerMoveToClosedByCloseFigure) {
     EXPECT_EQ(stroked.pixel(200, 400), White);  // on the closing side, not drawn
 }
 
+// Curves and arcs that begin a figure after a MoveTo start it there: no
+// line joins it to the figure closed before.
+TEST(MetafileDrawing, CurvesAndArcsAfterAMoveToJoinNoEarlierFigure) {
+    constexpr uint32_t EmrArcTo = 55, EmrPolyBezierTo16 = 88;
+    const auto straight = [](const QList<QPoint>& corners) {
+        QList<QPoint> points;  // each side a cubic with its controls on it
+        for (qsizetype i = 1; i <= corners.size(); ++i) {
+            const QPoint from = corners[i - 1], to = corners[i % corners.size()];
+            points << from + (to - from) / 3 << from + (to - from) * 2 / 3 << to;
+        }
+        return points;
+    };
+    for (const bool arc : {false, true}) {
+        SCOPED_TRACE(arc ? "ArcTo" : "PolyBezierTo");
+        EmfBuilder emf = bluePenRedBrush(9);
+        emf.record(EmrBeginPath, {});
+        emf.record(EmrMoveToEx, {100, 100});
+        emf.record(EmrPolyBezierTo16, polygon16(straight({{100, 100}, {300, 100}, {300, 300}})));
+        emf.record(EmrCloseFigure, {});
+        emf.record(EmrMoveToEx, {900, 800});
+        if (arc)
+            emf.record(EmrArcTo, {700, 700, 900, 900, 900, 800, 900, 800});
+        else
+            emf.record(EmrPolyBezierTo16,
+                       polygon16(straight({{900, 800}, {700, 800}, {800, 900}})));
+        emf.record(EmrCloseFigure, {});
+        emf.record(EmrEndPath, {});
+        emf.record(EmrStrokeAndFillPath, {0, 0, 0, 0});
+        const QImage image = playEmf(emf);
+        EXPECT_EQ(image.pixel(250, 150), Red);
+        EXPECT_EQ(image.pixel(800, 820), Red);
+        // On the line from the first figure's end to the second's start.
+        EXPECT_EQ(image.pixel(500, 450), White);
+        EXPECT_EQ(image.pixel(700, 650), White);
+    }
+}
+
 // The platform never draws a pen thinner than one device pixel: it stays a
 // full-colour line one pixel wide wherever it falls.
 TEST(MetafileDrawing, PensThinnerThanAPixelDrawOnePixelWideAtFullColour) {

@@ -150,6 +150,19 @@ void GdiPlayer::polygons(const std::vector<QPolygonF>& shapes) {
 }
 
 void GdiPlayer::beziers(const QPolygonF& points, bool fromCurrentPosition) {
+    const auto curves = [&points](QPainterPath& path, qsizetype next) {
+        for (; next + 2 < points.size(); next += 3)
+            path.cubicTo(points[next], points[next + 1], points[next + 2]);
+    };
+    if (inPath_ && fromCurrentPosition) {
+        // The curves extend the open figure; joining them onto it with
+        // connectPath would draw a line from the figure before.
+        if (points.size() < 3) return;
+        QPainterPath& figure = openFigure();
+        curves(figure, 0);
+        state_.position = figure.currentPosition();
+        return;
+    }
     QPainterPath path;
     qsizetype next = 0;
     if (fromCurrentPosition) {
@@ -159,11 +172,8 @@ void GdiPlayer::beziers(const QPolygonF& points, bool fromCurrentPosition) {
         path.moveTo(points[0]);
         next = 1;
     }
-    for (; next + 2 < points.size(); next += 3)
-        path.cubicTo(points[next], points[next + 1], points[next + 2]);
-    if (inPath_ && fromCurrentPosition) openFigure().connectPath(path);
+    curves(path, next);
     if (fromCurrentPosition && path.elementCount() > 1) state_.position = path.currentPosition();
-    if (inPath_ && fromCurrentPosition) return;
     draw(path, false, true);
 }
 
@@ -211,14 +221,32 @@ QPainterPath GdiPlayer::arcPath(ArcKind kind, const QRectF& box, QPointF start, 
     return path;
 }
 
+namespace {
+// Continues the last figure of `onto` with the segments of `from` after its
+// first point. (connectPath would drop a figure's opening MoveTo when Qt
+// has skipped a line of no length after it, joining the figure before.)
+void ExtendFigure(QPainterPath& onto, const QPainterPath& from) {
+    for (int i = 1; i < from.elementCount(); ++i) {
+        const QPainterPath::Element e = from.elementAt(i);
+        if (e.isCurveTo() && i + 2 < from.elementCount()) {
+            onto.cubicTo(e, from.elementAt(i + 1), from.elementAt(i + 2));
+            i += 2;
+        } else {
+            onto.lineTo(e);
+        }
+    }
+}
+}  // namespace
+
 void GdiPlayer::arc(ArcKind kind, const QRectF& box, QPointF start, QPointF end) {
     QPainterPath path = arcPath(kind, box, start, end);
     if (path.elementCount() == 0) return;  // Qt refused angles that are not finite
     if (kind == ArcKind::ArcTo) {
+        // A line from the current position to the arc's start, then the arc.
         QPainterPath joined(state_.position);
-        joined.lineTo(path.elementAt(0));
-        joined.connectPath(path);
-        if (inPath_) openFigure().connectPath(joined);
+        QPainterPath& onto = inPath_ ? openFigure() : joined;
+        onto.lineTo(path.elementAt(0));
+        ExtendFigure(onto, path);
         state_.position = path.currentPosition();
         if (inPath_) return;
         return draw(joined, false, true);
