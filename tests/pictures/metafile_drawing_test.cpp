@@ -383,3 +383,58 @@ TEST(MetafileDrawing, GradientTrianglesShadeBetweenTheirCorners) {
         << std::hex << image.pixel(500, 633);
     EXPECT_EQ(image.pixel(150, 300), White);  // outside
 }
+
+namespace {
+// AlphaBlend and TransparentBlt parameters: the whole of `dib` (a 40-byte
+// header, no colours) into `target`, `mode` in place of a raster operation.
+Fields BlendedBlit(QRect target, uint32_t mode, const QByteArray& dib) {
+    constexpr int HeaderSize = 40, DataAt = 108;
+    Fields f;
+    f.u32(0).u32(0).u32(0).u32(0);  // bounds
+    f.u32(target.x()).u32(target.y()).u32(target.width()).u32(target.height()).u32(mode);
+    f.u32(0).u32(0).f32(1).f32(0).f32(0).f32(1).f32(0).f32(0);  // source corner, transform
+    f.u32(0).u32(0);                                            // background colour, RGB colours
+    f.u32(DataAt).u32(HeaderSize).u32(DataAt + HeaderSize).u32(dib.size() - HeaderSize);
+    f.u32(2).u32(2).bytes(dib);  // source size, bitmap
+    return f;
+}
+}  // namespace
+
+// Blends: per-pixel alpha (premultiplied), a constant alpha, and a
+// transparent colour each let the red below show where they say.
+TEST(MetafileDrawing, AlphaBlendAndTransparentBltBlendOntoWhatIsThere) {
+    constexpr uint32_t EmrAlphaBlend = 114, EmrTransparentBlt = 116;
+    constexpr uint32_t PerPixel = 0x01FF0000, HalfConstant = 0x00800000;  // format, alpha, 0, op
+    // 2 x 2, 32 bits: blue at half alpha (premultiplied) in every pixel.
+    Fields halfBlue;
+    halfBlue.u32(40).u32(2).u32(2).u16(1).u16(32).u32(0).u32(16).u32(0).u32(0).u32(0).u32(0);
+    for (int i = 0; i < 4; ++i) halfBlue.u32(0x80000080);
+    const struct {
+        const char* name;
+        uint32_t type, mode;
+        QByteArray dib;
+        QRgb centre;   // at the top-left pixel's place
+        QRgb outside;  // at the bottom-right pixel's place
+    } cases[] = {
+        {"per-pixel alpha", EmrAlphaBlend, PerPixel, halfBlue.data(), qRgb(127, 0, 128),
+         qRgb(127, 0, 128)},
+        {"constant alpha", EmrAlphaBlend, HalfConstant, TwoByTwoDib(24), qRgb(255, 0, 0),
+         qRgb(127, 0, 128)},
+        {"transparent red", EmrTransparentBlt, 0x0000FF, TwoByTwoDib(24), Red, qRgb(0, 0, 255)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EmfBuilder emf = bluePenRedBrush(1);
+        emf.record(EmrSelectObject, {NullPen});
+        emf.record(EmrRectangle, {0, 0, 1000, 1000});
+        emf.record(c.type, BlendedBlit(QRect(100, 100, 800, 800), c.mode, c.dib));
+        const QImage image = playEmf(emf);
+        for (const auto& [at, expected] :
+             {std::pair{QPoint(300, 300), c.centre}, std::pair{QPoint(700, 700), c.outside}}) {
+            const QRgb got = image.pixel(at);
+            EXPECT_LE(std::abs(qRed(got) - qRed(expected)), 2) << std::hex << got;
+            EXPECT_LE(std::abs(qGreen(got) - qGreen(expected)), 2) << std::hex << got;
+            EXPECT_LE(std::abs(qBlue(got) - qBlue(expected)), 2) << std::hex << got;
+        }
+    }
+}

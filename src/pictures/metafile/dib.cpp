@@ -13,6 +13,7 @@ namespace {
 constexpr int FileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12;
 constexpr uint32_t Uncompressed = 0;
+constexpr uint32_t BitFields = 3;
 
 // A palette bitmap of 1, 4 or 8 bits, uncompressed, read here rather than
 // by Qt's reader, which refuses a colour table shorter than the depth
@@ -101,6 +102,34 @@ QImage DecodeMonochromeDib(ByteView header, ByteView bits) {
     return image;
 }
 
+QImage DecodeDibWithAlpha(ByteView header, ByteView bits) {
+    const std::optional<DibGeometry> g = ReadGeometry(header);
+    if (!g || g->depth != 32) return DecodeDib(header, bits);
+    // Blue, green, red and alpha bytes, as the masks must then say.
+    constexpr qsizetype MasksAt = 40;
+    const bool plainMasks = g->compression == BitFields && header.has(MasksAt, 12) &&
+                            header.u32(MasksAt) == 0x00FF0000 &&
+                            header.u32(MasksAt + 4) == 0x0000FF00 &&
+                            header.u32(MasksAt + 8) == 0x000000FF;
+    if (g->compression != Uncompressed && !plainMasks) return DecodeDib(header, bits);
+    const qsizetype stride = qsizetype(g->width) * 4;
+    if (!bits.has(0, stride * qsizetype(g->height))) return QImage();
+    QImage image(int(g->width), int(g->height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return QImage();
+    for (int y = 0; y < image.height(); ++y) {
+        const qsizetype row = stride * (g->topDown ? y : image.height() - 1 - y);
+        const auto* from = reinterpret_cast<const uchar*>(bits.data() + row);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x, from += 4) {
+            // Premultiplied, so no colour may exceed the alpha.
+            const int alpha = from[3];
+            to[x] = qRgba(std::min<int>(from[2], alpha), std::min<int>(from[1], alpha),
+                          std::min<int>(from[0], alpha), alpha);
+        }
+    }
+    return image;
+}
+
 QImage DecodeDib(ByteView header, ByteView bits) {
     const std::optional<DibGeometry> geometry = ReadGeometry(header);
     if (!geometry) return QImage();
@@ -119,7 +148,6 @@ QImage DecodeDib(ByteView header, ByteView bits) {
 }
 
 QImage DecodePackedDib(ByteView packed) {
-    constexpr uint32_t BitFields = 3;
     if (!packed.has(0, 4)) return QImage();
     const uint32_t headerSize = packed.u32(0);
     qsizetype length = 0;

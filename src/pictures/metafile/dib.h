@@ -18,3 +18,8 @@ QImage DecodePackedDib(ByteView packed);
 // colour; the caller sets the two. Null when it is not an uncompressed
 // one-bit bitmap.
 QImage DecodeMonochromeDib(ByteView header, ByteView bits);
+
+// A 32-bit bitmap with its fourth byte as premultiplied alpha
+// (Format_ARGB32_Premultiplied), as per-pixel blending reads it; any other
+// bitmap as DecodeDib reads it.
+QImage DecodeDibWithAlpha(ByteView header, ByteView bits);

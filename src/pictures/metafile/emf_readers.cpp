@@ -51,6 +51,49 @@ QImage RecordBitmap(const ByteView& r, qsizetype offsetAt) {
     return OffsetBitmap(r, offsetAt, DecodeDib);
 }
 
+QImage RecordBitmapWithAlpha(const ByteView& r, qsizetype offsetAt) {
+    return OffsetBitmap(r, offsetAt, DecodeDibWithAlpha);
+}
+
+namespace {
+// bounds, target x, y, width, height, [blend or colour], source x, y,
+// source transform, background colour, colour usage, bitmap offsets and
+// sizes, source width, height
+constexpr qsizetype TargetAt = 24, ModeAt = 40, SourceAt = 44, BitmapAt = 84, SourceSizeAt = 100;
+
+BlendedBlit ReadBlendedBlit(const ByteView& r, QImage image) {
+    return {
+        QRectF(r.i32(TargetAt), r.i32(TargetAt + 4), r.i32(TargetAt + 8), r.i32(TargetAt + 12)),
+        QRectF(r.i32(SourceAt), r.i32(SourceAt + 4), r.i32(SourceSizeAt), r.i32(SourceSizeAt + 4)),
+        std::move(image)};
+}
+}  // namespace
+
+BlendedBlit ReadAlphaBlend(const ByteView& r) {
+    // blend function: operation, flags, constant alpha, alpha format
+    constexpr int SourceAlpha = 1;
+    const bool perPixel = r.u8(ModeAt + 3) & SourceAlpha;
+    BlendedBlit blit = ReadBlendedBlit(
+        r, perPixel ? RecordBitmapWithAlpha(r, BitmapAt) : RecordBitmap(r, BitmapAt));
+    blit.opacity = r.u8(ModeAt + 2) / 255.0;
+    return blit;
+}
+
+BlendedBlit ReadTransparentBlt(const ByteView& r) {
+    QImage image = RecordBitmap(r, BitmapAt);
+    if (!image.isNull()) {
+        // Pixels of the transparent colour leave the target as it was.
+        const QRgb key = ColourRef(r, ModeAt).rgb() | 0xff000000;
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (line[x] == key) line[x] = 0;
+        }
+    }
+    return ReadBlendedBlit(r, std::move(image));
+}
+
 QImage RecordMonochromeBitmap(const ByteView& r, qsizetype offsetAt) {
     return OffsetBitmap(r, offsetAt, DecodeMonochromeDib);
 }

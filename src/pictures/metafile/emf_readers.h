@@ -29,8 +29,20 @@ std::vector<QRectF> RegionRectangles(const ByteView& r, qsizetype at, qint64 len
 // A bitmap given by header and bits offsets and sizes starting at
 // `offsetAt`; null when there is none.
 QImage RecordBitmap(const ByteView& r, qsizetype offsetAt);
+// The same with a 32-bit bitmap's alpha (see DecodeDibWithAlpha).
+QImage RecordBitmapWithAlpha(const ByteView& r, qsizetype offsetAt);
 // The same for a one-bit bitmap kept as its bits (see DecodeMonochromeDib).
 QImage RecordMonochromeBitmap(const ByteView& r, qsizetype offsetAt);
+// AlphaBlend and TransparentBlt: StretchBlt's fields with, in place of its
+// raster operation, the blend function or the transparent colour.
+struct BlendedBlit {
+    QRectF target, source;
+    QImage image;  // null when there is none
+    double opacity = 1;
+};
+BlendedBlit ReadAlphaBlend(const ByteView& r);
+BlendedBlit ReadTransparentBlt(const ByteView& r);
+
 // A LOGFONTW at `at`.
 gdi::Font LogFont(const ByteView& r, qsizetype at);
 

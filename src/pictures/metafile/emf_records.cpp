@@ -90,6 +90,8 @@ enum EmfRecord : uint32_t {
     CreateDibPatternBrushPt = 94,
     ExtCreatePen = 95,
     SmallTextOut = 108,
+    AlphaBlend = 114,
+    TransparentBlt = 116,
     GradientFill = 118,
 };
 
@@ -335,6 +337,13 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             const QSizeF size(r.i32(40), r.i32(44));
             return player.bitmap(target, image, SourceFromBottom(image, Point32(r, 32), size),
                                  r.u32(68));
+        }
+        case AlphaBlend:
+        case TransparentBlt: {
+            const BlendedBlit blit =
+                record.type == AlphaBlend ? ReadAlphaBlend(r) : ReadTransparentBlt(r);
+            if (blit.image.isNull()) return;
+            return player.bitmap(blit.target, blit.image, blit.source, RopSourceCopy, blit.opacity);
         }
         case SetDiBitsToDevice: {
             const QImage image = RecordBitmap(r, 48);

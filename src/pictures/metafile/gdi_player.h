@@ -56,8 +56,10 @@ class GdiPlayer {
               uint32_t options, const QRectF& box);
 
     // Blits; a null image paints with the brush, or black or white, as the
-    // raster operation says.
-    void bitmap(const QRectF& target, const QImage& image, const QRectF& source, uint32_t rop);
+    // raster operation says. An image with alpha, or an opacity below 1,
+    // blends onto what is there.
+    void bitmap(const QRectF& target, const QImage& image, const QRectF& source, uint32_t rop,
+                double opacity = 1);
 
     // Rectangles or triangles shaded between coloured corners.
     struct GradientVertex {

@@ -13,7 +13,7 @@ const QRectF Everywhere(-1e7, -1e7, 2e7, 2e7);
 }  // namespace
 
 void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& source,
-                       uint32_t rop) {
+                       uint32_t rop, double opacity) {
     if (inPath_ || !onPage(target.normalized())) return;
     prepare();
     constexpr uint32_t Blackness = 0x00000042, Whiteness = 0x00FF0062, PatCopy = 0x00F00021;
@@ -71,6 +71,7 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
     // would have landed.
     const QRectF from = source.isValid() ? source : QRectF(drawn.rect());
     QRectF inside = from.intersected(QRectF(drawn.rect()));
+    painter_.setOpacity(opacity);
     if (!inside.isEmpty()) {
         const double sx = box.width() / from.width(), sy = box.height() / from.height();
         const QRectF onto(box.left() + (inside.left() - from.left()) * sx,
@@ -92,6 +93,7 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
             painter_.drawImage(onto, drawn, inside);
         }
     }
+    painter_.setOpacity(1);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.setRenderHint(QPainter::Antialiasing);
 }
