@@ -8,10 +8,13 @@
 //   sleevix_contact_sheet --references <dir> [--cell N] [--save <dir>]
 //       <out.png> <folder>...
 // --save also writes the program's drawings there as <file name>.sleevix.png.
-// docs/metafile-comparison-sheet.png shows the samples the fuzz build's
+// tools/metafile_comparison/compare.sh writes both of docs/'s comparison
+// sheets: metafile-comparison-sheet.png, the samples the fuzz build's
 // sleevix_fuzz_seeds writes into <corpus>/metafile (one per drawing fault)
-// and the reference metafiles beside the clone, each beside the PNG an
-// independent renderer exported at the same size.
+// and the reference metafiles beside the clone, each beside an independent
+// renderer's PNG at the same size; and metafile-comparison-real-world.png,
+// charts and drawings as a chart tool, an office suite and a drawing
+// program write them, each beside two renderers' PNGs.
 
 #include <QDir>
 #include <QGuiApplication>

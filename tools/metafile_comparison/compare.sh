@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A comparison sheet of metafiles as real programs write them: charts from a
+# chart tool and an office suite, an office drawing, and icons an office
+# suite and a drawing program turned into EMF and WMF. Each is drawn by the
+# program beside two independent renderers' PNG exports of the same file
+# (the metafiles of the folders given, beside one).
+#   tools/metafile_comparison/compare.sh OUT_DIR [more folders of metafiles...]
+# Needs a release build (scripts/build.sh release); installs the writers and
+# renderers it uses. Writes the files to OUT_DIR/files, the renderers' PNGs
+# to OUT_DIR/references, and the sheets OUT_DIR/real-world.png and, for the
+# folders given, OUT_DIR/given.png.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+out=$(mkdir -p "$1" && cd "$1" && pwd)
+shift
+sheet_tool=$root/build/release/tools/sleevix_contact_sheet
+[ -x "$sheet_tool" ] || { echo "build first: scripts/build.sh release" >&2; exit 1; }
+
+"$root/scripts/install-deps.sh" gnuplot-nox libreoffice-draw libreoffice-calc python3-uno inkscape
+
+files=$out/files references=$out/references drawn=$out/drawn
+rm -rf "$files" "$references" "$drawn"
+mkdir -p "$files" "$references" "$drawn"
+export QT_QPA_PLATFORM=offscreen
+
+(cd "$files" && gnuplot "$here/charts.gp")
+/usr/bin/python3 "$here/office_charts.py" "$files"
+cp "$here/drawing.fodg" "$files/office_drawing.fodg"
+(cd "$files" && soffice --headless --convert-to emf office_drawing.fodg >/dev/null &&
+  soffice --headless --convert-to wmf office_drawing.fodg >/dev/null && rm office_drawing.fodg)
+for icon in /usr/share/icons/hicolor/scalable/apps/libreoffice-impress.svg \
+  /usr/share/icons/hicolor/scalable/apps/org.inkscape.Inkscape.svg; do
+  name=$(basename "$icon" .svg)
+  inkscape "$icon" --export-type=emf --export-filename="$files/drawing_program_$name.emf" 2>/dev/null
+  inkscape "$icon" --export-type=wmf --export-filename="$files/drawing_program_$name.wmf" 2>/dev/null
+  cp "$icon" "$files/office_$name.svg"
+  (cd "$files" && soffice --headless --convert-to emf "office_$name.svg" >/dev/null && rm "office_$name.svg")
+done
+
+# The program's drawings first: their sizes are the size each reference is
+# exported at.
+"$sheet_tool" --references "$references" --save "$drawn" "$out/unused.png" "$files" "$@"
+rm -f "$out/unused.png"
+for folder in "$files" "$@"; do
+  for file in "$folder"/*.emf "$folder"/*.wmf; do
+    [ -e "$file" ] || continue
+    name=$(basename "$file")
+    own=$drawn/$name.sleevix.png
+    [ -e "$own" ] || continue
+    size=$(identify -format '%w %h' "$own")
+    read -r width height <<<"$size"
+    inkscape "$file" --export-type=png --export-filename="$references/$name.inkscape.png" \
+      --export-width="$width" --export-height="$height" --export-background=white \
+      --export-background-opacity=1 >/dev/null 2>&1 || echo "inkscape could not draw $name"
+    # The office suite places the picture on a page; cutting the page away
+    # also cuts a picture's own white margins, so only the files written
+    # here, which fill their frames, are compared with it.
+    [ "$folder" = "$files" ] || continue
+    page=$(mktemp -d)
+    if soffice --headless --convert-to png --outdir "$page" "$file" >/dev/null 2>&1; then
+      convert "$page"/*.png -trim +repage -resize "${width}x${height}!" \
+        "$references/$name.libreoffice.png"
+    else
+      echo "the office suite could not draw $name"
+    fi
+    rm -rf "$page"
+  done
+done
+"$sheet_tool" --references "$references" --cell 260 "$out/real-world.png" "$files"
+[ $# -eq 0 ] || "$sheet_tool" --references "$references" --cell 260 "$out/given.png" "$@"
+ls "$out"/*.png
