@@ -438,3 +438,29 @@ TEST(MetafileDrawing, AlphaBlendAndTransparentBltBlendOntoWhatIsThere) {
         }
     }
 }
+
+// A pen of the user style dashes as its entries say, in logical units: a
+// wide one on the target and a thin one drawn a pixel wide alike.
+TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
+    constexpr uint32_t EmrExtCreatePen = 95;
+    constexpr int Geometric = 0x00010000, UserStyle = 7, FlatCaps = 0x0200;
+    for (const int width : {40, 5}) {  // logical units, ten to the pixel
+        SCOPED_TRACE(width);
+        Fields pen;
+        pen.u32(1).u32(0).u32(0).u32(0).u32(0);  // slot, no bitmap
+        pen.u32(Geometric | UserStyle | FlatCaps).u32(width).u32(0).u32(0x0000FF).u32(0);
+        pen.u32(2).u32(600).u32(400);  // 60 pixels drawn, 40 left out
+        EmfBuilder emf;
+        emf.record(EmrSetMapMode, {MapAnisotropic});
+        emf.record(EmrSetWindowExtEx, {10000, 10000});
+        emf.record(EmrSetViewportExtEx, {1000, 1000});
+        emf.record(EmrExtCreatePen, pen);
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrMoveToEx, {1000, 5000});
+        emf.record(EmrLineTo, {9000, 5000});
+        const QImage image = playEmf(emf);
+        // Along the line: dashes from 100 to 160, 200 to 260, ...
+        for (int x : {110, 150, 210, 250, 710}) EXPECT_EQ(image.pixel(x, 500), Red) << x;
+        for (int x : {170, 190, 270, 290, 790}) EXPECT_EQ(image.pixel(x, 500), White) << x;
+    }
+}

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A comparison sheet of metafiles as real programs write them: charts from a
-# chart tool and an office suite, an office drawing, and icons an office
-# suite and a drawing program turned into EMF and WMF. Each is drawn by the
+# chart tool and an office suite, an office drawing, and a drawing that a
+# drawing program and an office suite turned into EMF and WMF. Each is drawn by the
 # program beside two independent renderers' PNG exports of the same file
 # (the metafiles of the folders given, beside one).
 #   tools/metafile_comparison/compare.sh OUT_DIR [more folders of metafiles...]
@@ -30,14 +30,12 @@ export QT_QPA_PLATFORM=offscreen
 cp "$here/drawing.fodg" "$files/office_drawing.fodg"
 (cd "$files" && soffice --headless --convert-to emf office_drawing.fodg >/dev/null &&
   soffice --headless --convert-to wmf office_drawing.fodg >/dev/null && rm office_drawing.fodg)
-for icon in /usr/share/icons/hicolor/scalable/apps/libreoffice-impress.svg \
-  /usr/share/icons/hicolor/scalable/apps/org.inkscape.Inkscape.svg; do
-  name=$(basename "$icon" .svg)
-  inkscape "$icon" --export-type=emf --export-filename="$files/drawing_program_$name.emf" 2>/dev/null
-  inkscape "$icon" --export-type=wmf --export-filename="$files/drawing_program_$name.wmf" 2>/dev/null
-  cp "$icon" "$files/office_$name.svg"
-  (cd "$files" && soffice --headless --convert-to emf "office_$name.svg" >/dev/null && rm "office_$name.svg")
-done
+# The same drawing as a drawing program and an office suite write it.
+inkscape "$here/drawing.svg" --export-type=emf --export-filename="$files/drawing_program.emf" 2>/dev/null
+inkscape "$here/drawing.svg" --export-type=wmf --export-filename="$files/drawing_program.wmf" 2>/dev/null
+cp "$here/drawing.svg" "$files/office_svg_drawing.svg"
+(cd "$files" && soffice --headless --convert-to emf office_svg_drawing.svg >/dev/null &&
+  rm office_svg_drawing.svg)
 
 # The program's drawings first: their sizes are the size each reference is
 # exported at.

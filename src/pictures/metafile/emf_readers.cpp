@@ -3,6 +3,7 @@
 
 #include "pictures/metafile/emf_readers.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "pictures/metafile/dib.h"
@@ -201,6 +202,22 @@ void PlayGradientFill(GdiPlayer& player, const ByteView& r) {
         else if (mode == RectangleHorizontal || mode == RectangleVertical)
             player.gradientRectangle(corner[index[0]], corner[index[1]], mode == RectangleVertical);
     }
+}
+
+Pen ReadExtCreatePen(const ByteView& r) {
+    // slot, bitmap offsets and sizes, then style, width, brush style,
+    // colour, hatch, number of style entries, the entries
+    constexpr qsizetype StyleAt = 28, WidthAt = 32, ColourAt = 40, EntriesAt = 48;
+    constexpr int Geometric = 0x00010000;
+    constexpr qint64 MostEntries = 64;  // more than any pattern needs
+    const int style = int(r.u32(StyleAt));
+    Pen pen{style, style & Geometric ? double(r.u32(WidthAt)) : 0.0, ColourRef(r, ColourAt)};
+    if ((style & PenStyleMask) == PenUserStyle) {
+        const qint64 entries = std::min<qint64>(r.u32(EntriesAt), MostEntries);
+        for (qint64 i = 0; i < entries && r.has(EntriesAt + 4 + i * 4, 4); ++i)
+            pen.dashes.append(r.u32(EntriesAt + 4 + i * 4));
+    }
+    return pen;
 }
 
 Font LogFont(const ByteView& r, qsizetype at) {

@@ -43,6 +43,9 @@ struct BlendedBlit {
 BlendedBlit ReadAlphaBlend(const ByteView& r);
 BlendedBlit ReadTransparentBlt(const ByteView& r);
 
+// ExtCreatePen's pen, with its user style's dashes.
+gdi::Pen ReadExtCreatePen(const ByteView& r);
+
 // A LOGFONTW at `at`.
 gdi::Font LogFont(const ByteView& r, qsizetype at);
 

@@ -225,12 +225,8 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case CreatePen:
             return player.setObject(r.u32(8),
                                     Pen{int(r.u32(12)), double(r.i32(16)), ColourRef(r, 24)});
-        case ExtCreatePen: {
-            const int style = int(r.u32(28));
-            const bool geometric = style & 0x00010000;
-            return player.setObject(
-                r.u32(8), Pen{style, geometric ? double(r.u32(32)) : 0.0, ColourRef(r, 40)});
-        }
+        case ExtCreatePen:
+            return player.setObject(r.u32(8), ReadExtCreatePen(r));
         case CreateBrushIndirect:
             return player.setObject(r.u32(8),
                                     Brush{int(r.u32(12)), ColourRef(r, 16), int(r.u32(20))});

@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPainterPath>
 #include <QPointF>
 #include <QSizeF>
@@ -101,6 +102,9 @@ struct Pen {
     int style = PenSolid;
     double width = 0;  // logical units; 0 is one device pixel
     QColor colour = Qt::black;
+    // A user style's dash and gap lengths in turn, in logical units (device
+    // pixels for a pen of width 0).
+    QList<double> dashes;
 };
 
 struct Brush {

@@ -155,6 +155,25 @@ QTransform GdiPlayer::logicalToTarget() const {
     return s.world * page * deviceToTarget();
 }
 
+QList<qreal> GdiPlayer::dashPattern(const Pen& pen) const {
+    // In units of the pen's width, an even count (an odd one repeats once
+    // more, as the platform's alternation does).
+    QList<qreal> pattern;
+    double length = 0;
+    const double unit = pen.width > 0 ? pen.width : 1;
+    constexpr double Least = 1e-3;  // Qt wants every entry above zero
+    for (double entry : pen.dashes) {
+        pattern.append(std::max(entry / unit, Least));
+        length += entry;
+    }
+    if (pattern.size() % 2) pattern += pattern;
+    // A pattern shorter than a pixel on the target draws as a solid line;
+    // dashing it would cost a stroke per pixel.
+    const double pixels = pen.width > 0 ? length * scaleOnTarget() : length;
+    if (pixels < MinimumDashPatternPixels) return {};
+    return pattern;
+}
+
 QPen GdiPlayer::qtPen() const {
     const Pen& pen = state_.pen;
     const int style = pen.style & PenStyleMask;
@@ -179,6 +198,10 @@ QPen GdiPlayer::qtPen() const {
             break;
         case PenDashDotDot:
             qpen.setStyle(Qt::DashDotDotLine);
+            break;
+        case PenUserStyle:
+            if (const QList<qreal> pattern = dashPattern(pen); !pattern.isEmpty())
+                qpen.setDashPattern(pattern);
             break;
         default:
             break;
@@ -310,6 +333,13 @@ void GdiPlayer::draw(const QPainterPath& shape, bool fill, bool stroke) {
         // smoothed, Qt would draw it as a faint grey line.
         const bool hairline = pen.isCosmetic() || pen.widthF() * scaleOnTarget() < 1;
         if (hairline) {
+            // A user style's pattern is in widths: keep its lengths on the target.
+            if (pen.style() == Qt::CustomDashLine && !pen.isCosmetic()) {
+                const double widthOnTarget = pen.widthF() * scaleOnTarget();
+                QList<qreal> pattern = pen.dashPattern();
+                for (qreal& entry : pattern) entry *= widthOnTarget;
+                pen.setDashPattern(pattern);
+            }
             pen.setCosmetic(true);
             pen.setWidthF(1);
         }

@@ -97,6 +97,9 @@ class GdiPlayer {
     static bool reasonable(const QRectF& area);
     void combineClip(const QPainterPath& target, int mode);
     QPen qtPen() const;
+    // A user-styled pen's dashes as Qt's pattern; empty to draw it solid.
+    QList<qreal> dashPattern(const gdi::Pen& pen) const;
+    static constexpr double MinimumDashPatternPixels = 2;
     QBrush qtBrush(const gdi::Brush& brush) const;
     Qt::FillRule fillRule() const;
     // Draws a logical path with the current pen and brush.
