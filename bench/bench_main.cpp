@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},
                           {"PreviewPaneShowsPhoto", "BareJpeg"},
                           {"BareJpegEighth", "BareJpeg"},
+                          {"PreviewPaneShowsLowNoisePhoto", "BareJpegLowNoise"},
+                          {"BareJpegLowNoiseEighth", "BareJpegLowNoise"},
                           {"LoadPng", "BarePngRead"},
                           {"SvgOntoTheBackStrip", "BareSvgDraw"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"},

@@ -29,23 +29,28 @@ QString writeFile(const QString& name, const QByteArray& bytes) {
     return path;
 }
 
-// Smooth gradients with a little grain, like a photograph.
-const QImage& photoPixels() {
-    static const QImage photo = [] {
-        QImage image(PhotoWidth, PhotoHeight, QImage::Format_RGB888);
-        unsigned grain = 12345;
-        for (int y = 0; y < PhotoHeight; ++y) {
-            uchar* row = image.scanLine(y);
-            for (int x = 0; x < PhotoWidth; ++x) {
-                grain = grain * 1103515245u + 12345u;
-                const int noise = int(grain >> 28) - 8;
-                row[3 * x] = uchar(qBound(0, x * 255 / PhotoWidth + noise, 255));
-                row[3 * x + 1] = uchar(qBound(0, y * 255 / PhotoHeight + noise, 255));
-                row[3 * x + 2] = uchar(qBound(0, (x + y) * 255 / (PhotoWidth + PhotoHeight), 255));
-            }
+// Smooth gradients with grain of +-`grain` levels, like a photograph.
+QImage photoPixels(int grain) {
+    QImage image(PhotoWidth, PhotoHeight, QImage::Format_RGB888);
+    unsigned seed = 12345;
+    for (int y = 0; y < PhotoHeight; ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < PhotoWidth; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            const int noise = int(seed >> 28) * grain / 8 - grain;
+            row[3 * x] = uchar(qBound(0, x * 255 / PhotoWidth + noise, 255));
+            row[3 * x + 1] = uchar(qBound(0, y * 255 / PhotoHeight + noise, 255));
+            row[3 * x + 2] = uchar(qBound(0, (x + y) * 255 / (PhotoWidth + PhotoHeight), 255));
         }
-        return image;
-    }();
+    }
+    return image;
+}
+
+constexpr int PhotoGrain = 8;
+constexpr int LowNoiseGrain = 2;  // a camera at its base sensitivity
+
+const QImage& photoPixels() {
+    static const QImage photo = photoPixels(PhotoGrain);
     return photo;
 }
 
@@ -54,6 +59,12 @@ const QImage& photoPixels() {
 const QString& PhotoJpeg() {
     static const QString path =
         writeFile("photo.jpg", EncodeJpeg(photoPixels(), JpegColours::Rgb, 90));
+    return path;
+}
+
+const QString& LowNoisePhotoJpeg() {
+    static const QString path = writeFile(
+        "low-noise-photo.jpg", EncodeJpeg(photoPixels(LowNoiseGrain), JpegColours::Rgb, 90));
     return path;
 }
 

@@ -4,9 +4,10 @@
 #include <QString>
 
 // Picture files the benchmarks share, written once per run.
-const QString& PhotoJpeg();  // 12 megapixels, photo-like
-const QString& PhotoPng();   // the same photo
-const QString& LargeGif();   // 4 megapixels
+const QString& PhotoJpeg();          // 12 megapixels, photo-like, grainy
+const QString& LowNoisePhotoJpeg();  // the same with a camera's grain at base sensitivity
+const QString& PhotoPng();           // the same photo
+const QString& LargeGif();           // 4 megapixels
 
 // One decode of a JPEG file with libjpeg alone, with the loader's settings,
 // at 1/`scaleDenominator` of its size (libjpeg's DCT scaling: 1, 2, 4, 8).
