@@ -167,7 +167,7 @@ QList<qreal> GdiPlayer::dashPattern(const Pen& pen) const {
         length += entry;
     }
     if (pattern.size() % 2) pattern += pattern;
-    // A pattern shorter than a pixel on the target draws as a solid line;
+    // A pattern shorter than two pixels on the target draws as a solid line;
     // dashing it would cost a stroke per pixel.
     const double pixels = pen.width > 0 ? length * scaleOnTarget() : length;
     if (pixels < MinimumDashPatternPixels) return {};
