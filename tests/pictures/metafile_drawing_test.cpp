@@ -464,3 +464,67 @@ TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
         for (int x : {170, 190, 270, 290, 790}) EXPECT_EQ(image.pixel(x, 500), White) << x;
     }
 }
+
+// PolyDraw builds the figures its point types say, as the records it stands
+// for would: filled inside a path, stroked outside one; a malformed list
+// draws nothing at all.
+TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
+    constexpr uint32_t EmrPolyBezierTo16 = 88, EmrPolyDraw16 = 92;
+    constexpr uint8_t MoveTo = 6, LineTo = 2, BezierTo = 4, Close = 1;
+    // A box with a curved top, then a triangle.
+    const QList<QPair<QPoint, uint8_t>> typed{
+        {{100, 300}, MoveTo},        {{200, 100}, BezierTo}, {{400, 100}, BezierTo},
+        {{500, 300}, BezierTo},      {{500, 600}, LineTo},   {{100, 600}, LineTo | Close},
+        {{700, 700}, MoveTo},        {{900, 700}, LineTo},   {{800, 900}, LineTo | Close}};
+    const auto polyDraw = [](const QList<QPair<QPoint, uint8_t>>& points) {
+        Fields f;
+        f.u32(0).u32(0).u32(0).u32(0).u32(points.size());
+        QByteArray types;
+        for (const auto& [p, type] : points) {
+            f.u16(p.x()).u16(p.y());
+            types.append(char(type));
+        }
+        return f.bytes(types);
+    };
+    // The same figures record by record; outside a path a closing line.
+    const auto recordByRecord = [](EmfBuilder& emf, bool inPath) {
+        emf.record(EmrMoveToEx, {100, 300});
+        Fields curve;
+        curve.u32(0).u32(0).u32(0).u32(0).u32(3);
+        for (QPoint p : {QPoint(200, 100), QPoint(400, 100), QPoint(500, 300)})
+            curve.u16(p.x()).u16(p.y());
+        emf.record(EmrPolyBezierTo16, curve);
+        emf.record(EmrLineTo, {500, 600});
+        emf.record(EmrLineTo, {100, 600});
+        inPath ? emf.record(EmrCloseFigure, {}) : emf.record(EmrLineTo, {100, 300});
+        lineFigures(emf, {{{700, 700}, {900, 700}, {800, 900}}}, false);
+        inPath ? emf.record(EmrCloseFigure, {}) : emf.record(EmrLineTo, {700, 700});
+    };
+    for (const bool inPath : {true, false}) {
+        SCOPED_TRACE(inPath ? "in a path" : "outside a path");
+        // Outside a path a one-pixel pen, so that a closed figure's join and
+        // two lines' caps cover the same pixels.
+        const int width = inPath ? 9 : 0;
+        EmfBuilder expected = bluePenRedBrush(width), drawn = bluePenRedBrush(width);
+        if (inPath) {
+            expected.record(EmrBeginPath, {});
+            drawn.record(EmrBeginPath, {});
+        }
+        recordByRecord(expected, inPath);
+        drawn.record(EmrPolyDraw16, polyDraw(typed));
+        if (inPath) {
+            for (EmfBuilder* emf : {&expected, &drawn}) {
+                emf->record(EmrEndPath, {});
+                emf->record(EmrStrokeAndFillPath, {0, 0, 0, 0});
+            }
+        }
+        const QImage want = playEmf(expected);
+        EXPECT_NE(want.pixel(300, inPath ? 400 : 600), White);
+        EXPECT_EQ(differingPixels(playEmf(drawn), want), 0);
+    }
+    EmfBuilder malformed = bluePenRedBrush(9);
+    malformed.record(EmrPolyDraw16,
+                     polyDraw({{{100, 100}, MoveTo}, {{500, 100}, LineTo}, {{500, 500}, BezierTo},
+                               {{100, 500}, BezierTo}}));
+    EXPECT_TRUE(InkBounds(playEmf(malformed)).isEmpty());
+}

@@ -270,6 +270,7 @@ enum : uint32_t {
     SampleFont = 82,
     SampleTextW = 84,
     SamplePolygon16 = 86,
+    SamplePolyDraw16 = 92,
     SampleMonoBrush = 93,
     SampleGradientFill = 118,
 };
@@ -400,5 +401,34 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
                                                         {{900, 900}, 0xff00ff00},
                                                         {{500, 100}, 0xff0000ff}}));
     samples.append({"gradient_triangle.emf", shaded.build()});
+
+    // A drop and a box with a curved lid in one PolyDraw, filled as a path,
+    // then the same kind of figure stroked outside one.
+    const auto polyDraw = [](const QList<QPair<QPoint, uint8_t>>& points) {
+        Fields f;
+        f.u32(0).u32(0).u32(0).u32(0).u32(points.size());
+        QByteArray types;
+        for (const auto& [p, type] : points) {
+            f.u16(p.x()).u16(p.y());
+            types.append(char(type));
+        }
+        return f.bytes(types);
+    };
+    constexpr uint8_t MoveTo = 6, LineTo = 2, BezierTo = 4, Close = 1;
+    EmfBuilder drawn;
+    drawn.record(SampleCreatePen, {1, 0, 9, 0, 0x800000}).record(SampleSelectObject, {1});
+    drawn.record(SampleCreateBrush, {2, 0, 0x00A0FF, 0}).record(SampleSelectObject, {2});
+    drawn.record(SampleBeginPath, {});
+    drawn.record(SamplePolyDraw16,
+                 polyDraw({{{250, 100}, MoveTo}, {{450, 350}, BezierTo}, {{450, 450}, BezierTo},
+                           {{250, 450}, BezierTo}, {{50, 450}, BezierTo}, {{50, 350}, BezierTo},
+                           {{250, 100}, BezierTo | Close}, {{550, 300}, MoveTo},
+                           {{650, 100}, BezierTo}, {{850, 100}, BezierTo}, {{950, 300}, BezierTo},
+                           {{950, 450}, LineTo}, {{550, 450}, LineTo | Close}}));
+    drawn.record(SampleEndPath, {}).record(SampleStrokeAndFillPath, {0, 0, 0, 0});
+    drawn.record(SamplePolyDraw16,
+                 polyDraw({{{100, 600}, MoveTo}, {{300, 900}, LineTo}, {{500, 600}, BezierTo},
+                           {{700, 600}, BezierTo}, {{900, 900}, BezierTo | Close}}));
+    samples.append({"poly_draw.emf", drawn.build()});
     return samples;
 }

@@ -105,6 +105,17 @@ QPolygonF PolyPoints(const ByteView& r, bool wide) {
     return Points(r, PointsAt, r.u32(CountAt), wide);
 }
 
+GdiPlayer::DrawnPoints ReadPolyDraw(const ByteView& r, bool wide) {
+    // bounds, count, points, then one type byte per point
+    constexpr qsizetype CountAt = 24, PointsAt = 28;
+    GdiPlayer::DrawnPoints drawn;
+    drawn.points = Points(r, PointsAt, r.u32(CountAt), wide);
+    const qsizetype typesAt = PointsAt + drawn.points.size() * (wide ? 8 : 4);
+    const QByteArray types = r.bytes(typesAt, drawn.points.size());
+    drawn.types.assign(types.begin(), types.end());
+    return drawn;
+}
+
 std::vector<QPolygonF> PolyPolygons(const ByteView& r, bool wide) {
     // bounds, number of shapes, number of points, points per shape, points
     constexpr qsizetype ShapesAt = 24, TotalAt = 28, CountsAt = 32;

@@ -22,6 +22,8 @@ namespace emf {
 QPolygonF PolyPoints(const ByteView& r, bool wide);
 // PolyPolygon and PolyPolyline.
 std::vector<QPolygonF> PolyPolygons(const ByteView& r, bool wide);
+// PolyDraw and PolyDraw16: the points with, for each, how it is reached.
+GdiPlayer::DrawnPoints ReadPolyDraw(const ByteView& r, bool wide);
 // An XFORM; one that is not finite cannot be drawn with.
 QTransform Xform(const ByteView& r, qsizetype at);
 // The rectangles of a RGNDATA structure of `length` bytes at `at`.

@@ -59,6 +59,7 @@ enum EmfRecord : uint32_t {
     Pie = 47,
     LineTo = 54,
     ArcTo = 55,
+    PolyDraw = 56,
     SetArcDirection = 57,
     BeginPath = 59,
     EndPath = 60,
@@ -86,6 +87,7 @@ enum EmfRecord : uint32_t {
     PolylineTo16 = 89,
     PolyPolyline16 = 90,
     PolyPolygon16 = 91,
+    PolyDraw16 = 92,
     CreateMonoBrush = 93,
     CreateDibPatternBrushPt = 94,
     ExtCreatePen = 95,
@@ -121,6 +123,10 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             return player.polylineTo(PolyPoints(r, true));
         case PolylineTo16:
             return player.polylineTo(PolyPoints(r, false));
+        case PolyDraw:
+            return player.polyDraw(ReadPolyDraw(r, true));
+        case PolyDraw16:
+            return player.polyDraw(ReadPolyDraw(r, false));
         case PolyPolygon:
             return player.polygons(PolyPolygons(r, true));
         case PolyPolygon16:

@@ -45,6 +45,13 @@ class GdiPlayer {
     void polylineTo(const QPolygonF& points);
     void polygons(const std::vector<QPolygonF>& polygons);
     void beziers(const QPolygonF& points, bool fromCurrentPosition);
+    // PolyDraw's figures: each point moved to, reached by a line, or one of
+    // three of a curve, the close flag ending its figure.
+    struct DrawnPoints {
+        QPolygonF points;
+        std::vector<uint8_t> types;
+    };
+    void polyDraw(const DrawnPoints& drawn);
     void rectangle(const QRectF& box);
     void roundRectangle(const QRectF& box, QSizeF corner);
     void ellipse(const QRectF& box);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include <QLinearGradient>
 
@@ -175,6 +176,65 @@ void GdiPlayer::beziers(const QPolygonF& points, bool fromCurrentPosition) {
     curves(path, next);
     if (fromCurrentPosition && path.elementCount() > 1) state_.position = path.currentPosition();
     draw(path, false, true);
+}
+
+namespace {
+constexpr uint8_t PointClosesFigure = 0x01, PointLineTo = 0x02, PointBezierTo = 0x04,
+                  PointMoveTo = 0x06;
+
+// The platform refuses the whole call when a type is unknown or a curve's
+// points do not come in threes.
+bool WellFormed(const std::vector<uint8_t>& types) {
+    for (size_t i = 0; i < types.size(); ++i) {
+        const uint8_t kind = types[i] & ~PointClosesFigure;
+        if (kind == PointBezierTo) {
+            if (i + 2 >= types.size()) return false;
+            for (size_t k = i; k < i + 2; ++k)
+                if (types[k] != PointBezierTo) return false;
+            if ((types[i + 2] & ~PointClosesFigure) != PointBezierTo) return false;
+            i += 2;
+        } else if (kind != PointLineTo && kind != PointMoveTo) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+void GdiPlayer::polyDraw(const DrawnPoints& drawn) {
+    const QPolygonF& points = drawn.points;
+    const std::vector<uint8_t>& types = drawn.types;
+    if (points.size() != qsizetype(types.size()) || !WellFormed(types)) return;
+    // Outside a path the figures are built as a path of their own and then
+    // stroked; the path ended earlier stays for the records that use it.
+    const bool ownPath = !inPath_;
+    QPainterPath kept;
+    if (ownPath) {
+        std::swap(kept, path_);
+        inPath_ = true;
+        figureOpen_ = false;
+    }
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const uint8_t kind = types[i] & ~PointClosesFigure;
+        if (kind == PointMoveTo) {
+            moveTo(points[i]);
+        } else if (kind == PointLineTo) {
+            openFigure().lineTo(points[i]);
+        } else {
+            openFigure().cubicTo(points[i], points[i + 1], points[i + 2]);
+            i += 2;
+        }
+        state_.position = points[i];
+        if (types[i] & PointClosesFigure && kind != PointMoveTo) {
+            path_.closeSubpath();
+            figureOpen_ = false;
+        }
+    }
+    if (!ownPath) return;
+    const QPainterPath figures = std::exchange(path_, kept);
+    inPath_ = false;
+    figureOpen_ = false;
+    draw(figures, false, true);
 }
 
 void GdiPlayer::rectangle(const QRectF& box) {
