@@ -528,3 +528,43 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
                                {{100, 500}, BezierTo}}));
     EXPECT_TRUE(InkBounds(playEmf(malformed)).isEmpty());
 }
+
+// A miter join reaches its full point while it is no longer than the miter
+// limit (10 pen widths unless set) and is bevelled beyond it.
+TEST(MetafileDrawing, MiterJoinsReachTheirPointWithinTheMiterLimit) {
+    constexpr uint32_t EmrPolyline16 = 87, EmrSetMiterLimit = 58, EmrExtCreatePen = 95;
+    constexpr int Geometric = 0x00010000, MiterJoin = 0x2000, FlatCaps = 0x0200;
+    // A 20-degree V, its point at (500, 200), drawn 40 pixels wide: the
+    // miter is 5.8 widths long and ends 115 pixels above the point.
+    for (const int limit : {0, 4}) {  // 0: as the platform starts
+        SCOPED_TRACE(limit);
+        Fields pen;
+        pen.u32(1).u32(0).u32(0).u32(0).u32(0);
+        pen.u32(Geometric | MiterJoin | FlatCaps).u32(40).u32(0).u32(0x0000FF).u32(0).u32(0);
+        EmfBuilder emf;
+        emf.record(EmrExtCreatePen, pen);
+        emf.record(EmrSelectObject, {1});
+        if (limit) emf.record(EmrSetMiterLimit, {limit});
+        emf.record(EmrPolyline16, polygon16({{447, 500}, {500, 200}, {553, 500}}));
+        const QImage image = playEmf(emf);
+        EXPECT_EQ(image.pixel(500, 100) != White, limit == 0);
+        EXPECT_EQ(image.pixel(500, 175) != White, limit == 0);
+        EXPECT_NE(image.pixel(500, 205), White);
+    }
+}
+
+// WidenPath turns the ended path into the outline of its stroke, which
+// FillPath then fills.
+TEST(MetafileDrawing, AWidenedPathFillsWhereItsStrokeWouldBe) {
+    constexpr uint32_t EmrWidenPath = 66;
+    EmfBuilder emf = bluePenRedBrush(40);
+    emf.record(EmrBeginPath, {});
+    lineFigures(emf, {{{100, 700}, {400, 700}}}, false);
+    emf.record(EmrEndPath, {});
+    emf.record(EmrWidenPath, {});
+    emf.record(EmrFillPath, {0, 0, 0, 0});
+    const QImage image = playEmf(emf);
+    EXPECT_EQ(image.pixel(250, 685), Red);
+    EXPECT_EQ(image.pixel(250, 715), Red);
+    EXPECT_EQ(image.pixel(250, 730), White);
+}

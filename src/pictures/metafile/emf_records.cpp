@@ -61,12 +61,14 @@ enum EmfRecord : uint32_t {
     ArcTo = 55,
     PolyDraw = 56,
     SetArcDirection = 57,
+    SetMiterLimit = 58,
     BeginPath = 59,
     EndPath = 60,
     CloseFigure = 61,
     FillPath = 62,
     StrokeAndFillPath = 63,
     StrokePath = 64,
+    WidenPath = 66,
     SelectClipPath = 67,
     AbortPath = 68,
     FillRgn = 71,
@@ -176,6 +178,15 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case SetArcDirection:
             s.arcsClockwise = r.u32(8) == 2;
             return;
+        case SetMiterLimit: {
+            // An integer by the format; some writers store the float the
+            // drawing call took.
+            const uint32_t stored = r.u32(8);
+            constexpr uint32_t LargestIntegerLimit = 0xFFFF;
+            const double limit = stored > LargestIntegerLimit ? r.f32(8) : stored;
+            if (std::isfinite(limit) && limit >= 1) s.miterLimit = limit;
+            return;
+        }
         case SmallTextOut:
             return PlaySmallTextOut(player, r);
         case GradientFill:
@@ -293,6 +304,8 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             return player.strokeAndFillPath();
         case AbortPath:
             return player.abortPath();
+        case WidenPath:
+            return player.widenPath();
         case SelectClipPath:
             return player.selectClipPath(int(r.u32(8)));
         case ExtSelectClipRgn: {

@@ -162,6 +162,9 @@ struct State {
     int stretchMode = 1;    // HALFTONE (4) smooths stretched bitmaps
     int rop2 = RopCopyPen;  // how pen and brush combine with what is there
     bool arcsClockwise = false;
+    // Longest miter join, as a multiple of the pen's width, before the
+    // join is bevelled; the platform starts at 10.
+    double miterLimit = 10;
     std::optional<QPainterPath> clip;  // in target coordinates; none: unclipped
 };
 

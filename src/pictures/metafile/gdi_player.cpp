@@ -211,9 +211,13 @@ QPen GdiPlayer::qtPen() const {
                      : cap == PenEndCapSquare ? Qt::SquareCap
                                               : Qt::RoundCap);
     const int join = pen.style & PenJoinMask;
+    // A miter longer than the limit is bevelled on the platform; Qt's plain
+    // miter would be cut short instead. The SVG kind measures its limit as
+    // the platform does, against the pen's width.
     qpen.setJoinStyle(join == PenJoinBevel   ? Qt::BevelJoin
-                      : join == PenJoinMiter ? Qt::MiterJoin
+                      : join == PenJoinMiter ? Qt::SvgMiterJoin
                                              : Qt::RoundJoin);
+    qpen.setMiterLimit(state_.miterLimit);
     return qpen;
 }
 

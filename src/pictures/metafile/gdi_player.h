@@ -83,6 +83,7 @@ class GdiPlayer {
     void beginPath();
     void endPath() { inPath_ = false; }
     void abortPath();
+    void widenPath();
     void closeFigure();
     void fillPath();
     void strokePath();

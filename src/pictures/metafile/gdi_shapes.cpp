@@ -7,6 +7,7 @@
 #include <utility>
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 
 #include "pictures/metafile/gdi_player.h"
 
@@ -332,6 +333,16 @@ void GdiPlayer::beginPath() {
 void GdiPlayer::abortPath() {
     inPath_ = false;
     path_ = QPainterPath();
+}
+
+void GdiPlayer::widenPath() {
+    // The ended path becomes the outline of its stroke with the current pen.
+    // The platform refuses a path still open and a pen without width.
+    const int style = state_.pen.style & PenStyleMask;
+    if (inPath_ || state_.pen.width <= 0 || style == PenNull) return;
+    // Simplified, the outline fills the same whatever the fill mode.
+    path_ = QPainterPathStroker(qtPen()).createStroke(path_).simplified();
+    figureOpen_ = false;
 }
 
 void GdiPlayer::closeFigure() {
