@@ -13,6 +13,7 @@ program_packages=(
   libjpeg-dev libgif-dev libcups2-dev libtag1-dev libtag1v5
   qt6-image-formats-plugins qt6-svg-dev zlib1g-dev
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji
+  fonts-crosextra-carlito fonts-crosextra-caladea
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
