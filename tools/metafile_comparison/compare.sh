@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A comparison sheet of metafiles as real programs write them: charts from a
-# chart tool and an office suite, an office drawing, and a drawing that a
-# drawing program and an office suite turned into EMF and WMF. Each is drawn by the
+# chart tool and an office suite, an office drawing, a drawing that a
+# drawing program and an office suite turned into EMF and WMF, and drawings
+# from a figure library that a figure converter and a PostScript converter
+# turned into EMF. Each is drawn by the
 # program beside two independent renderers' PNG exports of the same file
 # (the metafiles of the folders given, beside one).
 #   tools/metafile_comparison/compare.sh OUT_DIR [more folders of metafiles...]
@@ -18,7 +20,8 @@ shift
 sheet_tool=$root/build/release/tools/sleevix_contact_sheet
 [ -x "$sheet_tool" ] || { echo "build first: scripts/build.sh release" >&2; exit 1; }
 
-"$root/scripts/install-deps.sh" gnuplot-nox libreoffice-draw libreoffice-calc python3-uno inkscape
+"$root/scripts/install-deps.sh" gnuplot-nox libreoffice-draw libreoffice-calc python3-uno inkscape \
+  fig2dev pstoedit xfig-libs
 
 files=$out/files references=$out/references drawn=$out/drawn
 rm -rf "$files" "$references" "$drawn"
@@ -36,6 +39,19 @@ inkscape "$here/drawing.svg" --export-type=wmf --export-filename="$files/drawing
 cp "$here/drawing.svg" "$files/office_svg_drawing.svg"
 (cd "$files" && soffice --headless --convert-to emf office_svg_drawing.svg >/dev/null &&
   rm office_svg_drawing.svg)
+
+# Library drawings (a house in section, a cartoon, a flowchart, a Smith
+# chart, flags) as the figure converter writes them, and through PostScript
+# as the PostScript converter writes them for office suites.
+library=/usr/share/xfig/Libraries
+for figure in Examples/3dhouse Examples/betty Examples/flowchart Examples/clipart Charts/smith \
+  Flags/Europe/greatbritain Flags/Asia/japan; do
+  name=$(basename "$figure")
+  fig2dev -L emf "$library/$figure.fig" "$files/figure_converter_$name.emf"
+  fig2dev -L eps "$library/$figure.fig" "$files/$name.eps"
+  pstoedit -q -f emf:-OO "$files/$name.eps" "$files/postscript_converter_$name.emf" >/dev/null 2>&1
+  rm "$files/$name.eps"
+done
 
 # The program's drawings first: their sizes are the size each reference is
 # exported at.
