@@ -129,3 +129,23 @@ TEST(MetafileText, AdvancesForAMissingTypefaceGiveWayToTheSubstitutesOwn) {
     // typeface sets the run by its own widths, as with none given.
     EXPECT_TRUE(inkOf("Arial", wideCells) == inkOf("Arial", {}));
 }
+
+// Advances given in pairs, across and down, set the letters as the same
+// advances given alone do.
+TEST(MetafileText, AdvancePairsSetLettersAsSingleAdvancesDo) {
+    constexpr int OptionsAt = 44;  // in the record's parameters
+    constexpr char AdvancePairs = 0x20;  // 0x2000, second byte
+    auto inkOf = [](const Fields& textOut) {
+        EmfBuilder emf = withMapping(false);
+        emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, 0, "Arial"));
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrSetBkMode, {Transparent});
+        emf.record(EmrExtTextOutW, textOut);
+        return PlayMetafileInto(emf.build(), QSize(1000, 1000));
+    };
+    const QImage single = inkOf(ExtTextOutW(QPoint(100, 100), "Wide", {90, 40, 60, 50}));
+    QByteArray paired = ExtTextOutW(QPoint(100, 100), "Wide", {90, 0, 40, 0, 60, 0, 50, 0}).data();
+    paired[OptionsAt + 1] = AdvancePairs;
+    EXPECT_GT(InkBounds(single).width(), 90 + 40 + 60);
+    EXPECT_TRUE(inkOf(Fields().bytes(paired)) == single);
+}

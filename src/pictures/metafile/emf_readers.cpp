@@ -157,10 +157,14 @@ void PlayTextOut(GdiPlayer& player, const ByteView& r, bool wide) {
         wide ? QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
                                   qsizetype(count))
              : QString::fromLatin1(raw);
+    // With the pairs option each letter has an across and a down advance;
+    // only the first moves along the baseline.
+    constexpr uint32_t AdvancePairs = 0x2000;
+    const qsizetype stride = options & AdvancePairs ? 8 : 4;
     std::vector<double> advances;
-    if (offDx != 0 && r.has(offDx, qsizetype(count) * 4))
-        for (qint64 i = 0; i < count; ++i) advances.push_back(r.i32(offDx + i * 4));
-    player.text(reference, text, advances, options, box);
+    if (offDx != 0 && r.has(offDx, qsizetype(count) * stride))
+        for (qint64 i = 0; i < count; ++i) advances.push_back(r.i32(offDx + i * stride));
+    player.text(reference, text, advances, options & ~AdvancePairs, box);
 }
 
 // Options of the small text record: no rectangle, 8-bit characters.
