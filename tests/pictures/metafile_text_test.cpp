@@ -149,3 +149,42 @@ TEST(MetafileText, AdvancePairsSetLettersAsSingleAdvancesDo) {
     EXPECT_GT(InkBounds(single).width(), 90 + 40 + 60);
     EXPECT_TRUE(inkOf(Fields().bytes(paired)) == single);
 }
+
+// Eight-bit text is in the code page of the font's character set: the
+// same letters as the Unicode record draws, curly quotes and Cyrillic too.
+TEST(MetafileText, EightBitTextReadsInTheFontsCodePage) {
+    constexpr uint32_t EmrExtTextOutA = 83;
+    constexpr int CharSetAt = 4 + 23;  // slot, then the LOGFONTW's field
+    const auto eightBit = [](QPoint at, const QByteArray& text) {
+        constexpr int StringAt = 76;
+        Fields f;
+        f.u32(0).u32(0).u32(-1).u32(-1).u32(1).f32(1).f32(1);
+        f.u32(at.x()).u32(at.y()).u32(text.size()).u32(StringAt).u32(0);
+        f.u32(0).u32(0).u32(-1).u32(-1).u32(0);  // no rectangle, no advances
+        return f.bytes(text);
+    };
+    const struct {
+        int charSet;
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {0, "\x93Quoted\x94 \x96 5 \x80", QString::fromUtf8("“Quoted” – 5 €")},
+        {204, "\xcf\xf0\xe8\xe2\xe5\xf2", QString::fromUtf8("Привет")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.charSet);
+        const auto drawn = [&](uint32_t type, const Fields& textOut) {
+            QByteArray font = LogFontW(1, -40, 0).data();
+            font[CharSetAt] = char(c.charSet);
+            EmfBuilder emf = withMapping(false);
+            emf.record(EmrExtCreateFontIndirectW, Fields().bytes(font));
+            emf.record(EmrSelectObject, {1});
+            emf.record(EmrSetBkMode, {Transparent});
+            emf.record(type, textOut);
+            return PlayMetafileInto(emf.build(), QSize(1000, 200));
+        };
+        const QImage unicode = drawn(EmrExtTextOutW, ExtTextOutW(QPoint(50, 50), c.text));
+        EXPECT_FALSE(InkBounds(unicode).isEmpty());
+        EXPECT_TRUE(drawn(EmrExtTextOutA, eightBit(QPoint(50, 50), c.bytes)) == unicode);
+    }
+}

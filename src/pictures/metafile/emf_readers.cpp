@@ -8,6 +8,7 @@
 
 #include "pictures/metafile/dib.h"
 #include "pictures/metafile/record_reading.h"
+#include "pictures/metafile/text_encoding.h"
 
 using namespace gdi;
 
@@ -156,7 +157,7 @@ void PlayTextOut(GdiPlayer& player, const ByteView& r, bool wide) {
     const QString text =
         wide ? QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
                                   qsizetype(count))
-             : QString::fromLatin1(raw);
+             : DecodeCodePageText(raw, player.state().font.charSet);
     // With the pairs option each letter has an across and a down advance;
     // only the first moves along the baseline.
     constexpr uint32_t AdvancePairs = 0x2000;
@@ -164,6 +165,9 @@ void PlayTextOut(GdiPlayer& player, const ByteView& r, bool wide) {
     std::vector<double> advances;
     if (offDx != 0 && r.has(offDx, qsizetype(count) * stride))
         for (qint64 i = 0; i < count; ++i) advances.push_back(r.i32(offDx + i * stride));
+    // Double-byte text has an advance per byte, not per letter: the
+    // typeface's own widths set it.
+    if (text.size() != count) advances.clear();
     player.text(reference, text, advances, options & ~AdvancePairs, box);
 }
 
@@ -185,7 +189,7 @@ void PlaySmallTextOut(GdiPlayer& player, const ByteView& r) {
     if (count > r.size()) throw SkipRecord();
     const QByteArray raw = r.bytes(at, qsizetype(count) * (narrow ? 1 : 2));
     const QString text =
-        narrow ? QString::fromLatin1(raw)
+        narrow ? DecodeCodePageText(raw, player.state().font.charSet)
                : QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()),
                                     qsizetype(count));
     player.text(reference, text, {}, options & ~(NoRectangle | SmallCharacters), box);
@@ -243,6 +247,7 @@ Font LogFont(const ByteView& r, qsizetype at) {
     font.italic = r.u8(at + 20);
     font.underline = r.u8(at + 21);
     font.strikeOut = r.u8(at + 22);
+    font.charSet = r.u8(at + 23);
     QString face;
     for (int i = 0; i < 32 && r.has(at + 28 + i * 2, 2); ++i) {
         const char16_t c = r.u16(at + 28 + i * 2);

@@ -137,6 +137,7 @@ struct Font {
     int escapement = 0;  // tenths of a degree, counter-clockwise
     int weight = 400;
     bool italic = false, underline = false, strikeOut = false;
+    int charSet = 1;  // the code page of its eight-bit text; 1: the default
 };
 
 // Palettes and regions take a place in the object table but draw nothing.

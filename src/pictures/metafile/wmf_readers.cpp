@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "pictures/metafile/dib.h"
+#include "pictures/metafile/text_encoding.h"
 
 using namespace gdi;
 
@@ -17,10 +18,6 @@ namespace {
 // function's parameter count says.
 bool hasBitmap(const MetafileRecord& record) {
     return record.bytes.size() / 2 != qsizetype((record.type >> 8) + 3);
-}
-
-QString bytesText(const ByteView& r, qsizetype at, qsizetype length) {
-    return QString::fromLatin1(r.bytes(at, length));
 }
 
 // The old device-dependent bitmap of the first metafiles: a header of
@@ -56,11 +53,14 @@ void PlayExtTextOut(GdiPlayer& player, const ByteView& r) {
         next += 8;
     }
     if (count < 0) throw SkipRecord();
-    const QString text = bytesText(r, next, count);
+    const QString text = DecodeCodePageText(r.bytes(next, count), player.state().font.charSet);
     next += count + (count & 1);
     std::vector<double> advances;
     if (r.has(next, count * 2))
         for (qsizetype i = 0; i < count; ++i) advances.push_back(r.i16(next + i * 2));
+    // Double-byte text has an advance per byte, not per letter: the
+    // typeface's own widths set it.
+    if (text.size() != count) advances.clear();
     player.text(at, text, advances, options, box);
 }
 
@@ -72,13 +72,15 @@ Font LogFont(const ByteView& r) {
     font.italic = r.u8(Params + 10);
     font.underline = r.u8(Params + 11);
     font.strikeOut = r.u8(Params + 12);
-    QString face;
+    font.charSet = r.u8(Params + 13);
+    // The face's name is written in its character set's code page too.
+    QByteArray name;
     for (qsizetype i = Params + 18; i < Params + 18 + 32 && r.has(i, 1); ++i) {
         const char c = char(r.u8(i));
         if (c == 0) break;
-        face += QLatin1Char(c);
+        name += c;
     }
-    if (!face.isEmpty()) font.face = face;
+    if (!name.isEmpty()) font.face = DecodeCodePageText(name, font.charSet);
     return font;
 }
 

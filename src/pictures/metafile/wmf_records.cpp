@@ -5,6 +5,7 @@
 #include "pictures/metafile/gdi_player.h"
 #include "pictures/metafile/metafile_records.h"
 #include "pictures/metafile/record_reading.h"
+#include "pictures/metafile/text_encoding.h"
 #include "pictures/metafile/wmf_readers.h"
 
 using namespace gdi;
@@ -183,7 +184,7 @@ void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
         case TextOut: {
             const qsizetype length = r.i16(Params);
             if (length < 0) return;
-            const QString text = QString::fromLatin1(r.bytes(Params + 2, length));
+            const QString text = DecodeCodePageText(r.bytes(Params + 2, length), s.font.charSet);
             const qsizetype after = Params + 2 + length + (length & 1);
             return player.text(PointYX(r, after), text, {}, 0, QRectF());
         }
