@@ -476,24 +476,10 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
         {{100, 300}, MoveTo},        {{200, 100}, BezierTo}, {{400, 100}, BezierTo},
         {{500, 300}, BezierTo},      {{500, 600}, LineTo},   {{100, 600}, LineTo | Close},
         {{700, 700}, MoveTo},        {{900, 700}, LineTo},   {{800, 900}, LineTo | Close}};
-    const auto polyDraw = [](const QList<QPair<QPoint, uint8_t>>& points) {
-        Fields f;
-        f.u32(0).u32(0).u32(0).u32(0).u32(points.size());
-        QByteArray types;
-        for (const auto& [p, type] : points) {
-            f.u16(p.x()).u16(p.y());
-            types.append(char(type));
-        }
-        return f.bytes(types);
-    };
     // The same figures record by record; outside a path a closing line.
     const auto recordByRecord = [](EmfBuilder& emf, bool inPath) {
         emf.record(EmrMoveToEx, {100, 300});
-        Fields curve;
-        curve.u32(0).u32(0).u32(0).u32(0).u32(3);
-        for (QPoint p : {QPoint(200, 100), QPoint(400, 100), QPoint(500, 300)})
-            curve.u16(p.x()).u16(p.y());
-        emf.record(EmrPolyBezierTo16, curve);
+        emf.record(EmrPolyBezierTo16, polygon16({{200, 100}, {400, 100}, {500, 300}}));
         emf.record(EmrLineTo, {500, 600});
         emf.record(EmrLineTo, {100, 600});
         inPath ? emf.record(EmrCloseFigure, {}) : emf.record(EmrLineTo, {100, 300});
@@ -511,7 +497,7 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
             drawn.record(EmrBeginPath, {});
         }
         recordByRecord(expected, inPath);
-        drawn.record(EmrPolyDraw16, polyDraw(typed));
+        drawn.record(EmrPolyDraw16, PolyDraw16(typed));
         if (inPath) {
             for (EmfBuilder* emf : {&expected, &drawn}) {
                 emf->record(EmrEndPath, {});
@@ -524,7 +510,7 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
     }
     EmfBuilder malformed = bluePenRedBrush(9);
     malformed.record(EmrPolyDraw16,
-                     polyDraw({{{100, 100}, MoveTo}, {{500, 100}, LineTo}, {{500, 500}, BezierTo},
+                     PolyDraw16({{{100, 100}, MoveTo}, {{500, 100}, LineTo}, {{500, 500}, BezierTo},
                                {{100, 500}, BezierTo}}));
     EXPECT_TRUE(InkBounds(playEmf(malformed)).isEmpty());
 }

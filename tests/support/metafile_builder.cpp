@@ -98,6 +98,17 @@ QByteArray WmfBuilder::build(QRect box, int unitsPerInch) const {
     return placeable.data() + buildWithoutPlaceableHeader();
 }
 
+Fields PolyDraw16(const QList<QPair<QPoint, uint8_t>>& points) {
+    Fields f;
+    f.u32(0).u32(0).u32(0).u32(0).u32(points.size());  // bounds, count
+    QByteArray types;
+    for (const auto& [p, type] : points) {
+        f.u16(p.x()).u16(p.y());
+        types.append(char(type));
+    }
+    return f.bytes(types);
+}
+
 QByteArray TwoByTwoDib(int bits, bool topDown, int coloursUsed) {
     const QRgb red = 0xFF0000, blue = 0x0000FF;
     // Rows from the bottom unless top-down: bottom row blue blue, top row red blue.
@@ -404,30 +415,20 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
 
     // A drop and a box with a curved lid in one PolyDraw, filled as a path,
     // then the same kind of figure stroked outside one.
-    const auto polyDraw = [](const QList<QPair<QPoint, uint8_t>>& points) {
-        Fields f;
-        f.u32(0).u32(0).u32(0).u32(0).u32(points.size());
-        QByteArray types;
-        for (const auto& [p, type] : points) {
-            f.u16(p.x()).u16(p.y());
-            types.append(char(type));
-        }
-        return f.bytes(types);
-    };
     constexpr uint8_t MoveTo = 6, LineTo = 2, BezierTo = 4, Close = 1;
     EmfBuilder drawn;
     drawn.record(SampleCreatePen, {1, 0, 9, 0, 0x800000}).record(SampleSelectObject, {1});
     drawn.record(SampleCreateBrush, {2, 0, 0x00A0FF, 0}).record(SampleSelectObject, {2});
     drawn.record(SampleBeginPath, {});
     drawn.record(SamplePolyDraw16,
-                 polyDraw({{{250, 100}, MoveTo}, {{450, 350}, BezierTo}, {{450, 450}, BezierTo},
+                 PolyDraw16({{{250, 100}, MoveTo}, {{450, 350}, BezierTo}, {{450, 450}, BezierTo},
                            {{250, 450}, BezierTo}, {{50, 450}, BezierTo}, {{50, 350}, BezierTo},
                            {{250, 100}, BezierTo | Close}, {{550, 300}, MoveTo},
                            {{650, 100}, BezierTo}, {{850, 100}, BezierTo}, {{950, 300}, BezierTo},
                            {{950, 450}, LineTo}, {{550, 450}, LineTo | Close}}));
     drawn.record(SampleEndPath, {}).record(SampleStrokeAndFillPath, {0, 0, 0, 0});
     drawn.record(SamplePolyDraw16,
-                 polyDraw({{{100, 600}, MoveTo}, {{300, 900}, LineTo}, {{500, 600}, BezierTo},
+                 PolyDraw16({{{100, 600}, MoveTo}, {{300, 900}, LineTo}, {{500, 600}, BezierTo},
                            {{700, 600}, BezierTo}, {{900, 900}, BezierTo | Close}}));
     samples.append({"poly_draw.emf", drawn.build()});
     return samples;

@@ -71,6 +71,10 @@ Fields StretchDiBits(const QByteArray& dib, QRect target, uint32_t rop = 0x00CC0
 // bitmap without colours whose rows, top first, are `rows`.
 Fields MonoBrush(int slot, const QList<uint8_t>& rows);
 
+// PolyDraw16 parameters: each point with its type (6 moved to, 2 line,
+// 4 one of a curve's three; 1 added closes the figure).
+Fields PolyDraw16(const QList<QPair<QPoint, uint8_t>>& points);
+
 // GradientFill parameters: one triangle shaded between coloured corners.
 Fields GradientTriangle(const QList<QPair<QPoint, QRgb>>& corners);
 
