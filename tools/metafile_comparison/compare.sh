@@ -39,6 +39,9 @@ inkscape "$here/drawing.svg" --export-type=wmf --export-filename="$files/drawing
 cp "$here/drawing.svg" "$files/office_svg_drawing.svg"
 (cd "$files" && soffice --headless --convert-to emf office_svg_drawing.svg >/dev/null &&
   rm office_svg_drawing.svg)
+cp "$here/text.svg" "$files/office_text.svg"
+(cd "$files" && soffice --headless --convert-to wmf office_text.svg >/dev/null &&
+  soffice --headless --convert-to emf office_text.svg >/dev/null && rm office_text.svg)
 
 # Library drawings (a house in section, a cartoon, a flowchart, a Smith
 # chart, flags) as the figure converter writes them, and through PostScript
