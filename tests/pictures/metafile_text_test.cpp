@@ -2,7 +2,11 @@
 // Text in metafiles: which way rotated text runs under each mapping, and
 // where its letters stand.
 
+#include <utility>
+
 #include <gtest/gtest.h>
+
+#include <QElapsedTimer>
 
 #include "support/image_probe.h"
 #include "support/metafile_builder.h"
@@ -187,4 +191,40 @@ TEST(MetafileText, EightBitTextReadsInTheFontsCodePage) {
         EXPECT_FALSE(InkBounds(unicode).isEmpty());
         EXPECT_TRUE(drawn(EmrExtTextOutA, eightBit(QPoint(50, 50), c.bytes)) == unicode);
     }
+}
+
+// Letters at poster size cost their area in glyph bitmaps, and colour
+// emoji are kept once drawn: past a budget of letter area the rest of a
+// picture's text is drawn as outlines. Five hundred emoji 4000 pixels high
+// took 38 s and 4 GB before.
+TEST(MetafileText, PosterSizeLettersPastTheBudgetDrawAsOutlines) {
+    const auto textAt = [](EmfBuilder& emf, int slot, int height, QPoint at, const QString& text) {
+        emf.record(EmrExtCreateFontIndirectW, LogFontW(slot, height, 0));
+        emf.record(EmrSelectObject, {slot});
+        emf.record(EmrExtTextOutW, ExtTextOutW(at, text));
+    };
+    QString emoji;
+    for (char32_t c = 0x1F300; c < 0x1F300 + 500; ++c) emoji += QString::fromUcs4(&c, 1);
+    EmfBuilder poster = withMapping(false);
+    poster.record(EmrSetBkMode, {Transparent});
+    textAt(poster, 1, -4000, QPoint(990, 500), emoji);
+    textAt(poster, 2, -60, QPoint(100, 100), "Wave");
+    QElapsedTimer clock;
+    clock.start();
+    const QImage drawn = PlayMetafileInto(poster.build(), QSize(1000, 1000));
+    EXPECT_LT(clock.elapsed(), 10'000);
+
+    // The title after the budget ran out stands where and as large as
+    // without the poster letters before it.
+    EmfBuilder plain = withMapping(false);
+    plain.record(EmrSetBkMode, {Transparent});
+    textAt(plain, 2, -60, QPoint(100, 100), "Wave");
+    const QRect title = InkBounds(PlayMetafileInto(plain.build(), QSize(1000, 1000)));
+    const QRect outlined = InkBounds(drawn.copy(0, 0, 500, 400));
+    ASSERT_FALSE(title.isEmpty());
+    for (const auto& [got, want] : {std::pair{outlined.left(), title.left()},
+                                    std::pair{outlined.right(), title.right()},
+                                    std::pair{outlined.top(), title.top()},
+                                    std::pair{outlined.bottom(), title.bottom()}})
+        EXPECT_NEAR(got, want, 2);
 }

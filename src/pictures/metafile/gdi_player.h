@@ -135,4 +135,7 @@ class GdiPlayer {
     bool inPath_ = false;
     bool figureOpen_ = false;  // the path's last figure still grows from the current position
     QPainterPath path_;        // logical units
+    // Square target pixels of the letters drawn as glyphs so far (see
+    // GdiPlayer::text).
+    double glyphArea_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPainterPath>
 
 #include "pictures/metafile/font_substitution.h"
 #include "pictures/metafile/gdi_player.h"
@@ -14,6 +15,12 @@ using namespace gdi;
 
 namespace {
 constexpr double MaxFontPixels = 4000;
+// Colour glyphs (emoji) are bitmaps the text engine scales to the size
+// asked and keeps: a few hundred at poster size would take gigabytes and
+// most of a minute. Past this many square pixels of letters in one picture
+// (a hundred letters 1000 pixels high) the rest are drawn as outlines, which
+// nothing keeps; outline typefaces look the same either way.
+constexpr double MaxGlyphArea = 100e6;
 }  // namespace
 
 void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<double>& advances,
@@ -93,13 +100,24 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     if (state_.backgroundMode == Opaque)
         painter_.fillRect(QRectF(x, baseline - metrics.ascent(), width, metrics.height()),
                           state_.backgroundColour);
-    painter_.setFont(font);
-    painter_.setPen(state_.textColour);
-    if (advanceCount == 0 && state_.characterExtra == 0) {
-        painter_.drawText(QPointF(x, baseline), text);
-    } else {
+    const double letterPixels = double(font.pixelSize());
+    glyphArea_ += letterPixels * letterPixels * double(text.size());
+    if (glyphArea_ > MaxGlyphArea) {
+        QPainterPath outlines;
         for (qsizetype i = 0; i < text.size(); ++i)
-            painter_.drawText(QPointF(x + offsets[std::size_t(i)], baseline), QString(text.at(i)));
+            outlines.addText(QPointF(x + offsets[std::size_t(i)], baseline), font,
+                             QString(text.at(i)));
+        painter_.fillPath(outlines, state_.textColour);
+    } else {
+        painter_.setFont(font);
+        painter_.setPen(state_.textColour);
+        if (advanceCount == 0 && state_.characterExtra == 0) {
+            painter_.drawText(QPointF(x, baseline), text);
+        } else {
+            for (qsizetype i = 0; i < text.size(); ++i)
+                painter_.drawText(QPointF(x + offsets[std::size_t(i)], baseline),
+                                  QString(text.at(i)));
+        }
     }
     if (updatePosition) state_.position += logicalBaseline * (width / alongScale);
 }
