@@ -18,8 +18,21 @@ unset QT_QPA_PLATFORM  # a real X window this time
 
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
+# The first visible window whose name matches, within `seconds`. xdotool's
+# own waiting search gives up with an X error when a window it looks at
+# closes under it (a dialog going away), so the search is simply repeated.
+window() {
+  local pattern=$1 seconds=$2 found
+  for _ in $(seq $((seconds * 10))); do
+    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 "$exe" & pid=$!
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Sleevix v2\.0$' | head -n 1) \
+main=$(window '^Sleevix v2\.0$' 20) \
   || fail "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # No window manager here, so no frame: the window is its designed 545 pixels
@@ -31,7 +44,7 @@ click() { xdotool mousemove "$((wx + $1))" "$((wy + $2))" click 1; sleep 0.3; }
 
 # "Edit Tracks", then type into the editor, which takes the focus itself.
 click 40 28
-editor=$(timeout 10 xdotool search --sync --onlyvisible --name 'Edit Tracks' | head -n 1) \
+editor=$(window 'Edit Tracks' 10) \
   || fail "the track editor did not open"
 eval "$(xdotool getwindowgeometry --shell "$editor")"
 ex=$X ey=$Y
@@ -78,12 +91,12 @@ inked "$front_edge" 0.93 || fail "no front outline ($front_edge)"
 
 # Ctrl+S on a new cover asks for a name; the title then carries it.
 xdotool key ctrl+s
-timeout 10 xdotool search --sync --onlyvisible --name '^Save As$' >/dev/null \
+window '^Save As$' 10 >/dev/null \
   || fail "Save did not ask for a name"
 sleep 0.5
 xdotool key ctrl+a type --delay 5 "$work/e2e.sleevix"
 xdotool key Return
-timeout 10 xdotool search --sync --onlyvisible --name '^e2e\.sleevix - Sleevix v2\.0$' >/dev/null \
+window '^e2e\.sleevix - Sleevix v2\.0$' 10 >/dev/null \
   || fail "the title does not name the saved document"
 grep -q '"1. Morning Light"' "$work/e2e.sleevix" || fail "the document does not hold the tracks"
 
@@ -99,8 +112,7 @@ ends Close
 
 # Started with the document, the program opens it.
 "$exe" "$work/e2e.sleevix" & pid=$!
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^e2e\.sleevix - Sleevix v2\.0$' \
-         | head -n 1) || fail "the document did not open from the command line"
+main=$(window '^e2e\.sleevix - Sleevix v2\.0$' 20) || fail "the document did not open from the command line"
 xdotool windowfocus --sync "$main" key ctrl+q
 ends Ctrl+Q
 echo "end-to-end: tracks, spines, outlines, Save, Close and opening a document all as expected"
