@@ -102,22 +102,22 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
                           state_.backgroundColour);
     const double letterPixels = double(font.pixelSize());
     glyphArea_ += letterPixels * letterPixels * double(text.size());
-    if (glyphArea_ > MaxGlyphArea) {
-        QPainterPath outlines;
-        for (qsizetype i = 0; i < text.size(); ++i)
-            outlines.addText(QPointF(x + offsets[std::size_t(i)], baseline), font,
-                             QString(text.at(i)));
-        painter_.fillPath(outlines, state_.textColour);
+    const bool asOutlines = glyphArea_ > MaxGlyphArea;
+    QPainterPath outlines;
+    const auto drawRun = [&](QPointF at, const QString& run) {
+        if (asOutlines)
+            outlines.addText(at, font, run);
+        else
+            painter_.drawText(at, run);
+    };
+    painter_.setFont(font);
+    painter_.setPen(state_.textColour);
+    if (advanceCount == 0 && state_.characterExtra == 0) {
+        drawRun(QPointF(x, baseline), text);
     } else {
-        painter_.setFont(font);
-        painter_.setPen(state_.textColour);
-        if (advanceCount == 0 && state_.characterExtra == 0) {
-            painter_.drawText(QPointF(x, baseline), text);
-        } else {
-            for (qsizetype i = 0; i < text.size(); ++i)
-                painter_.drawText(QPointF(x + offsets[std::size_t(i)], baseline),
-                                  QString(text.at(i)));
-        }
+        for (qsizetype i = 0; i < text.size(); ++i)
+            drawRun(QPointF(x + offsets[std::size_t(i)], baseline), QString(text.at(i)));
     }
+    if (asOutlines) painter_.fillPath(outlines, state_.textColour);
     if (updatePosition) state_.position += logicalBaseline * (width / alongScale);
 }
