@@ -165,9 +165,6 @@ void PlayTextOut(GdiPlayer& player, const ByteView& r, bool wide) {
     std::vector<double> advances;
     if (offDx != 0 && r.has(offDx, qsizetype(count) * stride))
         for (qint64 i = 0; i < count; ++i) advances.push_back(r.i32(offDx + i * stride));
-    // Double-byte text has an advance per byte, not per letter: the
-    // typeface's own widths set it.
-    if (text.size() != count) advances.clear();
     player.text(reference, text, advances, options & ~AdvancePairs, box);
 }
 

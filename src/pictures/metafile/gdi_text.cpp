@@ -65,7 +65,10 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     // one drawn in its place, nor do cells of one width fit a proportional
     // typeface: the run is then set by the typeface's own widths.
     const QFontInfo resolved(font);
-    const bool ownAdvances = !TypefaceSubstituted(font.family(), resolved.family()) &&
+    // Double-byte text carries an advance per byte, not per letter: its
+    // count does not match, and the typeface's own widths set it too.
+    const bool ownAdvances = advances.size() == std::size_t(text.size()) &&
+                             !TypefaceSubstituted(font.family(), resolved.family()) &&
                              (resolved.fixedPitch() || !UniformCells(advances));
     const std::size_t advanceCount = ownAdvances ? advances.size() : 0;
 

@@ -58,9 +58,6 @@ void PlayExtTextOut(GdiPlayer& player, const ByteView& r) {
     std::vector<double> advances;
     if (r.has(next, count * 2))
         for (qsizetype i = 0; i < count; ++i) advances.push_back(r.i16(next + i * 2));
-    // Double-byte text has an advance per byte, not per letter: the
-    // typeface's own widths set it.
-    if (text.size() != count) advances.clear();
     player.text(at, text, advances, options, box);
 }
 
