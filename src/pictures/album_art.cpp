@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/album_art.h"
 
-#include <limits>
 #include <memory>
 #include <optional>
 
@@ -18,17 +17,13 @@
 #include <taglib/vorbisfile.h>
 #include <taglib/xiphcomment.h>
 
+#include "app/audio_input_stream.h"
 #include "app/error_box.h"
-#include "pictures/audio_file_stream.h"
-#include "pictures/picture_file.h"
 
 namespace {
 
 // The front cover in the ID3v2 and FLAC sense of picture types.
 constexpr int FrontCoverType = 3;
-// An audio file may be of any size: only its tags are read.
-constexpr long long AnyAudioFileSize = std::numeric_limits<long long>::max();
-
 QString toQString(const TagLib::String& text) {
     return QString::fromStdString(text.to8Bit(true));
 }
@@ -168,8 +163,7 @@ AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension,
 }
 
 AlbumArt AlbumArtOfFile(const QString& fileName, const QString& extension) {
-    OpenedPictureFile file(fileName, AnyAudioFileSize);
-    AudioFileStream stream(file);
+    AudioInputStream stream(fileName);
     return ReadAlbumArt(stream, extension, QFileInfo(fileName).fileName());
 }
 

@@ -8,9 +8,6 @@ namespace TagLib {
 class IOStream;
 }
 
-// The largest album art read from an audio file; no real cover comes near.
-inline constexpr long long MaxAlbumArtBytes = 64LL * 1024 * 1024;
-
 // A picture embedded in an audio file: its bytes and the extension of the
 // format its container declares ("jpg", "png", ...; the content is not
 // examined), empty when the declared format is none the program reads.
@@ -26,7 +23,7 @@ struct AlbumArt {
 // "\"%1\" is not a readable %2 file" with the shown name and the kind.
 AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension, const QString& shownName);
 
-// The same from the file, opened as every picture file is.
+// The same from the file.
 AlbumArt AlbumArtOfFile(const QString& fileName, const QString& extension);
 
 // Album art held as one byte string ("extension\n" and the data), so that

@@ -9,12 +9,12 @@
 #include <QPainter>
 
 #include "app/error_box.h"
+#include "app/input_file.h"
 #include "pictures/album_art.h"
 #include "pictures/decoded_picture.h"
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
 #include "pictures/metafile/metafile_picture.h"
-#include "pictures/picture_file.h"
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_limits.h"
 #include "pictures/qt_image_decoders.h"
@@ -113,11 +113,11 @@ QImage drawnOnWhite(const DecodedPicture& picture, QSize cover) {
     return bitmap;
 }
 
-// The most bytes a file of the format can need; a larger one is refused
-// before it is read.
-long long largestFileOf(DecoderKind kind) {
-    return kind == DecoderKind::Svg || kind == DecoderKind::Svgz ? MaxSvgTextBytes
-                                                                 : MaxPictureFileBytes;
+// A picture file as the gate reads it: no larger than the format can need,
+// so a larger one is refused before it is read.
+InputKind inputKindOf(DecoderKind kind) {
+    const bool svg = kind == DecoderKind::Svg || kind == DecoderKind::Svgz;
+    return InputKind{"a picture", svg ? MaxSvgTextBytes : MaxPictureFileBytes};
 }
 
 // The table's format for the file's extension, or the error naming it.
@@ -141,7 +141,7 @@ std::optional<QByteArray> ReadPictureBytes(const QString& fileName) {
     const DecoderKind kind = formatOf(fileName).decoder;
     if (kind == DecoderKind::AlbumArt)
         return PackAlbumArt(AlbumArtOfFile(fileName, extensionOf(fileName)));
-    return ReadPictureFile(fileName, largestFileOf(kind));
+    return ReadInputFile(fileName, inputKindOf(kind));
 }
 
 PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,

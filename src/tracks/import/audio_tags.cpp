@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <taglib/attachedpictureframe.h>
@@ -12,12 +11,12 @@
 #include <taglib/mp4file.h>
 #include <taglib/mpegfile.h>
 #include <taglib/opusfile.h>
-#include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
 #include <taglib/vorbisfile.h>
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
+#include "app/audio_input_stream.h"
 #include "app/error_box.h"
 #include "tracks/import/list_file.h"
 
@@ -26,7 +25,7 @@ namespace {
 // A file opened through TagLib, with the stream it reads from (which must
 // outlive it) and whether it carries a picture.
 struct OpenedAudio {
-    std::unique_ptr<TagLib::FileStream> stream;
+    std::unique_ptr<AudioInputStream> stream;
     std::unique_ptr<TagLib::File> file;
     bool hasEmbeddedArt = false;
 };
@@ -77,14 +76,7 @@ bool openByKind(OpenedAudio& audio, const QString& extension, bool withLength) {
 
 OpenedAudio openAudio(const QString& path, bool withLength) {
     OpenedAudio audio;
-    const QByteArray name = QFile::encodeName(path);
-    audio.stream = std::make_unique<TagLib::FileStream>(name.constData(), true);
-    if (!audio.stream->isOpen()) {
-        QFile probe(path);
-        probe.open(QIODevice::ReadOnly);
-        throw SleevixError(
-            QStringLiteral("Cannot read %1: %2").arg(QuotedFileName(path), probe.errorString()));
-    }
+    audio.stream = std::make_unique<AudioInputStream>(path);
     if (!openByKind(audio, QFileInfo(path).suffix().toLower(), withLength))
         throw SleevixError(QStringLiteral("%1 is damaged or not the audio file its name says")
                                .arg(QuotedFileName(path)));

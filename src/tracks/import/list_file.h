@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "app/input_file.h"  // QuotedFileName, for the readers
+
 // A track-list file (CUE sheet, playlist, plain list) as text. Throws
 // SleevixError naming the file when it cannot be read, is larger than any
 // track list, or holds binary data.
@@ -13,5 +15,5 @@ QString ReadListFile(const QString& path);
 // are valid UTF-8, else Latin-1, as older rippers wrote.
 QString DecodeListText(const QByteArray& bytes);
 
-// The file's name in quotes, as messages show it.
-QString QuotedFileName(const QString& path);
+// The text of a track list's bytes, as above; `path` names it in the error.
+QString ListText(const QByteArray& bytes, const QString& path);

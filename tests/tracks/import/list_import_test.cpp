@@ -144,7 +144,7 @@ TEST_F(ListImport, FilesThatAreNoListSayWhyAndGiveNothing) {
         {"binary.cue", QByteArray("TRACK 01\0\x01\x02", 11), "\"binary.cue\" is not a text file"},
         {"empty.m3u", "#EXTM3U\n\n#EXTINF:10,Orphan\n", "\"empty.m3u\" names no tracks"},
         {"empty.txt", "\r\n  \n\t\n", "\"empty.txt\" holds no tracks"},
-        {"huge.txt", QByteArray(2 << 20, 'x'), "\"huge.txt\" is too large to be a track list"},
+        {"huge.txt", QByteArray(2 << 20, 'x'), "Cannot open file \"huge.txt\". It is too large to be a track list (2097152 bytes)"},
         {"cover.jpg", "\xFF\xD8\xFF",
          "\"cover.jpg\" is no CUE sheet, playlist, text file or audio "
          "file to take tracks from"},
