@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "render/measured_font.h"
+#include "render/shown_text.h"
 
 namespace {
 
@@ -159,7 +160,8 @@ void Canvas::drawRasterLineOn(QPainter& painter, QPoint from, QPoint to) {
     walkLine(from, to, [&](int x, int y) { painter.fillRect(QRect(x, y, 1, 1), pen.color); });
 }
 
-void Canvas::textOut(int x, int y, const QString& text, Paragraph paragraph) {
+void Canvas::textOut(int x, int y, const QString& whole, Paragraph paragraph) {
+    const QString text = ShownText(whole);
     const QRect cell(0, 0, textWidth(text), textHeight(text));
     DrawnText drawn;
     // Qt turns clockwise for positive angles on a y-down surface.
@@ -223,7 +225,7 @@ MeasuredFont& Canvas::measured() const {
 }
 
 int Canvas::textWidth(const QString& text) const {
-    return measured().width(text);
+    return measured().width(ShownText(text));
 }
 
 int Canvas::textHeight(const QString&) const {

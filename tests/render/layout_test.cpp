@@ -4,6 +4,7 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "render/canvas.h"
+#include "render/cover_layout.h"
 #include "support/cover_fixture.h"
 #include "support/image_probe.h"
 #include "tracks/track_editor.h"
@@ -171,4 +172,23 @@ TEST_F(Layout, ShortSpineTextsStopAtTheStripsWidth) {
     const int size = Form1->Image2.font.size;
     EXPECT_LT(lineHeightAt("arial", size), 22);
     EXPECT_GE(lineHeightAt("arial", size + 1), 22);
+}
+
+TEST_F(Layout, ATextTooLongToBeSeenWholeStillFillsItsLineAndIsKeptWhole) {
+    // Laid out by its beginning alone, it must still reach past both edges
+    // at the smallest size, as the whole text would.
+    const QString artist = QStringLiteral("W i ").repeated(100'000);
+    addTracks({"Intro"});
+    setArtistAndTitle(artist, "Title");
+    commit();
+    const Canvas& front = Form1->Image4;
+    EXPECT_EQ(front.font.size, MinimumFontSize);
+    const QRect ink = InkBounds(front.image(), QRect(1, 135, front.width() - 2, FrontLineHeight));
+    EXPECT_LE(ink.left(), 2);
+    EXPECT_GE(ink.right(), front.width() - 3);
+    const Canvas& spine = Form1->Image2;
+    const QRect spineInk = InkBounds(spine.image(), QRect(0, 1, spine.width(), spine.height() - 2));
+    EXPECT_LE(spineInk.top(), 2);
+    EXPECT_GE(spineInk.bottom(), spine.height() - 3);
+    EXPECT_EQ(ArtistName, artist);
 }
