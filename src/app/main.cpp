@@ -1,6 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program entry: what the command line asks for, and, unless that ends
+// the run (an export, the help, a mistake), the windows and their loop.
+#include <QApplication>
+
 #include "app/program_windows.h"
+#include "document/command_line.h"
 
 int main(int argc, char** argv) {
-    return RunSleevix(argc, argv);
+    ChooseDisplayForCommandLine(argc, argv);
+    QApplication application(argc, argv);
+    SetUpApplication();
+    const CommandLineOutcome outcome = RunCommandLine(QApplication::arguments());
+    return outcome.opensWindows ? RunProgramWindows(outcome.file) : outcome.status;
 }

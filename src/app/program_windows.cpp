@@ -8,7 +8,6 @@
 #include "app/application_title.h"
 #include "app/handler_guard.h"
 #include "app/main_window.h"
-#include "document/command_line.h"
 #include "document/document_commands.h"
 #include "document/document_session.h"
 #include "tracks/track_editor.h"
@@ -49,13 +48,6 @@ void SetUpApplication() {
     for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"})
         icon.addFile(QString::fromLatin1(size));
     QApplication::setWindowIcon(icon);
-}
-
-int RunSleevix(int argc, char** argv) {
-    ChooseDisplayForCommandLine(argc, argv);
-    QApplication application(argc, argv);
-    SetUpApplication();
-    return RunCommandLine(QApplication::arguments());
 }
 
 int RunProgramWindows(const QString& path) {

@@ -39,10 +39,6 @@ class ProgramWindows {
 // Names the running application and gives it its icon.
 void SetUpApplication();
 
-// The program entry: application set-up, then what the command line asks
-// for; without an export, the windows and the message loop.
-int RunSleevix(int argc, char** argv);
-
 // The windows, with the file at `path` opened unless it is empty, until
 // the main window closes.
 int RunProgramWindows(const QString& path);

@@ -213,7 +213,7 @@ void ChooseDisplayForCommandLine(int argc, char** argv) {
     }
 }
 
-int RunCommandLine(const QStringList& arguments) {
+CommandLineOutcome RunCommandLine(const QStringList& arguments) {
     CommandLineOptions options;
     QCommandLineParser& parser = options.parser;
     const QCommandLineOption& help = options.help;
@@ -225,31 +225,31 @@ int RunCommandLine(const QStringList& arguments) {
     const QString program = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {
         printLine(stderr, program + QStringLiteral(": ") + parser.errorText());
-        return Misused;
+        return {false, QString(), Misused};
     }
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return Succeeded;
+        return {false, QString(), Succeeded};
     }
     if (parser.isSet(version)) {
         printLine(stdout, program + QLatin1Char(' ') + QString::fromLatin1(ApplicationVersion));
-        return Succeeded;
+        return {false, QString(), Succeeded};
     }
 
     try {
         if (parser.isSet(exportTo)) {
             exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
-            return Succeeded;
+            return {false, QString(), Succeeded};
         }
         if (parser.isSet(paper) || parser.isSet(scale))
             throw SleevixError(QStringLiteral("--paper and --scale go with --export"));
         const QStringList files = parser.positionalArguments();
         if (files.size() > 1) throw SleevixError(QStringLiteral("only one FILE can be opened"));
-        return RunProgramWindows(files.value(0));
+        return {true, files.value(0), Succeeded};
     } catch (const SleevixError& error) {
         printLine(stderr, program + QStringLiteral(": ") + error.message());
     } catch (const std::exception& error) {
         printLine(stderr, program + QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
     }
-    return Failed;
+    return {false, QString(), Failed};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 // The command line:
@@ -14,7 +15,15 @@
 // off-screen platform.
 void ChooseDisplayForCommandLine(int argc, char** argv);
 
-// Runs what the arguments ask for (the first is the program) and returns
-// the process's exit status. An export prints nothing when it succeeds; any
-// failure prints one line to standard error and gives a non-zero status.
-int RunCommandLine(const QStringList& arguments);
+// What the command line leaves to the program entry: to open the windows,
+// with `file` opened unless it is empty, or to end with `status`.
+struct CommandLineOutcome {
+    bool opensWindows = false;
+    QString file;
+    int status = 0;
+};
+
+// Runs what the arguments ask for (the first is the program). An export
+// prints nothing when it succeeds; any failure prints one line to standard
+// error and gives a non-zero status.
+CommandLineOutcome RunCommandLine(const QStringList& arguments);
