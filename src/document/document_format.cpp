@@ -88,7 +88,7 @@ class Fields {
     }
 
     QColor colour(const char* key, const QColor& fallback) const {
-        static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        static const QRegularExpression rgb(QStringLiteral("\\A#[0-9A-Fa-f]{6}\\z"));
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return fallback;
         if (!value.isString() || !rgb.match(value.toString()).hasMatch())

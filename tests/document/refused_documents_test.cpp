@@ -57,6 +57,8 @@ TEST_F(RefusedDocuments, EachSaysWhatIsWrongAndTheCoverStaysUntouched) {
          "track 2 of \"tracks\" must be a text"},
         {"a colour without its hash", coverWith("\"back\": {\"color\": \"ff0000\"}"),
          "\"back.color\" must be a colour written \"#rrggbb\""},
+        {"a colour before a line break", coverWith("\"back\": {\"color\": \"#ff0000\\n\"}"),
+         "\"back.color\" must be a colour written \"#rrggbb\""},
         {"an unknown layout", coverWith("\"layout\": \"right\""),
          "\"layout\" must be \"left\" or \"centred\""},
         {"a picture that is a number", coverWith("\"front\": {\"picture\": 7}"),

@@ -7,7 +7,14 @@ constexpr int MsPerSecond = 1000;
 constexpr int SecondsPerMinute = 60;
 }  // namespace
 
+int TrackLengthFromSeconds(double seconds) {
+    // Compared before converting: a double out of int's range has no int.
+    const double ms = seconds * MsPerSecond;
+    return ms >= 0 && ms <= MaxTrackLengthMs ? int(ms) : -1;
+}
+
 QString LengthSuffix(int lengthMs) {
+    if (lengthMs < 0 || lengthMs > MaxTrackLengthMs) return QString();
     const int seconds = (lengthMs + MsPerSecond / 2) / MsPerSecond;
     return QStringLiteral(" (%1:%2)")
         .arg(seconds / SecondsPerMinute)
@@ -21,7 +28,7 @@ QStringList EntryTexts(const ImportedTracks& imported, bool withLengths) {
         QString text = track.title;
         if (!track.artist.isEmpty() && track.artist != imported.artist)
             text = track.artist + ArtistTitleSeparator + text;
-        if (withLengths && track.lengthMs >= 0) text += LengthSuffix(track.lengthMs);
+        if (withLengths) text += LengthSuffix(track.lengthMs);
         texts << text;
     }
     return texts;

@@ -28,5 +28,13 @@ struct ImportedTracks {
 // followed by its length when `withLengths` and the length is known.
 QStringList EntryTexts(const ImportedTracks& imported, bool withLengths);
 
+// The longest a track can be; a source that claims more (or a negative or
+// unreadable number) tells no length.
+inline constexpr int MaxTrackLengthMs = 100 * 60 * 60 * 1000;
+// A length in seconds as a source writes it, in milliseconds; -1 when it
+// cannot be a track's.
+int TrackLengthFromSeconds(double seconds);
+
 // " (m:ss)", the minutes running on past the hour; rounded to the second.
+// Empty for a length that cannot be a track's.
 QString LengthSuffix(int lengthMs);

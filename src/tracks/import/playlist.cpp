@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int MsPerSecond = 1000;
 const QString ArtistTitleSeparator = QStringLiteral(" - ");
 
 struct ExtInf {
@@ -30,7 +29,7 @@ ExtInf parseExtInf(const QString& arguments) {
     const QString head = comma < 0 ? arguments : arguments.left(comma);
     bool ok = false;
     const double seconds = head.section(QLatin1Char(' '), 0, 0).toDouble(&ok);
-    if (ok && seconds > 0) info.lengthMs = int(seconds * MsPerSecond);
+    if (ok && seconds > 0) info.lengthMs = TrackLengthFromSeconds(seconds);
     if (comma >= 0) info.title = arguments.mid(comma + 1).trimmed();
     return info;
 }

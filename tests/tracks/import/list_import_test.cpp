@@ -167,13 +167,20 @@ TEST_F(ListImport, APlaylistGivesExtinfTitlesOrFileNames) {
                                    "#EXTINF:-1 tvg-name=\"a, b\",The Band - Second Song\n"
                                    "http://radio.example/stream\n"
                                    "#EXTINF:61.6,The Band - Third, With Comma\n"
-                                   "C:\\Music\\03.mp3\n");
+                                   "C:\\Music\\03.mp3\n"
+                                   "#EXTINF:2147483.647,The Band - Fourth\n"
+                                   "04.mp3\n"
+                                   "#EXTINF:1e300,The Band - Fifth\n"
+                                   "05.mp3\n");
     const ImportedTracks imported = ImportTracks({playlist}, true);
     // The one artist every title begins with becomes the list's.
     EXPECT_EQ(imported.artist, "The Band");
     EXPECT_EQ(imported.album, "Summer Mix");
-    EXPECT_EQ(titles(imported), (QStringList{"First Song", "Second Song", "Third, With Comma"}));
-    EXPECT_EQ(lengths(imported), (QVector<int>{185000, -1, 61600}));
+    EXPECT_EQ(titles(imported), (QStringList{"First Song", "Second Song", "Third, With Comma",
+                                             "Fourth", "Fifth"}));
+    // Lengths no track can have are no lengths.
+    EXPECT_EQ(lengths(imported), (QVector<int>{185000, -1, 61600, -1, -1}));
+    EXPECT_EQ(EntryTexts(imported, true).last(), "Fifth");
 
     // Without #EXTINF: the file names without extension, from any kind of
     // path; titles by several artists keep them.
