@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
                           {"LoadPng", "BarePngRead"},
                           {"SvgOntoTheBackStrip", "BareSvgDraw"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"},
-                          {"OpenAndDrawDocument", "LeftRender"}});
+                          {"OpenAndDrawDocument", "LeftRender"},
+                          {"LongTextsRenderAndExport", "ThousandCharacterTextsRenderAndExport"}});
     reporter.PrintRatioToSum("ExportProcessToPdf", {"StartUpProcess", "PrintJobToPdf"});
     reporter.PrintRatios({{"ImportFlacFolder", "TagLibReadsFlacFolder"},
                           {"ImportFlacFolderWithLengths", "TagLibReadsFlacFolderWithLengths"}});

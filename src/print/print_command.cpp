@@ -10,17 +10,26 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "print/print_job.h"
+#include "render/shown_text.h"
 #include "tracks/track_editor.h"
 
 namespace {
 
+// A print queue lists the job by this name, a PDF carries it as its title
+// and the dialog offers it as the file's name: a title's length, not a
+// megabyte's.
+constexpr qsizetype MaxJobNameCharacters = 200;
+
 // The name the print queue and a PDF printer's file show for the job.
 QString PrintJobName() {
     QStringList parts;
-    for (const QString& part : {PrintArtistName, PrintAlbumTitle})
-        if (!part.trimmed().isEmpty()) parts << part.trimmed();
-    return parts.isEmpty() ? QString::fromLatin1(ApplicationTitle)
-                           : parts.join(QStringLiteral(" - "));
+    for (const QString& whole : {PrintArtistName, PrintAlbumTitle}) {
+        const QString part = TextBeginning(whole, MaxJobNameCharacters).trimmed();
+        if (!part.isEmpty()) parts << part;
+    }
+    return parts.isEmpty()
+               ? QString::fromLatin1(ApplicationTitle)
+               : TextBeginning(parts.join(QStringLiteral(" - ")), MaxJobNameCharacters);
 }
 
 }  // namespace

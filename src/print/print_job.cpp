@@ -14,6 +14,7 @@
 #include "print/printable_area.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
+#include "render/shown_text.h"
 
 namespace {
 
@@ -111,20 +112,23 @@ void drawFrontTexts(Canvas& page) {
     useTypeface(page, FrontFontName);
     page.font.color = FrontFontColor;
     page.font.size = FrontStartSizeOnPage;
-    const QString artistMeasured = PrintArtistName + SeparatorText;
+    const QString artist = ShownText(PrintArtistName);
+    const QString title = ShownText(PrintAlbumTitle);
+    const QString artistMeasured = artist + SeparatorText;
     while (page.textWidth(artistMeasured) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
-    while (page.textWidth(PrintAlbumTitle) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
-    const int lineHeight = page.textHeight(artistMeasured + PrintAlbumTitle);
+    while (page.textWidth(title) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
+    const int lineHeight = page.textHeight(title);
     // Centred as if ": " followed the artist, whatever the separator.
     page.textOut(FrontMiddleX - page.textWidth(artistMeasured) / 2, ArtistLineTop,
-                 PrintArtistName + TitleSeparator);
-    page.textOut(FrontMiddleX - page.textWidth(PrintAlbumTitle) / 2, TitleGap + lineHeight,
-                 PrintAlbumTitle);
+                 artist + TitleSeparator);
+    page.textOut(FrontMiddleX - page.textWidth(title) / 2, TitleGap + lineHeight, title);
 }
 
 void drawSpineTexts(Canvas& page) {
-    const QString measured = PrintArtistName + SeparatorText + PrintAlbumTitle;
-    const QString drawn = PrintArtistName + TitleSeparator + PrintAlbumTitle;
+    const QString artist = ShownText(PrintArtistName);
+    const QString title = ShownText(PrintAlbumTitle);
+    const QString measured = artist + SeparatorText + title;
+    const QString drawn = artist + TitleSeparator + title;
     page.font.name = QString::fromLatin1(SpineTypeface);
     page.font.size = SpineStartSizeOnPage;
     int h = page.textHeight(measured);

@@ -8,6 +8,7 @@
 #include "app/program_windows.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
+#include "render/shown_text.h"
 
 namespace {
 constexpr int FrontWidthMargin = 10;
@@ -21,17 +22,20 @@ void DrawFrontTexts(Canvas& front, LayoutMode mode) {
     if (HasBackPicture && !HasFrontPicture) front.brushStyle = SavedFrontBrushStyle;
     if (mode == LayoutMode::Centred) front.font.size = FrontStartSize;
 
+    // Joined from the parts that can be seen, not copied whole at each size.
+    const QString artist = ShownText(ArtistName);
+    const QString title = ShownText(AlbumTitle);
+    const QString artistMeasured = artist + SeparatorText;
     const int limit = front.width() - FrontWidthMargin;
-    while (front.textWidth(ArtistName + SeparatorText) >= limit && CanShrink(front))
-        --front.font.size;
-    while (front.textWidth(AlbumTitle) >= limit && CanShrink(front)) --front.font.size;
-    FrontLineHeight = front.textHeight(AlbumTitle);
+    while (front.textWidth(artistMeasured) >= limit && CanShrink(front)) --front.font.size;
+    while (front.textWidth(title) >= limit && CanShrink(front)) --front.font.size;
+    FrontLineHeight = front.textHeight(title);
 
     // The centred mode centres the artist as if ": " always followed it.
     const QString centringText =
-        ArtistName + (mode == LayoutMode::Centred ? SeparatorText : TitleSeparator);
+        mode == LayoutMode::Centred ? artistMeasured : artist + TitleSeparator;
     const int half = front.width() / 2;
     front.textOut(half - front.textWidth(centringText) / 2, ArtistLineTop,
-                  ArtistName + TitleSeparator);
-    front.textOut(half - front.textWidth(AlbumTitle) / 2, FrontLineHeight + TitleGap, AlbumTitle);
+                  artist + TitleSeparator);
+    front.textOut(half - front.textWidth(title) / 2, FrontLineHeight + TitleGap, title);
 }

@@ -11,6 +11,11 @@
 // stored text stays whole; only the layout looks no further.
 inline constexpr qsizetype MaxShownCharacters = 1024;
 
-// The text as the layout measures and draws it: whole up to that many
-// characters, else its beginning, never ending inside a surrogate pair.
-QString ShownText(const QString& text);
+// The text whole up to `count` characters, else its beginning, never ending
+// inside a surrogate pair.
+QString TextBeginning(const QString& text, qsizetype count);
+
+// The text as the layout measures and draws it.
+inline QString ShownText(const QString& text) {
+    return TextBeginning(text, MaxShownCharacters);
+}

@@ -5,6 +5,7 @@
 #include "app/cover_state.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
+#include "render/shown_text.h"
 
 namespace {
 constexpr int SpineLengthMargin = 5;
@@ -24,7 +25,9 @@ void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode) {
     leftSpine.font.size = SpineStartSize;
     rightSpine.font.size = SpineStartSize;
 
-    const QString measured = ArtistName + SeparatorText + AlbumTitle;
+    const QString artist = ShownText(ArtistName);
+    const QString title = ShownText(AlbumTitle);
+    const QString measured = artist + SeparatorText + title;
     while (leftSpine.textHeight(measured) >= leftSpine.width() && CanShrink(leftSpine))
         shrinkBoth(leftSpine, rightSpine);
     int length = leftSpine.textWidth(measured);
@@ -36,7 +39,7 @@ void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode) {
     // The left mode draws the committed separator but centres as if ": "
     // were there.
     const QString drawn =
-        mode == LayoutMode::Centred ? measured : ArtistName + TitleSeparator + AlbumTitle;
+        mode == LayoutMode::Centred ? measured : artist + TitleSeparator + title;
 
     leftSpine.font.color = BackFontColor;
     leftSpine.font.escapement = ReadingUpward;
