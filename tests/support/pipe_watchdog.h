@@ -18,7 +18,7 @@
 class PipeWatchdog {
   public:
     explicit PipeWatchdog(const QString& path,
-                          std::chrono::milliseconds allowed = std::chrono::seconds(3));
+                          std::chrono::milliseconds allowed = std::chrono::seconds(30));
     ~PipeWatchdog();
     // Ends the watch; true if the watchdog had to free a blocked reader.
     bool released();
