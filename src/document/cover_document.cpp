@@ -58,7 +58,7 @@ SurfaceStyles UsualSurfaceStyles(const CoverDocument& cover) {
 QStringList MissingPictures(const CoverDocument& cover) {
     QStringList missing;
     for (const InsertLook* insert : {&cover.back, &cover.front})
-        if (!insert->picture.path.isEmpty() && !QFileInfo(insert->picture.path).isFile())
+        if (!insert->picture.path.isEmpty() && !QFileInfo::exists(insert->picture.path))
             missing << insert->picture.path;
     return missing;
 }

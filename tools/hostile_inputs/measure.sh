@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Feeds every reader of user files each hazard through the command line of
+# an optimised build, and prints a table: what the program said, how long it
+# took and the most memory it held. tools/hostile_inputs/measure.sh [sleevix]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+sleevix=${1:-$here/../../build/release/src/sleevix}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+python3 "$here/make_inputs.py" "$work/in" >/dev/null
+cd "$work/in"
+export QT_QPA_PLATFORM=offscreen
+
+# A picture reaches the program inside a cover that names it.
+as_picture() {
+  printf '{"format":"sleevix-cover","version":1,"committed":true,"tracks":["1. A"],"back":{"picture":"%s"}}' \
+    "$1" > "pic-$1.sleevix"
+  echo "pic-$1.sleevix"
+}
+
+hazards() {  # makes pipe.EXT, zero.EXT, sparse.EXT, wrong.EXT
+  local ext=$1
+  rm -f "pipe.$ext"; mkfifo "pipe.$ext"
+  ln -sf /dev/zero "zero.$ext"
+  truncate -s 2G "sparse.$ext"
+  head -c 4096 /dev/urandom > "wrong.$ext"
+}
+
+run() {  # reader, case, file
+  local start end status message peak
+  start=$(date +%s.%N)
+  message=$( { /usr/bin/time -f 'PEAK %M' timeout 60 "$sleevix" --export "$work/out.pdf" "$3"; } 2>&1 )
+  status=$?
+  end=$(date +%s.%N)
+  peak=$(grep -o 'PEAK [0-9]*' <<<"$message" | cut -d' ' -f2)
+  message=$(grep -v '^PEAK' <<<"$message" | grep -v '^Command exited' | head -1 | sed 's/^sleevix: //')
+  [ $status -eq 124 ] && message="(killed after 60 s)"
+  printf '| %s | %s | %s | %s s | %d MB |\n' "$1" "$2" "${message:-(exported)}" \
+    "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')" "$(( ${peak:-0} / 1024 ))"
+}
+
+echo "| reader | case | result | time | peak memory |"
+echo "|---|---|---|---|---|"
+run "baseline" "a small cover" short-texts.sleevix
+for kind in "document:sleevix" "CUE sheet:cue" "playlist:m3u" "text list:txt" "audio (import):flac"; do
+  reader=${kind%%:*}; ext=${kind##*:}
+  hazards "$ext"
+  for case in pipe zero sparse wrong; do run "$reader" "$case" "$case.$ext"; done
+done
+for ext in jpg png gif bmp ico webp tif svg svgz wmf emf mp3; do
+  hazards "$ext"
+  reader="picture .$ext"; [ "$ext" = mp3 ] && reader="album art .mp3"
+  for case in pipe zero sparse wrong; do run "$reader" "$case" "$(as_picture "$case.$ext")"; done
+done
+run "document" "10 MB artist, 1 MB track line" long-texts.sleevix
+run "text list" "one line of 1 MB" one-line.txt
+run "playlist" "lengths past int and 1e300" lengths.m3u
+run "audio (import)" "200 blocks of 16 MB (3.2 GB sparse)" blocks.flac
+run "album art .flac" "200 blocks of 16 MB" "$(as_picture blocks.flac)"
+run "audio (import)" "Ogg comment of 1.2 GB (81 MB on disk)" comment.ogg
+run "album art .ogg" "Ogg comment of 1.2 GB" "$(as_picture comment.ogg)"
+run "picture .svgz" "one path of 5.5 million segments" "$(as_picture segments.svgz)"
+run "picture .svgz" "a million rectangles" "$(as_picture rects.svgz)"
+run "picture .bmp" "top-down 16384 x 11000 RLE" "$(as_picture topdown-rle.bmp)"
+run "picture .bmp" "top-down 20000 x 5000 RLE" "$(as_picture topdown-wide.bmp)"
