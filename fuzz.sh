@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the decoder fuzzers with clang and runs each for the given number of
+# Builds the fuzzers of every reader with clang and runs each for the given number of
 # seconds (default 600), two at a time: ./fuzz.sh [seconds] [decoder...]
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,7 +13,8 @@ clang_major=$(clang -dumpversion | cut -d. -f1)
 seconds=${1:-600}
 shift || true
 decoders=("$@")
-[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon metafile png webp tiff svg album_art)
+[ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon metafile png webp tiff svg album_art
+                                       cover_document cue_sheet playlist text_list)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSLEEVIX_FUZZ=ON -DSLEEVIX_TESTS=OFF -DSLEEVIX_BENCH=OFF >/dev/null

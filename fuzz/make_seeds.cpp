@@ -166,5 +166,22 @@ int main(int argc, char** argv) {
             write(root + "/album_art", "song." + ExtensionOf(kinds[i]), char(i) + file.readAll());
     }
     QDir(scratch).removeRecursively();
+    // Track lists as rippers, players and people write them, and a cover.
+    write(root + "/cue_sheet", "album.cue",
+          "PERFORMER \"The Band\"\nTITLE \"Live\"\nFILE \"album.flac\" WAVE\n"
+          "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
+          "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    PERFORMER \"Guest\"\n"
+          "    INDEX 00 03:10:00\n    INDEX 01 03:12:40\n");
+    write(root + "/playlist", "mix.m3u",
+          "#EXTM3U\n#PLAYLIST:Mix\n#EXTINF:185,The Band - One\nmusic/01 one.flac\n"
+          "#EXTINF:-1 tvg-name=\"a, b\",Two\nhttp://radio.example/stream\nC:\\x\\03.mp3\n");
+    write(root + "/text_list", "list.txt", "1. Alpha\r\n02 Beta\n\n3) Gamma (3:05)\n");
+    write(root + "/cover_document", "cover.sleevix",
+          R"({"format": "sleevix-cover", "version": 1, "tracks": ["1. One", "2. Two"],
+              "artist": "A", "title": "T", "committed": true, "layout": "centred",
+              "back": {"typeface": "", "color": "#000000", "picture": "art/back.jpg"},
+              "front": {"typeface": "Liberation Serif", "color": "#aa0000", "picture": null},
+              "outlines": {"fold": true, "back": true, "front": false, "color": "#000000"},
+              "noFrontText": false, "turnSpinesOtherWay": false})");
     return 0;
 }
