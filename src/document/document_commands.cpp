@@ -53,8 +53,13 @@ bool settleUnsavedChanges(TForm1& window) {
 }  // namespace
 
 void OpenInWindow(const QString& path) {
-    const FileToOpen file = ReadFileToOpen(path);
+    // Read first, so that a file that is refused asks nothing...
+    FileToOpen file = ReadFileToOpen(path);
+    const bool hadChanges = CurrentDocument && CurrentDocument->isModified();
     if (!settleUnsavedChanges(*Form1)) return;
+    // ...and again after the changes were saved: they may have been saved
+    // into the very file being opened.
+    if (hadChanges && !CurrentDocument->isModified()) file = ReadFileToOpen(path);
     const QString note = file.open();
     if (CurrentDocument && !file.documentPath.isEmpty())
         CurrentDocument->setDocument(QFileInfo(file.documentPath).absoluteFilePath());

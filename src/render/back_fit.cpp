@@ -29,6 +29,8 @@ void FitBackFont(Canvas& back) {
     }
 
     for (int i = 0; i < TrackCount; ++i) TrackWidths[i] = back.textWidth(TrackLine(i));
+    // Tracks deleted, cleared or undone since leave no width behind.
+    for (int i = TrackCount; i < MaxTracks; ++i) TrackWidths[i] = 0;
 
     // Ties keep the first; only this line is measured again below, even if
     // another would be wider at a smaller size.

@@ -137,6 +137,14 @@ TEST_F(UnsavedChanges, OpeningAnotherDocumentAsksFirst) {
     EXPECT_EQ(Form2->ListBox1->count(), 0);
     EXPECT_EQ(Form1->windowTitle(), "other.sleevix - Sleevix v2.0");
     EXPECT_EQ(saveChanges->askedAbout.size(), 2);
+
+    // Opening the document shown, its changes saved first: the window then
+    // shows what was saved, not what the file held before.
+    addTracks({QStringLiteral("Saved")});
+    saveChanges->answers = {Answer::Save};
+    openFile(pathOf("other.sleevix"));
+    EXPECT_EQ(Form2->ListBox1->count(), 1);
+    EXPECT_EQ(Form1->windowTitle(), "other.sleevix - Sleevix v2.0");
 }
 
 TEST_F(UnsavedChanges, TheQuitItemAndShortcutsReachTheCommands) {

@@ -2,6 +2,8 @@
 // Editing the track list beyond append and correct: delete, move, renumber,
 // clear, paste, the count, leaving correct mode, and undo.
 
+#include <functional>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -258,3 +260,31 @@ TEST_F(ListEditing, AClickThatReplacesTypedTextCanBeUndone) {
 }
 
 }  // namespace
+
+TEST_F(ListEditing, ACommandThatShortensTheListLeavesNoWidthsOfTheTracksGone) {
+    const QString longTitle = QStringLiteral("A title far too long to stand at fifty points");
+    const std::function<void()> shorten[] = {
+        [&] {
+            clickEntry(6);
+            QTest::keyClick(Form2->ListBox1, Qt::Key_Delete);
+        },
+        [&] {
+            questions->clearAnswers = {true};
+            Form2->ClearAction->trigger();
+            type("Short");
+        },
+        [&] { Form2->UndoAction->trigger(); },
+    };
+    for (const auto& command : shorten) {
+        questions->clearAnswers = {true};
+        Form2->ClearAction->trigger();
+        fill({"A", "B", "C", "D", "E", "F", longTitle});
+        Form2->Button1Click();
+        command();
+        Form2->Button1Click();
+        EXPECT_LT(TrackCount, 7);
+        EXPECT_TRUE(errors->shown.isEmpty()) << errors->shown.join(" / ").toStdString();
+        for (int i = TrackCount; i < MaxTracks; ++i) EXPECT_EQ(TrackWidths[i], 0) << i;
+        errors->shown.clear();
+    }
+}
