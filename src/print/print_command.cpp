@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPrinter>
 
-#include "app/application_title.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
@@ -20,16 +19,20 @@ namespace {
 // megabyte's.
 constexpr qsizetype MaxJobNameCharacters = 200;
 
-// The name the print queue and a PDF printer's file show for the job.
+// The name of a job whose cover names neither artist nor title.
+const QString UnnamedJob = QStringLiteral("cover");
+
+// The name the print queue and a PDF printer's file show for the job: the
+// artist and title, leaving out the editor's prompts, which name nothing.
 QString PrintJobName() {
     QStringList parts;
     for (const QString& whole : {PrintArtistName, PrintAlbumTitle}) {
         const QString part = TextBeginning(whole, MaxJobNameCharacters).trimmed();
-        if (!part.isEmpty()) parts << part;
+        if (!part.isEmpty() && part != TForm2::ArtistPrompt && part != TForm2::TitlePrompt)
+            parts << part;
     }
-    return parts.isEmpty()
-               ? QString::fromLatin1(ApplicationTitle)
-               : TextBeginning(parts.join(QStringLiteral(" - ")), MaxJobNameCharacters);
+    return parts.isEmpty() ? UnnamedJob
+                           : TextBeginning(parts.join(QStringLiteral(" - ")), MaxJobNameCharacters);
 }
 
 }  // namespace

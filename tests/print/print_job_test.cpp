@@ -223,7 +223,12 @@ TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
     run([] { Form1->Button4Click(); });
     EXPECT_EQ(PrintArtistName, "Typed");
     EXPECT_EQ(PrintAlbumTitle, "Later");
+    EXPECT_EQ(printDialog->documentName, "Typed - Later");
     EXPECT_TRUE(errors->shown.isEmpty());
+    // The editor's prompts are no names: the job is a cover.
+    setArtistAndTitle(TForm2::ArtistPrompt, TForm2::TitlePrompt);
+    run([] { Form1->Button4Click(); });
+    EXPECT_EQ(printDialog->documentName, "cover");
 
     // A PDF that cannot be written: the painter cannot begin.
     QPrinter printer(QPrinter::HighResolution);

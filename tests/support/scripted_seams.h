@@ -5,6 +5,7 @@
 
 #include <deque>
 
+#include <QPrinter>
 #include <QStringList>
 
 #include "app/error_box.h"
@@ -37,8 +38,10 @@ class ScriptedPrintDialog : public PrintDialog {
   public:
     bool accept = true;
     int executions = 0;
-    bool Execute(QPrinter&, QWidget*) override {
+    QString documentName;  // what the dialog offered as the job's name
+    bool Execute(QPrinter& printer, QWidget*) override {
         ++executions;
+        documentName = printer.docName();
         return accept;
     }
 };

@@ -58,7 +58,7 @@ TEST_F(OpenTrackList, FileOpenPutsTheTracksOnTheCoverAndLaysItOut) {
     EXPECT_TRUE(Form2->Button1->isEnabled());
 
     // A list longer than the cover: the first 41 and a note; a plain list
-    // names no artist, so the one shown stays.
+    // names no artist, so the cover made from it has none.
     QByteArray lines;
     for (int i = 1; i <= 43; ++i) lines += "Song " + QByteArray::number(i) + "\n";
     QFile list(pathOf("long.txt"));
@@ -68,7 +68,7 @@ TEST_F(OpenTrackList, FileOpenPutsTheTracksOnTheCoverAndLaysItOut) {
     openFile(list.fileName());
     EXPECT_EQ(TrackCount, 41);
     EXPECT_EQ(entries().last(), "41. Song 41");
-    EXPECT_EQ(Form2->Edit3->text(), "The Band");
+    EXPECT_EQ(Form2->Edit3->text(), "");
     EXPECT_EQ(errors->shown,
               QStringList{"2 of 43 tracks were left out: a cover holds at most 41 tracks."});
 
@@ -98,15 +98,27 @@ TEST_F(OpenTrackList, TheCommandLineExportsACoverStraightFromACueSheet) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     sleevix.setProcessEnvironment(environment);
-    sleevix.start(QStringLiteral(SLEEVIX_EXECUTABLE), {"--export", pdf, cueSheet()});
-    ASSERT_TRUE(sleevix.waitForFinished(60000));
-    EXPECT_EQ(sleevix.exitCode(), 0) << sleevix.readAllStandardError().toStdString();
-    QStringList words;
-    for (const PdfWord& word : PdfWords(pdf)) words << word.text;
-    if (words.isEmpty()) GTEST_SKIP() << "needs pdftotext (poppler-utils)";
-    const QString page = words.join(' ');
+    auto exportedWords = [&](const QString& from) {
+        sleevix.start(QStringLiteral(SLEEVIX_EXECUTABLE), {"--export", pdf, from});
+        EXPECT_TRUE(sleevix.waitForFinished(60000));
+        EXPECT_EQ(sleevix.exitCode(), 0) << sleevix.readAllStandardError().toStdString();
+        QStringList words;
+        for (const PdfWord& word : PdfWords(pdf)) words << word.text;
+        return words.join(' ');
+    };
+    const QString page = exportedWords(cueSheet());
+    if (page.isEmpty()) GTEST_SKIP() << "needs pdftotext (poppler-utils)";
     for (const char* text : {"1. Opener", "2. Closer", "The Band", "The Album"})
         EXPECT_TRUE(page.contains(text)) << text;
+
+    // A list that names no artist or title prints none, not the prompts.
+    QFile list(pathOf("plain.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("Alpha\nBeta\n");
+    list.close();
+    const QString plain = exportedWords(list.fileName());
+    EXPECT_TRUE(plain.contains("2. Beta")) << plain.toStdString();
+    EXPECT_FALSE(plain.contains("Type")) << plain.toStdString();
 }
 
 }  // namespace

@@ -19,8 +19,10 @@ FileToOpen ReadTrackListToOpen(const QString& path) {
                           const NumberedTitles numbered = NumberTitles(titles, 1, MaxTracks);
                           CoverDocument cover = CaptureCover();
                           cover.tracks = numbered.entries;
-                          if (!imported.artist.isEmpty()) cover.artist = imported.artist;
-                          if (!imported.album.isEmpty()) cover.title = imported.album;
+                          // What the file knows, or nothing: never the
+                          // editor's prompts, which would print as names.
+                          cover.artist = imported.artist;
+                          cover.title = imported.album;
                           cover.committed = true;
                           ApplyCover(cover);
                           return numbered.leftOut > 0
