@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/cover_export.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
-#include <sys/stat.h>
-
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/output_file.h"
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
 #include "print/print_job.h"
@@ -73,42 +68,15 @@ QImage composeStrips(int scale) {
     return image;
 }
 
-// A temporary file is private to its owner; the export takes the
-// permissions of the file it replaces, or those of any new file.
-void takeUsualPermissions(const QString& partial, const QString& target) {
-    struct stat existing {};
-    mode_t mode = 0;
-    if (::stat(QFile::encodeName(target).constData(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::chmod(QFile::encodeName(partial).constData(), mode);
-}
-
 }  // namespace
 
 void ExportCoverPdf(const QString& path, PaperSize paper) {
-    // Written beside the target and renamed over it at the end, so a failed
-    // export leaves an older file whole.
-    QTemporaryFile partial(QFileInfo(path).absolutePath() + QStringLiteral("/.sleevix-XXXXXX.pdf"));
-    if (!partial.open()) cannotExport(path, partial.errorString());
-    partial.close();
-
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(partial.fileName());
+    printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4));
     PrepareCoverPrint(printer);
-    PrintCover(printer);
-
-    takeUsualPermissions(partial.fileName(), path);
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0)
-        cannotExport(path, QString::fromLocal8Bit(std::strerror(errno)));
-    partial.setAutoRemove(false);
+    PrintCover(printer, QStringLiteral("Cannot export"));
 }
 
 QImage CoverImage(int scale) {
@@ -130,11 +98,12 @@ void SetCoverDisplayScale(int scale) {
 
 void ExportCoverPng(const QString& path, int scale) {
     const QImage image = CoverImage(scale);
-    QSaveFile file(path);
-    // Unbuffered, so that a write falling short is seen (see SaveCoverFile).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        cannotExport(path, file.errorString());
-    QImageWriter writer(&file, "png");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) cannotExport(path, writer.errorString());
-    if (!file.commit()) cannotExport(path, file.errorString());
+    OutputFile output(path, QStringLiteral("Cannot export"));
+    output.write(png);
+    output.commit();
 }

@@ -3,10 +3,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/error_box.h"
 #include "app/input_file.h"
+#include "app/output_file.h"
 #include "document/document_format.h"
 
 namespace {
@@ -26,13 +26,7 @@ CoverDocument LoadCoverFile(const QString& path) {
 
 void SaveCoverFile(const CoverDocument& cover, const QString& path) {
     const QByteArray bytes = CoverToJson(cover, QFileInfo(path).absoluteDir());
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that falls short at the end (a full
-    // disk) goes unreported, and the commit would put a cut document in
-    // the old one's place.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw SleevixError(QStringLiteral("Cannot save %1: %2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+    OutputFile file(path, QStringLiteral("Cannot save"));
+    file.write(bytes);
+    file.commit();
 }

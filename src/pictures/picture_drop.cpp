@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/copy_drop.h"
 #include "app/error_box.h"
 #include "app/handler_guard.h"
 #include "app/main_window.h"
@@ -73,11 +74,11 @@ class InsertDropTarget : public QObject {
         switch (event->type()) {
             case QEvent::DragEnter:
             case QEvent::DragMove:
-                static_cast<QDropEvent*>(event)->acceptProposedAction();
+                AcceptAsCopy(static_cast<QDropEvent*>(event));
                 return true;
             case QEvent::Drop: {
                 auto* drop = static_cast<QDropEvent*>(event);
-                drop->acceptProposedAction();
+                AcceptAsCopy(drop);
                 // What was dropped is taken now, while its data lives; the
                 // command runs once the drop has ended, so that the
                 // program it came from is not kept waiting by a message.

@@ -8,6 +8,7 @@
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/main_window.h"
+#include "app/output_file.h"
 #include "app/program_windows.h"
 #include "pictures/printed_picture.h"
 #include "print/print_outcome.h"
@@ -183,18 +184,43 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch) {
     painter.restore();
 }
 
-void PrintCover(QPrinter& printer) {
-    UsePrintableAreaAsOrigin(printer);
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    const QString queue = printer.printerName();
-    const bool toQueue = !toFile && !queue.isEmpty();
-    if (toQueue) CheckQueueAcceptsJobs(queue);
+namespace {
+
+// Paints the page; the printer's file, if any, is already the one to fill.
+void paintCover(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
         throw SleevixError(QStringLiteral("Cannot print: the printer could not be started"));
     DrawCoverPage(painter, printer.resolution());
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw SleevixError(QStringLiteral("Printing failed: the printer reported an error"));
+}
+
+// A PDF is written through the one way every file is written, and takes
+// its name only when it is complete.
+void printToFile(QPrinter& printer, const QString& failing) {
+    const QString target = printer.outputFileName();
+    OutputFile output(target, failing);
+    printer.setOutputFileName(output.writablePath());
+    try {
+        paintCover(printer);
+        CheckFileWrittenCompletely(output.writablePath(), target);
+    } catch (...) {
+        printer.setOutputFileName(target);
+        throw;
+    }
+    printer.setOutputFileName(target);
+    output.commit();
+}
+
+}  // namespace
+
+void PrintCover(QPrinter& printer, const QString& failing) {
+    UsePrintableAreaAsOrigin(printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, failing);
+    const QString queue = printer.printerName();
+    const bool toQueue = !queue.isEmpty();
+    if (toQueue) CheckQueueAcceptsJobs(queue);
+    paintCover(printer);
     if (toQueue) CheckQueueTookJob(queue);
-    if (toFile) CheckFileWrittenCompletely(printer.outputFileName());
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 class QPainter;
 class QPrinter;
 
@@ -14,5 +16,6 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch);
 void PrepareCoverPrint(QPrinter& printer);
 
 // One job of one page on the printer as set up; raises an error when the
-// printer cannot start or reports a failure.
-void PrintCover(QPrinter& printer);
+// printer cannot start or reports a failure. A file the printer writes to
+// is named in its failures after `failing`.
+void PrintCover(QPrinter& printer, const QString& failing = QStringLiteral("Cannot print to"));

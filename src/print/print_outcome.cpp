@@ -60,11 +60,11 @@ void CheckQueueTookJob(const QString& queue) {
                                .arg(queue, lastCupsError()));
 }
 
-void CheckFileWrittenCompletely(const QString& path) {
+void CheckFileWrittenCompletely(const QString& path, const QString& shownPath) {
     if (!QFileInfo(path).isFile()) return;  // a device or a pipe: nothing to read back
     if (!PdfIsComplete(path))
         throw SleevixError(
             QStringLiteral(
                 "Printing failed: \"%1\" was not written completely; the disk may be full")
-                .arg(path));
+                .arg(shownPath));
 }

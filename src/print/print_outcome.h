@@ -15,6 +15,6 @@ void CheckQueueAcceptsJobs(const QString& queue);
 // Valid only right after CheckQueueAcceptsJobs and the job, on this thread.
 void CheckQueueTookJob(const QString& queue);
 
-// After printing to a file: raises an error when the file was not written
-// to its end (a full disk, a quota, a vanished folder).
-void CheckFileWrittenCompletely(const QString& path);
+// After printing to a file: raises an error, naming `shownPath`, when the
+// file at `path` was not written to its end (a full disk, a quota).
+void CheckFileWrittenCompletely(const QString& path, const QString& shownPath);

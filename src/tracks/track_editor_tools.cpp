@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QUndoStack>
 
+#include "app/copy_drop.h"
 #include "app/cover_state.h"
 #include "app/handler_guard.h"
 #include "tracks/pasted_titles.h"
@@ -216,18 +217,18 @@ bool TForm2::takeFileDrop(QObject* watched, QEvent* event) {
     auto* drop = static_cast<QDropEvent*>(event);
     const QStringList files = LocalFilesOf(drop->mimeData());
     if (files.isEmpty()) return false;  // text dropped into a field stays text
-    drop->acceptProposedAction();
+    AcceptAsCopy(drop);
     if (type == QEvent::Drop) RunHandler([&] { ImportPaths(files); });
     return true;
 }
 
 void TForm2::dragEnterEvent(QDragEnterEvent* event) {
-    if (!LocalFilesOf(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!LocalFilesOf(event->mimeData()).isEmpty()) AcceptAsCopy(event);
 }
 
 void TForm2::dropEvent(QDropEvent* event) {
     const QStringList files = LocalFilesOf(event->mimeData());
     if (files.isEmpty()) return;
-    event->acceptProposedAction();
+    AcceptAsCopy(event);
     RunHandler([&] { ImportPaths(files); });
 }

@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/copy_drop.h"
+
 namespace {
 // The format in which Qt's item views carry dragged entries.
 const QString ItemListFormat = QStringLiteral("application/x-qabstractitemmodeldatalist");
@@ -85,7 +87,7 @@ int TrackListBox::draggedRow(const QMimeData* dropped) const {
 
 void TrackListBox::dragEnterEvent(QDragEnterEvent* event) {
     if (!LocalFilesOf(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+        AcceptAsCopy(event);
     else if (draggedRow(event->mimeData()) >= 0)
         QListWidget::dragEnterEvent(event);
     else
@@ -94,7 +96,7 @@ void TrackListBox::dragEnterEvent(QDragEnterEvent* event) {
 
 void TrackListBox::dragMoveEvent(QDragMoveEvent* event) {
     QListWidget::dragMoveEvent(event);
-    if (!LocalFilesOf(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!LocalFilesOf(event->mimeData()).isEmpty()) AcceptAsCopy(event);
 }
 
 // The move itself is the editor's, so that it can be undone.
@@ -105,7 +107,7 @@ void TrackListBox::dropEvent(QDropEvent* event) {
     const QStringList files = LocalFilesOf(event->mimeData());
     const int from = draggedRow(event->mimeData());
     if (!files.isEmpty()) {
-        event->acceptProposedAction();
+        AcceptAsCopy(event);
         emit filesDropped(files);
     } else if (from >= 0) {
         event->setDropAction(Qt::MoveAction);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -172,9 +173,11 @@ TEST_F(UnsavedChanges, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         save();
     }
     ASSERT_EQ(errors->shown.size(), 1);
-    EXPECT_TRUE(errors->shown[0].startsWith("Cannot save " + pathOf("cover.sleevix") + ": "))
-        << errors->shown[0];
+    EXPECT_EQ(errors->shown[0], "Cannot save " + pathOf("cover.sleevix") + ": the disk is full.");
     EXPECT_EQ(contentsOf(pathOf("cover.sleevix")), old);
+    // Nothing half-written is left beside it, hidden or not.
+    EXPECT_EQ(QDir(pathOf("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"cover.sleevix"});
     EXPECT_EQ(Form1->windowTitle(), "cover.sleevix* - Sleevix v2.0");
 
     // Nor does closing go ahead when the save it asked for fails.

@@ -34,16 +34,21 @@ QImage filled(QColor colour, int width = 40, int height = 30) {
     return image;
 }
 
-// Drags `data` over the insert's view and drops it there, as a mouse does;
-// true when the view took the drag. The command runs once the drop is over.
+// Drags `data` over the insert's view and drops it there, as a file
+// manager does with Shift held (which proposes a move); true when the view
+// took the drag, and took it as a copy. The command runs once the drop is
+// over.
 bool dropOn(const char* view, QMimeData* data) {
     auto* target = Form1->findChild<SurfaceView*>(QString::fromLatin1(view));
     if (!target) return false;
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(at.toPoint(), offered, data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
-    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, offered, data, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(drop.proposedAction(), Qt::MoveAction);
     QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
     QApplication::processEvents();
     return enter.isAccepted() && drop.isAccepted();
 }

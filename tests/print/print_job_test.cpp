@@ -230,12 +230,13 @@ TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
     run([] { Form1->Button4Click(); });
     EXPECT_EQ(printDialog->documentName, "cover");
 
-    // A PDF that cannot be written: the painter cannot begin.
+    // A PDF that cannot be written: named, with the reason.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName("/nonexistent-folder/cover.pdf");
     run([&] { PrintCover(printer); });
-    EXPECT_EQ(errors->shown, QStringList{"Cannot print: the printer could not be started."});
+    EXPECT_EQ(errors->shown, QStringList{"Cannot print to /nonexistent-folder/cover.pdf: No such "
+                                         "file or directory."});
 }
 
 // A point is 1/72 inch on paper: the printer's resolution changes neither the

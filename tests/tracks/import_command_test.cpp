@@ -50,11 +50,15 @@ class ImportCommand : public EditorFixture {
         QList<QUrl> urls;
         for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
         data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // A file manager's drag with Shift held proposes a move; the
+        // program only reads the files, so it takes a copy.
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &enter);
         EXPECT_TRUE(enter.isAccepted()) << target->metaObject()->className();
-        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &dropped);
+        EXPECT_EQ(dropped.dropAction(), Qt::CopyAction) << target->metaObject()->className();
     }
 
     QTemporaryDir temporary;
