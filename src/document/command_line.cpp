@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QAction>
 #include <QFileInfo>
 
 #include "app/application_title.h"
@@ -16,6 +17,7 @@
 #include "document/cover_export.h"
 #include "document/open_file.h"
 #include "pictures/print_only_pictures.h"
+#include "tracks/track_editor.h"
 
 namespace {
 
@@ -66,12 +68,17 @@ struct ExportRequest {
     bool pdf = true;
     PaperSize paper = PaperSize::A4;
     int scale = MinExportScale;
+    bool strict = false;
+    bool lengths = false;
 };
 
-void exportCover(const ExportRequest& request) {
+// Writes the export and returns its warnings: what the cover goes without
+// (tracks left out, a picture gone), which --strict makes failures.
+QStringList exportCover(const ExportRequest& request) {
     const CollectingErrors errors;
-    const FileToOpen file = ReadFileToOpen(request.input);
     const ProgramWindows windows(WindowShowing::Hidden);
+    Form2->AddLengthsAction->setChecked(request.lengths);
+    const FileToOpen file = ReadFileToOpen(request.input);
     // A PDF is the printed page alone: nobody sees the screen's pictures.
     std::optional<PrintOnlyPictures> printOnly;
     if (request.pdf)
@@ -79,13 +86,14 @@ void exportCover(const ExportRequest& request) {
     else
         SetCoverDisplayScale(request.scale);
     const QString note = file.open();
-    if (!note.isEmpty()) throw SleevixError(note);
+    if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
     if (request.pdf)
         ExportCoverPdf(request.output, request.paper);
     else
         ExportCoverPng(request.output, request.scale);
     errors.raiseFirst();
+    return note.isEmpty() ? QStringList() : QStringList{note};
 }
 
 // The export the options ask for; raises an error for options that do not
@@ -94,6 +102,8 @@ ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLine
                             const QCommandLineOption& scale, const QString& output) {
     ExportRequest request;
     request.output = output;
+    request.strict = parser.isSet(QStringLiteral("strict"));
+    request.lengths = parser.isSet(QStringLiteral("lengths"));
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
         throw SleevixError(QStringLiteral("--export needs exactly one FILE to export from"));
@@ -142,14 +152,29 @@ struct CommandLineOptions {
             .arg(MinExportScale)
             .arg(MaxExportScale),
         QStringLiteral("N")};
+    QCommandLineOption strict{
+        QStringLiteral("strict"),
+        QStringLiteral("Fails the export on a warning (tracks left out, a picture gone) "
+                       "instead of writing OUT without them.")};
+    QCommandLineOption lengths{
+        QStringLiteral("lengths"),
+        QStringLiteral("Adds each track's length, as \"Add track lengths\" does, to tracks "
+                       "taken from a track list, audio files or a folder.")};
 
     CommandLineOptions() {
-        parser.setApplicationDescription(
-            QStringLiteral("Designs and prints the inserts of a CD jewel case."));
-        parser.addOptions({exportTo, paper, scale});
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("A cover to open (.sleevix)."),
-                                     QStringLiteral("[FILE]"));
+        parser.setApplicationDescription(QStringLiteral(
+            "Designs and prints the inserts of a CD jewel case.\n\n"
+            "An export that succeeds prints nothing and ends with status 0. When the cover\n"
+            "goes without something (tracks past the 41 a cover holds, a picture that has\n"
+            "gone), the export is still written, one line starting \"warning:\" says what\n"
+            "was left out, and the status is 0; with --strict it fails instead. Any\n"
+            "failure prints one line and ends with status 1 (2 for wrong options)."));
+        parser.addOptions({exportTo, paper, scale, strict, lengths});
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral("What to open: a cover (.sleevix), a CUE sheet, a playlist (.m3u, "
+                           ".m3u8), a text list (.txt), audio files' folder or an audio file."),
+            QStringLiteral("[FILE]"));
     }
 
     // Whether these arguments open the windows, rather than ending with an
@@ -157,6 +182,7 @@ struct CommandLineOptions {
     bool opensWindows(const QStringList& arguments) {
         return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
                !parser.isSet(exportTo) && !parser.isSet(paper) && !parser.isSet(scale) &&
+               !parser.isSet(strict) && !parser.isSet(lengths) &&
                parser.positionalArguments().size() <= 1;
     }
 };
@@ -238,11 +264,16 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
 
     try {
         if (parser.isSet(exportTo)) {
-            exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
+            const QStringList warnings =
+                exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
+            for (const QString& warning : warnings)
+                printLine(stderr, QStringLiteral("warning: ") + ErrorBoxText(warning));
             return {false, QString(), Succeeded};
         }
-        if (parser.isSet(paper) || parser.isSet(scale))
-            throw SleevixError(QStringLiteral("--paper and --scale go with --export"));
+        if (parser.isSet(paper) || parser.isSet(scale) || parser.isSet(options.strict) ||
+            parser.isSet(options.lengths))
+            throw SleevixError(
+                QStringLiteral("--paper, --scale, --strict and --lengths go with --export"));
         const QStringList files = parser.positionalArguments();
         if (files.size() > 1) throw SleevixError(QStringLiteral("only one FILE can be opened"));
         return {true, files.value(0), Succeeded};

@@ -104,7 +104,7 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
     } failures[] = {
         {{"--export", out, pathOf("missing.sleevix")}, "No such file"},
         {{"--export", out, pathOf("crowded.sleevix")}, "holds 42 tracks"},
-        {{"--export", out, pathOf("pictured.sleevix")}, "gone.jpg was not found"},
+        {{"--export", out, "--strict", pathOf("pictured.sleevix")}, "gone.jpg was not found"},
         {{"--export", out, pathOf("broken.sleevix")}, "JPEG error"},
         {{"--export", pathOf("out.png"), pathOf("broken.sleevix")}, "JPEG error"},
         {{"--export", pathOf("out.jpg"), cover}, "must end in .pdf or .png"},
@@ -114,6 +114,7 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
         {{"--export", pathOf("out.png"), "--paper", "letter", cover}, "--paper goes with a PDF"},
         {{"--export", pathOf("no/such/folder.pdf"), cover}, "Cannot export"},
         {{"--export", out, "--frobnicate", cover}, "Unknown option"},
+        {{"--strict", cover}, "go with --export"},
         // Without --export too: no display is needed to say what is wrong.
         {{"--frobnicate"}, "Unknown option"},
         {{cover, cover}, "only one FILE"},
@@ -129,6 +130,13 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
     }
     for (const char* name : {"out.pdf", "out.png", "out.jpg"})
         EXPECT_FALSE(QFileInfo::exists(pathOf(name))) << name;
+
+    // What the cover goes without is a warning: the export is written.
+    const Outcome warned = runSleevix({"--export", out, pathOf("pictured.sleevix")});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_TRUE(warned.err.startsWith("warning: The picture ")) << warned.err;
+    EXPECT_EQ(warned.err.count('\n'), 1) << warned.err;
+    EXPECT_TRUE(QFileInfo::exists(out));
 }
 
 TEST_F(CommandLine, HelpAndVersionAnswerAsUsual) {

@@ -98,8 +98,8 @@ TEST_F(OpenTrackList, TheCommandLineExportsACoverStraightFromACueSheet) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     sleevix.setProcessEnvironment(environment);
-    auto exportedWords = [&](const QString& from) {
-        sleevix.start(QStringLiteral(SLEEVIX_EXECUTABLE), {"--export", pdf, from});
+    auto exportedWords = [&](const QString& from, const QStringList& options = {}) {
+        sleevix.start(QStringLiteral(SLEEVIX_EXECUTABLE), QStringList{"--export", pdf, from} + options);
         EXPECT_TRUE(sleevix.waitForFinished(60000));
         EXPECT_EQ(sleevix.exitCode(), 0) << sleevix.readAllStandardError().toStdString();
         QStringList words;
@@ -110,6 +110,9 @@ TEST_F(OpenTrackList, TheCommandLineExportsACoverStraightFromACueSheet) {
     if (page.isEmpty()) GTEST_SKIP() << "needs pdftotext (poppler-utils)";
     for (const char* text : {"1. Opener", "2. Closer", "The Band", "The Album"})
         EXPECT_TRUE(page.contains(text)) << text;
+    EXPECT_FALSE(page.contains("(4:00)"));
+    // The editor's "Add track lengths", from the command line.
+    EXPECT_TRUE(exportedWords(cueSheet(), {"--lengths"}).contains("1. Opener (4:00)"));
 
     // A list that names no artist or title prints none, not the prompts.
     QFile list(pathOf("plain.txt"));
