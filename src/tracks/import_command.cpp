@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "app/cover_state.h"
+#include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "pictures/picture_drop.h"
@@ -60,6 +61,7 @@ void TForm2::applyImport(const ImportedTracks& imported) {
         fillField(*Edit2, imported.album, TitlePrompt, replacing);
         appendTitles(titles);
     });
+    if (!imported.passedOver.isEmpty()) ApplicationErrorBox().Show(PassedOverMessage(imported));
     if (!imported.fileWithArt.isEmpty() && Questions->OfferAlbumArt(this, imported.fileWithArt))
         LayPictureOnInsert(*Form1, FrontInsertPage, imported.fileWithArt);
 }

@@ -112,15 +112,27 @@ ImportedTracks ReadAudioFiles(const QStringList& paths, bool withLengths) {
                                                 : QStringLiteral("The chosen folders");
         throw SleevixError(QStringLiteral("%1 holds no audio files").arg(where));
     }
+    // One file that cannot be read does not stop the others; only when
+    // none can is the import refused, with the first one's reason.
     QVector<AudioFile> files;
     files.reserve(found.size());
+    QStringList passedOver;
+    std::optional<SleevixError> firstFailure;
     for (const QString& path : found) {
         const QFileInfo info(path);
-        files.push_back({path, info.path(), info.fileName(), ReadAudioTags(path, withLengths)});
+        try {
+            files.push_back({path, info.path(), info.fileName(), ReadAudioTags(path, withLengths)});
+        } catch (const SleevixError& failure) {
+            if (!firstFailure) firstFailure = failure;
+            passedOver << failure.message();
+        }
     }
+    if (files.isEmpty()) throw *firstFailure;
     sortInDiscOrder(files);
 
     ImportedTracks album;
+    passedOver.sort();  // the folder lists its files in no set order
+    album.passedOver = passedOver;
     album.artist =
         agreed(files, [](const AudioTags& t) -> const QString& { return t.albumArtist; });
     if (album.artist.isEmpty())

@@ -21,6 +21,15 @@ QString LengthSuffix(int lengthMs) {
         .arg(seconds % SecondsPerMinute, 2, 10, QLatin1Char('0'));
 }
 
+QString PassedOverMessage(const ImportedTracks& imported) {
+    const qsizetype count = imported.passedOver.size();
+    if (count == 0) return QString();
+    return QStringLiteral("%1 %2 passed over: %3")
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("file was") : QStringLiteral("files were"))
+        .arg(imported.passedOver.join(QStringLiteral("; ")));
+}
+
 QStringList EntryTexts(const ImportedTracks& imported, bool withLengths) {
     QStringList texts;
     texts.reserve(imported.tracks.size());

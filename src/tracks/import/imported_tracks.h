@@ -21,7 +21,12 @@ struct ImportedTracks {
     // The first audio file that carries an embedded picture; empty when
     // none does or the source is no audio file.
     QString fileWithArt;
+    // Why each audio file that could not be read was passed over.
+    QStringList passedOver;
 };
+
+// One message naming every file passed over and why; empty when none was.
+QString PassedOverMessage(const ImportedTracks& imported);
 
 // The list entries for the imported tracks, without numbers: each title,
 // led by the track's artist where that differs from the list's artist, and

@@ -25,9 +25,12 @@ FileToOpen ReadTrackListToOpen(const QString& path) {
                           cover.title = imported.album;
                           cover.committed = true;
                           ApplyCover(cover);
-                          return numbered.leftOut > 0
-                                     ? LeftOutMessage(numbered.leftOut, titles.size())
-                                     : QString();
+                          QStringList notes;
+                          if (numbered.leftOut > 0)
+                              notes << LeftOutMessage(numbered.leftOut, titles.size());
+                          if (!imported.passedOver.isEmpty())
+                              notes << PassedOverMessage(imported);
+                          return notes.join(QStringLiteral(". "));
                       },
                       QString()};
 }

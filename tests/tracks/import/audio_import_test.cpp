@@ -172,6 +172,14 @@ TEST_F(AudioImport, DamagedFilesAndFoldersWithoutAudioSayWhy) {
     ASSERT_TRUE(cutFile.resize(20));
     EXPECT_EQ(errorOf({cut}), "\"cut.flac\" is damaged or not the audio file its name says");
 
+    // Beside a file that reads, they are passed over and named in one note.
+    WriteSilentAudio(folder.filePath("good.flac"), AudioKind::Flac, 1);
+    const ImportedTracks some = ImportTracks({folder.path()}, false);
+    EXPECT_EQ(titles(some), QStringList{"good"});
+    EXPECT_EQ(PassedOverMessage(some),
+              "2 files were passed over: \"cut.flac\" is damaged or not the audio file its name "
+              "says; \"fake.mp3\" is damaged or not the audio file its name says");
+
     QDir empty(folder.filePath("Empty"));
     ASSERT_TRUE(folder.mkpath("Empty"));
     QFile picture(empty.filePath("cover.jpg"));
