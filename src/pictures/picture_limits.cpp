@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_limits.h"
 
+#include <cstdlib>
+
 #include <QString>
 
 #include "app/error_box.h"
 
 void CheckPictureSize(long long width, long long height) {
+    // A top-down bitmap reports its height negative: its magnitude is held.
+    width = std::abs(width);
+    height = std::abs(height);
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
         throw SleevixError(QStringLiteral("Picture is too large (%1 x %2)").arg(width).arg(height));
 }

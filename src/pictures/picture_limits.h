@@ -12,7 +12,8 @@ inline constexpr long long MaxPictureFileBytes = MaxPicturePixels * 4 + (1 << 20
 
 #include <QImage>
 
-// Raises "Picture is too large (%d x %d)" for a size over the limits.
+// Raises "Picture is too large (%d x %d)" for a size over the limits, a
+// side reported negative counting by its magnitude.
 void CheckPictureSize(long long width, long long height);
 
 // A new bitmap of that size and format, or the error "Out of memory".

@@ -149,6 +149,9 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
     const QSize rasterCover = use == PictureUse::Screen ? cover : QSize();
     const std::unique_ptr<DecodedPicture> picture =
         decode(formatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover);
+    // Whatever size a decoder reported before it read, what it made is held
+    // to the limits; a drawing is drawn within them at any size it declares.
+    if (!picture->scalable()) CheckPictureSize(picture->width(), picture->height());
     if (picture->scalable())
         return PictureBitmap(drawnOnWhite(*picture, cover),
                              QSize(picture->width(), picture->height()));

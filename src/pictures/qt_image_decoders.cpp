@@ -45,8 +45,10 @@ class FormatReader {
     }
 
     QImage readChecked(const char* invalidMessage) {
+        // Any size reported is checked, a negative side too (a top-down
+        // bitmap's); only "unknown" waits for the picture itself.
         const QSize size = reader_.size();
-        if (size.isValid()) CheckPictureSize(size.width(), size.height());
+        if (size != QSize()) CheckPictureSize(size.width(), size.height());
         QImage image;
         if (!reader_.read(&image) || image.isNull())
             throw SleevixError(QString::fromLatin1(invalidMessage));

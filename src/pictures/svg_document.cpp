@@ -10,6 +10,7 @@
 
 #include "app/error_box.h"
 #include "pictures/picture_limits.h"
+#include "pictures/svg_work.h"
 
 namespace {
 
@@ -18,6 +19,12 @@ constexpr qsizetype InflateChunk = 256 * 1024;
 
 bool isGzip(const QByteArray& bytes) {
     return bytes.size() >= 2 && uchar(bytes[0]) == 0x1f && uchar(bytes[1]) == 0x8b;
+}
+
+[[noreturn]] void failTooComplex() {
+    throw SleevixError(QStringLiteral("SVG image is too complex to draw (more than %1 shapes, "
+                                      "segments and characters)")
+                           .arg(SvgWorkBudget));
 }
 
 [[noreturn]] void failTooLarge() {
@@ -130,8 +137,11 @@ QByteArray SelfContainedSvg(const QByteArray& text) {
     QXmlStreamReader xml(text);
     bool addressed = false;
     long long carried = 0;
+    SvgWorkTally work;
     while (!xml.atEnd()) {
         xml.readNext();
+        work.add(xml);
+        if (work.direct() > SvgWorkBudget) failTooComplex();
         if (!isImage(xml)) continue;
         const QString href = hrefOf(xml);
         if (!carriesItsData(href)) {
@@ -144,5 +154,6 @@ QByteArray SelfContainedSvg(const QByteArray& text) {
                                    .arg(MaxPicturePixels));
     }
     if (xml.hasError()) throw SleevixError(QStringLiteral("SVG image is not valid"));
+    if (work.total() > SvgWorkBudget) failTooComplex();
     return addressed ? withoutAddressedImages(text) : text;
 }

@@ -19,7 +19,9 @@ QByteArray InflateSvgz(const QByteArray& file);
 // The drawing's text made safe to draw: an image that names a file (or any
 // address) instead of carrying its data is left out, since reading it could
 // block on a pipe or show what the drawing's author chose; the pictures it
-// carries may not together exceed the pixel limit ("Picture is too large").
+// carries may not together exceed the pixel limit ("Picture is too large"),
+// and its drawing work may not exceed SvgWorkBudget ("SVG image is too
+// complex to draw").
 // Text that is not well-formed is returned unchanged for the renderer to
 // refuse.
 QByteArray SelfContainedSvg(const QByteArray& text);

@@ -102,6 +102,23 @@ TEST_F(PictureLoader, BrokenJpegsFailWithTheLibrarysCodeOrLoadAsFarAsTheyGo) {
     EXPECT_EQ(cut->width(), 64);
 }
 
+// Qt writes no 16- or 32-bit bitmaps; these are built by hand: 2 x 1 pixels
+// unless told, bottom-up (a negative height is top-down), no compression
+// unless told; no palette, so the pixels of an 8-bit one are its palette.
+QByteArray handBuiltBitmap(int bits, const QByteArray& pixels, int width = 2, int height = 1,
+                           quint32 compression = 0) {
+    QByteArray bmp("BM");
+    auto put32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i) bmp.append(char(v >> (8 * i)));
+    };
+    auto put16 = [&](quint16 v) { bmp.append(char(v)), bmp.append(char(v >> 8)); };
+    put32(quint32(14 + 40 + pixels.size())), put32(0), put32(14 + 40);
+    put32(40), put32(quint32(width)), put32(quint32(height)), put16(1), put16(quint16(bits)),
+        put32(compression), put32(quint32(pixels.size())), put32(2835), put32(2835), put32(0),
+        put32(0);
+    return bmp + pixels;
+}
+
 TEST_F(PictureLoader, HugeClaimedSizesAreRefusedBeforeAnyPixelsAreAllocated) {
     EXPECT_EQ(LoadErrorOf(files.write("huge.jpg", JpegHeaderClaiming(60000, 60000))),
               "Picture is too large (60000 x 60000)");
@@ -110,6 +127,20 @@ TEST_F(PictureLoader, HugeClaimedSizesAreRefusedBeforeAnyPixelsAreAllocated) {
     const QByteArray gif =
         EncodeGif({60000, 60000}, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, {SolidFrame({2, 2}, 1)});
     EXPECT_EQ(LoadErrorOf(files.write("huge.gif", gif)), "Picture is too large (60000 x 60000)");
+    // Top-down bitmaps (negative height) as their bottom-up twins: a few
+    // bytes of run-length data that would fill 180 Mpx.
+    constexpr quint32 RunLength8 = 1;
+    const QByteArray palette(256 * 4, '\0'), endOfBitmap("\x00\x01", 2);
+    for (const int sign : {1, -1}) {
+        SCOPED_TRACE(sign);
+        EXPECT_EQ(
+            LoadErrorOf(files.write("tall.bmp", handBuiltBitmap(8, palette + endOfBitmap, 16384,
+                                                                sign * 11000, RunLength8))),
+            "Picture is too large (16384 x 11000)");
+        EXPECT_EQ(LoadErrorOf(files.write(
+                      "wide.bmp", handBuiltBitmap(24, QByteArray(64, '\0'), 20000, sign * 5000))),
+                  "Picture is too large (20000 x 5000)");
+    }
 }
 
 TEST_F(PictureLoader, BitmapsKeepTheirOwnPixelFormat) {
@@ -131,20 +162,6 @@ TEST_F(PictureLoader, BitmapsKeepTheirOwnPixelFormat) {
         EXPECT_EQ(loaded->pixels().pixel(9, 5), c.image.pixel(9, 5));
     }
     EXPECT_EQ(LoadErrorOf(files.write("broken.bmp", "BM not really")), "Bitmap image is not valid");
-}
-
-// Qt writes no 16- or 32-bit bitmaps; these are built by hand: 2 x 1 pixels,
-// pure red and pure blue, bottom-up, no compression.
-QByteArray handBuiltBitmap(int bits, const QByteArray& pixels) {
-    QByteArray bmp("BM");
-    auto put32 = [&](quint32 v) {
-        for (int i = 0; i < 4; ++i) bmp.append(char(v >> (8 * i)));
-    };
-    auto put16 = [&](quint16 v) { bmp.append(char(v)), bmp.append(char(v >> 8)); };
-    put32(quint32(14 + 40 + pixels.size())), put32(0), put32(14 + 40);
-    put32(40), put32(2), put32(1), put16(1), put16(quint16(bits)), put32(0),
-        put32(quint32(pixels.size())), put32(2835), put32(2835), put32(0), put32(0);
-    return bmp + pixels;
 }
 
 TEST_F(PictureLoader, SixteenAndThirtyTwoBitBitmapsKeepTheirDepth) {

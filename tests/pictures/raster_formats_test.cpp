@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
@@ -167,11 +166,8 @@ TEST_F(RasterFormats, ADecompressionBombWithinTheLimitsLoadsAndOneBeyondIsRefuse
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->width(), 16384);
 
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_EQ(LoadErrorOf(files.write("bomb.png", PngClaiming(16384, 16384))),
               "Picture is too large (16384 x 16384)");
-    EXPECT_LT(clock.elapsed(), 100);
 }
 
 TEST_F(RasterFormats, ReadForAScreenAreaAPhotoKeepsOnlyThePixelsThatCoverItLookingTheSame) {
