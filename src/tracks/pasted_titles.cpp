@@ -45,17 +45,23 @@ bool IsSeveralLines(const QString& text) {
     return text.contains(lineBreaks());
 }
 
+QStringList WithoutTrackNumbers(const QStringList& titles) {
+    QVector<NumberedLine> numbered;
+    numbered.reserve(titles.size());
+    for (const QString& title : titles) numbered << splitNumber(title);
+    const bool all = !titles.isEmpty() && countsUp(numbered);
+    QStringList plain;
+    plain.reserve(titles.size());
+    for (int i = 0; i < titles.size(); ++i)
+        plain << (all || numbered[i].number == i + 1 ? numbered[i].rest : titles[i]);
+    return plain;
+}
+
 QStringList TitlesFromLines(const QString& text) {
     QStringList lines;
     for (const QString& line : text.split(lineBreaks())) {
         const QString trimmed = line.trimmed();
         if (!trimmed.isEmpty()) lines << trimmed;
     }
-    QVector<NumberedLine> numbered;
-    numbered.reserve(lines.size());
-    for (const QString& line : lines) numbered << splitNumber(line);
-    if (lines.isEmpty() || !countsUp(numbered)) return lines;
-    QStringList titles;
-    for (const NumberedLine& line : numbered) titles << line.rest;
-    return titles;
+    return WithoutTrackNumbers(lines);
 }

@@ -16,6 +16,7 @@
 #include "tracks/import/audio_kinds.h"
 #include "tracks/import/audio_tags.h"
 #include "tracks/import/list_file.h"
+#include "tracks/pasted_titles.h"
 
 namespace {
 
@@ -138,10 +139,15 @@ ImportedTracks ReadAudioFiles(const QStringList& paths, bool withLengths) {
     if (album.artist.isEmpty())
         album.artist = agreed(files, [](const AudioTags& t) -> const QString& { return t.artist; });
     album.album = agreed(files, [](const AudioTags& t) -> const QString& { return t.album; });
-    for (const AudioFile& file : files) {
+    // A name stands for an untagged file's title, without the track number
+    // it leads with; a tagged title stays as the tag has it.
+    QStringList names;
+    for (const AudioFile& file : files) names << QFileInfo(file.path).completeBaseName();
+    names = WithoutTrackNumbers(names);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const AudioFile& file = files[i];
         ImportedTrack track;
-        track.title =
-            file.tags.title.isEmpty() ? QFileInfo(file.path).completeBaseName() : file.tags.title;
+        track.title = file.tags.title.isEmpty() ? names[i] : file.tags.title;
         track.artist = file.tags.artist;
         track.lengthMs = file.tags.lengthMs;
         album.tracks << track;

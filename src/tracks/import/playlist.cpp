@@ -6,6 +6,7 @@
 
 #include "app/error_box.h"
 #include "tracks/import/list_file.h"
+#include "tracks/pasted_titles.h"
 
 namespace {
 
@@ -95,6 +96,10 @@ ImportedTracks ReadPlaylist(const QString& path) {
     }
     if (list.tracks.isEmpty())
         throw SleevixError(QStringLiteral("%1 names no tracks").arg(QuotedFileName(path)));
+    QStringList titles;
+    for (const ImportedTrack& track : list.tracks) titles << track.title;
+    titles = WithoutTrackNumbers(titles);
+    for (int i = 0; i < titles.size(); ++i) list.tracks[i].title = titles[i];
     takeSharedArtist(list);
     return list;
 }

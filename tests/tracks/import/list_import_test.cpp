@@ -196,6 +196,9 @@ TEST_F(ListImport, APlaylistGivesExtinfTitlesOrFileNames) {
     EXPECT_EQ(titles(names),
               (QStringList{"Some%20Song", "Other Song", "Third", "A - One", "B - Two"}));
     EXPECT_TRUE(names.artist.isEmpty());
+    // Track numbers in the names are not doubled with the list's.
+    const QString numbered = write("numbered.m3u", "01 - Alpha.mp3\nmusic/02 Beta.flac\n");
+    EXPECT_EQ(titles(ImportTracks({numbered}, false)), (QStringList{"Alpha", "Beta"}));
 
     // #EXTART names the artist itself; Latin-1 in a .m3u is read as such.
     const QString named =
@@ -212,7 +215,7 @@ TEST_F(ListImport, ATextListIsReadAsAPasteIs) {
     EXPECT_TRUE(ImportTracks({list}, true).artist.isEmpty());
 }
 
-TEST(PastedTitles, ListNumbersAreDroppedOnlyWhereTheLinesCountUp) {
+TEST(PastedTitles, ListNumbersAreDroppedWhereTheyCountUpOrAreTheLinesPlace) {
     const struct {
         const char* text;
         QStringList titles;
@@ -227,7 +230,10 @@ TEST(PastedTitles, ListNumbersAreDroppedOnlyWhereTheLinesCountUp) {
         // Titles that merely begin with digits keep them.
         {"99 Luftballons\n", {"99 Luftballons"}},
         {"99 Luftballons\nBlue Monday", {"99 Luftballons", "Blue Monday"}},
-        {"1. A\n3. B", {"1. A", "3. B"}},
+        // Else a number is dropped where it is the line's place, and kept
+        // as part of the title where it is not.
+        {"1. A\n3. B", {"A", "3. B"}},
+        {"1. Alpha\n02 Beta\nGamma", {"Alpha", "Beta", "Gamma"}},
         {"7 Seconds\n99 Luftballons", {"7 Seconds", "99 Luftballons"}},
         {"1999\n2000", {"1999", "2000"}},
         // Empty lines and blanks around lines go; every kind of line break.
