@@ -277,7 +277,8 @@ CoverDocument CoverFromJson(const QByteArray& json, const QDir& folder) {
     cover.tracks = readTracks(top);
     cover.artist = top.text("artist");
     cover.title = top.text("title");
-    cover.committed = top.flag("committed", cover.committed);
+    // Another program's cover that lists tracks is meant to be printed.
+    cover.committed = top.flag("committed", !cover.tracks.isEmpty());
     cover.layout = top.word("layout", {LeftLayout, CentredLayout}, LeftLayout) == CentredLayout
                        ? CoverLayout::Centred
                        : CoverLayout::Left;

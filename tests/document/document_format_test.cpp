@@ -87,6 +87,8 @@ TEST(DocumentFormat, AToolsShortCoverTakesTheNewCoversValues) {
                                              Folder);
     CoverDocument expected;
     expected.tracks = {QStringLiteral("1. Only")};
+    // A cover with tracks and no word on it is one to print, not a blank one.
+    expected.committed = true;
     expected.back.picture.path = QStringLiteral("/covers/shared/back.png");
     expected.surfaces = UsualSurfaceStyles(expected);
     EXPECT_TRUE(read == expected);
