@@ -48,6 +48,10 @@ QImage photoPixels(int grain) {
 
 constexpr int PhotoGrain = 8;
 constexpr int LowNoiseGrain = 2;  // a camera at its base sensitivity
+// A camera's grain at a higher sensitivity: 4-7 MB for 12 megapixels, as
+// camera files are.
+constexpr int CameraGrain = 24;
+constexpr QSize CameraThumbnail(512, 384);
 
 const QImage& photoPixels() {
     static const QImage photo = photoPixels(PhotoGrain);
@@ -65,6 +69,18 @@ const QString& PhotoJpeg() {
 const QString& LowNoisePhotoJpeg() {
     static const QString path = writeFile(
         "low-noise-photo.jpg", EncodeJpeg(photoPixels(LowNoiseGrain), JpegColours::Rgb, 90));
+    return path;
+}
+
+const QString& CameraJpeg() {
+    static const QString path = [] {
+        const QImage photo = photoPixels(CameraGrain);
+        const QImage thumbnail =
+            photo.scaled(CameraThumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return writeFile("camera.jpg",
+                         WithExifThumbnail(EncodeJpeg(photo, JpegColours::Rgb, 90),
+                                           EncodeJpeg(thumbnail, JpegColours::Rgb, 90)));
+    }();
     return path;
 }
 

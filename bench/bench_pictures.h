@@ -6,6 +6,7 @@
 // Picture files the benchmarks share, written once per run.
 const QString& PhotoJpeg();          // 12 megapixels, photo-like, grainy
 const QString& LowNoisePhotoJpeg();  // the same with a camera's grain at base sensitivity
+const QString& CameraJpeg();         // grainier, 4-7 MB, with a 512x384 Exif thumbnail
 const QString& PhotoPng();           // the same photo
 const QString& LargeGif();           // 4 megapixels
 

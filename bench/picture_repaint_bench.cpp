@@ -3,8 +3,8 @@
 // reads the pictures three times (its own repaint, then both in the
 // re-render). The screen decodes only what its surfaces show, so the switch
 // should cost a fraction of three full decodes, and holding both pictures
-// little memory. The picture dialog's preview pane likewise against one
-// full decode.
+// little memory. Also the bare decodes the picture dialog's preview pane is
+// measured against.
 
 #include <malloc.h>
 
@@ -21,7 +21,6 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
-#include "pictures/picture_dialog.h"
 #include "support/scripted_seams.h"
 #include "tracks/track_editor.h"
 
@@ -75,12 +74,6 @@ void ThreeBareJpegDecodes(benchmark::State& state) {
         for (int i = 0; i < 3; ++i) BareJpegDecode(name);
 }
 
-// The picture dialog's preview pane highlighting the photo.
-void PreviewPaneShowsPhoto(benchmark::State& state) {
-    PicturePreviewPane pane;
-    for (auto _ : state) pane.showFile(PhotoJpeg());
-}
-
 // The least any decode scaled by libjpeg can cost for the pane: the
 // smallest scale, which still reads and entropy-decodes every coefficient.
 void BareJpegEighth(benchmark::State& state) {
@@ -88,13 +81,8 @@ void BareJpegEighth(benchmark::State& state) {
     for (auto _ : state) BareJpegDecode(name, 8);
 }
 
-// The same two for a photo of finer grain, where entropy decoding is a
+// The same for a photo of finer grain, where entropy decoding is a
 // smaller share of the whole decode.
-void PreviewPaneShowsLowNoisePhoto(benchmark::State& state) {
-    PicturePreviewPane pane;
-    for (auto _ : state) pane.showFile(LowNoisePhotoJpeg());
-}
-
 void BareJpegLowNoise(benchmark::State& state) {
     const QByteArray name = LowNoisePhotoJpeg().toLocal8Bit();
     for (auto _ : state) BareJpegDecode(name);
@@ -109,8 +97,6 @@ void BareJpegLowNoiseEighth(benchmark::State& state) {
 
 BENCHMARK(BareJpegLowNoise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BareJpegLowNoiseEighth)->Unit(benchmark::kMillisecond);
-BENCHMARK(PreviewPaneShowsLowNoisePhoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(BareJpegEighth)->Unit(benchmark::kMillisecond);
-BENCHMARK(PreviewPaneShowsPhoto)->Unit(benchmark::kMillisecond);
 BENCHMARK(OutlineSwitchWithPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(ThreeBareJpegDecodes)->Unit(benchmark::kMillisecond);

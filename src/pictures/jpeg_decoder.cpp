@@ -168,6 +168,12 @@ ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover) {
     return {std::move(image), QSize(int(jpeg.info.image_width), int(jpeg.info.image_height))};
 }
 
+QSize JpegSize(const QByteArray& data) {
+    JpegDecompressor jpeg;
+    if (!create(jpeg) || !readHeader(jpeg, data, QSize())) jpeg.fail();
+    return QSize(int(jpeg.info.image_width), int(jpeg.info.image_height));
+}
+
 QImage DecodeJpeg(const QByteArray& data) {
     return DecodeJpegToCover(data, QSize()).pixels;
 }

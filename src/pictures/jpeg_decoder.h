@@ -20,3 +20,6 @@ struct ScaledJpeg {
 // eighths) whose output still covers `cover`: a picture shown smaller than
 // its size costs only what is shown. An empty `cover` decodes at full size.
 ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover);
+
+// The file's own size, read from its header alone. Raises "JPEG error #%d".
+QSize JpegSize(const QByteArray& data);

@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pictures/picture_loader.h"
+#include "pictures/preview_decoder.h"
+#include "pictures/preview_stages.h"
 #include "pictures/preview_window.h"
 
 namespace {
 
 constexpr QSize PaneSize(180, 180);
+constexpr int PaneBorder = 1;
 const char* const NoPictureLabel = "Picture:";
 const char* const NoPictureText = "(None)";
 
@@ -52,7 +54,7 @@ class PaintPanelWidget : public QWidget {
             return;
         }
         const QSize natural(picture_.width(), picture_.height());
-        const QRect inside = rect().adjusted(1, 1, -1, -1);
+        const QRect inside = rect().adjusted(PaneBorder, PaneBorder, -PaneBorder, -PaneBorder);
         if (natural.width() <= inside.width() && natural.height() <= inside.height()) {
             const QPoint at = inside.topLeft() + QPoint((inside.width() - natural.width()) / 2,
                                                         (inside.height() - natural.height()) / 2);
@@ -98,18 +100,32 @@ PicturePreviewPane::PicturePreviewPane(QWidget* parent) : QWidget(parent) {
     layout->addWidget(PaintPanel);
     layout->addWidget(PreviewButton, 0, Qt::AlignLeft);
     layout->addStretch();
+
+    decoder_ = new PreviewDecoder(DecodePreview, this);
+    connect(decoder_, &PreviewDecoder::firstReady, this, [this](const PictureBitmap& picture) {
+        showPicture(picture);
+        emit thumbnailShown();
+    });
+    connect(decoder_, &PreviewDecoder::pictureReady, this, [this](const PictureBitmap& picture) {
+        pending_ = false;
+        showPicture(picture);
+        emit previewShown();
+    });
 }
 
 void PicturePreviewPane::showFile(const QString& path) {
-    picture_ = PictureBitmap();
     path_ = path;
-    try {
-        // Only as many pixels as the pane can show.
-        const QSize cover = PaneSize * devicePixelRatioF();
-        if (auto loaded = LoadPictureBitmap(path, cover)) picture_ = std::move(*loaded);
-    } catch (...) {
-        // A file that is not a picture simply shows no picture.
-    }
+    pending_ = true;
+    // Nothing of the file highlighted before stays while this one is read.
+    showPicture(PictureBitmap());
+    // Only as many pixels as the pane can show.
+    const qreal ratio = devicePixelRatioF();
+    const QSize inside = PaneSize - QSize(2 * PaneBorder, 2 * PaneBorder);
+    decoder_->request({path, PaneSize * ratio, inside * ratio});
+}
+
+void PicturePreviewPane::showPicture(const PictureBitmap& picture) {
+    picture_ = picture;
     PictureLabel->setText(
         hasPicture() ? QStringLiteral(" (%1x%2)").arg(picture_.width()).arg(picture_.height())
                      : QString::fromLatin1(NoPictureLabel));

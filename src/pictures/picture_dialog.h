@@ -8,6 +8,7 @@
 #include "app/platform_seams.h"
 #include "pictures/picture_bitmap.h"
 
+class PreviewDecoder;
 class QPushButton;
 
 // Qt's file dialog takes its masks from the parentheses of each choice,
@@ -22,8 +23,13 @@ class PicturePreviewPane : public QWidget {
   public:
     explicit PicturePreviewPane(QWidget* parent = nullptr);
     // Shows the file when it is a loadable picture; never reports an error.
+    // Returns at once, showing "(None)": the file is decoded off the GUI
+    // thread and shown when it is (previewShown), unless another file was
+    // asked for meanwhile.
     void showFile(const QString& path);
     bool hasPicture() const { return !picture_.isNull(); }
+    // From showFile until previewShown.
+    bool previewPending() const { return pending_; }
     const PictureBitmap& picture() const { return picture_; }
     QString caption() const;
     // Opens the picture in a window of its own, titled "Preview", fitted
@@ -34,12 +40,22 @@ class PicturePreviewPane : public QWidget {
     QWidget* PaintPanel;
     QPushButton* PreviewButton;
 
+  signals:
+    // The photo's embedded thumbnail stands in until the photo is decoded.
+    void thumbnailShown();
+    // The pane shows what the file holds: its picture, or none.
+    void previewShown();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void showPicture(const PictureBitmap& picture);
+
     PictureBitmap picture_;
     QString path_;
+    PreviewDecoder* decoder_;
+    bool pending_ = false;
 };
 
 class ScreenOpenPictureDialog : public OpenPictureDialog {

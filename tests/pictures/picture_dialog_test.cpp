@@ -10,15 +10,20 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include "pictures/exif_thumbnail.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
+#include "pictures/preview_decoder.h"
 #include "support/album_art_writer.h"
 #include "support/gif_writer.h"
 #include "support/image_encoding.h"
+#include "support/jpeg_writer.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"
 
@@ -63,13 +68,13 @@ TEST(PicturePreviewPane, ShowsALoadablePictureAndNoneOtherwise) {
     QDir().mkpath(files.path("folder.bmp"));
 
     PicturePreviewPane pane;
-    pane.showFile(files.path("red.bmp"));
+    ASSERT_TRUE(ShowInPane(pane, files.path("red.bmp")));
     EXPECT_TRUE(pane.hasPicture());
     EXPECT_EQ(pane.caption(), " (40x30)");
     EXPECT_TRUE(pane.PreviewButton->isEnabled());
 
     for (const char* other : {"not-a-picture.gif", "folder.bmp", "missing.jpg"}) {
-        pane.showFile(files.path(other));
+        ASSERT_TRUE(ShowInPane(pane, files.path(other)));
         EXPECT_FALSE(pane.hasPicture()) << other;
         EXPECT_EQ(pane.caption(), "Picture:");
         EXPECT_FALSE(pane.PreviewButton->isEnabled());
@@ -81,10 +86,91 @@ TEST(PicturePreviewPane, ANamedPipeShowsNoneWithoutWaitingForAWriter) {
     ASSERT_TRUE(MakeNamedPipe(files.path("pipe.jpg")));
     PicturePreviewPane pane;
     PipeWatchdog watchdog(files.path("pipe.jpg"));
-    pane.showFile(files.path("pipe.jpg"));
+    ASSERT_TRUE(ShowInPane(pane, files.path("pipe.jpg")));
     EXPECT_FALSE(watchdog.released()) << "the pane blocked on the pipe";
     EXPECT_FALSE(pane.hasPicture());
     EXPECT_EQ(pane.caption(), "Picture:");
+}
+
+TEST(PicturePreviewPane, TheNewestHighlightWinsAndTheOldPictureGoesAtOnce) {
+    PictureFiles files;
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    red.save(files.path("red.bmp"), "BMP");
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    const QString slow = files.write("photo.jpg", EncodeJpeg(photo));
+
+    PicturePreviewPane pane;
+    ASSERT_TRUE(ShowInPane(pane, slow));
+    QSignalSpy shown(&pane, &PicturePreviewPane::previewShown);
+    pane.showFile(slow);
+    pane.showFile(files.path("red.bmp"));
+    EXPECT_EQ(pane.caption(), "Picture:");  // nothing of another file while waiting
+    EXPECT_FALSE(pane.PreviewButton->isEnabled());
+    ASSERT_TRUE(shown.wait(30000));
+    // One decode at a time: the photo's was done, and dropped, before this.
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_EQ(pane.caption(), " (40x30)");
+}
+
+TEST(PicturePreviewPane, ClosingNeitherWaitsForADecodeNorHearsFromIt) {
+    QSemaphore started, release;
+    std::atomic<bool> decoded{false}, heardBack{true};
+    auto decoder =
+        std::make_unique<PreviewDecoder>([&](const PreviewRequest&, const ShowFirst& first) {
+            started.release();
+            release.tryAcquire(1, 30000);
+            decoded = true;
+            heardBack = first(PictureBitmap(QImage(4, 4, QImage::Format_RGB32)));
+            return PictureBitmap();
+        });
+    decoder->request({QStringLiteral("any.jpg"), {}, {}});
+    ASSERT_TRUE(started.tryAcquire(1, 30000));
+    decoder.reset();
+    EXPECT_FALSE(decoded) << "closing waited for the decode";
+    release.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !heardBack; }, 30000));
+}
+
+TEST(PicturePreviewPane, APhotoShowsItsExifThumbnailFirstWhenItFillsThePane) {
+    PictureFiles files;
+    QImage photo(1600, 1200, QImage::Format_RGB32), thumbnail(240, 180, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    thumbnail.fill(Qt::red);
+    const QByteArray camera = WithExifThumbnail(EncodeJpeg(photo), EncodeJpeg(thumbnail));
+    PicturePreviewPane pane;
+    QStringList seen;  // the caption and the colour shown at each stage
+    const auto look = [&] {
+        const QColor shown = pane.picture().pixels().pixel(60, 45);
+        seen << pane.caption() + (shown.red() > shown.blue() ? " red" : " blue");
+    };
+    QObject::connect(&pane, &PicturePreviewPane::thumbnailShown, look);
+    ASSERT_TRUE(ShowInPane(pane, files.write("camera.jpg", camera)));
+    look();
+    EXPECT_EQ(seen, QStringList({" (1600x1200) red", " (1600x1200) blue"}));
+
+    // Too small for the pane, or padded to another aspect: the photo alone.
+    seen.clear();
+    for (const QSize small : {QSize(160, 120), QSize(240, 240)}) {
+        const QImage other = thumbnail.scaled(small);
+        ASSERT_TRUE(ShowInPane(
+            pane,
+            files.write("small.jpg", WithExifThumbnail(EncodeJpeg(photo), EncodeJpeg(other)))));
+    }
+    EXPECT_TRUE(seen.isEmpty());
+
+    // Hostile offsets (the thumbnail's place and length, the directory's
+    // place) and a cut segment find no thumbnail and read nothing outside.
+    ASSERT_EQ(ExifThumbnailBytes(camera), EncodeJpeg(thumbnail));
+    const auto patched = [&](int at, quint32 value) {
+        QByteArray bytes = camera;
+        for (int i = 0; i < 4; ++i) bytes[at + i] = char(value >> (8 * i));
+        return bytes;
+    };
+    for (const QByteArray& hostile : {patched(36, 0xfffffff0u), patched(48, 0xffffffffu),
+                                      patched(22, 0x7fffffffu), patched(22, 8), camera.left(200)})
+        EXPECT_FALSE(ExifThumbnailBytes(hostile).has_value());
 }
 
 namespace {
@@ -123,7 +209,7 @@ TEST(PicturePreviewPane, ThePreviewWindowFitsTheScreenKeepingTheAspectAndSaysThe
 
     // A GIF of a few bytes that claims a large logical screen.
     files.write("wide.gif", EncodeGif({16020, 6020}, {qRgb(0, 0, 255)}, {SolidFrame({4, 4}, 0)}));
-    pane.showFile(files.path("wide.gif"));
+    ASSERT_TRUE(ShowInPane(pane, files.path("wide.gif")));
     ASSERT_EQ(pane.caption(), " (16020x6020)");
     PreviewSeen seen = openPreview(pane);
     EXPECT_LE(seen.window.width(), room.width());
@@ -137,7 +223,7 @@ TEST(PicturePreviewPane, ThePreviewWindowFitsTheScreenKeepingTheAspectAndSaysThe
 
     // A tall one is bounded by the height.
     files.write("tall.gif", EncodeGif({814, 3372}, {qRgb(0, 0, 255)}, {SolidFrame({4, 4}, 0)}));
-    pane.showFile(files.path("tall.gif"));
+    ASSERT_TRUE(ShowInPane(pane, files.path("tall.gif")));
     seen = openPreview(pane);
     EXPECT_LE(seen.window.height(), room.height());
     EXPECT_NEAR(double(seen.picture.width()) / seen.picture.height(), 814.0 / 3372.0, 0.02);
@@ -145,7 +231,7 @@ TEST(PicturePreviewPane, ThePreviewWindowFitsTheScreenKeepingTheAspectAndSaysThe
 
     // One that fits is shown 1:1, the window the picture plus its margin.
     files.write("small.gif", EncodeGif({40, 30}, {qRgb(0, 0, 255)}, {SolidFrame({40, 30}, 0)}));
-    pane.showFile(files.path("small.gif"));
+    ASSERT_TRUE(ShowInPane(pane, files.path("small.gif")));
     seen = openPreview(pane);
     EXPECT_EQ(seen.title, "Preview");
     EXPECT_EQ(seen.picture, QSize(40, 30));
@@ -204,7 +290,8 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
             if (!list || !model) return;
             const QRect place = list->visualRect(model->index(files.path(name)));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-            if (pane) captions[name] = pane->caption();
+            if (pane && QTest::qWaitFor([&] { return !pane->previewPending(); }, 30000))
+                captions[name] = pane->caption();
         }
         static_cast<QDialog*>(dialog)->accept();  // as OK does
     });

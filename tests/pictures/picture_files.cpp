@@ -2,8 +2,10 @@
 #include "pictures/picture_files.h"
 
 #include <QFile>
+#include <QTest>
 
 #include "app/error_box.h"
+#include "pictures/picture_dialog.h"
 #include "pictures/picture_loader.h"
 
 QString PictureFiles::write(const QString& name, const QByteArray& bytes) {
@@ -20,4 +22,10 @@ QString LoadErrorOf(const QString& fileName) {
         return error.message();
     }
     return QStringLiteral("(no error)");
+}
+
+bool ShowInPane(PicturePreviewPane& pane, const QString& path) {
+    constexpr int HangBound = 30000;  // ms; only a hang comes near it
+    pane.showFile(path);
+    return QTest::qWaitFor([&] { return !pane.previewPending(); }, HangBound);
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class PicturePreviewPane;
+
 // A scratch folder where a test writes the picture files it loads.
 class PictureFiles {
   public:
@@ -17,3 +19,7 @@ class PictureFiles {
 
 // The message LoadPictureBitmap raises for the file, or "(no error)".
 QString LoadErrorOf(const QString& fileName);
+
+// Highlights the file in the pane and waits until the pane shows what it
+// holds; false only when that never happens (a hang).
+bool ShowInPane(PicturePreviewPane& pane, const QString& path);

@@ -153,7 +153,7 @@ TEST_F(PictureResolution, ThePrintJobDrawsTheFileWithEveryPixelOrElseTheHeldPict
 TEST(PicturesForTheScreen, ThePreviewPaneDecodesForThePaneAndStatesTheNaturalSize) {
     PictureFiles files;
     PicturePreviewPane pane;
-    pane.showFile(files.write("photo.jpg", EncodeJpeg(photo(1600, 1200))));
+    ASSERT_TRUE(ShowInPane(pane, files.write("photo.jpg", EncodeJpeg(photo(1600, 1200)))));
     EXPECT_EQ(pane.caption(), " (1600x1200)");
     EXPECT_LE(pane.picture().pixels().width(), 1600 / 4);
 }

@@ -4,6 +4,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -87,4 +88,35 @@ QByteArray JpegHeaderClaiming(int width, int height) {
         }
     }
     return bytes;
+}
+
+QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail) {
+    const auto u16 = [](QByteArray& to, quint16 v) {
+        to.append(char(v & 0xff)).append(char(v >> 8));
+    };
+    const auto u32 = [&](QByteArray& to, quint32 v) {
+        u16(to, quint16(v));
+        u16(to, quint16(v >> 16));
+    };
+    // Little-endian TIFF: an empty first directory, then the thumbnail's.
+    constexpr quint32 FirstDirectory = 8, SecondDirectory = 14, ThumbnailAt = 44;
+    QByteArray tiff("II*\0", 4);
+    u32(tiff, FirstDirectory);
+    u16(tiff, 0);
+    u32(tiff, SecondDirectory);
+    u16(tiff, 2);
+    for (const auto& [tag, value] :
+         {std::pair<quint16, quint32>{0x0201, ThumbnailAt}, {0x0202, quint32(thumbnail.size())}}) {
+        u16(tiff, tag);
+        u16(tiff, 4);  // LONG
+        u32(tiff, 1);
+        u32(tiff, value);
+    }
+    u32(tiff, 0);
+    tiff += thumbnail;
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = int(payload.size()) + 2;
+    QByteArray segment("\xff\xe1", 2);
+    segment.append(char(length >> 8)).append(char(length & 0xff));
+    return jpeg.left(2) + segment + payload + jpeg.mid(2);
 }

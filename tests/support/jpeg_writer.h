@@ -13,3 +13,7 @@ QByteArray EncodeJpeg(const QImage& image, JpegColours colours = JpegColours::Rg
 
 // Only a header, claiming the given size: enough to test size checks.
 QByteArray JpegHeaderClaiming(int width, int height);
+
+// The JPEG file with an Exif block after its start marker that holds
+// `thumbnail` (a JPEG file's bytes) as a camera stores its thumbnail.
+QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail);

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The picture dialog's preview pane. A highlight returns to the event loop
+// and the pane is drawn again at once, whatever the file: measured against
+// decoding that file for the pane, which a highlight used to wait for. A
+// photo's preview appears within one decode at libjpeg's smallest scale,
+// and sooner from a camera's Exif thumbnail.
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include "bench_pictures.h"
+#include "pictures/picture_dialog.h"
+#include "pictures/preview_stages.h"
+#include "support/image_encoding.h"
+
+namespace {
+
+// The pane's picture area in device pixels (the pane less its border).
+constexpr QSize PaneCover(180, 180), PaneRoom(178, 178);
+
+// A drawing of many small shapes, compressed: seconds of drawing work in
+// a few megabytes.
+constexpr int HeavyShapes = 100'000;
+
+const QString& heavySvgz() {
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='2000' height='2000'>";
+        for (int i = 0; i < HeavyShapes; ++i)
+            svg += QStringLiteral("<rect x='%1' y='%2' width='7' height='5' fill='#%3'/>")
+                       .arg((i * 37) % 2000)
+                       .arg((i * 53) % 2000)
+                       .arg((i * 2654435761u) & 0xffffff, 6, 16, QLatin1Char('0'))
+                       .toLatin1();
+        svg += "</svg>";
+        const QString file = folder.filePath("heavy.svgz");
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        out.write(Gzipped(svg));
+        return file;
+    }();
+    return path;
+}
+
+// Runs the event loop until the pane emits `shown`.
+template <typename Signal>
+void waitFor(PicturePreviewPane& pane, Signal shown) {
+    QEventLoop loop;
+    QObject::connect(&pane, shown, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void waitUntilSettled(PicturePreviewPane& pane) {
+    if (pane.previewPending()) waitFor(pane, &PicturePreviewPane::previewShown);
+}
+
+// From the highlight until the pane shows the decoded photo.
+void previewAppears(benchmark::State& state, const QString& photo) {
+    PicturePreviewPane pane;
+    for (auto _ : state) {
+        pane.showFile(photo);
+        waitFor(pane, &PicturePreviewPane::previewShown);
+    }
+    state.counters["file_MB"] = double(QFile(photo).size()) / (1 << 20);
+}
+
+void PreviewPaneShowsPhoto(benchmark::State& state) {
+    previewAppears(state, PhotoJpeg());
+}
+
+void PreviewPaneShowsLowNoisePhoto(benchmark::State& state) {
+    previewAppears(state, LowNoisePhotoJpeg());
+}
+
+// A camera's photo: until the decoded photo is shown, and until its
+// thumbnail is (the photo's own decode that follows is not counted).
+void PreviewPaneShowsCameraPhoto(benchmark::State& state) {
+    previewAppears(state, CameraJpeg());
+}
+
+void PreviewPaneShowsCameraThumbnail(benchmark::State& state) {
+    PicturePreviewPane pane;
+    for (auto _ : state) {
+        pane.showFile(CameraJpeg());
+        waitFor(pane, &PicturePreviewPane::thumbnailShown);
+        state.PauseTiming();
+        waitUntilSettled(pane);
+        state.ResumeTiming();
+    }
+}
+
+void BareCameraJpegEighth(benchmark::State& state) {
+    const QByteArray name = CameraJpeg().toLocal8Bit();
+    for (auto _ : state) BareJpegDecode(name, 8);
+}
+
+// A highlight on the visible pane, up to the pane drawn again; the decode
+// runs meanwhile on its worker.
+void highlightDrawn(benchmark::State& state, const QString& file) {
+    PicturePreviewPane pane;
+    pane.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        pane.showFile(file);
+        QCoreApplication::processEvents();
+    }
+    waitUntilSettled(pane);  // the clock has stopped
+}
+
+// What each highlight of that file cost the GUI thread before.
+void paneDecode(benchmark::State& state, const QString& file) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            DecodePreview({file, PaneCover, PaneRoom}, [](PictureBitmap) { return true; }));
+}
+
+void HighlightDrawnHeavyPng(benchmark::State& state) {
+    highlightDrawn(state, PhotoPng());
+}
+
+void PaneDecodeOfHeavyPng(benchmark::State& state) {
+    paneDecode(state, PhotoPng());
+}
+
+void HighlightDrawnHeavySvgz(benchmark::State& state) {
+    highlightDrawn(state, heavySvgz());
+}
+
+void PaneDecodeOfHeavySvgz(benchmark::State& state) {
+    paneDecode(state, heavySvgz());
+}
+
+}  // namespace
+
+BENCHMARK(PreviewPaneShowsPhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(PreviewPaneShowsLowNoisePhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(PreviewPaneShowsCameraPhoto)->Unit(benchmark::kMillisecond);
+// The photo's decode after each thumbnail is untimed: a fixed count keeps
+// the run short.
+constexpr int ThumbnailRuns = 20;
+BENCHMARK(PreviewPaneShowsCameraThumbnail)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(ThumbnailRuns);
+BENCHMARK(BareCameraJpegEighth)->Unit(benchmark::kMillisecond);
+BENCHMARK(HighlightDrawnHeavyPng)->Unit(benchmark::kMillisecond);
+BENCHMARK(PaneDecodeOfHeavyPng)->Unit(benchmark::kMillisecond);
+BENCHMARK(HighlightDrawnHeavySvgz)->Unit(benchmark::kMillisecond);
+BENCHMARK(PaneDecodeOfHeavySvgz)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/preview_stages.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include <QFileInfo>
+
+#include "pictures/exif_thumbnail.h"
+#include "pictures/jpeg_decoder.h"
+#include "pictures/picture_format_table.h"
+#include "pictures/picture_limits.h"
+#include "pictures/picture_loader.h"
+
+namespace {
+
+// How far a thumbnail's aspect may differ from the photo's, as a share of
+// its width: rounding only, not the black bars some cameras pad with.
+constexpr double AspectTolerance = 0.02;
+// A thumbnail larger than this many times what the pane draws is no
+// thumbnail; the photo itself is decoded then.
+constexpr int LargestUsefulThumbnail = 4;
+
+bool isJpegFile(const QString& path) {
+    const PictureFormat* format = PictureFormats().Find(QFileInfo(path).suffix());
+    return format && format->decoder == DecoderKind::Jpeg;
+}
+
+// The device pixels the pane draws a picture of `natural` size with:
+// natural size when it fits, otherwise scaled to fit, its aspect kept.
+QSize drawnSize(QSize natural, QSize room) {
+    if (natural.width() <= room.width() && natural.height() <= room.height()) return natural;
+    return natural.scaled(room, Qt::KeepAspectRatio);
+}
+
+// The photo's Exif thumbnail, when it can stand in for the photo in the
+// pane; nothing otherwise.
+std::optional<PictureBitmap> paneThumbnail(const QByteArray& photo, QSize room) {
+    const std::optional<QByteArray> bytes = ExifThumbnailBytes(photo);
+    if (!bytes) return std::nullopt;
+    const QSize natural = JpegSize(photo);
+    CheckPictureSize(natural.width(), natural.height());
+    const QSize drawn = drawnSize(natural, room);
+    const QSize thumbnail = JpegSize(*bytes);
+    if (thumbnail.width() < drawn.width() || thumbnail.height() < drawn.height() ||
+        thumbnail.width() > LargestUsefulThumbnail * drawn.width() ||
+        thumbnail.height() > LargestUsefulThumbnail * drawn.height())
+        return std::nullopt;
+    const double heightForAspect = double(thumbnail.width()) * natural.height() / natural.width();
+    if (std::abs(heightForAspect - thumbnail.height()) > AspectTolerance * thumbnail.width() + 1)
+        return std::nullopt;
+    return PictureBitmap(DecodeJpegToCover(*bytes, drawn).pixels, natural);
+}
+
+}  // namespace
+
+PictureBitmap DecodePreview(const PreviewRequest& request, const ShowFirst& showFirst) {
+    const std::optional<QByteArray> bytes = ReadPictureBytes(request.path);
+    if (!bytes) return PictureBitmap();
+    if (isJpegFile(request.path)) {
+        try {
+            if (std::optional<PictureBitmap> thumbnail = paneThumbnail(*bytes, request.room))
+                if (!showFirst(std::move(*thumbnail))) return PictureBitmap();
+        } catch (...) {
+            // A damaged thumbnail: the photo itself decides what is shown.
+        }
+    }
+    return DecodePictureBytes(request.path, *bytes, request.cover);
+}
