@@ -63,6 +63,8 @@ FileToOpen ReadFileToOpen(const QString& path) {
     QStringList known;
     for (const OpenableKind& kind : openableKinds())
         known << QStringLiteral("%1 (.%2)").arg(kind.description, kind.extension);
+    known << QStringLiteral("track lists (.cue, .m3u, .m3u8, .txt)")
+          << QStringLiteral("audio files and folders of them");
     throw SleevixError(QStringLiteral("Cannot open %1: Sleevix opens %2")
                            .arg(QDir::toNativeSeparators(path), known.join(QStringLiteral(", "))));
 }

@@ -115,7 +115,9 @@ TEST_F(RefusedDocuments, FilesOfOtherKindsAndMissingFilesAreRefused) {
     openFile(writeDocument(QStringLiteral("notes.odt"), coverWith("")));
     openFile(pathOf("missing.sleevix"));
     ASSERT_EQ(errors->shown.size(), 2);
-    EXPECT_TRUE(errors->shown[0].endsWith(": Sleevix opens Sleevix covers (.sleevix)"))
+    EXPECT_TRUE(errors->shown[0].endsWith(": Sleevix opens Sleevix covers (.sleevix), track lists "
+                                          "(.cue, .m3u, .m3u8, .txt), audio files and folders "
+                                          "of them."))
         << errors->shown[0];
     EXPECT_TRUE(errors->shown[1].contains("\"missing.sleevix\". No such file")) << errors->shown[1];
 }
