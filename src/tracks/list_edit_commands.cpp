@@ -17,6 +17,31 @@ namespace {
 void forgetShownEntry(QLineEdit& field, const QString& entry) {
     if (field.text() == entry) field.clear();
 }
+
+QStringList entryTexts(const QListWidget& list) {
+    QStringList entries;
+    for (int i = 0; i < list.count(); ++i) entries << list.item(i)->text();
+    return entries;
+}
+
+// Whether the numbered entries count 1, 2, 3, ... in list order.
+bool numbersConsecutive(const QListWidget& list) {
+    const QStringList entries = entryTexts(list);
+    return RenumberedEntries(entries) == entries;
+}
+
+// Numbers every numbered entry in list order; the selected entry, shown
+// unchanged in the track field, is shown renumbered.
+void renumber(QListWidget& list, QLineEdit& field) {
+    const int selected = SelectedRow(list);
+    const QStringList entries = entryTexts(list);
+    const QStringList renumbered = RenumberedEntries(entries);
+    for (int i = 0; i < list.count(); ++i) {
+        if (renumbered[i] == entries[i]) continue;
+        list.item(i)->setText(renumbered[i]);
+        if (i == selected && field.text() == entries[i]) field.setText(renumbered[i]);
+    }
+}
 }  // namespace
 
 void TForm2::DeleteSelectedEntry() {
@@ -24,8 +49,12 @@ void TForm2::DeleteSelectedEntry() {
     if (row < 0) return;
     recordChange(QStringLiteral("Delete"), [&] {
         const QSignalBlocker quiet(ListBox1);
+        // Numbers that counted up before still do, so the next append
+        // takes a number no entry has.
+        const bool consecutive = numbersConsecutive(*ListBox1);
         const QString removed = ListBox1->item(row)->text();
         delete ListBox1->takeItem(row);
+        if (consecutive) renumber(*ListBox1, *Edit1);
         TrackCount = ListBox1->count();
         ListBox1->clearSelection();
         // The keyboard goes on from the same place, with nothing selected.
@@ -51,28 +80,21 @@ void TForm2::MoveEntry(int from, int before) {
         const int selected = SelectedRow(*ListBox1);
         QListWidgetItem* selectedEntry = selected >= 0 ? ListBox1->item(selected) : nullptr;
         const QSignalBlocker quiet(ListBox1);
+        const bool consecutive = numbersConsecutive(*ListBox1);
         QListWidgetItem* moved = ListBox1->takeItem(from);
         ListBox1->insertItem(before > from ? before - 1 : before, moved);
         // The selected entry stays selected wherever it went, so that
         // correcting it goes on.
         ListBox1->clearSelection();
         if (selectedEntry) ListBox1->setCurrentItem(selectedEntry);
+        if (consecutive) renumber(*ListBox1, *Edit1);
     });
 }
 
 void TForm2::RenumberEntries() {
     recordChange(QStringLiteral("Renumber"), [&] {
         const QSignalBlocker quiet(ListBox1);
-        const int selected = SelectedRow(*ListBox1);
-        QStringList entries;
-        for (int i = 0; i < ListBox1->count(); ++i) entries << ListBox1->item(i)->text();
-        const QStringList renumbered = RenumberedEntries(entries);
-        for (int i = 0; i < ListBox1->count(); ++i) {
-            if (renumbered[i] == entries[i]) continue;
-            ListBox1->item(i)->setText(renumbered[i]);
-            // A selected entry shown unchanged in the track field follows.
-            if (i == selected && Edit1->text() == entries[i]) Edit1->setText(renumbered[i]);
-        }
+        renumber(*ListBox1, *Edit1);
     });
 }
 
@@ -89,6 +111,10 @@ void TForm2::ClearList() {
 
 void TForm2::CancelCorrection() {
     const QSignalBlocker quiet(ListBox1);
+    // An entry only shown, not edited, would otherwise be appended again
+    // by the next Enter, with a second number.
+    const int selected = SelectedRow(*ListBox1);
+    if (selected >= 0) forgetShownEntry(*Edit1, ListBox1->item(selected)->text());
     ListBox1->clearSelection();
     ListBox1->setCurrentRow(-1);
 }

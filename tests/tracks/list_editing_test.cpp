@@ -41,7 +41,7 @@ class ListEditing : public EditorFixture {
     }
 };
 
-TEST_F(ListEditing, DeleteRemovesTheSelectedEntryAndTheNextAppendTakesTheNextNumber) {
+TEST_F(ListEditing, DeleteRemovesTheSelectedEntryAndKeepsTheNumbersCountingUp) {
     fill({"A", "B", "C"});
     EXPECT_EQ(counter(), "3 of 41 tracks");
 
@@ -51,7 +51,7 @@ TEST_F(ListEditing, DeleteRemovesTheSelectedEntryAndTheNextAppendTakesTheNextNum
 
     clickEntry(1);
     QTest::keyClick(Form2->ListBox1, Qt::Key_Delete);
-    EXPECT_EQ(entries(), (QStringList{"1. A", "3. C"}));
+    EXPECT_EQ(entries(), (QStringList{"1. A", "2. C"}));
     EXPECT_EQ(TrackCount, 2);
     EXPECT_EQ(counter(), "2 of 41 tracks");
     // The field showed the deleted entry; it goes with it, and append mode
@@ -60,46 +60,46 @@ TEST_F(ListEditing, DeleteRemovesTheSelectedEntryAndTheNextAppendTakesTheNextNum
     EXPECT_EQ(selectedRow(), -1);
     EXPECT_EQ(Form2->Button3->text(), "Insert");
     type("D");
-    EXPECT_EQ(entries(), (QStringList{"1. A", "3. C", "3. D"}));
+    EXPECT_EQ(entries(), (QStringList{"1. A", "2. C", "3. D"}));
 
     // The context menu's command; a field the user changed keeps its text.
     clickEntry(0);
     Form2->Edit1->setText("1. A (edited)");
     Form2->DeleteAction->trigger();
-    EXPECT_EQ(entries(), (QStringList{"3. C", "3. D"}));
+    EXPECT_EQ(entries(), (QStringList{"1. C", "2. D"}));
     EXPECT_EQ(Form2->Edit1->text(), "1. A (edited)");
     EXPECT_TRUE(errors->shown.isEmpty());
 }
 
-TEST_F(ListEditing, EntriesMoveByKeysMenuAndDragKeepingTheirTextAndSelection) {
+TEST_F(ListEditing, EntriesMoveByKeysMenuAndDragKeepingTheirSelectionAndNumbersCountingUp) {
     fill({"A", "B", "C", "D"});
     clickEntry(0);
     QTest::keyClick(Form2->ListBox1, Qt::Key_Down, Qt::AltModifier);
-    EXPECT_EQ(entries(), (QStringList{"2. B", "1. A", "3. C", "4. D"}));
+    EXPECT_EQ(entries(), (QStringList{"1. B", "2. A", "3. C", "4. D"}));
     EXPECT_EQ(selectedRow(), 1);
-    EXPECT_EQ(Form2->Edit1->text(), "1. A");
+    EXPECT_EQ(Form2->Edit1->text(), "2. A");
     EXPECT_EQ(Form2->Button3->text(), "Replace");
 
     Form2->MoveDownAction->trigger();
     Form2->MoveDownAction->trigger();
     Form2->MoveDownAction->trigger();  // already last: nothing
-    EXPECT_EQ(entries(), (QStringList{"2. B", "3. C", "4. D", "1. A"}));
+    EXPECT_EQ(entries(), (QStringList{"1. B", "2. C", "3. D", "4. A"}));
     QTest::keyClick(Form2->ListBox1, Qt::Key_Up, Qt::AltModifier);
     Form2->MoveUpAction->trigger();
-    EXPECT_EQ(entries(), (QStringList{"2. B", "1. A", "3. C", "4. D"}));
+    EXPECT_EQ(entries(), (QStringList{"1. B", "2. A", "3. C", "4. D"}));
     EXPECT_EQ(selectedRow(), 1);
 
     // Dragged: the last entry onto the upper half of the first goes before
     // it; the first onto the lower half of the third goes after that.
     dragEntry(3, 0, false);
-    EXPECT_EQ(entries(), (QStringList{"4. D", "2. B", "1. A", "3. C"}));
+    EXPECT_EQ(entries(), (QStringList{"1. D", "2. B", "3. A", "4. C"}));
     dragEntry(0, 2, true);
-    EXPECT_EQ(entries(), (QStringList{"2. B", "1. A", "4. D", "3. C"}));
+    EXPECT_EQ(entries(), (QStringList{"1. B", "2. A", "3. D", "4. C"}));
     EXPECT_EQ(TrackCount, 4);
     // Correcting the selected entry still replaces the right one.
     Form2->Edit1->setText("A (moved)");
     QTest::keyClick(Form2->Edit1, Qt::Key_Return);
-    EXPECT_EQ(entries(), (QStringList{"2. B", "A (moved)", "4. D", "3. C"}));
+    EXPECT_EQ(entries(), (QStringList{"1. B", "A (moved)", "3. D", "4. C"}));
 }
 
 TEST_F(ListEditing, RenumberCountsTheNumberedEntriesInListOrder) {
@@ -150,6 +150,10 @@ TEST_F(ListEditing, CorrectModeShowsAndEscapeLeavesItWithoutChangingAnything) {
     EXPECT_EQ(entries(), (QStringList{"1. A", "2. B"}));
     QTest::keyClick(Form2->Edit1, Qt::Key_Return);
     EXPECT_EQ(entries().last(), "3. 2. B, half edited");
+    // An entry only shown is not kept in the field to be added again.
+    clickEntry(0);
+    QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
+    EXPECT_TRUE(Form2->Edit1->text().isEmpty());
 }
 
 TEST_F(ListEditing, PastingLinesAppendsOneNumberedEntryEach) {
@@ -199,7 +203,7 @@ TEST_F(ListEditing, UndoAndRedoWalkEveryChangeBackToTheOpenedState) {
         clickEntry(0);
         QTest::keyClick(Form2->ListBox1, Qt::Key_Delete);
         const QStringList changed = entries();
-        EXPECT_EQ(changed, (QStringList{"2. Intro", "3. Song"}));
+        EXPECT_EQ(changed, (QStringList{"1. Intro", "2. Song"}));
 
         // Back step by step, from wherever the focus is.
         undo(Form2->ListBox1);  // the delete
@@ -233,7 +237,7 @@ TEST_F(ListEditing, UndoAndRedoWalkEveryChangeBackToTheOpenedState) {
         Form2->close();
     });
     Form2->exec();
-    EXPECT_EQ(entries(), (QStringList{"2. Intro", "3. Song"}));
+    EXPECT_EQ(entries(), (QStringList{"1. Intro", "2. Song"}));
 }
 
 TEST_F(ListEditing, AClickThatReplacesTypedTextCanBeUndone) {
