@@ -14,6 +14,7 @@
 #include "document/cover_transfer.h"
 #include "pictures/picture_repaint.h"
 #include "tracks/track_editor.h"
+#include "tracks/track_list_box.h"
 
 namespace {
 
@@ -41,8 +42,7 @@ CoverDocument CaptureCover() {
     const TForm1& window = *Form1;
     const TForm2& editor = *Form2;
     CoverDocument cover;
-    for (int i = 0; i < editor.ListBox1->count(); ++i)
-        cover.tracks << editor.ListBox1->item(i)->text();
+    cover.tracks = ListEntries(*editor.ListBox1);
     cover.artist = editor.Edit3->text();
     cover.title = editor.Edit2->text();
     cover.committed = CoverCommitted;

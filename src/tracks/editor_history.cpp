@@ -10,6 +10,7 @@
 
 #include "app/cover_state.h"
 #include "tracks/track_editor.h"
+#include "tracks/track_list_box.h"
 
 bool EditorState::operator==(const EditorState& other) const {
     return entries == other.entries && selectedRow == other.selectedRow && track == other.track &&
@@ -18,11 +19,8 @@ bool EditorState::operator==(const EditorState& other) const {
 
 EditorState CaptureEditorState(const TForm2& editor) {
     EditorState state;
-    const QListWidget& list = *editor.ListBox1;
-    state.entries.reserve(list.count());
-    for (int i = 0; i < list.count(); ++i) state.entries << list.item(i)->text();
-    const QList<QListWidgetItem*> selected = list.selectedItems();
-    state.selectedRow = selected.isEmpty() ? -1 : list.row(selected.constFirst());
+    state.entries = ListEntries(*editor.ListBox1);
+    state.selectedRow = SelectedRow(*editor.ListBox1);
     state.track = editor.Edit1->text();
     state.artist = editor.Edit3->text();
     state.title = editor.Edit2->text();

@@ -18,15 +18,9 @@ void forgetShownEntry(QLineEdit& field, const QString& entry) {
     if (field.text() == entry) field.clear();
 }
 
-QStringList entryTexts(const QListWidget& list) {
-    QStringList entries;
-    for (int i = 0; i < list.count(); ++i) entries << list.item(i)->text();
-    return entries;
-}
-
 // Whether the numbered entries count 1, 2, 3, ... in list order.
 bool numbersConsecutive(const QListWidget& list) {
-    const QStringList entries = entryTexts(list);
+    const QStringList entries = ListEntries(list);
     return RenumberedEntries(entries) == entries;
 }
 
@@ -34,7 +28,7 @@ bool numbersConsecutive(const QListWidget& list) {
 // unchanged in the track field, is shown renumbered.
 void renumber(QListWidget& list, QLineEdit& field) {
     const int selected = SelectedRow(list);
-    const QStringList entries = entryTexts(list);
+    const QStringList entries = ListEntries(list);
     const QStringList renumbered = RenumberedEntries(entries);
     for (int i = 0; i < list.count(); ++i) {
         if (renumbered[i] == entries[i]) continue;

@@ -19,6 +19,13 @@ int SelectedRow(const QListWidget& list) {
     return selected.isEmpty() ? -1 : list.row(selected.constFirst());
 }
 
+QStringList ListEntries(const QListWidget& list) {
+    QStringList entries;
+    entries.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i) entries << list.item(i)->text();
+    return entries;
+}
+
 QStringList LocalFilesOf(const QMimeData* data) {
     QStringList paths;
     if (!data || !data->hasUrls()) return paths;

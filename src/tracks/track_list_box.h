@@ -39,5 +39,8 @@ class TrackListBox : public QListWidget {
 // The row of the list's selected entry, or -1.
 int SelectedRow(const QListWidget& list);
 
+// The texts of the list's entries, in list order.
+QStringList ListEntries(const QListWidget& list);
+
 // The local files among dropped data's addresses.
 QStringList LocalFilesOf(const QMimeData* data);
