@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 namespace {
 
 [[noreturn]] void refuse(const QString& path, const QString& why) {

@@ -35,12 +35,14 @@ mode_t usualMode(const QString& target) {
     return 0666 & ~mask;
 }
 
-}  // namespace
-
-QString OutputFile::reasonOf(int error) {
+// Why a write failed, as the user is told: "the disk is full" rather than
+// the system's words for it.
+QString reasonOf(int error) {
     if (error == ENOSPC || error == EDQUOT || error == EFBIG) return QStringLiteral("the disk is full");
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+}  // namespace
 
 OutputFile::OutputFile(const QString& target, const QString& failing)
     : target_(target), failing_(failing) {

@@ -19,7 +19,6 @@ class OutputFile {
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    const QString& target() const { return target_; }
     // A name under which writers that open files themselves reach the
     // unnamed file.
     QString writablePath() const;
@@ -28,10 +27,6 @@ class OutputFile {
     // Gives the file the target's name and the permissions of the file it
     // replaces (or of any new file); raises the error naming the target.
     void commit();
-
-    // Why a write failed, as the user is told: "the disk is full" rather
-    // than the system's words for it.
-    static QString reasonOf(int error);
 
   private:
     [[noreturn]] void fail(int error) const;

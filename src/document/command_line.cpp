@@ -72,9 +72,10 @@ struct ExportRequest {
     bool lengths = false;
 };
 
-// Writes the export and returns its warnings: what the cover goes without
-// (tracks left out, a picture gone), which --strict makes failures.
-QStringList exportCover(const ExportRequest& request) {
+// Writes the export and returns its warning, empty when there is none: what
+// the cover goes without (tracks left out, a picture gone), which --strict
+// makes a failure.
+QString exportCover(const ExportRequest& request) {
     const CollectingErrors errors;
     const ProgramWindows windows(WindowShowing::Hidden);
     Form2->AddLengthsAction->setChecked(request.lengths);
@@ -93,7 +94,7 @@ QStringList exportCover(const ExportRequest& request) {
     else
         ExportCoverPng(request.output, request.scale);
     errors.raiseFirst();
-    return note.isEmpty() ? QStringList() : QStringList{note};
+    return note;
 }
 
 // The export the options ask for; raises an error for options that do not
@@ -264,9 +265,9 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
 
     try {
         if (parser.isSet(exportTo)) {
-            const QStringList warnings =
+            const QString warning =
                 exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
-            for (const QString& warning : warnings)
+            if (!warning.isEmpty())
                 printLine(stderr, QStringLiteral("warning: ") + ErrorBoxText(warning));
             return {false, QString(), Succeeded};
         }

@@ -22,13 +22,10 @@ QString DecodeListText(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
 }
 
-QString ListText(const QByteArray& bytes, const QString& path) {
+QString ReadListFile(const QString& path) {
+    const QByteArray bytes = ReadInputFile(path, TrackListInput);
     const bool marked = QStringConverter::encodingForData(bytes).has_value();
     if (!marked && bytes.contains('\0'))
         throw SleevixError(QStringLiteral("%1 is not a text file").arg(QuotedFileName(path)));
     return DecodeListText(bytes);
-}
-
-QString ReadListFile(const QString& path) {
-    return ListText(ReadInputFile(path, TrackListInput), path);
 }

@@ -14,6 +14,3 @@ QString ReadListFile(const QString& path);
 // UTF-8 or UTF-16 after a byte-order mark; otherwise UTF-8 when the bytes
 // are valid UTF-8, else Latin-1, as older rippers wrote.
 QString DecodeListText(const QByteArray& bytes);
-
-// The text of a track list's bytes, as above; `path` names it in the error.
-QString ListText(const QByteArray& bytes, const QString& path);
