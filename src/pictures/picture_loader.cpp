@@ -12,6 +12,7 @@
 #include "app/input_file.h"
 #include "pictures/album_art.h"
 #include "pictures/decoded_picture.h"
+#include "pictures/drawing_work.h"
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
 #include "pictures/metafile/metafile_picture.h"
@@ -83,12 +84,8 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
 // Draws a picture that does not hand its pixels over onto a 24-bit bitmap
 // of its size; what the picture leaves untouched stays white.
 QImage convertTo24Bits(const DecodedPicture& picture) {
-    CheckPictureSize(picture.width(), picture.height());
-    QImage bitmap = AllocatePicture(picture.width(), picture.height(), QImage::Format_RGB888);
-    bitmap.fill(Qt::white);
-    QPainter painter(&bitmap);
-    picture.drawAt(painter, QPoint(0, 0));
-    return bitmap;
+    return DrawnWithinBudget(QSize(picture.width(), picture.height()), QImage::Format_RGB888,
+                             false, [&](QPainter& painter) { picture.drawAt(painter, QPoint(0, 0)); });
 }
 
 // A size brought within the picture limits, keeping its aspect.
@@ -101,16 +98,15 @@ QSize withinLimits(QSize size) {
 }
 
 // Draws a drawing of vectors over white at the size of the area it is read
-// for, or at its natural size; either within the picture limits.
+// for, or at its natural size; either within the picture limits, and
+// smaller where its work needs it.
 QImage drawnOnWhite(const DecodedPicture& picture, QSize cover) {
     const QSize size =
         withinLimits(cover.isEmpty() ? QSize(picture.width(), picture.height()) : cover);
-    QImage bitmap = AllocatePicture(size.width(), size.height(), QImage::Format_RGB32);
-    bitmap.fill(Qt::white);
-    QPainter painter(&bitmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    picture.drawStretched(painter, bitmap.rect());
-    return bitmap;
+    return DrawnWithinBudgetOrSmaller(size, QImage::Format_RGB32, true, [&](QPainter& painter) {
+        picture.drawStretched(painter, QRect(0, 0, painter.device()->width(),
+                                             painter.device()->height()));
+    });
 }
 
 // A picture file as the gate reads it: no larger than the format can need,

@@ -215,6 +215,17 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
     const auto path = [](long long segments) {
         return "<path stroke='black' d='M0,0" + QByteArray(" L9,9").repeated(segments) + "'/>";
     };
+    // Edges that all cross the same rows, filled or stroked wide: the
+    // rasteriser's work grows with their count times the rows, at any size.
+    const auto zigzag = [](int segments, const char* paint) {
+        QByteArray d = "M0,0";
+        for (int i = 0; i < segments; ++i)
+            d += QStringLiteral(" L%1,%2").arg((i + 1) * 1000 / segments).arg(i % 2 ? 0 : 1000).toUtf8();
+        return "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'><path " +
+               QByteArray(paint) + " d='" + d + "'/></svg>";
+    };
+    const QString tooComplexAtSize =
+        QStringLiteral("Picture is too complex to draw at 1000 x 1000 pixels");
     const QString tooComplex = QStringLiteral(
                                    "SVG image is too complex to draw (more than %1 shapes, "
                                    "segments and characters)")
@@ -238,10 +249,22 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
                  QByteArray("1,2 ").repeated(SvgWorkBudget / SvgSegmentWork) + "'/>"),
          tooComplex},
         {"text beyond", drawing("<text>" + QByteArray(SvgWorkBudget, 'x') + "</text>"), tooComplex},
+        {"crossing fill", zigzag(8000, "fill='red'"), tooComplexAtSize},
+        {"crossing stroke", zigzag(4000, "fill='none' stroke='black' stroke-width='24'"),
+         tooComplexAtSize},
+        {"crossing hairline", zigzag(4000, "fill='none' stroke='black'"), "(no error)"},
+        {"few crossing edges", zigzag(10, "fill='red' stroke='black' stroke-width='3'"),
+         "(no error)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString file = files.write("work.svgz", Gzipped(c.svg));
         EXPECT_EQ(LoadErrorOf(file), c.outcome);
     }
+    // Too complex for its whole size, yet not for a quarter of it: drawn
+    // smaller, to be stretched where it is shown.
+    const auto smaller = LoadPictureBitmap(files.write("smaller.svg", zigzag(2000, "fill='red'")));
+    ASSERT_TRUE(smaller);
+    EXPECT_LE(smaller->pixels().width(), 500);
+    EXPECT_EQ(QSize(smaller->width(), smaller->height()), QSize(1000, 1000));
 }

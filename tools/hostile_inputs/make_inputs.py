@@ -67,6 +67,21 @@ with gzip.open("rects.svgz", "wt") as f:
         f.write("<rect x='%d' y='%d' width='1' height='1'/>" % (i % 1000, i // 1000))
     f.write("</svg>")
 
+# SVG geometry within the element budget that is slow to rasterise: edges
+# that all cross the same rows, filled or stroked wide; full-page shapes.
+def zigzag(segments):
+    return "M0 0 " + " ".join("L%.2f %d" % ((i + 1) * 1000 / segments, 1000 * (i % 2 == 0))
+                              for i in range(segments))
+with open("crossing-fill.svg", "w") as f:
+    f.write("<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>"
+            "<path fill='red' d='" + zigzag(4000) + "'/></svg>")
+with open("crossing-stroke.svg", "w") as f:
+    f.write("<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>"
+            "<path fill='none' stroke='black' stroke-width='3' d='" + zigzag(20000) + "'/></svg>")
+with open("page-rects.svg", "w") as f:
+    f.write("<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>"
+            + "<rect width='1000' height='1000' fill='#123456'/>" * 1000 + "</svg>")
+
 # Top-down BMPs (negative height) past the limits, RLE8 and plain.
 def bmp(name, width, height, rle):
     data = b"\x00\x01" if rle else bytes(4)  # RLE: at once the end of the bitmap

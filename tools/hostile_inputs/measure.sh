@@ -61,5 +61,8 @@ run "audio (import)" "Ogg comment of 1.2 GB (81 MB on disk)" comment.ogg
 run "album art .ogg" "Ogg comment of 1.2 GB" "$(as_picture comment.ogg)"
 run "picture .svgz" "one path of 5.5 million segments" "$(as_picture segments.svgz)"
 run "picture .svgz" "a million rectangles" "$(as_picture rects.svgz)"
+run "picture .svg" "4,000 filled edges crossing every row" "$(as_picture crossing-fill.svg)"
+run "picture .svg" "20,000 wide-stroked edges crossing every row" "$(as_picture crossing-stroke.svg)"
+run "picture .svg" "1,000 full-page rectangles" "$(as_picture page-rects.svg)"
 run "picture .bmp" "top-down 16384 x 11000 RLE" "$(as_picture topdown-rle.bmp)"
 run "picture .bmp" "top-down 20000 x 5000 RLE" "$(as_picture topdown-wide.bmp)"

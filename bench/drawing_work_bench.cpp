@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Calibrates the drawing meter: each kind of geometry a drawing can hold,
+// hostile or ordinary, drawn onto an antialiased bitmap of 1000 x 1000.
+// Besides the time, each reports the meter's predicted work ("units") and
+// the time per unit ("ns_per_unit"); the budget assumes about 10 ns per
+// unit, so a kind far above that is one the meter underestimates.
+
+#include <cmath>
+#include <functional>
+
+#include <benchmark/benchmark.h>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "pictures/drawing_work.h"
+
+namespace {
+
+constexpr int Side = 1000;
+
+QPainterPath zigzag(int segments) {
+    QPainterPath path(QPointF(0, 0));
+    for (int i = 0; i < segments; ++i)
+        path.lineTo(QPointF((i + 1) * double(Side) / segments, i % 2 == 0 ? Side : 0));
+    return path;
+}
+
+// An outline of many short edges that cross few rows each.
+QPainterPath coastline(int segments) {
+    QPainterPath path;
+    for (int i = 0; i < segments; ++i) {
+        const double angle = 2 * M_PI * i / segments;
+        const double radius = Side * 0.4 + Side * 0.03 * std::sin(i * 0.37);
+        const QPointF point(Side / 2 + radius * std::cos(angle), Side / 2 + radius * std::sin(angle));
+        if (i == 0) path.moveTo(point);
+        else path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void measure(benchmark::State& state, const std::function<void(QPainter&)>& draw,
+             bool antialiased = true) {
+    const long long units = DrawingWork(QSize(Side, Side), antialiased, draw);
+    QImage bitmap(Side, Side, QImage::Format_RGB32);
+    for (auto _ : state) {
+        bitmap.fill(Qt::white);
+        QPainter painter(&bitmap);
+        painter.setRenderHint(QPainter::Antialiasing, antialiased);
+        draw(painter);
+    }
+    state.counters["units"] = double(units);
+    // Seconds per billion units: nanoseconds per unit.
+    state.counters["ns_per_unit"] =
+        benchmark::Counter(double(units) * double(state.iterations()) / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void CrossingFill(benchmark::State& state) {
+    const QPainterPath path = zigzag(int(state.range(0)));
+    measure(state, [&](QPainter& painter) { painter.fillPath(path, Qt::red); });
+}
+BENCHMARK(CrossingFill)->Arg(25)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// As a metafile is drawn: without antialiasing.
+void CrossingFillAliased(benchmark::State& state) {
+    const QPainterPath path = zigzag(int(state.range(0)));
+    measure(state, [&](QPainter& painter) { painter.fillPath(path, Qt::red); }, false);
+}
+BENCHMARK(CrossingFillAliased)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+void CrossingWideStroke(benchmark::State& state) {
+    const QPainterPath path = zigzag(int(state.range(0)));
+    measure(state, [&](QPainter& painter) { painter.strokePath(path, QPen(Qt::black, 3)); });
+}
+BENCHMARK(CrossingWideStroke)->Arg(25)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void CrossingThinStroke(benchmark::State& state) {
+    const QPainterPath path = zigzag(int(state.range(0)));
+    measure(state, [&](QPainter& painter) { painter.strokePath(path, QPen(Qt::black, 1)); });
+}
+BENCHMARK(CrossingThinStroke)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+void Coastline(benchmark::State& state) {
+    const QPainterPath path = coastline(int(state.range(0)));
+    measure(state, [&](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 2));
+        painter.setBrush(Qt::green);
+        painter.drawPath(path);
+    });
+}
+BENCHMARK(Coastline)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+void FullSizeRectangles(benchmark::State& state) {
+    measure(state, [&](QPainter& painter) {
+        for (int i = 0; i < state.range(0); ++i)
+            painter.fillRect(QRect(0, 0, Side, Side), QColor(i % 256, 0, 0));
+    });
+}
+BENCHMARK(FullSizeRectangles)->Arg(200)->Unit(benchmark::kMillisecond);
+
+void SmallCircles(benchmark::State& state) {
+    measure(state, [&](QPainter& painter) {
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::blue);
+        for (int i = 0; i < state.range(0); ++i)
+            painter.drawEllipse(QPointF((i * 7919) % Side, (i * 104729) % Side), 5, 5);
+    });
+}
+BENCHMARK(SmallCircles)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+void LargeRings(benchmark::State& state) {
+    measure(state, [&](QPainter& painter) {
+        for (int i = 0; i < state.range(0); ++i) {
+            painter.setPen(QPen(Qt::black, 10 + i % 5));
+            painter.drawEllipse(QPointF(Side / 2, Side / 2), Side * 0.4 + i % 100, Side * 0.4);
+        }
+    });
+}
+BENCHMARK(LargeRings)->Arg(500)->Unit(benchmark::kMillisecond);
+
+void GradientRectangles(benchmark::State& state) {
+    QLinearGradient gradient(0, 0, Side, Side);
+    gradient.setColorAt(0, Qt::red);
+    gradient.setColorAt(1, Qt::blue);
+    measure(state, [&](QPainter& painter) {
+        for (int i = 0; i < state.range(0); ++i)
+            painter.fillRect(QRect(0, 0, Side, Side), gradient);
+    });
+}
+BENCHMARK(GradientRectangles)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void TextRuns(benchmark::State& state) {
+    const int pixels = int(state.range(0));
+    const int runs = Side / pixels;
+    measure(state, [&](QPainter& painter) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(pixels);
+        painter.setFont(font);
+        for (int run = 0; run < runs; ++run)
+            painter.drawText(QPointF(0, (run + 1) * pixels),
+                             QString(Side / pixels, QLatin1Char('W')));
+    });
+}
+BENCHMARK(TextRuns)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void ScaledImages(benchmark::State& state) {
+    QImage small(50, 50, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    measure(state, [&](QPainter& painter) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int i = 0; i < state.range(0); ++i)
+            painter.drawImage(QRect(0, 0, Side, Side), small);
+    });
+}
+BENCHMARK(ScaledImages)->Arg(20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
