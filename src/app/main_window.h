@@ -34,6 +34,7 @@ class TForm1 : public QWidget {
 
     QMenuBar* MainMenu1;
     QMenu* File1;
+    QAction* New1;
     QAction* Open1;
     QAction* Save1;
     QAction* SaveAs1;
@@ -101,6 +102,7 @@ class TForm1 : public QWidget {
     void BitBtn5Click();    // "Image"
     void Button4Click();    // "Print"
     void BitBtn4Click();    // "About"
+    void New1Click();
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();

@@ -11,6 +11,7 @@
 #include "app/cover_state.h"
 #include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "document/cover_transfer.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
 
@@ -58,10 +59,12 @@ class RealFontDialog : public WindowFixture {
 
 TEST_F(RealFontDialog, OkWithoutAChoiceKeepsTheTypefaceAndOnlyAColourChangesTheColour) {
     const QImage before = Form1->Image1.image().copy();
+    const CoverDocument stored = CaptureCover();
     const int lineHeight = TrackLineHeight;
     chooseFont(
         [](QWidget* dialog) { visibleButtons(dialog)->button(QDialogButtonBox::Ok)->click(); });
     EXPECT_EQ(Form1->Image1.image(), before) << "the cover changed although nothing was chosen";
+    EXPECT_TRUE(CaptureCover() == stored) << "a save would write another cover";
 
     chooseFont([](QWidget* dialog) {
         QComboBox* colours = colourList(dialog);
