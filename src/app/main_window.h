@@ -40,7 +40,16 @@ class TForm1 : public QWidget {
     QAction* SaveAs1;
     QAction* ExportPdf1;
     QAction* ExportPng1;
+    QAction* Print1;  // the toolbar's commands, for the keyboard
     QAction* Quit1;
+    QMenu* Cover1;
+    QAction* EditTracks1;
+    QAction* FontTypeColor1;
+    QAction* Left1;
+    QAction* Center1;
+    QAction* Image1Item;  // Image1 is the back surface
+    QMenu* Help1;
+    QAction* About1;
     // The area under the menu bar: every control stands at its place in it.
     QWidget* ClientArea;
 
@@ -123,6 +132,7 @@ class TForm1 : public QWidget {
 
   private:
     void buildFileMenu();
+    void buildCommandMenus();
     void buildToolbar();
     void buildNotebook();
     void buildOutlineGroup();
