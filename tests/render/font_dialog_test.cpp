@@ -94,3 +94,17 @@ TEST_F(RealFontDialog, OneEscapeCancelsTheDialog) {
     });
     EXPECT_EQ(BackFontColor, colour);
 }
+
+TEST_F(RealFontDialog, ReturnOnTheColourBoxPressesOk) {
+    chooseFont([](QWidget* dialog) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        QComboBox* colours = colourList(dialog);
+        colours->setFocus();
+        colours->setCurrentIndex(colours->findText(QStringLiteral("Red")));
+        emit colours->activated(colours->currentIndex());
+        QTest::keyClick(colours, Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 1000))
+            << "Return left the dialog open";
+    });
+    EXPECT_EQ(BackFontColor, QColor(Qt::red));
+}
