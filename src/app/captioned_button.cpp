@@ -28,7 +28,11 @@ void CaptionedButton::paintEvent(QPaintEvent*) {
     int top = (height() - blockHeight) / 2;
     if (isDown()) top += 1;  // the pressed look shifts the content a little
     const QRect captionRect(0, top, width(), metrics.height());
-    painter.drawItemText(captionRect, Qt::AlignCenter, palette(), isEnabled(), text(),
+    // The access letter is underlined where the desktop's style wants it.
+    const int mnemonic = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+                             ? Qt::TextShowMnemonic
+                             : Qt::TextHideMnemonic;
+    painter.drawItemText(captionRect, Qt::AlignCenter | mnemonic, palette(), isEnabled(), text(),
                          QPalette::ButtonText);
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const QRect pictureRect((width() - PictureSize) / 2,

@@ -3,7 +3,8 @@
 
 #include <QPushButton>
 
-// A toolbar button with its caption on top and a small picture below it.
+// A toolbar button with its caption on top and a small picture below it. An
+// "&" in the caption marks its access letter, as for any button.
 class CaptionedButton : public QPushButton {
     Q_OBJECT
   public:

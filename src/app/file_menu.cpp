@@ -22,6 +22,7 @@ void TForm1::buildFileMenu() {
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setAccessibleName(QStringLiteral("Menu bar"));
     File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+    New1 = addItem(File1, QStringLiteral("&New"), "Ctrl+N");
     Open1 = addItem(File1, QStringLiteral("&Open..."), "Ctrl+O");
     Save1 = addItem(File1, QStringLiteral("&Save"), "Ctrl+S");
     SaveAs1 = addItem(File1, QStringLiteral("Save &As..."), "Ctrl+Shift+S");
@@ -41,6 +42,7 @@ void TForm1::buildFileMenu() {
     ExportDialog1 = std::make_unique<ScreenExportDialog>();
     SaveChangesBox1 = std::make_unique<ScreenSaveChangesQuestion>();
 
+    ConnectHandler(New1, &QAction::triggered, this, [this] { New1Click(); });
     ConnectHandler(Open1, &QAction::triggered, this, [this] { Open1Click(); });
     ConnectHandler(Save1, &QAction::triggered, this, [this] { Save1Click(); });
     ConnectHandler(SaveAs1, &QAction::triggered, this, [this] { SaveAs1Click(); });

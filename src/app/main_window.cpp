@@ -73,6 +73,7 @@ TForm1::TForm1() {
     const QRect controls = ClientArea->childrenRect();
     ClientArea->resize(controls.right() + 1, controls.bottom() + 1);
     buildFileMenu();
+    buildCommandMenus();
     chainTabOrder();
 
     FontDialog1 = std::make_unique<ScreenFontDialog>();
@@ -97,21 +98,23 @@ void TForm1::buildToolbar() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 697, 57);
     Panel1->setAccessibleName(QStringLiteral("Toolbar"));
-    button3 = makeToolbarButton(QStringLiteral("Edit Tracks"), ToolbarPicture::EditTracks, {0, 0},
+    // Each caption underlines its access letter (Alt and the letter); none
+    // is taken by the menu bar's menus.
+    button3 = makeToolbarButton(QStringLiteral("&Edit Tracks"), ToolbarPicture::EditTracks, {0, 0},
                                 true, Panel1);
-    Button1 = makeToolbarButton(QStringLiteral("Font type/color"), ToolbarPicture::FontTypeColor,
+    Button1 = makeToolbarButton(QStringLiteral("Font &type/color"), ToolbarPicture::FontTypeColor,
                                 {88, 0}, false, Panel1);
     BitBtn2 =
-        makeToolbarButton(QStringLiteral("Left"), ToolbarPicture::Left, {176, 0}, false, Panel1);
-    BitBtn1 = makeToolbarButton(QStringLiteral("Center"), ToolbarPicture::Center, {264, 0}, false,
+        makeToolbarButton(QStringLiteral("&Left"), ToolbarPicture::Left, {176, 0}, false, Panel1);
+    BitBtn1 = makeToolbarButton(QStringLiteral("Ce&nter"), ToolbarPicture::Center, {264, 0}, false,
                                 Panel1);
     BitBtn5 =
-        makeToolbarButton(QStringLiteral("Image"), ToolbarPicture::Image, {352, 0}, true, Panel1);
+        makeToolbarButton(QStringLiteral("&Image"), ToolbarPicture::Image, {352, 0}, true, Panel1);
     button4 =
-        makeToolbarButton(QStringLiteral("Print"), ToolbarPicture::Print, {440, 0}, true, Panel1);
+        makeToolbarButton(QStringLiteral("&Print"), ToolbarPicture::Print, {440, 0}, true, Panel1);
     BitBtn3 =
-        makeToolbarButton(QStringLiteral("Close"), ToolbarPicture::Close, {528, 0}, true, Panel1);
-    BitBtn4 = makeToolbarButton(QStringLiteral("About"), ToolbarPicture::About, {616, 0}, true,
+        makeToolbarButton(QStringLiteral("Cl&ose"), ToolbarPicture::Close, {528, 0}, true, Panel1);
+    BitBtn4 = makeToolbarButton(QStringLiteral("&About"), ToolbarPicture::About, {616, 0}, true,
                                 ClientArea);
 }
 

@@ -34,12 +34,22 @@ class TForm1 : public QWidget {
 
     QMenuBar* MainMenu1;
     QMenu* File1;
+    QAction* New1;
     QAction* Open1;
     QAction* Save1;
     QAction* SaveAs1;
     QAction* ExportPdf1;
     QAction* ExportPng1;
+    QAction* Print1;  // the toolbar's commands, for the keyboard
     QAction* Quit1;
+    QMenu* Cover1;
+    QAction* EditTracks1;
+    QAction* FontTypeColor1;
+    QAction* Left1;
+    QAction* Center1;
+    QAction* Image1Item;  // Image1 is the back surface
+    QMenu* Help1;
+    QAction* About1;
     // The area under the menu bar: every control stands at its place in it.
     QWidget* ClientArea;
 
@@ -101,6 +111,7 @@ class TForm1 : public QWidget {
     void BitBtn5Click();    // "Image"
     void Button4Click();    // "Print"
     void BitBtn4Click();    // "About"
+    void New1Click();
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();
@@ -121,6 +132,7 @@ class TForm1 : public QWidget {
 
   private:
     void buildFileMenu();
+    void buildCommandMenus();
     void buildToolbar();
     void buildNotebook();
     void buildOutlineGroup();

@@ -3,13 +3,18 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
+#include "app/dialog_placement.h"
 #include "app/error_box.h"
 
 namespace {
 constexpr int DefaultFontPoints = 8;
+const QString PdfSuffix = QStringLiteral(".pdf");
 }
 
 QFont FontDialog::DefaultFont() {
@@ -26,8 +31,20 @@ bool ScreenColorDialog::Execute(QWidget* parent) {
 }
 
 bool ScreenPrintDialog::Execute(QPrinter& printer, QWidget* parent) {
+    if (!fileFolder_.isEmpty()) {
+        // A new file, named for this job, beside the last one.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(fileFolder_).filePath(printer.docName() + PdfSuffix));
+    } else if (!printerName_.isEmpty()) {
+        printer.setPrinterName(printerName_);
+    }
     QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    CentreOverOwner(dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    fileFolder_ = toFile ? QFileInfo(printer.outputFileName()).absolutePath() : QString();
+    printerName_ = toFile ? QString() : printer.printerName();
+    return true;
 }
 
 void DesktopWebBrowser::Open(const QString& address) {

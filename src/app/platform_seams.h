@@ -63,6 +63,12 @@ class ScreenColorDialog : public ColorDialog {
 class ScreenPrintDialog : public PrintDialog {
   public:
     bool Execute(QPrinter& printer, QWidget* parent) override;
+
+  private:
+    // The printer chosen last, offered first for the rest of the run; for
+    // "Print to File", the folder the file went to.
+    QString printerName_;
+    QString fileFolder_;
 };
 
 class DesktopWebBrowser : public WebBrowser {

@@ -24,6 +24,12 @@ PictureEntry pictureOf(bool chosen, const QString& path, PictureHalf half) {
     return PictureEntry{QDir::cleanPath(QFileInfo(path).absoluteFilePath()), QByteArray()};
 }
 
+// The typeface the surfaces start with, chosen by name (the font dialog's OK
+// without a choice), draws as no choice does, so it is kept as none.
+QString chosenTypeface(const QString& name) {
+    return name.compare(CanvasFont().name, Qt::CaseInsensitive) == 0 ? QString() : name;
+}
+
 SurfaceStyles surfaceStyles() {
     const TForm1& window = *Form1;
     SurfaceStyles styles;
@@ -47,9 +53,9 @@ CoverDocument CaptureCover() {
     cover.title = editor.Edit2->text();
     cover.committed = CoverCommitted;
     cover.layout = CenteredLayout ? CoverLayout::Centred : CoverLayout::Left;
-    cover.back = {BackFontName, BackFontColor,
+    cover.back = {chosenTypeface(BackFontName), BackFontColor,
                   pictureOf(HasBackPicture, BackPicturePath, PictureHalf::Back)};
-    cover.front = {FrontFontName, FrontFontColor,
+    cover.front = {chosenTypeface(FrontFontName), FrontFontColor,
                    pictureOf(HasFrontPicture, FrontPicturePath, PictureHalf::Front)};
     cover.outlines = {window.CheckBox1->isChecked(), window.CheckBox2->isChecked(),
                       window.CheckBox3->isChecked(), OutlineColor};

@@ -18,6 +18,11 @@ CoverDocument CaptureCover();
 // on. Pictures are read by the drawing; a missing file draws nothing.
 void ApplyCover(const CoverDocument& cover);
 
+// Puts the cover and every window back as the program starts: no tracks,
+// the editor's prompts, the switches and dialogs at their start values, the
+// look commands closed until the editor is closed again.
+void StartNewCover();
+
 // Draws the cover again, whole, from its state, in the layout it has; for
 // surfaces given a new display scale.
 void RedrawCover();

@@ -66,6 +66,12 @@ void OpenInWindow(const QString& path) {
     if (!note.isEmpty()) ApplicationErrorBox().Show(note);
 }
 
+void TForm1::New1Click() {
+    if (!settleUnsavedChanges(*this)) return;
+    StartNewCover();
+    CurrentDocument->setDocument(QString());
+}
+
 void TForm1::Open1Click() {
     OpenDialog1->Filter = OpenableFileFilters();
     // In the folder of the document shown, if there is one.

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "app/application_title.h"
+#include "app/dialog_placement.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ namespace {
 void setUpFileDialog(QFileDialog& dialog, const QString& filter, const QString& defaultExt,
                      const QString& fileName) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    CentreOverOwner(dialog);
     dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(defaultExt);
     if (!fileName.isEmpty()) dialog.selectFile(fileName);
@@ -67,22 +69,27 @@ bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
         pdf ? QStringLiteral("pdf") : QStringLiteral("png"), FileName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
 
-    auto* paper = new QComboBox(&dialog);
-    paper->addItem(QStringLiteral("A4"));
-    paper->addItem(QStringLiteral("US Letter"));
-    paper->setCurrentIndex(Paper == PaperSize::Letter ? 1 : 0);
-    auto* scale = new QSpinBox(&dialog);
-    scale->setRange(MinExportScale, MaxExportScale);
-    scale->setSuffix(QStringLiteral("x"));
-    scale->setValue(Scale);
-    if (pdf)
-        addOption(dialog, QStringLiteral("Paper:"), paper);
-    else
-        addOption(dialog, QStringLiteral("Scale:"), scale);
+    // Only the export's own option is made: any other child of the dialog
+    // would stand at its top-left corner, over "Look in:".
+    QComboBox* paper = nullptr;
+    QSpinBox* scale = nullptr;
+    if (pdf) {
+        paper = new QComboBox(&dialog);
+        paper->addItem(QStringLiteral("A4"));
+        paper->addItem(QStringLiteral("US Letter"));
+        paper->setCurrentIndex(Paper == PaperSize::Letter ? 1 : 0);
+        addOption(dialog, QStringLiteral("&Paper:"), paper);
+    } else {
+        scale = new QSpinBox(&dialog);
+        scale->setRange(MinExportScale, MaxExportScale);
+        scale->setSuffix(QStringLiteral("x"));
+        scale->setValue(Scale);
+        addOption(dialog, QStringLiteral("S&cale:"), scale);
+    }
 
     if (!runFileDialog(dialog, FileName)) return false;
-    Paper = paper->currentIndex() == 1 ? PaperSize::Letter : PaperSize::A4;
-    Scale = scale->value();
+    if (paper) Paper = paper->currentIndex() == 1 ? PaperSize::Letter : PaperSize::A4;
+    if (scale) Scale = scale->value();
     return true;
 }
 

@@ -15,11 +15,17 @@
 
 DocumentSession* CurrentDocument = nullptr;
 
+namespace {
+const QString UntitledName = QStringLiteral("Untitled");
+}
+
 QString DocumentWindowTitle(const QString& path, bool modified) {
     const QString application = QString::fromUtf8(ApplicationTitle);
-    if (path.isEmpty()) return application;
-    return QFileInfo(path).fileName() + (modified ? QStringLiteral("*") : QString()) +
-           QStringLiteral(" - ") + application;
+    // A cover never saved is named only once it holds something to lose.
+    if (path.isEmpty() && !modified) return application;
+    const QString name = path.isEmpty() ? UntitledName : QFileInfo(path).fileName();
+    return name + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" - ") +
+           application;
 }
 
 DocumentSession::DocumentSession() : saved_(CaptureCover()) {
@@ -41,13 +47,11 @@ void DocumentSession::setDocument(const QString& path) {
 }
 
 void DocumentSession::updateTitle() {
-    Form1->setWindowTitle(DocumentWindowTitle(path_, !path_.isEmpty() && isModified()));
+    Form1->setWindowTitle(DocumentWindowTitle(path_, isModified()));
 }
 
 void DocumentSession::watchWindows() {
-    const auto changed = [this] {
-        if (!path_.isEmpty()) updateTitle();
-    };
+    const auto changed = [this] { updateTitle(); };
     // Every command runs as a handler; typing in the editor's fields and a
     // switch without a handler of its own change the cover too.
     SetAfterEveryHandler(changed);

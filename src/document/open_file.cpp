@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/open_file.h"
 
+#include <utility>
 #include <vector>
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include "app/error_box.h"
 #include "document/cover_transfer.h"
 #include "document/document_file.h"
+#include "pictures/picture_loader.h"
 #include "tracks/import/open_track_list.h"
 #include "tracks/import/track_import.h"
 
@@ -26,12 +28,31 @@ QString missingPicturesNote(const QStringList& missing) {
         .arg(shown.join(QStringLiteral(" and ")));
 }
 
+// A picture of a kind no decoder reads is refused with its insert and file
+// named: the loader's words name neither, and a document may hold two.
+void checkPictureKinds(const CoverDocument& cover, const QStringList& missing) {
+    const std::pair<const InsertLook&, QString> inserts[] = {{cover.back, QStringLiteral("back")},
+                                                             {cover.front, QStringLiteral("front")}};
+    for (const auto& [look, insert] : inserts) {
+        const QString& picture = look.picture.path;
+        if (picture.isEmpty() || missing.contains(picture)) continue;
+        try {
+            CheckPictureFileName(picture);
+        } catch (const SleevixError& error) {
+            throw SleevixError(QStringLiteral("%1 for the %2 picture %3")
+                                   .arg(error.message(), insert, QDir::toNativeSeparators(picture)));
+        }
+    }
+}
+
 FileToOpen readCover(const QString& path) {
     const CoverDocument cover = LoadCoverFile(path);
     return FileToOpen{[cover] {
                           // Looked for before the drawing, which passes over a
                           // missing file without a word.
-                          const QString note = missingPicturesNote(MissingPictures(cover));
+                          const QStringList missing = MissingPictures(cover);
+                          checkPictureKinds(cover, missing);
+                          const QString note = missingPicturesNote(missing);
                           ApplyCover(cover);
                           return note;
                       },

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_placement.h"
 #include "pictures/preview_decoder.h"
 #include "pictures/preview_stages.h"
 #include "pictures/preview_window.h"
@@ -150,6 +151,7 @@ bool PicturePreviewPane::eventFilter(QObject* watched, QEvent* event) {
 bool ScreenOpenPictureDialog::Execute(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    CentreOverOwner(dialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist

@@ -8,6 +8,7 @@
 #include "app/error_box.h"
 #include "pictures/icon_directory.h"
 #include "pictures/picture_limits.h"
+#include "pictures/quiet_libraries.h"
 
 namespace {
 
@@ -56,6 +57,8 @@ class FormatReader {
     }
 
   private:
+    // Qt's readers are the one way into libpng, libtiff and libwebp.
+    QuietLibraries quiet_;
     QBuffer buffer_;
     QImageReader reader_;
 };

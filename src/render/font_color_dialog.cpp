@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/application_title.h"
@@ -91,6 +92,9 @@ bool ScreenFontDialog::Execute(QWidget* parent) {
     auto* colourRow = new QFormLayout;
     colourRow->addRow(QStringLiteral("&Color:"), colours);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    // Return anywhere outside the chooser's own fields, the colour box too,
+    // is OK.
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

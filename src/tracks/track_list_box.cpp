@@ -26,6 +26,12 @@ QStringList ListEntries(const QListWidget& list) {
     return entries;
 }
 
+void TrackListBox::rowsInserted(const QModelIndex& parent, int start, int end) {
+    QListWidget::rowsInserted(parent, start, end);
+    // Whoever added entries wants to see the last of them.
+    scrollTo(model()->index(end, 0));
+}
+
 QStringList LocalFilesOf(const QMimeData* data) {
     QStringList paths;
     if (!data || !data->hasUrls()) return paths;

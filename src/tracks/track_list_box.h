@@ -6,7 +6,8 @@
 // The editor's track list: a plain list box that also tells the editor
 // when the user is about to change its selection (so that a click that
 // replaces unsaved text in the track field can be undone), lets entries be
-// dragged to another place, and takes files dropped on it for import.
+// dragged to another place, takes files dropped on it for import, and
+// brings entries into view as they are added.
 class TrackListBox : public QListWidget {
     Q_OBJECT
   public:
@@ -24,6 +25,7 @@ class TrackListBox : public QListWidget {
     void filesDropped(const QStringList& paths);
 
   protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "about/about_box.h"
@@ -28,7 +29,9 @@ struct Expected {
 };
 
 QString captionOf(const QWidget* control) {
-    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    // As shown: an access letter's marker is no part of it.
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return QString(button->text()).remove(QLatin1Char('&'));
     if (auto* group = qobject_cast<const QGroupBox*>(control)) return group->title();
     if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
     return QString();
@@ -146,6 +149,49 @@ TEST_F(MainWindow, TabOrderFollowsTheToolbarThenNotebookAboutAndGroups) {
         QWidget* target = expected->focusProxy() ? expected->focusProxy() : expected;
         EXPECT_EQ(QApplication::focusWidget(), target)
             << QApplication::focusWidget()->metaObject()->className();
+    }
+}
+
+TEST_F(MainWindow, ShowsEachToolbarCommandInTheMenusWithItsShortcutAndAccessLetter) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "the window must become active again after each dialog: "
+                        "tests/wm/under_openbox.sh";
+    QApplication::setActiveWindow(Form1);
+    const struct {
+        QAction* item;
+        QAbstractButton* button;
+        QKeySequence shortcut;
+        QKeySequence accessKey;
+        bool opensWindow;
+    } commands[] = {
+        // The editor first: its closing opens the look commands.
+        {Form1->EditTracks1, Form1->button3, QKeySequence("Ctrl+E"), QKeySequence("Alt+E"), true},
+        {Form1->FontTypeColor1, Form1->Button1, QKeySequence("Ctrl+T"), QKeySequence("Alt+T"), true},
+        {Form1->Left1, Form1->BitBtn2, QKeySequence("Ctrl+L"), QKeySequence("Alt+L"), false},
+        {Form1->Center1, Form1->BitBtn1, QKeySequence("Ctrl+M"), QKeySequence("Alt+N"), false},
+        {Form1->Image1Item, Form1->BitBtn5, QKeySequence("Ctrl+I"), QKeySequence("Alt+I"), true},
+        {Form1->Print1, Form1->button4, QKeySequence("Ctrl+P"), QKeySequence("Alt+P"), true},
+        {Form1->About1, Form1->BitBtn4, QKeySequence("F1"), QKeySequence("Alt+A"), true},
+        {Form1->Quit1, Form1->BitBtn3, QKeySequence("Ctrl+Q"), QKeySequence("Alt+O"), false},
+    };
+    EXPECT_FALSE(Form1->Left1->isEnabled()) << "the menu offers a command the toolbar withholds";
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command.shortcut.toString().toStdString());
+        EXPECT_EQ(command.item->shortcut(), command.shortcut);
+        EXPECT_EQ(QKeySequence::mnemonic(command.button->text()), command.accessKey);
+        if (command.item == Form1->Quit1) continue;  // it would end the test's window
+        QSignalSpy clicks(command.button, &QAbstractButton::clicked);
+        for (const QKeySequence& keys : {command.shortcut, command.accessKey}) {
+            const qsizetype before = clicks.count();
+            // Whatever window the command opens is closed again.
+            if (command.opensWindow)
+                whenModalOpens([] { QApplication::activeModalWidget()->close(); });
+            EXPECT_TRUE(QTest::qWaitForWindowActive(Form1));
+            QTest::keySequence(Form1, keys);
+            // An access letter clicks the button a moment later, as a click looks.
+            EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() > before; }, 2000))
+                << keys.toString().toStdString();
+        }
     }
 }
 

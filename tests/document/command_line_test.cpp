@@ -2,7 +2,9 @@
 // The program run from the command line, as a whole process without a
 // display: exports, their failures, help and version.
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
@@ -96,6 +98,19 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
     writeDocument("broken.jpg", "not a JPEG");
     writeDocument("broken.sleevix",
                   R"({"format": "sleevix-cover", "version": 1, "back": {"picture": "broken.jpg"}})");
+    // libpng's own complaint must not come before the program's one line.
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray damaged;
+    QBuffer png(&damaged);
+    red.save(&png, "PNG");
+    damaged[damaged.indexOf("IDAT") + 6] ^= 0x55;
+    writeDocument("damaged.png", damaged);
+    writeDocument("damaged.sleevix",
+                  R"({"format": "sleevix-cover", "version": 1, "back": {"picture": "damaged.png"}})");
+    writeDocument("unnamed", damaged);
+    writeDocument("unnamed.sleevix",
+                  R"({"format": "sleevix-cover", "version": 1, "front": {"picture": "unnamed"}})");
     const QString cover = pathOf("cover.sleevix");
     const QString out = pathOf("out.pdf");
     const struct {
@@ -107,6 +122,10 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
         {{"--export", out, "--strict", pathOf("pictured.sleevix")}, "gone.jpg was not found"},
         {{"--export", out, pathOf("broken.sleevix")}, "JPEG error"},
         {{"--export", pathOf("out.png"), pathOf("broken.sleevix")}, "JPEG error"},
+        {{"--export", out, pathOf("damaged.sleevix")}, "PNG image is not valid"},
+        {{"--export", pathOf("out.png"), pathOf("damaged.sleevix")}, "PNG image is not valid"},
+        {{"--export", out, pathOf("unnamed.sleevix")},
+         "Unknown picture file extension (.) for the front picture " + pathOf("unnamed")},
         {{"--export", pathOf("out.jpg"), cover}, "must end in .pdf or .png"},
         {{"--export", out}, "exactly one FILE"},
         {{"--export", pathOf("out.png"), "--scale", "5", cover}, "from 1 to 4"},

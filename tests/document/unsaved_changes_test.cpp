@@ -12,9 +12,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/captioned_button.h"
 #include "app/main_window.h"
 #include "document/cover_transfer.h"
 #include "document/document_fixture.h"
@@ -55,8 +57,9 @@ class FileSizeLimit {
 using UnsavedChanges = DocumentFixture;
 
 TEST_F(UnsavedChanges, TheTitleNamesTheDocumentAndMarksWhatASaveWouldWrite) {
+    EXPECT_EQ(Form1->windowTitle(), "Sleevix v2.0");  // nothing to lose yet
     addTracks({QStringLiteral("Intro")});
-    EXPECT_EQ(Form1->windowTitle(), "Sleevix v2.0");  // no document yet
+    EXPECT_EQ(Form1->windowTitle(), "Untitled* - Sleevix v2.0");
     saveAs(pathOf("cover.sleevix"));
     EXPECT_EQ(Form1->windowTitle(), "cover.sleevix - Sleevix v2.0");
 
@@ -161,6 +164,47 @@ TEST_F(UnsavedChanges, TheQuitItemAndShortcutsReachTheCommands) {
     EXPECT_EQ(openDialog->executions, 1);
     QTest::keyClick(Form1, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(Form1->isVisible());
+}
+
+TEST_F(UnsavedChanges, NewAsksFirstThenEveryWindowStandsAsTheProgramStarts) {
+    // What the user can see or reach of the windows, beside the cover.
+    const auto standing = [] {
+        QStringList seen{Form1->windowTitle(), Form1->FontDialog1->Font.toString(),
+                         Form1->FontDialog1->Color.name(), Form1->ColorDialog1->Color.name(),
+                         Form1->OpenPictureDialog1->FileName,
+                         QString::number(Form1->TabbedNotebook1->currentIndex())};
+        for (const QWidget* control : std::initializer_list<const QWidget*>{
+                 Form1->Button1, Form1->BitBtn1, Form1->BitBtn2, Form1->button4, Form2->Button1})
+            seen << QString::number(control->isEnabled());
+        return seen;
+    };
+    const QStringList atStart = standing();
+    const CoverDocument startCover = CaptureCover();
+    const std::vector<QImage> startPixels = surfacePixels();
+    const QImage startOverlay = Form1->Image5.image().copy();
+
+    addTracks({QStringLiteral("Intro")});
+    setArtistAndTitle(QStringLiteral("Artist"), QStringLiteral("Title"));
+    commit();
+    choosePicture(0, writePicture(pathOf("back.bmp")));
+    fontDialog->answers = {{QFont(QStringLiteral("Liberation Serif")), Qt::red}};
+    run([] { Form1->Button1Click(); });
+    colorDialog->answers = {Qt::blue};
+    run([] { Form1->Button2Click(); });
+    Form1->CheckBox4->setChecked(true);
+    Form1->TabbedNotebook1->setCurrentIndex(1);
+
+    QApplication::setActiveWindow(Form1);
+    saveChanges->answers = {Answer::Cancel};
+    QTest::keyClick(Form1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Form2->ListBox1->count(), 1);
+    saveChanges->answers = {Answer::Discard};
+    QTest::keyClick(Form1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(saveChanges->askedAbout, QStringList({"", ""}));
+    EXPECT_EQ(standing(), atStart);
+    EXPECT_TRUE(CaptureCover() == startCover);
+    EXPECT_TRUE(surfacePixels() == startPixels);
+    EXPECT_EQ(Form1->Image5.image(), startOverlay);
 }
 
 TEST_F(UnsavedChanges, AFailedSaveKeepsTheOldFileAndSaysWhy) {

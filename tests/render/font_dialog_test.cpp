@@ -11,6 +11,7 @@
 #include "app/cover_state.h"
 #include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "document/cover_transfer.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
 
@@ -58,10 +59,12 @@ class RealFontDialog : public WindowFixture {
 
 TEST_F(RealFontDialog, OkWithoutAChoiceKeepsTheTypefaceAndOnlyAColourChangesTheColour) {
     const QImage before = Form1->Image1.image().copy();
+    const CoverDocument stored = CaptureCover();
     const int lineHeight = TrackLineHeight;
     chooseFont(
         [](QWidget* dialog) { visibleButtons(dialog)->button(QDialogButtonBox::Ok)->click(); });
     EXPECT_EQ(Form1->Image1.image(), before) << "the cover changed although nothing was chosen";
+    EXPECT_TRUE(CaptureCover() == stored) << "a save would write another cover";
 
     chooseFont([](QWidget* dialog) {
         QComboBox* colours = colourList(dialog);
@@ -90,4 +93,18 @@ TEST_F(RealFontDialog, OneEscapeCancelsTheDialog) {
             << "one Escape left the dialog open";
     });
     EXPECT_EQ(BackFontColor, colour);
+}
+
+TEST_F(RealFontDialog, ReturnOnTheColourBoxPressesOk) {
+    chooseFont([](QWidget* dialog) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        QComboBox* colours = colourList(dialog);
+        colours->setFocus();
+        colours->setCurrentIndex(colours->findText(QStringLiteral("Red")));
+        emit colours->activated(colours->currentIndex());
+        QTest::keyClick(colours, Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 1000))
+            << "Return left the dialog open";
+    });
+    EXPECT_EQ(BackFontColor, QColor(Qt::red));
 }

@@ -72,6 +72,24 @@ TEST_F(TrackEditor, ShowsAt522By489EveryTimeWithTheFocusInTheTrackField) {
     }
 }
 
+TEST_F(TrackEditor, ShowsEachTrackAsItIsAddedBelowTheListsEnd) {
+    bool allShown = true;
+    whenModalOpens([&] {
+        QTRY_VERIFY(Form2->isActiveWindow());
+        for (int i = 1; i <= 20; ++i) {
+            QTest::keyClicks(Form2->Edit1, QStringLiteral("Track %1").arg(i));
+            QTest::keyClick(Form2->Edit1, Qt::Key_Return);
+            const QRect shown = Form2->ListBox1->viewport()->rect();
+            allShown = allShown && shown.contains(Form2->ListBox1->visualItemRect(
+                                       Form2->ListBox1->item(i - 1)));
+        }
+        Form2->close();
+    });
+    Form2->exec();
+    EXPECT_EQ(TrackCount, 20);
+    EXPECT_TRUE(allShown) << "a new track was added out of sight";
+}
+
 TEST_F(TrackEditor, InsertAppendsNumberedEntriesAndEnablesContinue) {
     type(QStringLiteral("Intro"));
     EXPECT_EQ(entries(), QStringList{"1. Intro"});

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menus of the toolbar's commands, each with its shortcut: the toolbar
+// buttons hold the commands, the menus lead the keyboard to them.
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/button_command.h"
+#include "app/captioned_button.h"
+#include "app/main_window.h"
+
+void TForm1::buildCommandMenus() {
+    // "Close" is the File menu's "Quit"; "Print" stands in the File menu.
+    Print1 = AddButtonCommand(*File1, QStringLiteral("&Print..."), QKeySequence::Print, *button4);
+    File1->insertAction(Quit1, Print1);
+    File1->insertSeparator(Quit1);
+
+    Cover1 = MainMenu1->addMenu(QStringLiteral("&Cover"));
+    EditTracks1 = AddButtonCommand(*Cover1, QStringLiteral("&Edit Tracks..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_E), *button3);
+    FontTypeColor1 = AddButtonCommand(*Cover1, QStringLiteral("&Font type/color..."),
+                                      QKeySequence(Qt::CTRL | Qt::Key_T), *Button1);
+    Left1 = AddButtonCommand(*Cover1, QStringLiteral("&Left"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                             *BitBtn2);
+    Center1 = AddButtonCommand(*Cover1, QStringLiteral("&Center"),
+                               QKeySequence(Qt::CTRL | Qt::Key_M), *BitBtn1);
+    Image1Item = AddButtonCommand(*Cover1, QStringLiteral("&Image..."),
+                                  QKeySequence(Qt::CTRL | Qt::Key_I), *BitBtn5);
+
+    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
+    About1 =
+        AddButtonCommand(*Help1, QStringLiteral("&About..."), QKeySequence::HelpContents, *BitBtn4);
+}
