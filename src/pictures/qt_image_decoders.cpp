@@ -8,7 +8,6 @@
 #include "app/error_box.h"
 #include "pictures/icon_directory.h"
 #include "pictures/picture_limits.h"
-#include "pictures/quiet_libraries.h"
 
 namespace {
 
@@ -57,8 +56,6 @@ class FormatReader {
     }
 
   private:
-    // Qt's readers are the one way into libpng, libtiff and libwebp.
-    QuietLibraries quiet_;
     QBuffer buffer_;
     QImageReader reader_;
 };
