@@ -175,10 +175,12 @@ void TForm1::buildPrintGroup() {
     Label1->setBuddy(CheckBox5);
 }
 
+// As the eye reads the window: the toolbar row left to right, About at its
+// end, then the notebook, the outline group and the text options.
 void TForm1::chainTabOrder() {
-    QWidget* order[] = {Button1,   BitBtn1,   BitBtn2,         button4,   button3,
-                        BitBtn3,   BitBtn5,   TabbedNotebook1, BitBtn4,   CheckBox1,
-                        CheckBox2, CheckBox3, Button2,         CheckBox4, CheckBox5};
+    QWidget* order[] = {button3,   Button1,   BitBtn2,   BitBtn1,         BitBtn5,
+                        button4,   BitBtn3,   BitBtn4,   TabbedNotebook1, CheckBox1,
+                        CheckBox2, CheckBox3, Button2,   CheckBox4,       CheckBox5};
     for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 

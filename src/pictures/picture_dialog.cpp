@@ -2,8 +2,10 @@
 #include "pictures/picture_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -115,6 +117,9 @@ PicturePreviewPane::PicturePreviewPane(QWidget* parent) : QWidget(parent) {
 }
 
 void PicturePreviewPane::showFile(const QString& path) {
+    // A row made current and the name it puts in the file name box are one
+    // choice: it is read once.
+    if (path == path_) return;
     path_ = path;
     pending_ = true;
     // Nothing of the file highlighted before stays while this one is read.
@@ -148,6 +153,23 @@ bool PicturePreviewPane::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+// A name typed in the file name box (or one the dialog starts with) picks a
+// file without making any row current: the preview follows it too.
+void followTypedName(QFileDialog& dialog, PicturePreviewPane* preview) {
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name) return;
+    const auto follow = [&dialog, preview](const QString& text) {
+        const QFileInfo file(dialog.directory(), text);
+        if (!text.isEmpty() && file.isFile()) preview->showFile(file.absoluteFilePath());
+    };
+    QObject::connect(name, &QLineEdit::textChanged, preview, follow);
+    follow(name->text());
+}
+
+}  // namespace
+
 bool ScreenOpenPictureDialog::Execute(QWidget* parent) {
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -163,6 +185,7 @@ bool ScreenOpenPictureDialog::Execute(QWidget* parent) {
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(preview, 0, grid->columnCount(), grid->rowCount(), 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, &PicturePreviewPane::showFile);
+    followTypedName(dialog, preview);
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     FileName = dialog.selectedFiles().constFirst();

@@ -136,14 +136,14 @@ TEST_F(MainWindow, SurfacesStartBlankAtTheirSizesAndPlaces) {
     EXPECT_FALSE(CenteredLayout);
 }
 
-TEST_F(MainWindow, TabOrderFollowsTheToolbarThenNotebookAboutAndGroups) {
+TEST_F(MainWindow, TabOrderFollowsTheToolbarLeftToRightThenNotebookAndGroups) {
     // The disabled toolbar buttons are skipped until the editor was closed.
     QApplication::setActiveWindow(Form1);
     Form1->BitBtn5->setFocus();
     QWidget* const expectedAfterImage[] = {
-        Form1->TabbedNotebook1, Form1->BitBtn4, Form1->CheckBox1, Form1->CheckBox2,
-        Form1->CheckBox3,       Form1->Button2, Form1->CheckBox4, Form1->CheckBox5,
-        Form1->button4,         Form1->button3};
+        Form1->button4,   Form1->BitBtn3,   Form1->BitBtn4, Form1->TabbedNotebook1,
+        Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3, Form1->Button2,
+        Form1->CheckBox4, Form1->CheckBox5, Form1->button3,  Form1->BitBtn5};
     for (QWidget* expected : expectedAfterImage) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* target = expected->focusProxy() ? expected->focusProxy() : expected;

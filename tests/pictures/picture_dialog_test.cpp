@@ -6,6 +6,7 @@
 #include <QFileSystemModel>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -268,6 +269,7 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
     files.write("cover.svg", drawing);
     files.write("cover.svgz", Gzipped(drawing));
     files.write("notes.txt", "not a picture");
+    files.write("typed.png", EncodeImage(picture.scaled(20, 10), "png"));
     ASSERT_TRUE(
         WriteAudioWithArt(files.path("song.mp3"), AudioKind::Mp3, {{EncodeImage(picture, "png")}}));
 
@@ -280,7 +282,7 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        listed = listedNames(*dialog, 6);
+        listed = listedNames(*dialog, 7);
         auto* pane = dialog->findChild<PicturePreviewPane*>();
         for (const char* name :
              {"cover.png", "cover.webp", "cover.TIF", "song.mp3", "cover.svgz", "cover.svg"}) {
@@ -293,11 +295,25 @@ TEST(RealPictureDialog, ListsAndPreviewsTheNewerFormatsAndReturnsTheChoice) {
             if (pane && QTest::qWaitFor([&] { return !pane->previewPending(); }, 30000))
                 captions[name] = pane->caption();
         }
+        // Chosen with the keyboard: a typed name, then the row above the last.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        if (!pane || !name || !list) return;
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("typed.png"));
+        if (QTest::qWaitFor([&] { return !pane->previewPending(); }, 30000))
+            captions["typed"] = pane->caption();
+        QTest::keyClick(list, Qt::Key_Up);
+        if (QTest::qWaitFor([&] { return !pane->previewPending(); }, 30000))
+            captions["up"] = pane->caption();
+        name->setText(QStringLiteral("cover.svg"));
         static_cast<QDialog*>(dialog)->accept();  // as OK does
     });
     ASSERT_TRUE(chooser.Execute(nullptr));
     EXPECT_EQ(listed, QStringList({"cover.TIF", "cover.png", "cover.svg", "cover.svgz",
-                                   "cover.webp", "song.mp3"}));
+                                   "cover.webp", "song.mp3", "typed.png"}));
+    EXPECT_EQ(captions.value("typed"), " (20x10)");
+    EXPECT_EQ(captions.value("up"), " (40x30)");
     for (const char* name :
          {"cover.png", "cover.webp", "cover.TIF", "song.mp3", "cover.svgz", "cover.svg"})
         EXPECT_EQ(captions.value(name), " (40x30)") << name;
