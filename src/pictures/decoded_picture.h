@@ -24,8 +24,13 @@ class DecodedPicture {
     // The pixels as a bitmap, for pictures that have them; nothing otherwise.
     virtual std::optional<QImage> handOverPixels() const = 0;
     // A drawing of vectors, sharp at any size: read for an area, it is drawn
-    // at that area's size rather than at its natural one.
-    virtual bool scalable() const { return false; }
+    // at that area's size rather than at its natural one, onto a bitmap of
+    // this format, with or without antialiasing.
+    struct VectorDrawing {
+        QImage::Format format;
+        bool antialiased;
+    };
+    virtual std::optional<VectorDrawing> vectorDrawing() const { return std::nullopt; }
 };
 
 // A decoder's result that is pixels already: at the picture's natural size,

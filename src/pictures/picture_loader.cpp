@@ -100,10 +100,11 @@ QSize withinLimits(QSize size) {
 // Draws a drawing of vectors over white at the size of the area it is read
 // for, or at its natural size; either within the picture limits, and
 // smaller where its work needs it.
-QImage drawnOnWhite(const DecodedPicture& picture, QSize cover) {
+QImage drawnOnWhite(const DecodedPicture& picture, DecodedPicture::VectorDrawing style,
+                    QSize cover) {
     const QSize size =
         withinLimits(cover.isEmpty() ? QSize(picture.width(), picture.height()) : cover);
-    return DrawnWithinBudgetOrSmaller(size, QImage::Format_RGB32, true, [&](QPainter& painter) {
+    return DrawnWithinBudgetOrSmaller(size, style.format, style.antialiased, [&](QPainter& painter) {
         picture.drawStretched(painter, QRect(0, 0, painter.device()->width(),
                                              painter.device()->height()));
     });
@@ -147,9 +148,10 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
         decode(formatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover);
     // Whatever size a decoder reported before it read, what it made is held
     // to the limits; a drawing is drawn within them at any size it declares.
-    if (!picture->scalable()) CheckPictureSize(picture->width(), picture->height());
-    if (picture->scalable())
-        return PictureBitmap(drawnOnWhite(*picture, cover),
+    const std::optional<DecodedPicture::VectorDrawing> vectors = picture->vectorDrawing();
+    if (!vectors) CheckPictureSize(picture->width(), picture->height());
+    if (vectors)
+        return PictureBitmap(drawnOnWhite(*picture, *vectors, cover),
                              QSize(picture->width(), picture->height()));
     if (std::optional<QImage> pixels = picture->handOverPixels())
         return PictureBitmap(std::move(*pixels), QSize(picture->width(), picture->height()));

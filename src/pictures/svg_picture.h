@@ -25,7 +25,9 @@ class SvgPicture : public DecodedPicture {
     void drawAt(QPainter& painter, QPoint at) const override;
     void drawStretched(QPainter& painter, const QRect& target) const override;
     std::optional<QImage> handOverPixels() const override { return std::nullopt; }
-    bool scalable() const override { return true; }
+    std::optional<VectorDrawing> vectorDrawing() const override {
+        return VectorDrawing{QImage::Format_RGB32, true};
+    }
 
   private:
     std::unique_ptr<QSvgRenderer> renderer_;

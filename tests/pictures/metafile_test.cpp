@@ -358,17 +358,25 @@ TEST(Metafile, DamagedFilesGiveAnErrorOrAPartialPictureNeverACrash) {
     EXPECT_EQ(playEmf(wild).pixel(15, 15), Red);
 }
 
-TEST(Metafile, TheLoaderDrawsMetafilesIn24BitsOverWhite) {
+TEST(Metafile, TheLoaderDrawsMetafilesIn24BitsOverWhiteAtTheSizeOfTheirArea) {
     PictureFiles files;
     EmfBuilder emf;
     redFill(emf);
     emf.record(EmrRectangle, {0, 0, 500, 1000});
-    const auto picture = LoadPictureBitmap(files.write("half.emf", emf.build()));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->bitsPerPixel(), 24);
-    EXPECT_EQ(QSize(picture->width(), picture->height()), QSize(378, 378));
-    EXPECT_EQ(picture->pixels().pixel(50, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(picture->pixels().pixel(300, 50), qRgb(255, 255, 255));
+    const QString file = files.write("half.emf", emf.build());
+    // At its natural size, and for an insert printed at 600 dpi: as
+    // vectors at that size, not its natural pixels stretched.
+    for (const QSize area : {QSize(), QSize(2858, 2835)}) {
+        const auto picture = LoadPictureBitmap(file, area, PictureUse::Print);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->bitsPerPixel(), 24);
+        EXPECT_EQ(QSize(picture->width(), picture->height()), QSize(378, 378));
+        const QImage pixels = picture->pixels();
+        EXPECT_EQ(pixels.size(), area.isEmpty() ? QSize(378, 378) : area);
+        const int edge = pixels.width() * 500 / 1000;  // the rectangle's right edge
+        EXPECT_EQ(pixels.pixel(edge - 2, 50), qRgb(255, 0, 0));
+        EXPECT_EQ(pixels.pixel(edge + 2, 50), qRgb(255, 255, 255));
+    }
 }
 
 TEST(Metafile, RasterOperationsArcDirectionAndGradientsChangeWhatIsDrawn) {

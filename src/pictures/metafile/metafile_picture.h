@@ -16,6 +16,11 @@ class MetafilePicture : public DecodedPicture {
     void drawAt(QPainter& painter, QPoint at) const override;
     void drawStretched(QPainter& painter, const QRect& target) const override;
     std::optional<QImage> handOverPixels() const override { return std::nullopt; }
+    // As the system that writes metafiles draws them: 24 bits, and without
+    // antialiasing, so that raster operations and hairlines fall on pixels.
+    std::optional<VectorDrawing> vectorDrawing() const override {
+        return VectorDrawing{QImage::Format_RGB888, false};
+    }
 
     const MetafileStructure& structure() const { return structure_; }
 
