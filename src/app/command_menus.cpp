@@ -7,11 +7,16 @@
 
 #include "app/button_command.h"
 #include "app/captioned_button.h"
+#include "app/handler_guard.h"
 #include "app/main_window.h"
 
 void TForm1::buildCommandMenus() {
     // "Close" is the File menu's "Quit"; "Print" stands in the File menu.
     Print1 = AddButtonCommand(*File1, QStringLiteral("&Print..."), QKeySequence::Print, *button4);
+    PrintPreview1 = new QAction(QStringLiteral("Print Pre&view..."), File1);
+    PrintPreview1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    ConnectHandler(PrintPreview1, &QAction::triggered, this, [this] { PrintPreview1Click(); });
+    File1->insertAction(Quit1, PrintPreview1);
     File1->insertAction(Quit1, Print1);
     File1->insertSeparator(Quit1);
 

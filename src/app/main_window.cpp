@@ -19,6 +19,7 @@
 #include "document/document_dialogs.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_drop.h"
+#include "print/print_preview_dialog.h"
 #include "render/font_color_dialog.h"
 #include "render/surface_view.h"
 
@@ -81,6 +82,7 @@ TForm1::TForm1() {
     ColorDialog1 = std::make_unique<ScreenColorDialog>();
     OpenPictureDialog1 = std::make_unique<ScreenOpenPictureDialog>();
     PrintDialog1 = std::make_unique<ScreenPrintDialog>();
+    PrintPreviewDialog1 = std::make_unique<ScreenPrintPreviewDialog>();
 
     connectHandlers();
     InstallInsertPictureDrops(*this);

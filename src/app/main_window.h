@@ -42,6 +42,7 @@ class TForm1 : public QWidget {
     QAction* ExportPng1;
     QAction* Print1;  // the toolbar's commands, for the keyboard
     QAction* Quit1;
+    QAction* PrintPreview1;
     QMenu* Cover1;
     QAction* EditTracks1;
     QAction* FontTypeColor1;
@@ -91,6 +92,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<ColorDialog> ColorDialog1;
     std::unique_ptr<OpenPictureDialog> OpenPictureDialog1;
     std::unique_ptr<PrintDialog> PrintDialog1;
+    std::unique_ptr<PrintPreviewDialog> PrintPreviewDialog1;
     std::unique_ptr<DocumentFileDialog> OpenDialog1;
     std::unique_ptr<DocumentFileDialog> SaveDialog1;
     std::unique_ptr<ExportDialog> ExportDialog1;
@@ -110,6 +112,7 @@ class TForm1 : public QWidget {
     void Button2Click();    // outline "Color"
     void BitBtn5Click();    // "Image"
     void Button4Click();    // "Print"
+    void PrintPreview1Click();
     void BitBtn4Click();    // "About"
     void New1Click();
     void Open1Click();

@@ -30,7 +30,7 @@ bool ScreenColorDialog::Execute(QWidget* parent) {
     return true;
 }
 
-bool ScreenPrintDialog::Execute(QPrinter& printer, QWidget* parent) {
+void ScreenPrintDialog::OfferLastChoice(QPrinter& printer) {
     if (!fileFolder_.isEmpty()) {
         // A new file, named for this job, beside the last one.
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -38,6 +38,10 @@ bool ScreenPrintDialog::Execute(QPrinter& printer, QWidget* parent) {
     } else if (!printerName_.isEmpty()) {
         printer.setPrinterName(printerName_);
     }
+}
+
+bool ScreenPrintDialog::Execute(QPrinter& printer, QWidget* parent) {
+    OfferLastChoice(printer);
     QPrintDialog dialog(&printer, parent);
     CentreOverOwner(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -5,6 +5,8 @@
 // screen implementations show Qt's dialogs; tests put scripted ones in their
 // place, and the handlers run unchanged.
 
+#include <functional>
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -46,6 +48,17 @@ class PrintDialog {
     virtual ~PrintDialog() = default;
     // Lets the user set up the printer; true when printing is to go ahead.
     virtual bool Execute(QPrinter& printer, QWidget* parent) = 0;
+    // Sets the printer up as the dialog would offer it: the choice made last.
+    virtual void OfferLastChoice(QPrinter&) {}
+};
+
+class PrintPreviewDialog {
+  public:
+    virtual ~PrintPreviewDialog() = default;
+    // Shows the page `drawPage` draws on the printer as set up, as it will
+    // print there; true when the user asks to print it.
+    virtual bool Execute(QPrinter& printer, QWidget* parent,
+                         const std::function<void(QPrinter&)>& drawPage) = 0;
 };
 
 // Opens a web address with the desktop's default browser.
@@ -63,6 +76,7 @@ class ScreenColorDialog : public ColorDialog {
 class ScreenPrintDialog : public PrintDialog {
   public:
     bool Execute(QPrinter& printer, QWidget* parent) override;
+    void OfferLastChoice(QPrinter& printer) override;
 
   private:
     // The printer chosen last, offered first for the rest of the run; for

@@ -187,14 +187,6 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch) {
 namespace {
 
 // Paints the page; the printer's file, if any, is already the one to fill.
-void paintCover(QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw SleevixError(QStringLiteral("Cannot print: the printer could not be started"));
-    DrawCoverPage(painter, printer.resolution());
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw SleevixError(QStringLiteral("Printing failed: the printer reported an error"));
-}
 
 // A PDF is written through the one way every file is written, and takes
 // its name only when it is complete.
@@ -203,7 +195,7 @@ void printToFile(QPrinter& printer, const QString& failing) {
     OutputFile output(target, failing);
     printer.setOutputFileName(output.writablePath());
     try {
-        paintCover(printer);
+        PaintCoverPage(printer);
         CheckFileWrittenCompletely(output.writablePath(), target);
     } catch (...) {
         printer.setOutputFileName(target);
@@ -221,6 +213,15 @@ void PrintCover(QPrinter& printer, const QString& failing) {
     const QString queue = printer.printerName();
     const bool toQueue = !queue.isEmpty();
     if (toQueue) CheckQueueAcceptsJobs(queue);
-    paintCover(printer);
+    PaintCoverPage(printer);
     if (toQueue) CheckQueueTookJob(queue);
+}
+
+void PaintCoverPage(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw SleevixError(QStringLiteral("Cannot print: the printer could not be started"));
+    DrawCoverPage(painter, printer.resolution());
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw SleevixError(QStringLiteral("Printing failed: the printer reported an error"));
 }

@@ -11,6 +11,10 @@ class QPrinter;
 // painter is active on the page; `dotsPerInch` is the device's resolution.
 void DrawCoverPage(QPainter& painter, int dotsPerInch);
 
+// Draws the cover's page on the printer as set up, through one painter;
+// raises an error when the printer cannot start or reports one.
+void PaintCoverPage(QPrinter& printer);
+
 // Takes the editor's artist and title as the page prints them, and names
 // the job after them.
 void PrepareCoverPrint(QPrinter& printer);

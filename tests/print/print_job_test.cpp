@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPrintPreviewWidget>
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
@@ -237,6 +241,41 @@ TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
     run([&] { PrintCover(printer); });
     EXPECT_EQ(errors->shown, QStringList{"Cannot print to /nonexistent-folder/cover.pdf: No such "
                                          "file or directory."});
+}
+
+// The preview shows the one page as the printer will print it, ink
+// included, and "Print..." goes on to the print dialog; "Close" does not.
+TEST_F(PrintJob, PrintPreviewShowsThePageAndPrintGoesOnToThePrintDialog) {
+    auto dialog = std::make_unique<ScriptedPrintDialog>();
+    ScriptedPrintDialog* printDialog = dialog.get();
+    Form1->PrintDialog1 = std::move(dialog);
+    printDialog->accept = false;
+    commitCover({"Intro", "Outro"}, "Artist", "Title");
+    for (const bool print : {true, false}) {
+        int pages = 0, inkPixels = 0;
+        whenModalOpens([&] {
+            QWidget* shown = QApplication::activeModalWidget();
+            auto* preview = shown->findChild<QPrintPreviewWidget*>();
+            if (!preview) return;
+            preview->updatePreview();
+            pages = preview->pageCount();
+            const QImage seen = preview->grab().toImage();
+            for (int y = 0; y < seen.height(); ++y)
+                for (int x = 0; x < seen.width(); ++x) inkPixels += qGray(seen.pixel(x, y)) < 64;
+            auto* buttons = shown->findChild<QDialogButtonBox*>();
+            QAbstractButton* pressed = nullptr;
+            for (QAbstractButton* button : buttons->buttons())
+                if ((buttons->buttonRole(button) == QDialogButtonBox::AcceptRole) == print)
+                    pressed = button;
+            pressed->click();
+        });
+        run([] { Form1->PrintPreview1->trigger(); });
+        EXPECT_EQ(pages, 1);
+        EXPECT_GT(inkPixels, 0) << "the preview's page shows no ink";
+        EXPECT_EQ(printDialog->executions, 1);
+        EXPECT_EQ(printDialog->documentName, "Artist - Title");
+    }
+    EXPECT_TRUE(errors->shown.isEmpty());
 }
 
 // A point is 1/72 inch on paper: the printer's resolution changes neither the
