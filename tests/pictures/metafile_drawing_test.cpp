@@ -465,6 +465,25 @@ TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
     }
 }
 
+// A thick pen made with a hatch strokes with the hatch, not solid.
+TEST(MetafileDrawing, ThickPensWithAHatchStrokeWithIt) {
+    constexpr uint32_t EmrExtCreatePen = 95;
+    constexpr int Geometric = 0x00010000, BrushHatched = 2, CrossHatch = 4;
+    Fields pen;
+    pen.u32(1).u32(0).u32(0).u32(0).u32(0);  // slot, no bitmap
+    pen.u32(Geometric).u32(60).u32(BrushHatched).u32(0x0000FF).u32(CrossHatch).u32(0);
+    EmfBuilder emf;
+    emf.record(EmrExtCreatePen, pen);
+    emf.record(EmrSelectObject, {1});
+    emf.record(EmrMoveToEx, {100, 500});
+    emf.record(EmrLineTo, {900, 500});
+    const QImage image = playEmf(emf);
+    int red = 0, white = 0;
+    for (int x = 200; x < 800; ++x) (image.pixel(x, 500 + x % 20) == Red ? red : white) += 1;
+    EXPECT_GT(red, 0);
+    EXPECT_GT(white, 0) << "the stroke is solid";
+}
+
 // PolyDraw builds the figures its point types say, as the records it stands
 // for would: filled inside a path, stroked outside one; a malformed list
 // draws nothing at all.

@@ -223,11 +223,24 @@ void PlayGradientFill(GdiPlayer& player, const ByteView& r) {
 Pen ReadExtCreatePen(const ByteView& r) {
     // slot, bitmap offsets and sizes, then style, width, brush style,
     // colour, hatch, number of style entries, the entries
-    constexpr qsizetype StyleAt = 28, WidthAt = 32, ColourAt = 40, EntriesAt = 48;
+    constexpr qsizetype BitmapAt = 12, StyleAt = 28, WidthAt = 32, BrushStyleAt = 36,
+                        ColourAt = 40, HatchAt = 44, EntriesAt = 48;
     constexpr int Geometric = 0x00010000;
     constexpr qint64 MostEntries = 64;  // more than any pattern needs
     const int style = int(r.u32(StyleAt));
     Pen pen{style, style & Geometric ? double(r.u32(WidthAt)) : 0.0, ColourRef(r, ColourAt)};
+    switch (int(r.u32(BrushStyleAt))) {
+        case BrushHatched:
+            pen.stroke = Brush{BrushHatched, pen.colour, int(r.u32(HatchAt))};
+            break;
+        case BrushDibPattern:
+        case BrushDibPatternPt:
+            if (QImage pattern = RecordBitmap(r, BitmapAt); !pattern.isNull())
+                pen.stroke = Brush{BrushDibPatternPt, pen.colour, 0, std::move(pattern)};
+            break;
+        default:
+            break;
+    }
     if ((style & PenStyleMask) == PenUserStyle) {
         const qint64 entries = std::min<qint64>(r.u32(EntriesAt), MostEntries);
         for (qint64 i = 0; i < entries && r.has(EntriesAt + 4 + i * 4, 4); ++i)

@@ -95,17 +95,6 @@ inline constexpr uint32_t RopSourceCopy = 0x00CC0020;  // a plain copy
 
 enum RegionMode { RegionAnd = 1, RegionOr = 2, RegionXor = 3, RegionDiff = 4, RegionCopy = 5 };
 
-struct Pen {
-    Pen() = default;
-    explicit Pen(int penStyle, double penWidth = 0, QColor penColour = Qt::black)
-        : style(penStyle), width(penWidth), colour(penColour) {}
-    int style = PenSolid;
-    double width = 0;  // logical units; 0 is one device pixel
-    QColor colour = Qt::black;
-    // A user style's dash and gap lengths in turn, in logical units (device
-    // pixels for a pen of width 0).
-    QList<double> dashes;
-};
 
 struct Brush {
     Brush() = default;
@@ -122,6 +111,21 @@ struct Brush {
     // A one-bit pattern drawn in the text colour (0 bits) and the
     // background colour (1 bits) current when it fills.
     bool monochrome = false;
+};
+
+struct Pen {
+    Pen() = default;
+    explicit Pen(int penStyle, double penWidth = 0, QColor penColour = Qt::black)
+        : style(penStyle), width(penWidth), colour(penColour) {}
+    int style = PenSolid;
+    double width = 0;  // logical units; 0 is one device pixel
+    QColor colour = Qt::black;
+    // A user style's dash and gap lengths in turn, in logical units (device
+    // pixels for a pen of width 0).
+    QList<double> dashes;
+    // What a geometric pen strokes with: its colour, or a hatch or a
+    // pattern the way a brush fills.
+    Brush stroke{BrushSolid};
 };
 
 // A pattern brush of a one-bit bitmap (Format_Mono).

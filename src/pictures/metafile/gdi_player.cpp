@@ -184,6 +184,8 @@ QPen GdiPlayer::qtPen() const {
         qpen.setWidthF(1);
     } else {
         qpen.setWidthF(pen.width);
+        // Only a geometric pen strokes with a hatch or a pattern.
+        if (pen.stroke.style != BrushSolid) qpen.setBrush(qtBrush(pen.stroke));
     }
     switch (style) {
         case PenDash:
