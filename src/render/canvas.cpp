@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "render/colour_glyphs.h"
 #include "render/measured_font.h"
 #include "render/shown_text.h"
 
@@ -202,7 +203,7 @@ void Canvas::drawText(QPainter& painter, const DrawnText& drawn) {
                                                                          : Qt::LayoutDirectionAuto);
     painter.setFont(drawn.font);
     painter.setPen(drawn.colour);
-    painter.drawText(QPoint(0, drawn.ascent), drawn.text);
+    DrawTextKeepingColourGlyphs(painter, QPoint(0, drawn.ascent), drawn.text);
     painter.restore();
 }
 

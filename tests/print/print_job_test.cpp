@@ -13,6 +13,7 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "print/print_job.h"
+#include "render/colour_glyphs.h"
 #include "support/cover_fixture.h"
 #include "support/drawn_page.h"
 #include "support/image_probe.h"
@@ -216,6 +217,39 @@ TEST_F(PrintJob, PrintToPdfWritesOnePageWithTheOutlinesInPlace) {
     EXPECT_NEAR(across.front(), 20.0, Tolerance);
     EXPECT_NEAR(across[1], 26.0, Tolerance);
     EXPECT_NEAR(across.back() + 0.1, 170.0, Tolerance);
+}
+
+// Emoji print in colour, as the screen shows them from the colour emoji
+// font, though a PDF cannot carry that font; the other texts stay text.
+TEST_F(PrintJob, EmojiPrintInColourInTheirPlace) {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("emoji.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QPainter painter(&printer);
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Color Emoji")});
+    font.setPointSize(40);
+    painter.setFont(font);
+    painter.rotate(-10);  // as a spine's text turns
+    DrawTextKeepingColourGlyphs(painter, QPoint(1000, 2000),
+                                QStringLiteral("Smile \U0001F600\U0001F600"));
+    painter.end();
+    const QImage page = RenderPdfPage(pdf, 150);
+    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
+    QRectF smile;  // the word, still text, in millimetres
+    for (const PdfWord& word : PdfWords(pdf))
+        if (word.text.startsWith("Smile")) smile = word.box;
+    ASSERT_FALSE(smile.isNull()) << "the text is no longer text";
+    // Right of the word, about on its line: the emoji's colours.
+    int coloured = 0;
+    for (int y = px(smile.top() - smile.height(), 150); y <= px(smile.bottom(), 150); ++y)
+        for (int x = px(smile.right(), 150); x < px(smile.right() + 3 * smile.height(), 150); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            coloured += c.saturation() > 100 && c.value() > 100;
+        }
+    EXPECT_GT(coloured, 100) << "no coloured ink beside the text";
 }
 
 TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
