@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/dialog_placement.h"
@@ -12,8 +13,10 @@
 
 namespace {
 
-// Large enough to read the track list of a page shown whole.
+// Large enough to read the track list of a page shown whole, and no more
+// of the screen than this share of it, frame and panels included.
 constexpr QSize PreviewSize(640, 760);
+constexpr double MostOfScreen = 0.85;
 
 }  // namespace
 
@@ -21,7 +24,6 @@ bool ScreenPrintPreviewDialog::Execute(QPrinter& printer, QWidget* parent,
                                        const std::function<void(QPrinter&)>& drawPage) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    dialog.resize(PreviewSize);
     auto* preview = new QPrintPreviewWidget(&printer, &dialog);
     preview->setZoomMode(QPrintPreviewWidget::FitInView);
     // The page is drawn while Qt lays the preview out: an error shows in the
@@ -35,6 +37,12 @@ bool ScreenPrintPreviewDialog::Execute(QPrinter& printer, QWidget* parent,
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(preview);
     layout->addWidget(buttons);
+    // Sized once laid out, so that it is centred at the size it is shown.
+    layout->activate();
+    QSize size = PreviewSize;
+    if (const QScreen* screen = parent ? parent->screen() : nullptr)
+        size = size.boundedTo(screen->availableGeometry().size() * MostOfScreen);
+    dialog.resize(size.expandedTo(dialog.minimumSizeHint()));
     CentreOverOwner(dialog);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -2,13 +2,18 @@
 // Pictures dropped on the inserts and pasted onto them, through Qt's own
 // drag, drop and key events.
 
+#include <optional>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDrag>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
@@ -67,6 +72,21 @@ QMimeData* imageData(const QImage& image) {
     return data;
 }
 
+// A window that starts a drag of one file when pressed, as a file manager
+// does, offering to move it.
+class FileDragSource : public QWidget {
+  public:
+    QString file;
+    std::optional<Qt::DropAction> result;
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override {
+        auto* drag = new QDrag(this);
+        drag->setMimeData(filesData({file}));
+        result = drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::MoveAction);
+    }
+};
+
 }  // namespace
 
 class PictureDrops : public CoverFixture {
@@ -108,6 +128,43 @@ TEST_F(PictureDrops, AFileDroppedOnAnInsertBecomesItsPictureAndShowsItsTab) {
     EXPECT_EQ(BackPicturePath, song);
     EXPECT_EQ(Form1->Image1.image().pixel(200, 170), Blue);
     EXPECT_EQ(Form1->Image3.image().pixel(10, 170), Blue);
+}
+
+// Dragged with the pointer from another window through the desktop's drag
+// and drop: taken as a copy, whether the insert uses the file or refuses it.
+TEST_F(PictureDrops, ARealDragWithThePointerIsTakenAsACopy) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs an X server with a window manager: tests/wm/under_openbox.sh";
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is missing";
+    Form1->TabbedNotebook1->setCurrentIndex(FrontPage);
+    Form1->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+    FileDragSource source;
+    source.resize(120, 120);
+    source.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&source));
+    const auto* target = Form1->findChild<SurfaceView*>(QStringLiteral("Image4"));
+    ASSERT_TRUE(target);
+    const QPoint from = source.mapToGlobal(source.rect().center());
+    const QPoint to = target->mapToGlobal(target->rect().center());
+    const auto at = [](QPoint p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
+    const QString red = files.write("red.png", EncodeImage(filled(Qt::red), "png"));
+    for (const QString& file : {red, files.write("notes.txt", "not a picture")}) {
+        SCOPED_TRACE(qPrintable(file));
+        source.file = file;
+        source.result.reset();
+        QProcess pointer;
+        pointer.start(xdotool, QStringList{"mousemove", "--sync"} + at(from) +
+                                   QStringList{"mousedown", "1", "sleep", "0.3", "mousemove"} +
+                                   at(to + QPoint(-5, -5)) + QStringList{"sleep", "0.3", "mousemove"} +
+                                   at(to) + QStringList{"sleep", "0.5", "mouseup", "1"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return source.result.has_value(); }, 30000));
+        EXPECT_EQ(source.result.value_or(Qt::IgnoreAction), Qt::CopyAction);
+        EXPECT_TRUE(QFile::exists(file));
+        pointer.waitForFinished(30000);
+    }
+    EXPECT_EQ(FrontPicturePath, red);
 }
 
 TEST_F(PictureDrops, WhatIsNoPictureIsRefusedWithItsReasonAndChangesNothing) {

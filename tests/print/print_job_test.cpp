@@ -2,6 +2,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPrintPreviewWidget>
 #include <QFile>
@@ -310,6 +312,30 @@ TEST_F(PrintJob, PrintPreviewShowsThePageAndPrintGoesOnToThePrintDialog) {
         EXPECT_EQ(printDialog->documentName, "Artist - Title");
     }
     EXPECT_TRUE(errors->shown.isEmpty());
+}
+
+// The print dialog offers the choice made last for the rest of the run:
+// after "Print to File", a file named for the next job in the same folder.
+TEST_F(PrintJob, ThePrintDialogOffersTheLastChoiceAgain) {
+    QTemporaryDir folder;
+    ScreenPrintDialog dialog;
+    QPrinter first(QPrinter::HighResolution);
+    first.setOutputFormat(QPrinter::PdfFormat);
+    first.setOutputFileName(folder.filePath("first.pdf"));
+    whenModalOpens([] {
+        QWidget* shown = QApplication::activeModalWidget();
+        // The file even where a printer is installed and offered first.
+        for (QComboBox* printers : shown->findChildren<QComboBox*>())
+            if (const int file = printers->findText("Print to File (PDF)"); file >= 0)
+                printers->setCurrentIndex(file);
+        static_cast<QDialog*>(shown)->accept();
+    });
+    ASSERT_TRUE(dialog.Execute(first, Form1));
+    QPrinter next(QPrinter::HighResolution);
+    next.setDocName(QStringLiteral("next"));
+    dialog.OfferLastChoice(next);
+    EXPECT_EQ(next.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(next.outputFileName(), folder.filePath("next.pdf"));
 }
 
 // A point is 1/72 inch on paper: the printer's resolution changes neither the
