@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include <QColorSpace>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -38,8 +39,11 @@ std::unique_ptr<RasterPicture> coveringRaster(QImage pixels, QSize cover) {
     const QSize natural = pixels.size();
     if (!cover.isEmpty()) {
         const QSize covering = natural.scaled(cover, Qt::KeepAspectRatioByExpanding);
-        if (covering.width() < natural.width() && covering.height() < natural.height())
+        if (covering.width() < natural.width() && covering.height() < natural.height()) {
+            const QColorSpace own = pixels.colorSpace();  // converted after, on fewer pixels
             pixels = pixels.scaled(covering, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            pixels.setColorSpace(own);
+        }
     }
     return std::make_unique<RasterPicture>(std::move(pixels), true, natural);
 }
@@ -81,11 +85,22 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
     throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 }
 
+// Pixels in a colour space of their own (an embedded profile, PNG gamma)
+// converted to sRGB, which the screen, the PNG export and the printed page
+// all take pixels to be in; pixels in none are taken as sRGB already.
+QImage inSrgb(QImage pixels) {
+    const QColorSpace own = pixels.colorSpace();
+    if (!own.isValid() || own == QColorSpace(QColorSpace::SRgb)) return pixels;
+    QImage converted = pixels.convertedToColorSpace(QColorSpace::SRgb);
+    if (converted.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    return converted;
+}
+
 // Draws a picture that does not hand its pixels over onto a 24-bit bitmap
 // of its size; what the picture leaves untouched stays white.
 QImage convertTo24Bits(const DecodedPicture& picture) {
-    return DrawnWithinBudget(QSize(picture.width(), picture.height()), QImage::Format_RGB888,
-                             false, [&](QPainter& painter) { picture.drawAt(painter, QPoint(0, 0)); });
+    return DrawnWithinBudget(QSize(picture.width(), picture.height()), QImage::Format_RGB888, false,
+                             [&](QPainter& painter) { picture.drawAt(painter, QPoint(0, 0)); });
 }
 
 // A size brought within the picture limits, keeping its aspect.
@@ -104,8 +119,8 @@ QImage drawnOnWhite(const DecodedPicture& picture, QSize cover) {
     const QSize size =
         withinLimits(cover.isEmpty() ? QSize(picture.width(), picture.height()) : cover);
     return DrawnWithinBudgetOrSmaller(size, QImage::Format_RGB32, true, [&](QPainter& painter) {
-        picture.drawStretched(painter, QRect(0, 0, painter.device()->width(),
-                                             painter.device()->height()));
+        picture.drawStretched(painter,
+                              QRect(0, 0, painter.device()->width(), painter.device()->height()));
     });
 }
 
@@ -152,7 +167,8 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
         return PictureBitmap(drawnOnWhite(*picture, cover),
                              QSize(picture->width(), picture->height()));
     if (std::optional<QImage> pixels = picture->handOverPixels())
-        return PictureBitmap(std::move(*pixels), QSize(picture->width(), picture->height()));
+        return PictureBitmap(inSrgb(std::move(*pixels)),
+                             QSize(picture->width(), picture->height()));
     return PictureBitmap(convertTo24Bits(*picture));
 }
 

@@ -151,6 +151,20 @@ TEST(PicturePreviewPane, APhotoShowsItsExifThumbnailFirstWhenItFillsThePane) {
     look();
     EXPECT_EQ(seen, QStringList({" (1600x1200) red", " (1600x1200) blue"}));
 
+    // Turned by its orientation tag, the thumbnail stands as the photo does.
+    seen.clear();
+    const auto portrait = [&] {
+        return pane.picture().pixels().height() > pane.picture().pixels().width();
+    };
+    QObject::connect(&pane, &PicturePreviewPane::thumbnailShown,
+                     [&] { seen << (portrait() ? "portrait" : "landscape"); });
+    ASSERT_TRUE(ShowInPane(
+        pane, files.write("turned.jpg",
+                          WithExif(EncodeJpeg(photo), ExifBlock(6, EncodeJpeg(thumbnail))))));
+    look();
+    EXPECT_EQ(seen, QStringList({" (1200x1600) red", "portrait", " (1200x1600) blue"}));
+    EXPECT_TRUE(portrait());
+
     // Too small for the pane, or padded to another aspect: the photo alone.
     seen.clear();
     for (const QSize small : {QSize(160, 120), QSize(240, 240)}) {
