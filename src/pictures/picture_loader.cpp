@@ -39,11 +39,8 @@ std::unique_ptr<RasterPicture> coveringRaster(QImage pixels, QSize cover) {
     const QSize natural = pixels.size();
     if (!cover.isEmpty()) {
         const QSize covering = natural.scaled(cover, Qt::KeepAspectRatioByExpanding);
-        if (covering.width() < natural.width() && covering.height() < natural.height()) {
-            const QColorSpace own = pixels.colorSpace();  // converted after, on fewer pixels
+        if (covering.width() < natural.width() && covering.height() < natural.height())
             pixels = pixels.scaled(covering, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            pixels.setColorSpace(own);
-        }
     }
     return std::make_unique<RasterPicture>(std::move(pixels), true, natural);
 }

@@ -228,7 +228,7 @@ TEST_F(HostilePictureFiles, ADamagedColourProfileLeavesThePictureUnconvertedAndN
     const QByteArray profile = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
     QList<QByteArray> damaged = {QByteArray(200, 'x'), profile.left(20),
                                  profile.left(profile.size() / 2)};
-    // Each of the header's, the tag table's and the tags' bytes inverted in turn.
+    // Every third byte of the header, the tag table and the tags inverted in turn.
     for (int at = 0; at < profile.size(); at += 3) {
         damaged << profile;
         damaged.back()[at] = char(~damaged.back()[at]);

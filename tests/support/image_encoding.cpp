@@ -48,17 +48,14 @@ QByteArray WithPngChunk(const QByteArray& png, const char* type, const QByteArra
 
 QByteArray WithWebpExif(const QByteArray& webp, QSize size, const QByteArray& exif) {
     constexpr char ExifFlag = 0x08;
-    QByteArray vp8x("VP8X", 4);
-    vp8x.append(QByteArray(4 + 10, '\0'));
-    put32(vp8x, 4, 10, false);
-    vp8x[8] = ExifFlag;
+    QByteArray vp8x("VP8X\x0a\0\0\0", 8);
+    vp8x.append(ExifFlag).append(QByteArray(9, '\0'));
     for (int i = 0; i < 3; ++i) {
         vp8x[12 + i] = char(((size.width() - 1) >> (8 * i)) & 0xff);
         vp8x[15 + i] = char(((size.height() - 1) >> (8 * i)) & 0xff);
     }
-    QByteArray chunk = QByteArray("EXIF\0\0\0\0", 8) + exif;
+    QByteArray chunk = QByteArray("EXIF\0\0\0\0", 8) + exif + QByteArray(exif.size() % 2, '\0');
     put32(chunk, 4, quint32(exif.size()), false);
-    if (exif.size() % 2) chunk.append('\0');
     QByteArray out = QByteArray("RIFF\0\0\0\0WEBP", 12) + vp8x + webp.mid(12) + chunk;
     put32(out, 4, quint32(out.size() - 8), false);
     return out;
@@ -72,12 +69,9 @@ QByteArray TiffOriented(const QImage& image, int orientation) {
     writer.setTransformation(QImageIOHandler::TransformationRotate90);  // so the tag is written
     if (!writer.write(image) || !tiff.startsWith("II")) return QByteArray();
     const int directory = int(qFromLittleEndian<quint32>(tiff.constData() + 4));
-    constexpr quint16 OrientationTag = 274;
-    for (int entry = 0; entry < qFromLittleEndian<quint16>(tiff.constData() + directory); ++entry) {
-        const int at = directory + 2 + 12 * entry;
-        if (qFromLittleEndian<quint16>(tiff.constData() + at) == OrientationTag)
+    for (int at = directory + 2; at < directory + 2 + 12 * tiff[directory]; at += 12)
+        if (qFromLittleEndian<quint16>(tiff.constData() + at) == 274)  // Orientation
             qToLittleEndian(quint16(orientation), tiff.data() + at + 8);
-    }
     return tiff;
 }
 

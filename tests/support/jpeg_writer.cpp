@@ -92,18 +92,16 @@ QByteArray JpegHeaderClaiming(int width, int height) {
 
 namespace {
 
-void putU16(QByteArray& to, quint16 v) {
-    to.append(char(v & 0xff)).append(char(v >> 8));
+// Little-endian bytes of a value.
+QByteArray le(quint32 value, int size) {
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i) bytes.append(char(value >> (8 * i)));
+    return bytes;
 }
-void putU32(QByteArray& to, quint32 v) {
-    putU16(to, quint16(v));
-    putU16(to, quint16(v >> 16));
-}
-void putEntry(QByteArray& to, quint16 tag, quint16 type, quint32 value) {
-    putU16(to, tag);
-    putU16(to, type);
-    putU32(to, 1);
-    putU32(to, type == 3 ? value & 0xffff : value);  // a SHORT sits first in its field
+// A directory entry of one SHORT (3) or LONG (4) value; a SHORT sits first in its field.
+QByteArray entry(quint16 tag, quint16 type, quint32 value) {
+    return le(tag, 2) + le(type, 2) + le(1, 4) + le(value, type == 3 ? 2 : 4) +
+           le(0, type == 3 ? 2 : 0);
 }
 
 // A marker segment: the marker, its length, its payload.
@@ -117,21 +115,15 @@ QByteArray segment(char marker, const QByteArray& payload) {
 }  // namespace
 
 QByteArray ExifBlock(int orientation, const QByteArray& thumbnail) {
-    constexpr quint16 OrientationTag = 0x0112, Short = 3, Long = 4;
-    const quint16 photoEntries = orientation ? 1 : 0;
+    const quint32 photoEntries = orientation ? 1 : 0;
     const quint32 secondDirectory = 8 + 2 + 12 * photoEntries + 4;
-    const quint32 thumbnailAt = secondDirectory + 2 + 2 * 12 + 4;
-    QByteArray tiff("II*\0", 4);
-    putU32(tiff, 8);
-    putU16(tiff, photoEntries);
-    if (orientation) putEntry(tiff, OrientationTag, Short, quint32(orientation));
-    putU32(tiff, thumbnail.isEmpty() ? 0 : secondDirectory);
+    QByteArray tiff = QByteArray("II*\0", 4) + le(8, 4) + le(photoEntries, 2);
+    if (orientation) tiff += entry(0x0112, 3, quint32(orientation));
+    tiff += le(thumbnail.isEmpty() ? 0 : secondDirectory, 4);
     if (thumbnail.isEmpty()) return tiff;
-    putU16(tiff, 2);
-    putEntry(tiff, 0x0201, Long, thumbnailAt);
-    putEntry(tiff, 0x0202, Long, quint32(thumbnail.size()));
-    putU32(tiff, 0);
-    return tiff + thumbnail;
+    const quint32 thumbnailAt = secondDirectory + 2 + 2 * 12 + 4;
+    return tiff + le(2, 2) + entry(0x0201, 4, thumbnailAt) +
+           entry(0x0202, 4, quint32(thumbnail.size())) + le(0, 4) + thumbnail;
 }
 
 QByteArray WithExif(const QByteArray& jpeg, const QByteArray& exif) {
