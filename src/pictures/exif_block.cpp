@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/exif_block.h"
 
+#include <QtEndian>
+
 namespace {
 
 constexpr unsigned char MarkerStart = 0xFF;
@@ -10,8 +12,41 @@ constexpr unsigned char EndOfImage = 0xD9;
 constexpr unsigned char App1 = 0xE1;
 const QByteArray ExifSignature("Exif\0\0", 6);
 
+const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
+constexpr qsizetype PngChunkHeader = 8, PngChunkTrailer = 4;  // length and type; checksum
+const QByteArray RiffSignature("RIFF", 4), WebpSignature("WEBP", 4);
+constexpr qsizetype RiffHeader = 12, RiffChunkHeader = 8;
+
 constexpr std::uint16_t ShortType = 3, LongType = 4;
 constexpr qsizetype TiffHeaderSize = 8, EntrySize = 12;
+
+// The payload of the file's first chunk of that type. Some writers put
+// metadata after the pixels, so the whole chunk list is walked.
+std::optional<QByteArrayView> pngChunk(const QByteArray& png, QByteArrayView type) {
+    if (!png.startsWith(PngSignature)) return std::nullopt;
+    for (qsizetype at = PngSignature.size(); at + PngChunkHeader <= png.size();) {
+        const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
+        const QByteArrayView chunkType(png.constData() + at + 4, 4);
+        if (length > png.size() - at - PngChunkHeader) return std::nullopt;
+        if (chunkType == type) return QByteArrayView(png.constData() + at + PngChunkHeader, length);
+        at += PngChunkHeader + length + PngChunkTrailer;
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArrayView> webpChunk(const QByteArray& webp, QByteArrayView type) {
+    if (webp.size() < RiffHeader || !webp.startsWith(RiffSignature) ||
+        QByteArrayView(webp).sliced(8, 4) != WebpSignature)
+        return std::nullopt;
+    for (qsizetype at = RiffHeader; at + RiffChunkHeader <= webp.size();) {
+        const qsizetype length = qFromLittleEndian<quint32>(webp.constData() + at + 4);
+        if (length > webp.size() - at - RiffChunkHeader) return std::nullopt;
+        if (QByteArrayView(webp.constData() + at, 4) == type)
+            return QByteArrayView(webp.constData() + at + RiffChunkHeader, length);
+        at += RiffChunkHeader + length + (length & 1);  // chunks are padded to even sizes
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -76,4 +111,14 @@ std::optional<ExifTiff> JpegExif(const QByteArray& jpeg) {
         at += 2 + length;
     }
     return std::nullopt;
+}
+
+std::optional<ExifTiff> PngExif(const QByteArray& png) {
+    const std::optional<QByteArrayView> chunk = pngChunk(png, "eXIf");
+    return chunk ? ExifTiff::From(*chunk) : std::nullopt;
+}
+
+std::optional<ExifTiff> WebpExif(const QByteArray& webp) {
+    const std::optional<QByteArrayView> chunk = webpChunk(webp, "EXIF");
+    return chunk ? ExifTiff::From(*chunk) : std::nullopt;
 }

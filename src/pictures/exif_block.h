@@ -38,3 +38,8 @@ class ExifTiff {
 // The Exif block of a JPEG file: the payload of the first APP1 segment that
 // starts with the Exif signature, among the segments before the scan.
 std::optional<ExifTiff> JpegExif(const QByteArray& jpeg);
+
+// The Exif block of a PNG file (its eXIf chunk) or of a WebP file (its EXIF
+// chunk). Only the chunk list is walked; nothing is decoded.
+std::optional<ExifTiff> PngExif(const QByteArray& png);
+std::optional<ExifTiff> WebpExif(const QByteArray& webp);

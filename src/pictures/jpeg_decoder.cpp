@@ -206,8 +206,7 @@ ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover) {
 }
 
 Orientation JpegOrientation(const QByteArray& data) {
-    const std::optional<ExifTiff> exif = JpegExif(data);
-    return exif ? ExifOrientation(*exif) : Orientation::Upright;
+    return ExifOrientation(JpegExif(data));
 }
 
 QSize JpegSize(const QByteArray& data) {

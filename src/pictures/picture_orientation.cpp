@@ -6,7 +6,6 @@
 
 #include <QColorSpace>
 #include <QTransform>
-#include <QtEndian>
 
 #include "app/error_box.h"
 #include "pictures/exif_block.h"
@@ -14,75 +13,6 @@
 namespace {
 
 constexpr std::uint16_t OrientationTag = 0x0112;
-
-const QByteArray PngSignature("\x89PNG\r\n\x1a\n", 8);
-constexpr qsizetype PngChunkHeader = 8, PngChunkTrailer = 4;  // length and type; checksum
-const QByteArray RiffSignature("RIFF", 4), WebpSignature("WEBP", 4);
-constexpr qsizetype RiffHeader = 12, RiffChunkHeader = 8;
-
-Orientation orientationOf(std::optional<ExifTiff> exif) {
-    return exif ? ExifOrientation(*exif) : Orientation::Upright;
-}
-
-// The payload of the file's first chunk of that type. Some writers put
-// metadata after the pixels, so the whole chunk list is walked.
-std::optional<QByteArrayView> pngChunk(const QByteArray& png, QByteArrayView type) {
-    if (!png.startsWith(PngSignature)) return std::nullopt;
-    for (qsizetype at = PngSignature.size(); at + PngChunkHeader <= png.size();) {
-        const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
-        const QByteArrayView chunkType(png.constData() + at + 4, 4);
-        if (length > png.size() - at - PngChunkHeader) return std::nullopt;
-        if (chunkType == type) return QByteArrayView(png.constData() + at + PngChunkHeader, length);
-        at += PngChunkHeader + length + PngChunkTrailer;
-    }
-    return std::nullopt;
-}
-
-std::optional<QByteArrayView> webpChunk(const QByteArray& webp, QByteArrayView type) {
-    if (webp.size() < RiffHeader || !webp.startsWith(RiffSignature) ||
-        QByteArrayView(webp).sliced(8, 4) != WebpSignature)
-        return std::nullopt;
-    for (qsizetype at = RiffHeader; at + RiffChunkHeader <= webp.size();) {
-        const qsizetype length = qFromLittleEndian<quint32>(webp.constData() + at + 4);
-        if (length > webp.size() - at - RiffChunkHeader) return std::nullopt;
-        if (QByteArrayView(webp.constData() + at, 4) == type)
-            return QByteArrayView(webp.constData() + at + RiffChunkHeader, length);
-        at += RiffChunkHeader + length + (length & 1);  // chunks are padded to even sizes
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
-Orientation ExifOrientation(const ExifTiff& exif) {
-    const std::optional<std::uint32_t> first = exif.firstDirectory();
-    if (!first) return Orientation::Upright;
-    const std::optional<std::uint32_t> value = exif.tagValue(*first, OrientationTag);
-    if (!value || *value < std::uint32_t(Orientation::Upright) ||
-        *value > std::uint32_t(Orientation::TurnedLeft))
-        return Orientation::Upright;
-    return Orientation(*value);
-}
-
-Orientation PngOrientation(const QByteArray& png) {
-    const std::optional<QByteArrayView> chunk = pngChunk(png, "eXIf");
-    return chunk ? orientationOf(ExifTiff::From(*chunk)) : Orientation::Upright;
-}
-
-Orientation WebpOrientation(const QByteArray& webp) {
-    const std::optional<QByteArrayView> chunk = webpChunk(webp, "EXIF");
-    return chunk ? orientationOf(ExifTiff::From(*chunk)) : Orientation::Upright;
-}
-
-bool SwapsSides(Orientation orientation) {
-    return orientation >= Orientation::Transposed;
-}
-
-QSize UprightSize(QSize stored, Orientation orientation) {
-    return SwapsSides(orientation) ? stored.transposed() : stored;
-}
-
-namespace {
 
 QImage turnedUpright(QImage stored, Orientation orientation) {
     // Quarter turns are exact (Qt rotates such turns pixel for pixel).
@@ -111,6 +41,25 @@ QImage turnedUpright(QImage stored, Orientation orientation) {
 }
 
 }  // namespace
+
+Orientation ExifOrientation(const std::optional<ExifTiff>& exif) {
+    if (!exif) return Orientation::Upright;
+    const std::optional<std::uint32_t> first = exif->firstDirectory();
+    if (!first) return Orientation::Upright;
+    const std::optional<std::uint32_t> value = exif->tagValue(*first, OrientationTag);
+    if (!value || *value < std::uint32_t(Orientation::Upright) ||
+        *value > std::uint32_t(Orientation::TurnedLeft))
+        return Orientation::Upright;
+    return Orientation(*value);
+}
+
+bool SwapsSides(Orientation orientation) {
+    return orientation >= Orientation::Transposed;
+}
+
+QSize UprightSize(QSize stored, Orientation orientation) {
+    return SwapsSides(orientation) ? stored.transposed() : stored;
+}
 
 QImage Upright(QImage stored, Orientation orientation) {
     if (orientation == Orientation::Upright) return stored;

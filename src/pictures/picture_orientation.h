@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
+#include <optional>
+
 #include <QImage>
 #include <QSize>
 
-class ExifTiff;
+#include "pictures/exif_block.h"
 
 // How a picture's stored pixels are turned to stand upright, numbered as
 // the Exif and TIFF Orientation tag numbers them.
@@ -21,13 +22,8 @@ enum class Orientation {
 };
 
 // The orientation an Exif block's photo directory declares; Upright when
-// it declares none or a value outside the tag's range.
-Orientation ExifOrientation(const ExifTiff& exif);
-
-// The orientation a PNG (eXIf chunk) or WebP (EXIF chunk) file declares;
-// Upright when none. Only the chunk list is walked, nothing is decoded.
-Orientation PngOrientation(const QByteArray& png);
-Orientation WebpOrientation(const QByteArray& webp);
+// there is no block, or it declares none or a value outside the tag's range.
+Orientation ExifOrientation(const std::optional<ExifTiff>& exif);
 
 // Whether the orientation swaps width and height.
 bool SwapsSides(Orientation orientation);

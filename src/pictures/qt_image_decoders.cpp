@@ -93,14 +93,14 @@ QImage::Format formatForDepth(int bitsPerPixel, const QImage& read) {
     }
 }
 
-// `declared` reads the orientation the file declares where Qt's reader
-// does not: the pixels are turned upright by whichever finds one.
+// `exifOf` finds the Exif block whose orientation Qt's reader does not
+// read: the pixels are turned upright by whichever finds one.
 QImage decodeOpaque(const QByteArray& data, const char* format, const char* invalidMessage,
-                    Orientation (*declared)(const QByteArray&) = nullptr) {
+                    std::optional<ExifTiff> (*exifOf)(const QByteArray&) = nullptr) {
     FormatReader reader(data, format);
     QImage image = reader.readSizeFirst(invalidMessage);
-    if (declared && reader->transformation() == QImageIOHandler::TransformationNone)
-        image = Upright(std::move(image), declared(data));
+    if (exifOf && reader->transformation() == QImageIOHandler::TransformationNone)
+        image = Upright(std::move(image), ExifOrientation(exifOf(data)));
     return OpaqueOnWhite(std::move(image));
 }
 
@@ -132,11 +132,11 @@ QImage DecodeIcon(const QByteArray& data) {
 }
 
 QImage DecodePng(const QByteArray& data) {
-    return decodeOpaque(data, "png", "PNG image is not valid", PngOrientation);
+    return decodeOpaque(data, "png", "PNG image is not valid", PngExif);
 }
 
 QImage DecodeWebP(const QByteArray& data) {
-    return decodeOpaque(data, "webp", "WebP image is not valid", WebpOrientation);
+    return decodeOpaque(data, "webp", "WebP image is not valid", WebpExif);
 }
 
 QImage DecodeTiff(const QByteArray& data) {
