@@ -92,9 +92,14 @@ std::optional<std::uint32_t> ExifTiff::tagValue(std::uint32_t directory, std::ui
     return std::nullopt;
 }
 
+bool StartsAsJpeg(QByteArrayView bytes) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == MarkerStart &&
+           static_cast<unsigned char>(bytes[1]) == StartOfImage;
+}
+
 std::optional<ExifTiff> JpegExif(const QByteArray& jpeg) {
     const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(jpeg[at]); };
-    if (jpeg.size() < 4 || byte(0) != MarkerStart || byte(1) != StartOfImage) return std::nullopt;
+    if (jpeg.size() < 4 || !StartsAsJpeg(jpeg)) return std::nullopt;
     qsizetype at = 2;
     while (at + 4 <= jpeg.size()) {
         if (byte(at) != MarkerStart) return std::nullopt;

@@ -35,6 +35,9 @@ class ExifTiff {
     bool bigEndian_;
 };
 
+// Whether the bytes start as a JPEG file does (its start-of-image marker).
+bool StartsAsJpeg(QByteArrayView bytes);
+
 // The Exif block of a JPEG file: the payload of the first APP1 segment that
 // starts with the Exif signature, among the segments before the scan.
 std::optional<ExifTiff> JpegExif(const QByteArray& jpeg);

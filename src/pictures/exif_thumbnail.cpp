@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr unsigned char MarkerStart = 0xFF;
-constexpr unsigned char StartOfImage = 0xD8;
 constexpr std::uint16_t ThumbnailOffsetTag = 0x0201;  // JPEGInterchangeFormat
 constexpr std::uint16_t ThumbnailLengthTag = 0x0202;  // JPEGInterchangeFormatLength
 
@@ -28,8 +26,6 @@ std::optional<QByteArray> ExifThumbnailBytes(const QByteArray& jpeg) {
     if (!offset || !length || *length == 0 || qint64(*offset) + *length > exif->bytes().size())
         return std::nullopt;
     const QByteArrayView thumbnail = exif->bytes().sliced(*offset, *length);
-    if (thumbnail.size() < 2 || static_cast<unsigned char>(thumbnail[0]) != MarkerStart ||
-        static_cast<unsigned char>(thumbnail[1]) != StartOfImage)
-        return std::nullopt;
+    if (!StartsAsJpeg(thumbnail)) return std::nullopt;
     return thumbnail.toByteArray();
 }
