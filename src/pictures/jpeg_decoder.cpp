@@ -205,6 +205,12 @@ ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover) {
     return {Upright(std::move(image), orientation), UprightSize(stored, orientation)};
 }
 
+QColorSpace JpegColourSpace(const QByteArray& data) {
+    JpegDecompressor jpeg;
+    if (!create(jpeg) || !readHeader(jpeg, data, QSize())) jpeg.fail();
+    return embeddedColourSpace(jpeg);
+}
+
 Orientation JpegOrientation(const QByteArray& data) {
     return ExifOrientation(JpegExif(data));
 }

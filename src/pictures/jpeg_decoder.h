@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColorSpace>
 #include <QImage>
 #include <QSize>
 
@@ -29,6 +30,10 @@ ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover);
 // The file's own size as stored (before any turn), read from its header
 // alone. Raises "JPEG error #%d".
 QSize JpegSize(const QByteArray& data);
+
+// The colour space of the file's embedded RGB profile; invalid when it has
+// none Qt can read. Raises "JPEG error #%d".
+QColorSpace JpegColourSpace(const QByteArray& data);
 
 // The orientation the file's Exif block declares; Upright when none.
 Orientation JpegOrientation(const QByteArray& data);

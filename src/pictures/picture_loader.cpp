@@ -82,17 +82,6 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
     throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 }
 
-// Pixels in a colour space of their own (an embedded profile, PNG gamma)
-// converted to sRGB, which the screen, the PNG export and the printed page
-// all take pixels to be in; pixels in none are taken as sRGB already.
-QImage inSrgb(QImage pixels) {
-    const QColorSpace own = pixels.colorSpace();
-    if (!own.isValid() || own == QColorSpace(QColorSpace::SRgb)) return pixels;
-    QImage converted = pixels.convertedToColorSpace(QColorSpace::SRgb);
-    if (converted.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
-    return converted;
-}
-
 // Draws a picture that does not hand its pixels over onto a 24-bit bitmap
 // of its size; what the picture leaves untouched stays white.
 QImage convertTo24Bits(const DecodedPicture& picture) {
@@ -164,9 +153,17 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
         return PictureBitmap(drawnOnWhite(*picture, cover),
                              QSize(picture->width(), picture->height()));
     if (std::optional<QImage> pixels = picture->handOverPixels())
-        return PictureBitmap(inSrgb(std::move(*pixels)),
+        return PictureBitmap(InSrgb(std::move(*pixels)),
                              QSize(picture->width(), picture->height()));
     return PictureBitmap(convertTo24Bits(*picture));
+}
+
+QImage InSrgb(QImage pixels) {
+    const QColorSpace own = pixels.colorSpace();
+    if (!own.isValid() || own == QColorSpace(QColorSpace::SRgb)) return pixels;
+    QImage converted = pixels.convertedToColorSpace(QColorSpace::SRgb);
+    if (converted.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    return converted;
 }
 
 std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover,

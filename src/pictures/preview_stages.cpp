@@ -11,6 +11,7 @@
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
+#include "pictures/picture_orientation.h"
 
 namespace {
 
@@ -53,8 +54,9 @@ std::optional<PictureBitmap> paneThumbnail(const QByteArray& photo, QSize room) 
     const double heightForAspect = double(thumbnail.width()) * natural.height() / natural.width();
     if (std::abs(heightForAspect - thumbnail.height()) > AspectTolerance * thumbnail.width() + 1)
         return std::nullopt;
-    return PictureBitmap(Upright(DecodeJpegToCover(*bytes, drawn).pixels, orientation),
-                         UprightSize(natural, orientation));
+    QImage pixels = Upright(DecodeJpegToCover(*bytes, drawn).pixels, orientation);
+    pixels.setColorSpace(JpegColourSpace(photo));  // a camera's thumbnail has the photo's colours
+    return PictureBitmap(InSrgb(std::move(pixels)), UprightSize(natural, orientation));
 }
 
 }  // namespace
