@@ -3,6 +3,7 @@
 // kind the tests make.
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -52,6 +53,11 @@ int main(int argc, char** argv) {
     write(root + "/jpeg", "grey.jpg", EncodeJpeg(picture, JpegColours::Grey));
     write(root + "/jpeg", "cmyk.jpg", EncodeJpeg(picture, JpegColours::CmykAdobe));
     write(root + "/jpeg", "low.jpg", EncodeJpeg(picture, JpegColours::Rgb, 20));
+    // A turned photo with a colour profile: the Exif and ICC readers.
+    write(root + "/jpeg", "turned-profiled.jpg",
+          WithExif(
+              WithIccProfile(EncodeJpeg(picture), QColorSpace(QColorSpace::AdobeRgb).iccProfile()),
+              ExifBlock(6)));
 
     const QList<QRgb> palette = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(0, 0, 0)};
     write(root + "/gif", "full.gif", EncodeGif({6, 5}, palette, {PatternFrame({6, 5}, 4)}));
@@ -107,6 +113,12 @@ int main(int argc, char** argv) {
           EncodeImage(opaque.convertToFormat(QImage::Format_Grayscale8), "png"));
     write(root + "/png", "deep.png",
           EncodeImage(picture.convertToFormat(QImage::Format_RGBA64), "png"));
+    {
+        QImage profiled = opaque;
+        profiled.setColorSpace(QColorSpace::DisplayP3);
+        write(root + "/png", "turned-profiled.png",
+              WithPngChunk(EncodeImage(profiled, "png"), "eXIf", ExifBlock(8)));
+    }
     write(root + "/webp", "lossless.webp", EncodeImage(picture, "webp"));
     {
         QByteArray lossy;

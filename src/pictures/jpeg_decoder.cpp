@@ -4,12 +4,17 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include <jpeglib.h>
+#include <QColorSpace>
 
 #include "app/error_box.h"
+#include "pictures/exif_block.h"
 #include "pictures/picture_limits.h"
+#include "pictures/picture_orientation.h"
 
 namespace {
 
@@ -71,13 +76,19 @@ unsigned int eighthsCovering(JDIMENSION full, int wanted) {
     return ScaleDenominator;
 }
 
+// An ICC profile may be split over many APP2 markers.
+constexpr int IccMarker = JPEG_APP0 + 2;
+constexpr unsigned int LongestMarker = 0xFFFF;
+
 // Reads the header and sets the output: best quality, the size that covers
-// `cover` (full size when it is empty), colour spaces libjpeg converts for
-// us. Returns false when libjpeg failed.
+// `cover` (full size when it is empty; stored sides, before any turn),
+// colour spaces libjpeg converts for us. Returns false when libjpeg failed.
 bool readHeader(JpegDecompressor& jpeg, const QByteArray& data, QSize cover) {
     if (setjmp(jpeg.errors.recovery)) return false;
     jpeg_mem_src(&jpeg.info, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size()));
+    // Kept in memory with the header; no more than the file's bytes.
+    jpeg_save_markers(&jpeg.info, IccMarker, LongestMarker);
     jpeg_read_header(&jpeg.info, TRUE);
     jpeg.info.scale_num = ScaleDenominator;
     jpeg.info.scale_denom = ScaleDenominator;
@@ -134,6 +145,28 @@ bool readScanlines(JpegDecompressor& jpeg, QImage& image, std::vector<unsigned c
     return true;
 }
 
+// The profile's bytes, joined by libjpeg from its markers, into `profile`;
+// false when libjpeg failed. What it allocated is the caller's to free.
+bool readIccMarkers(JpegDecompressor& jpeg, JOCTET*& profile, unsigned int& length) {
+    if (setjmp(jpeg.errors.recovery)) return false;
+    if (!jpeg_read_icc_profile(&jpeg.info, &profile, &length)) profile = nullptr;
+    return true;
+}
+
+// The colour space of the file's ICC profile, for RGB output only (a grey
+// or CMYK profile does not describe the pixels we make); an invalid one
+// when there is none or Qt cannot read it, and the pixels stay as stored.
+QColorSpace embeddedColourSpace(JpegDecompressor& jpeg) {
+    if (jpeg.info.out_color_space != JCS_RGB) return QColorSpace();
+    JOCTET* profile = nullptr;
+    unsigned int length = 0;
+    const bool read = readIccMarkers(jpeg, profile, length);
+    const std::unique_ptr<JOCTET, decltype(&std::free)> owned(profile, &std::free);
+    if (!read || !profile) return QColorSpace();
+    return QColorSpace::fromIccProfile(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(profile), qsizetype(length)));
+}
+
 QImage allocateOutput(const jpeg_decompress_struct& info) {
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);
@@ -150,10 +183,12 @@ QImage allocateOutput(const jpeg_decompress_struct& info) {
 }  // namespace
 
 ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover) {
+    const Orientation orientation = JpegOrientation(data);
     JpegDecompressor jpeg;
-    if (!create(jpeg) || !readHeader(jpeg, data, cover)) jpeg.fail();
+    if (!create(jpeg) || !readHeader(jpeg, data, UprightSize(cover, orientation))) jpeg.fail();
     // The file's own size is what must stay within the limits, whatever is shown.
     CheckPictureSize(jpeg.info.image_width, jpeg.info.image_height);
+    const QColorSpace colourSpace = embeddedColourSpace(jpeg);
 
     QImage image = allocateOutput(jpeg.info);
     // A scan cut short leaves the rest of the picture white.
@@ -165,7 +200,19 @@ ScaledJpeg DecodeJpegToCover(const QByteArray& data, QSize cover) {
     if (jpeg.info.out_color_space == JCS_CMYK) cmykRow.resize(size_t(jpeg.info.output_width) * 4);
 
     if (!readScanlines(jpeg, image, cmykRow)) jpeg.fail();
-    return {std::move(image), QSize(int(jpeg.info.image_width), int(jpeg.info.image_height))};
+    if (colourSpace.isValid()) image.setColorSpace(colourSpace);
+    const QSize stored(int(jpeg.info.image_width), int(jpeg.info.image_height));
+    return {Upright(std::move(image), orientation), UprightSize(stored, orientation)};
+}
+
+QColorSpace JpegColourSpace(const QByteArray& data) {
+    JpegDecompressor jpeg;
+    if (!create(jpeg) || !readHeader(jpeg, data, QSize())) jpeg.fail();
+    return embeddedColourSpace(jpeg);
+}
+
+Orientation JpegOrientation(const QByteArray& data) {
+    return ExifOrientation(JpegExif(data));
 }
 
 QSize JpegSize(const QByteArray& data) {

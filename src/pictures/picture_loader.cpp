@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include <QColorSpace>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -84,8 +85,8 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
 // Draws a picture that does not hand its pixels over onto a 24-bit bitmap
 // of its size; what the picture leaves untouched stays white.
 QImage convertTo24Bits(const DecodedPicture& picture) {
-    return DrawnWithinBudget(QSize(picture.width(), picture.height()), QImage::Format_RGB888,
-                             false, [&](QPainter& painter) { picture.drawAt(painter, QPoint(0, 0)); });
+    return DrawnWithinBudget(QSize(picture.width(), picture.height()), QImage::Format_RGB888, false,
+                             [&](QPainter& painter) { picture.drawAt(painter, QPoint(0, 0)); });
 }
 
 // A size brought within the picture limits, keeping its aspect.
@@ -154,8 +155,17 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
         return PictureBitmap(drawnOnWhite(*picture, *vectors, cover),
                              QSize(picture->width(), picture->height()));
     if (std::optional<QImage> pixels = picture->handOverPixels())
-        return PictureBitmap(std::move(*pixels), QSize(picture->width(), picture->height()));
+        return PictureBitmap(InSrgb(std::move(*pixels)),
+                             QSize(picture->width(), picture->height()));
     return PictureBitmap(convertTo24Bits(*picture));
+}
+
+QImage InSrgb(QImage pixels) {
+    const QColorSpace own = pixels.colorSpace();
+    if (!own.isValid() || own == QColorSpace(QColorSpace::SRgb)) return pixels;
+    QImage converted = pixels.convertedToColorSpace(QColorSpace::SRgb);
+    if (converted.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    return converted;
 }
 
 std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize cover,

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QByteArray>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -35,3 +36,9 @@ void CheckPictureFileName(const QString& fileName);
 std::optional<QByteArray> ReadPictureBytes(const QString& fileName);
 PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,
                                  PictureUse use = PictureUse::Screen);
+
+// Pixels in a colour space of their own (an embedded profile, PNG gamma)
+// converted to sRGB, which the screen, the PNG export and the printed page
+// all take pixels to be in; pixels in none are taken as sRGB already. The
+// loader gives every picture so; a preview's stand-in is given so too.
+QImage InSrgb(QImage pixels);

@@ -11,6 +11,7 @@
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
+#include "pictures/picture_orientation.h"
 
 namespace {
 
@@ -38,9 +39,13 @@ QSize drawnSize(QSize natural, QSize room) {
 std::optional<PictureBitmap> paneThumbnail(const QByteArray& photo, QSize room) {
     const std::optional<QByteArray> bytes = ExifThumbnailBytes(photo);
     if (!bytes) return std::nullopt;
+    // The thumbnail is stored as the photo is: both are compared as stored,
+    // and the photo's orientation turns the thumbnail upright.
+    const Orientation orientation = JpegOrientation(photo);
     const QSize natural = JpegSize(photo);
     CheckPictureSize(natural.width(), natural.height());
-    const QSize drawn = drawnSize(natural, room);
+    const QSize drawn =
+        UprightSize(drawnSize(UprightSize(natural, orientation), room), orientation);
     const QSize thumbnail = JpegSize(*bytes);
     if (thumbnail.width() < drawn.width() || thumbnail.height() < drawn.height() ||
         thumbnail.width() > LargestUsefulThumbnail * drawn.width() ||
@@ -49,7 +54,9 @@ std::optional<PictureBitmap> paneThumbnail(const QByteArray& photo, QSize room) 
     const double heightForAspect = double(thumbnail.width()) * natural.height() / natural.width();
     if (std::abs(heightForAspect - thumbnail.height()) > AspectTolerance * thumbnail.width() + 1)
         return std::nullopt;
-    return PictureBitmap(DecodeJpegToCover(*bytes, drawn).pixels, natural);
+    QImage pixels = Upright(DecodeJpegToCover(*bytes, drawn).pixels, orientation);
+    pixels.setColorSpace(JpegColourSpace(photo));  // a camera's thumbnail has the photo's colours
+    return PictureBitmap(InSrgb(std::move(pixels)), UprightSize(natural, orientation));
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 #include "pictures/qt_image_decoders.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 #include <QPainter>
 
 #include "app/error_box.h"
 #include "pictures/icon_directory.h"
 #include "pictures/picture_limits.h"
+#include "pictures/picture_orientation.h"
 
 namespace {
 
@@ -27,7 +29,9 @@ class FormatReader {
         reader_.setDecideFormatFromContent(false);
         // Otherwise a reader whose named format fails tries every other one.
         reader_.setAutoDetectImageFormat(false);
-        reader_.setAutoTransform(false);
+        // Qt 6.4 turns a TIFF upright as its tag says; PNG and WebP are
+        // left to us (see decodeOpaque).
+        reader_.setAutoTransform(true);
         // Qt's own bound on one image's memory (process-wide) must not be
         // below ours: deep pixels (16 bits a channel) of the most pixels
         // allowed. Our size check comes first.
@@ -89,9 +93,15 @@ QImage::Format formatForDepth(int bitsPerPixel, const QImage& read) {
     }
 }
 
-QImage decodeOpaque(const QByteArray& data, const char* format, const char* invalidMessage) {
+// `exifOf` finds the Exif block whose orientation Qt's reader does not
+// read: the pixels are turned upright by whichever finds one.
+QImage decodeOpaque(const QByteArray& data, const char* format, const char* invalidMessage,
+                    std::optional<ExifTiff> (*exifOf)(const QByteArray&) = nullptr) {
     FormatReader reader(data, format);
-    return OpaqueOnWhite(reader.readSizeFirst(invalidMessage));
+    QImage image = reader.readSizeFirst(invalidMessage);
+    if (exifOf && reader->transformation() == QImageIOHandler::TransformationNone)
+        image = Upright(std::move(image), ExifOrientation(exifOf(data)));
+    return OpaqueOnWhite(std::move(image));
 }
 
 }  // namespace
@@ -122,11 +132,11 @@ QImage DecodeIcon(const QByteArray& data) {
 }
 
 QImage DecodePng(const QByteArray& data) {
-    return decodeOpaque(data, "png", "PNG image is not valid");
+    return decodeOpaque(data, "png", "PNG image is not valid", PngExif);
 }
 
 QImage DecodeWebP(const QByteArray& data) {
-    return decodeOpaque(data, "webp", "WebP image is not valid");
+    return decodeOpaque(data, "webp", "WebP image is not valid", WebpExif);
 }
 
 QImage DecodeTiff(const QByteArray& data) {
@@ -136,6 +146,7 @@ QImage DecodeTiff(const QByteArray& data) {
 QImage OpaqueOnWhite(QImage image) {
     if (!image.hasAlphaChannel()) return image;
     QImage flat = AllocatePicture(image.width(), image.height(), QImage::Format_RGB32);
+    flat.setColorSpace(image.colorSpace());  // still to be converted as a whole
     flat.fill(Qt::white);
     QPainter(&flat).drawImage(0, 0, image);
     return flat;

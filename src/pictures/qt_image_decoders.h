@@ -12,8 +12,9 @@ QImage DecodeBitmap(const QByteArray& data);
 QImage DecodeIcon(const QByteArray& data);
 
 // The first image of a PNG, WebP or TIFF file, read by Qt's reader of that
-// format alone. Transparent parts lie on white, as a GIF's uncovered screen
-// does; an opaque picture keeps the format Qt read it in.
+// format alone, standing as its orientation tag says. Transparent parts lie
+// on white, as a GIF's uncovered screen does; an opaque picture keeps the
+// format Qt read it in. The pixels keep the colour space the file declares.
 QImage DecodePng(const QByteArray& data);
 QImage DecodeWebP(const QByteArray& data);
 QImage DecodeTiff(const QByteArray& data);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -219,4 +220,30 @@ TEST_F(HostilePictureFiles, TheIconEntryShownIsTheLargestByItsHeadersTheFirstOfE
         EXPECT_EQ(QSize(picture->width(), picture->height()), c.size);
         EXPECT_EQ(picture->pixels().pixel(c.size.width() / 2, c.size.height() / 2), c.colour);
     }
+}
+
+TEST_F(HostilePictureFiles, ADamagedColourProfileLeavesThePictureUnconvertedAndNeverFailsIt) {
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(qRgb(200, 120, 60));
+    const QByteArray profile = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+    QList<QByteArray> damaged = {QByteArray(200, 'x'), profile.left(20),
+                                 profile.left(profile.size() / 2)};
+    // Every third byte of the header, the tag table and the tags inverted in turn.
+    for (int at = 0; at < profile.size(); at += 3) {
+        damaged << profile;
+        damaged.back()[at] = char(~damaged.back()[at]);
+    }
+    const QByteArray jpeg = EncodeJpeg(image), png = EncodeImage(image, "png");
+    for (const QByteArray& bad : damaged) {
+        const QByteArray iccChunk = QByteArray("bad\0\0", 5) + qCompress(bad).mid(4);
+        EXPECT_EQ(LoadErrorOf(files.write("bad.jpg", WithIccProfile(jpeg, bad))), "(no error)");
+        EXPECT_EQ(LoadErrorOf(files.write("bad.png", WithPngChunk(png, "iCCP", iccChunk))),
+                  "(no error)");
+    }
+    // One Qt cannot read at all: the pixels as stored.
+    const auto plain = LoadPictureBitmap(files.write("plain.jpg", jpeg));
+    const auto garbage =
+        LoadPictureBitmap(files.write("bad.jpg", WithIccProfile(jpeg, damaged[0])));
+    ASSERT_TRUE(plain && garbage);
+    EXPECT_EQ(garbage->pixels(), plain->pixels());
 }

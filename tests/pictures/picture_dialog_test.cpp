@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QColorSpace>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -20,6 +21,7 @@
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
+#include "pictures/picture_loader.h"
 #include "pictures/preview_decoder.h"
 #include "support/album_art_writer.h"
 #include "support/gif_writer.h"
@@ -144,12 +146,38 @@ TEST(PicturePreviewPane, APhotoShowsItsExifThumbnailFirstWhenItFillsThePane) {
     QStringList seen;  // the caption and the colour shown at each stage
     const auto look = [&] {
         const QColor shown = pane.picture().pixels().pixel(60, 45);
-        seen << pane.caption() + (shown.red() > shown.blue() ? " red" : " blue");
+        const QSize size = pane.picture().pixels().size();
+        seen << pane.caption() + (shown.red() > shown.blue() ? " red" : " blue") +
+                    (size.height() > size.width() ? " tall" : "");
     };
     QObject::connect(&pane, &PicturePreviewPane::thumbnailShown, look);
     ASSERT_TRUE(ShowInPane(pane, files.write("camera.jpg", camera)));
     look();
     EXPECT_EQ(seen, QStringList({" (1600x1200) red", " (1600x1200) blue"}));
+
+    // Turned by its orientation tag, the thumbnail stands as the photo does.
+    seen.clear();
+    ASSERT_TRUE(ShowInPane(
+        pane, files.write("turned.jpg",
+                          WithExif(EncodeJpeg(photo), ExifBlock(6, EncodeJpeg(thumbnail))))));
+    look();
+    EXPECT_EQ(seen, QStringList({" (1200x1600) red tall", " (1200x1600) blue tall"}));
+
+    // It has the photo's colours too: converted by the photo's profile.
+    const QByteArray adobe = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+    QImage green(240, 180, QImage::Format_RGB32);
+    green.fill(qRgb(60, 170, 90));
+    const QByteArray tagged = WithIccProfile(EncodeJpeg(green), adobe);
+    const int converted =
+        qRed(LoadPictureBitmap(files.write("green.jpg", tagged))->pixels().pixel(60, 45));
+    int shown = 0;
+    QObject::connect(&pane, &PicturePreviewPane::thumbnailShown,
+                     [&] { shown = qRed(pane.picture().pixels().pixel(60, 45)); });
+    ASSERT_TRUE(ShowInPane(
+        pane, files.write(
+                  "adobe.jpg",
+                  WithIccProfile(WithExifThumbnail(EncodeJpeg(photo), EncodeJpeg(green)), adobe))));
+    EXPECT_NEAR(shown, converted, 2);
 
     // Too small for the pane, or padded to another aspect: the photo alone.
     seen.clear();

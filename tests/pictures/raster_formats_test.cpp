@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // PNG, WebP and TIFF through the loader: natural sizes, colours,
-// transparency on white, and the limits every format obeys.
+// transparency on white, and the limits every format obeys; with JPEG,
+// orientation tags and colour profiles.
 
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 #include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtEndian>
+#include <cmath>
 
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"
 #include "support/image_difference.h"
 #include "support/image_encoding.h"
+#include "support/jpeg_writer.h"
 #include "support/qt_printers.h"
 
 namespace {
@@ -195,5 +201,122 @@ TEST_F(RasterFormats, ReadForAScreenAreaAPhotoKeepsOnlyThePixelsThatCoverItLooki
             painter.drawImage(target->rect(), source->pixels());
         }
         EXPECT_LE(LargestChannelRmse(shown, fromFull), 2.0);
+    }
+}
+
+TEST_F(RasterFormats, EveryPhotoFormatStandsAsItsOrientationTagSaysAtItsUprightSize) {
+    const QImage stored = opaque(quarters(40, 30));
+    const QRgb r = qRgb(255, 0, 0), g = qRgb(0, 255, 0), b = qRgb(0, 0, 255), y = qRgb(255, 255, 0);
+    // By tag value: the upright picture's top-left, top-right and bottom-left colours.
+    const QRgb corners[9][3] = {{},        {r, g, b}, {g, r, y}, {y, b, g}, {b, y, r},
+                                {r, b, g}, {b, r, y}, {y, g, b}, {g, y, r}};
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const QByteArray exif = ExifBlock(orientation);
+        const std::pair<const char*, QByteArray> tagged[] = {
+            {"jpg", WithExif(EncodeJpeg(stored), exif)},
+            {"png", WithPngChunk(encoded(stored, "png"), "eXIf", exif)},
+            {"webp", WithWebpExif(encoded(stored, "webp"), stored.size(), exif)},
+            {"tif", TiffOriented(stored, orientation)},
+        };
+        for (const auto& [extension, bytes] : tagged) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(extension).arg(orientation).toStdString());
+            const auto loaded =
+                LoadPictureBitmap(files.write(QStringLiteral("turned.%1").arg(extension), bytes));
+            ASSERT_TRUE(loaded);
+            const QSize upright = orientation >= 5 ? QSize(30, 40) : QSize(40, 30);
+            EXPECT_EQ(QSize(loaded->width(), loaded->height()), upright);
+            const QImage& pixels = loaded->pixels();
+            ASSERT_EQ(pixels.size(), upright);
+            const int right = upright.width() - 3, bottom = upright.height() - 3;
+            EXPECT_TRUE(near(pixels.pixel(2, 2), corners[orientation][0], 12));
+            EXPECT_TRUE(near(pixels.pixel(right, 2), corners[orientation][1], 12));
+            EXPECT_TRUE(near(pixels.pixel(2, bottom), corners[orientation][2], 12));
+        }
+    }
+    // Decoded smaller for a screen area, a turned JPEG covers the area as it stands.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(Qt::gray);
+    const auto screen = LoadPictureBitmap(
+        files.write("portrait.jpg", WithExif(EncodeJpeg(photo), ExifBlock(6))), QSize(300, 400));
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(QSize(screen->width(), screen->height()), QSize(1200, 1600));
+    EXPECT_EQ(screen->pixels().size(), QSize(300, 400));
+}
+
+namespace {
+// Every hue at several saturations and lightnesses, many beyond sRGB's
+// reach in a wider space.
+QImage hues() {
+    QImage image(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y,
+                           QColor::fromHsv(x * 359 / 63, 40 + y % 8 * 30, 255 - y / 8 * 35).rgb());
+    return image;
+}
+
+// The colour-managed reference: the pixels, taken to be in the profile's
+// colour space, as lcms2's own TIFF tool converts them to sRGB (relative
+// colorimetric); null when it did not run.
+QImage lcmsToSrgb(const QImage& pixels, const QByteArray& profile) {
+    QTemporaryDir folder;
+    QImage tagged = pixels.convertToFormat(QImage::Format_RGB888);
+    tagged.setColorSpace(QColorSpace::fromIccProfile(profile));  // Qt's writer embeds it
+    if (!tagged.save(folder.filePath("in.tif"), "tiff") ||
+        QProcess::execute("tificc", {"-t1", folder.filePath("in.tif"), folder.filePath("out.tif")}))
+        return QImage();
+    return QImage(folder.filePath("out.tif"), "tiff").convertToFormat(QImage::Format_RGB32);
+}
+constexpr double MostRmse = 0.005 * 255;  // off lcms2's own conversion, in levels
+}  // namespace
+
+TEST_F(RasterFormats, EmbeddedProfilesAndPngGammaAreConvertedToSrgbAsLcmsConvertsThem) {
+    const QImage colours = hues();
+    const QByteArray jpeg = EncodeJpeg(colours);
+    const auto decodedJpeg = LoadPictureBitmap(files.write("plain.jpg", jpeg));
+    ASSERT_TRUE(decodedJpeg);
+    QByteArray gamma(4, '\0');
+    qToBigEndian(quint32(55556), gamma.data());  // 1/1.8, no chromaticities: sRGB's primaries
+    struct Case {
+        QString name;
+        QByteArray bytes;
+        QImage stored;
+        QByteArray profile;  // what lcms2 is told the stored pixels are in
+    };
+    std::vector<Case> cases = {{"gamma.png", WithPngChunk(encoded(colours, "png"), "gAMA", gamma),
+                                colours,
+                                QColorSpace(QColorSpace::Primaries::SRgb, 1.8f).iccProfile()}};
+    for (const auto space :
+         {QColorSpace::AdobeRgb, QColorSpace::DisplayP3, QColorSpace::ProPhotoRgb}) {
+        QImage tagged = colours;
+        tagged.setColorSpace(space);
+        const QByteArray profile = tagged.colorSpace().iccProfile();
+        for (const char* format : {"png", "webp", "tiff"})
+            cases.push_back({QStringLiteral("%1.%2").arg(int(space)).arg(format),
+                             encoded(tagged, format), colours, profile});
+        // JPEG: held to lcms2's conversion of the very pixels decoded.
+        cases.push_back({QStringLiteral("%1.jpg").arg(int(space)), WithIccProfile(jpeg, profile),
+                         decodedJpeg->pixels(), profile});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const QImage reference = lcmsToSrgb(c.stored, c.profile);
+        ASSERT_FALSE(reference.isNull()) << "tificc (liblcms2-utils) did not run";
+        EXPECT_GT(LargestChannelRmse(c.stored, reference), 8 * MostRmse);  // far off unconverted
+        const auto loaded = LoadPictureBitmap(files.write(c.name, c.bytes));
+        ASSERT_TRUE(loaded);
+        EXPECT_LT(LargestChannelRmse(loaded->pixels(), reference), MostRmse);
+    }
+    // Read for a screen area, the fewer pixels kept are converted too.
+    QImage flat(160, 120, QImage::Format_RGB32);
+    flat.fill(qRgb(60, 170, 90));
+    const QByteArray adobe = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+    const QRgb expected = lcmsToSrgb(flat, adobe).pixel(80, 60);
+    flat.setColorSpace(QColorSpace::AdobeRgb);
+    for (const auto& [name, bytes] :
+         {std::pair{"flat.png", encoded(flat, "png")},
+          std::pair{"flat.jpg", WithIccProfile(EncodeJpeg(flat), adobe)}}) {
+        const QImage screen = LoadPictureBitmap(files.write(name, bytes), QSize(40, 30))->pixels();
+        EXPECT_TRUE(screen.width() < 160 && near(screen.pixel(20, 15), expected)) << name;
     }
 }

@@ -26,6 +26,55 @@ QByteArray EncodeImage(const QImage& image, const char* format) {
     return bytes;
 }
 
+namespace {
+
+// A PNG chunk: length, type and data, and the checksum over type and data.
+QByteArray pngChunk(const QByteArray& typeAndData) {
+    QByteArray length(4, '\0'), crc(4, '\0');
+    put32(length, 0, quint32(typeAndData.size() - 4), true);
+    put32(crc, 0,
+          quint32(crc32(0, reinterpret_cast<const Bytef*>(typeAndData.constData()),
+                        uInt(typeAndData.size()))),
+          true);
+    return length + typeAndData + crc;
+}
+
+}  // namespace
+
+QByteArray WithPngChunk(const QByteArray& png, const char* type, const QByteArray& data) {
+    constexpr int AfterHeader = 8 + 8 + 13 + 4;  // signature, IHDR chunk
+    return png.left(AfterHeader) + pngChunk(QByteArray(type, 4) + data) + png.mid(AfterHeader);
+}
+
+QByteArray WithWebpExif(const QByteArray& webp, QSize size, const QByteArray& exif) {
+    constexpr char ExifFlag = 0x08;
+    QByteArray vp8x("VP8X\x0a\0\0\0", 8);
+    vp8x.append(ExifFlag).append(QByteArray(9, '\0'));
+    for (int i = 0; i < 3; ++i) {
+        vp8x[12 + i] = char(((size.width() - 1) >> (8 * i)) & 0xff);
+        vp8x[15 + i] = char(((size.height() - 1) >> (8 * i)) & 0xff);
+    }
+    QByteArray chunk = QByteArray("EXIF\0\0\0\0", 8) + exif + QByteArray(exif.size() % 2, '\0');
+    put32(chunk, 4, quint32(exif.size()), false);
+    QByteArray out = QByteArray("RIFF\0\0\0\0WEBP", 12) + vp8x + webp.mid(12) + chunk;
+    put32(out, 4, quint32(out.size() - 8), false);
+    return out;
+}
+
+QByteArray TiffOriented(const QImage& image, int orientation) {
+    QByteArray tiff;
+    QBuffer buffer(&tiff);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "tiff");
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);  // so the tag is written
+    if (!writer.write(image) || !tiff.startsWith("II")) return QByteArray();
+    const int directory = int(qFromLittleEndian<quint32>(tiff.constData() + 4));
+    for (int at = directory + 2; at < directory + 2 + 12 * tiff[directory]; at += 12)
+        if (qFromLittleEndian<quint16>(tiff.constData() + at) == 274)  // Orientation
+            qToLittleEndian(quint16(orientation), tiff.data() + at + 8);
+    return tiff;
+}
+
 QByteArray PngClaiming(quint32 width, quint32 height) {
     QByteArray ihdr("IHDR", 4);
     ihdr.append(QByteArray(13, '\0'));
@@ -34,15 +83,7 @@ QByteArray PngClaiming(quint32 width, quint32 height) {
     ihdr[12] = 8;  // bits per channel
     ihdr[13] = 2;  // RGB
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    auto chunk = [&](const QByteArray& typeAndData) {
-        QByteArray length(4, '\0'), crc(4, '\0');
-        put32(length, 0, quint32(typeAndData.size() - 4), true);
-        put32(crc, 0,
-              quint32(crc32(0, reinterpret_cast<const Bytef*>(typeAndData.constData()),
-                            uInt(typeAndData.size()))),
-              true);
-        png += length + typeAndData + crc;
-    };
+    auto chunk = [&](const QByteArray& typeAndData) { png += pngChunk(typeAndData); };
     chunk(ihdr);
     // The first row's filter byte and a pixel: libpng reads the header only
     // up to the first data.

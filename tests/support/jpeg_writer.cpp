@@ -90,33 +90,58 @@ QByteArray JpegHeaderClaiming(int width, int height) {
     return bytes;
 }
 
-QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail) {
-    const auto u16 = [](QByteArray& to, quint16 v) {
-        to.append(char(v & 0xff)).append(char(v >> 8));
-    };
-    const auto u32 = [&](QByteArray& to, quint32 v) {
-        u16(to, quint16(v));
-        u16(to, quint16(v >> 16));
-    };
-    // Little-endian TIFF: an empty first directory, then the thumbnail's.
-    constexpr quint32 FirstDirectory = 8, SecondDirectory = 14, ThumbnailAt = 44;
-    QByteArray tiff("II*\0", 4);
-    u32(tiff, FirstDirectory);
-    u16(tiff, 0);
-    u32(tiff, SecondDirectory);
-    u16(tiff, 2);
-    for (const auto& [tag, value] :
-         {std::pair<quint16, quint32>{0x0201, ThumbnailAt}, {0x0202, quint32(thumbnail.size())}}) {
-        u16(tiff, tag);
-        u16(tiff, 4);  // LONG
-        u32(tiff, 1);
-        u32(tiff, value);
-    }
-    u32(tiff, 0);
-    tiff += thumbnail;
-    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+namespace {
+
+// Little-endian bytes of a value.
+QByteArray le(quint32 value, int size) {
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i) bytes.append(char(value >> (8 * i)));
+    return bytes;
+}
+// A directory entry of one SHORT (3) or LONG (4) value; a SHORT sits first in its field.
+QByteArray entry(quint16 tag, quint16 type, quint32 value) {
+    return le(tag, 2) + le(type, 2) + le(1, 4) + le(value, type == 3 ? 2 : 4) +
+           le(0, type == 3 ? 2 : 0);
+}
+
+// A marker segment: the marker, its length, its payload.
+QByteArray segment(char marker, const QByteArray& payload) {
     const int length = int(payload.size()) + 2;
-    QByteArray segment("\xff\xe1", 2);
-    segment.append(char(length >> 8)).append(char(length & 0xff));
-    return jpeg.left(2) + segment + payload + jpeg.mid(2);
+    QByteArray bytes("\xff", 1);
+    bytes.append(marker).append(char(length >> 8)).append(char(length & 0xff));
+    return bytes + payload;
+}
+
+}  // namespace
+
+QByteArray ExifBlock(int orientation, const QByteArray& thumbnail) {
+    const quint32 photoEntries = orientation ? 1 : 0;
+    const quint32 secondDirectory = 8 + 2 + 12 * photoEntries + 4;
+    QByteArray tiff = QByteArray("II*\0", 4) + le(8, 4) + le(photoEntries, 2);
+    if (orientation) tiff += entry(0x0112, 3, quint32(orientation));
+    tiff += le(thumbnail.isEmpty() ? 0 : secondDirectory, 4);
+    if (thumbnail.isEmpty()) return tiff;
+    const quint32 thumbnailAt = secondDirectory + 2 + 2 * 12 + 4;
+    return tiff + le(2, 2) + entry(0x0201, 4, thumbnailAt) +
+           entry(0x0202, 4, quint32(thumbnail.size())) + le(0, 4) + thumbnail;
+}
+
+QByteArray WithExif(const QByteArray& jpeg, const QByteArray& exif) {
+    return jpeg.left(2) + segment('\xe1', QByteArray("Exif\0\0", 6) + exif) + jpeg.mid(2);
+}
+
+QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail) {
+    return WithExif(jpeg, ExifBlock(0, thumbnail));
+}
+
+QByteArray WithIccProfile(const QByteArray& jpeg, const QByteArray& profile) {
+    constexpr qsizetype MostPerMarker = 65519;  // a marker's payload less the ICC header
+    const qsizetype count = (profile.size() + MostPerMarker - 1) / MostPerMarker;
+    QByteArray markers;
+    for (qsizetype i = 0; i < count; ++i) {
+        QByteArray payload("ICC_PROFILE\0", 12);
+        payload.append(char(i + 1)).append(char(count));
+        markers += segment('\xe2', payload + profile.mid(i * MostPerMarker, MostPerMarker));
+    }
+    return jpeg.left(2) + markers + jpeg.mid(2);
 }

@@ -14,6 +14,18 @@ QByteArray EncodeJpeg(const QImage& image, JpegColours colours = JpegColours::Rg
 // Only a header, claiming the given size: enough to test size checks.
 QByteArray JpegHeaderClaiming(int width, int height);
 
+// An Exif block's TIFF structure (little-endian): the photo's directory,
+// holding `orientation` when it is not 0, then, when `thumbnail` (a JPEG
+// file's bytes) is not empty, a directory holding it as a camera does.
+QByteArray ExifBlock(int orientation, const QByteArray& thumbnail = {});
+
+// The JPEG file with an APP1 segment holding `exif` after its start marker.
+QByteArray WithExif(const QByteArray& jpeg, const QByteArray& exif);
+
 // The JPEG file with an Exif block after its start marker that holds
-// `thumbnail` (a JPEG file's bytes) as a camera stores its thumbnail.
+// `thumbnail` as a camera stores its thumbnail.
 QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail);
+
+// The JPEG file carrying an ICC profile in APP2 markers, split as the ICC
+// specification splits one too long for a marker.
+QByteArray WithIccProfile(const QByteArray& jpeg, const QByteArray& profile);
