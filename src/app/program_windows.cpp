@@ -2,6 +2,7 @@
 #include "app/program_windows.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QIcon>
 
 #include "about/about_box.h"
@@ -48,6 +49,9 @@ void SetUpApplication() {
     for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"})
         icon.addFile(QString::fromLatin1(size));
     QApplication::setWindowIcon(icon);
+    // A damaged colour profile leaves its picture as stored, which is the
+    // program's answer; Qt's own warning about it would be a second line.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.icc.warning=false"));
 }
 
 int RunProgramWindows(const QString& path) {
