@@ -64,7 +64,9 @@ void WindowFixture::whenModalOpens(std::function<void()> action) {
 
 bool WindowFixture::waitUntilFramed(const QWidget* window) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
-    constexpr int FramingTimeoutMs = 5000;
+    // Only a window that never gets its frame reaches it: a loaded machine
+    // or a sanitizer build frames late.
+    constexpr int FramingTimeoutMs = 30000;
     QElapsedTimer waited;
     waited.start();
     while (window->frameGeometry() == window->geometry()) {
