@@ -104,17 +104,8 @@ EOF
 
 # --- Driving the program ---------------------------------------------------
 
-# The first visible window whose name matches, within `seconds`; the search
-# is repeated, as xdotool's own waiting search fails on a window closing.
-window() {
-  local pattern=$1 seconds=$2 found
-  for _ in $(seq $((seconds * 10))); do
-    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=tests/e2e/window_search.sh
+source "$(dirname "$0")/../tests/e2e/window_search.sh"
 
 # The program places a new window again while openbox settles it (up to two
 # seconds), and a picture is drawn after the window shows.

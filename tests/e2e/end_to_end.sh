@@ -18,18 +18,8 @@ unset QT_QPA_PLATFORM  # a real X window this time
 
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
-# The first visible window whose name matches, within `seconds`. xdotool's
-# own waiting search gives up with an X error when a window it looks at
-# closes under it (a dialog going away), so the search is simply repeated.
-window() {
-  local pattern=$1 seconds=$2 found
-  for _ in $(seq $((seconds * 10))); do
-    found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=tests/e2e/window_search.sh
+source "$(dirname "$0")/window_search.sh"
 
 "$exe" & pid=$!
 main=$(window '^Sleevix v2\.0$' 20) \
