@@ -23,8 +23,8 @@ namespace {
 
 enum ExitStatus { Succeeded = 0, Failed = 1, Misused = 2 };
 
-const char* const NoWindowArguments[] = {"--export",   "-h", "--help",
-                                         "--help-all", "-v", "--version"};
+const char* const NoWindowArguments[] = {"--export", "--thumbnail", "-h",       "--help",
+                                         "--help-all", "-v",          "--version"};
 
 void printLine(std::FILE* stream, const QString& text) {
     // One line, whatever the message holds.
@@ -65,6 +65,7 @@ class CollectingErrors {
 struct ExportRequest {
     QString output;
     QString input;
+    int thumbnailSide = 0;  // a thumbnail of that side, not an export
     bool pdf = true;
     PaperSize paper = PaperSize::A4;
     int scale = MinExportScale;
@@ -89,7 +90,9 @@ QString exportCover(const ExportRequest& request) {
     const QString note = file.open();
     if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
-    if (request.pdf)
+    if (request.thumbnailSide > 0)
+        ExportCoverThumbnail(request.output, request.thumbnailSide);
+    else if (request.pdf)
         ExportCoverPdf(request.output, request.paper);
     else
         ExportCoverPng(request.output, request.scale);
@@ -134,6 +137,23 @@ ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLine
     return request;
 }
 
+// A thumbnail as a file manager asks for one: IN OUT SIZE.
+ExportRequest thumbnailRequest(const QStringList& arguments) {
+    if (arguments.size() != 3)
+        throw SleevixError(QStringLiteral("--thumbnail needs IN, OUT and SIZE"));
+    ExportRequest request;
+    request.input = arguments[0];
+    request.output = arguments[1];
+    request.pdf = false;
+    bool whole = false;
+    request.thumbnailSide = arguments[2].toInt(&whole);
+    if (!whole || request.thumbnailSide < 1 || request.thumbnailSide > MaxThumbnailSide)
+        throw SleevixError(
+            QStringLiteral("--thumbnail's SIZE must be a whole number from 1 to %1")
+                .arg(MaxThumbnailSide));
+    return request;
+}
+
 // The options the program knows, in the parser that reads them.
 struct CommandLineOptions {
     QCommandLineParser parser;
@@ -157,6 +177,10 @@ struct CommandLineOptions {
         QStringLiteral("strict"),
         QStringLiteral("Fails the export on a warning (tracks left out, a picture gone) "
                        "instead of writing OUT without them.")};
+    QCommandLineOption thumbnail{
+        QStringLiteral("thumbnail"),
+        QStringLiteral("With IN OUT SIZE instead of FILE: writes the cover IN as a PNG of at "
+                       "most SIZE x SIZE pixels to OUT, without a window, for file managers.")};
     QCommandLineOption lengths{
         QStringLiteral("lengths"),
         QStringLiteral("Adds each track's length, as \"Add track lengths\" does, to tracks "
@@ -170,7 +194,7 @@ struct CommandLineOptions {
             "gone), the export is still written, one line starting \"warning:\" says what\n"
             "was left out, and the status is 0; with --strict it fails instead. Any\n"
             "failure prints one line and ends with status 1 (2 for wrong options)."));
-        parser.addOptions({exportTo, paper, scale, strict, lengths});
+        parser.addOptions({exportTo, paper, scale, strict, lengths, thumbnail});
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
             QStringLiteral("What to open: a cover (.sleevix), a CUE sheet, a playlist (.m3u, "
@@ -182,7 +206,8 @@ struct CommandLineOptions {
     // export, an answer or a complaint about themselves.
     bool opensWindows(const QStringList& arguments) {
         return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
-               !parser.isSet(exportTo) && !parser.isSet(paper) && !parser.isSet(scale) &&
+               !parser.isSet(exportTo) && !parser.isSet(thumbnail) && !parser.isSet(paper) &&
+               !parser.isSet(scale) &&
                !parser.isSet(strict) && !parser.isSet(lengths) &&
                parser.positionalArguments().size() <= 1;
     }
@@ -264,6 +289,12 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
     }
 
     try {
+        if (parser.isSet(options.thumbnail)) {
+            if (parser.isSet(exportTo))
+                throw SleevixError(QStringLiteral("--thumbnail and --export go apart"));
+            exportCover(thumbnailRequest(parser.positionalArguments()));
+            return {false, QString(), Succeeded};
+        }
         if (parser.isSet(exportTo)) {
             const QString warning =
                 exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));

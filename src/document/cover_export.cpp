@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/cover_export.h"
 
+#include <algorithm>
 
 #include <QBuffer>
 #include <QDir>
@@ -50,9 +51,14 @@ void setDisplayScales(DisplayScales scales) {
     window.Image5.setDisplayScale(scales.overlay);
 }
 
+// The cover's size at scale 1: the back strip, the gap, the front.
+QSize coverSize() {
+    return QSize(StripWidth + GapBeforeFront + Form1->Image4.width(), Form1->Image1.height());
+}
+
 QImage composeStrips(int scale) {
     const TForm1& window = *Form1;
-    const QSize size(StripWidth + GapBeforeFront + window.Image4.width(), window.Image1.height());
+    const QSize size = coverSize();
     QImage image(size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.setDotsPerMeterX(ScreenDotsPerMetre * scale);
@@ -66,6 +72,18 @@ QImage composeStrips(int scale) {
     painter.end();
     image.setDevicePixelRatio(1);
     return image;
+}
+
+// Writes the image as a PNG file at `path`, replacing it whole.
+void writePng(const QString& path, const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) cannotExport(path, writer.errorString());
+    OutputFile output(path, QStringLiteral("Cannot export"));
+    output.write(png);
+    output.commit();
 }
 
 }  // namespace
@@ -97,13 +115,13 @@ void SetCoverDisplayScale(int scale) {
 }
 
 void ExportCoverPng(const QString& path, int scale) {
-    const QImage image = CoverImage(scale);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) cannotExport(path, writer.errorString());
-    OutputFile output(path, QStringLiteral("Cannot export"));
-    output.write(png);
-    output.commit();
+    writePng(path, CoverImage(scale));
 }
+
+void ExportCoverThumbnail(const QString& path, int side) {
+    const int longest = std::max(coverSize().width(), coverSize().height());
+    const int scale = std::clamp((side + longest - 1) / longest, MinExportScale, MaxExportScale);
+    const QImage drawn = CoverImage(scale);
+    writePng(path, drawn.scaled(QSize(side, side), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+

@@ -26,3 +26,12 @@ void SetCoverDisplayScale(int scale);
 
 // Writes CoverImage(scale) as a PNG file at `path`, replacing it whole.
 void ExportCoverPng(const QString& path, int scale);
+
+// The largest thumbnail side asked of the program; file managers ask up to
+// 1024.
+inline constexpr int MaxThumbnailSide = 2048;
+
+// Writes the cover as ExportCoverPng draws it, fitted into `side` x `side`
+// pixels with its aspect kept, drawn at the smallest export scale at least
+// that large so that it is sharp; a PNG file at `path`, replaced whole.
+void ExportCoverThumbnail(const QString& path, int side);

@@ -80,6 +80,12 @@ TEST_F(CommandLine, ExportsThePdfAndPngSilentlyWithoutADisplay) {
     const QSize oneSize = QImageReader(pathOf("one.png")).size();
     EXPECT_EQ(oneSize, QSize(823, 353));
     EXPECT_EQ(QImageReader(pathOf("two.png")).size(), oneSize * 2);
+    // A file manager's thumbnail: the same, fitted into SIZE x SIZE.
+    const Outcome thumbnail =
+        runSleevix({"--thumbnail", pathOf("cover.sleevix"), pathOf("thumbnail.png"), "256"});
+    EXPECT_EQ(thumbnail.status, 0);
+    EXPECT_EQ(thumbnail.err + thumbnail.out, "");
+    EXPECT_EQ(QImageReader(pathOf("thumbnail.png")).size(), QSize(256, 353 * 256 / 823));
     // The same cover as the window's.
     EXPECT_TRUE(
         QImage(pathOf("one.png")).convertToFormat(QImage::Format_RGB32).copy(462, 0, 361, 353) ==
@@ -134,6 +140,8 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
         {{"--export", pathOf("no/such/folder.pdf"), cover}, "Cannot export"},
         {{"--export", out, "--frobnicate", cover}, "Unknown option"},
         {{"--strict", cover}, "go with --export"},
+        {{"--thumbnail", cover, pathOf("out.png"), "0"}, "SIZE must be a whole number"},
+        {{"--thumbnail", cover}, "needs IN, OUT and SIZE"},
         // Without --export too: no display is needed to say what is wrong.
         {{"--frobnicate"}, "Unknown option"},
         {{cover, cover}, "only one FILE"},
