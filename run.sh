@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 ./scripts/build.sh program
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "Sleevix needs a desktop display and none is set (DISPLAY is empty); on a machine without one, run: ./scripts/install-deps.sh && xvfb-run -a -s '-screen 0 1024x768x24' ./run.sh" >&2
+  echo "Sleevix needs a desktop display and none is set (DISPLAY is empty); on a machine without one, run: ./scripts/install-deps.sh --program xvfb xauth && xvfb-run -a -s '-screen 0 1024x768x24' ./run.sh" >&2
   exit 1
 fi
 exec build/program/src/sleevix "$@"
