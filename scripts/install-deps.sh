@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs, plus any named on the
 # command line. Only packages that are missing are installed; re-running is
 # cheap.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a build tree with CPack, unpacks it into a
 # scratch root and checks what it installs.
 #   check_package.sh <build directory>
