@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the optimised tree and runs the benchmarks; each prints its ratios.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers of every reader with clang and runs each for the given number of
 # seconds (default 600), two at a time: ./fuzz.sh [seconds] [decoder...]
 set -euo pipefail

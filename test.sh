@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Sleevix twice (optimised, and with address
 # and undefined-behaviour sanitizers) and runs the whole test suite in both.
 set -euo pipefail

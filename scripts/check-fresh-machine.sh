@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the README's commands on a freshly installed minimal system: builds a
 # chroot with debootstrap, copies a clean clone of this repository's HEAD into
 # it, and runs there what a newcomer runs: ./run.sh under xvfb-run, as the

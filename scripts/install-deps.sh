@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs, plus any named on the
 # command line. Only packages that are missing are installed; re-running is
 # cheap.
@@ -18,7 +19,7 @@ program_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils openbox imagemagick liblcms2-utils xdotool poppler-utils
-  dpkg-dev file desktop-file-utils appstream lintian
+  dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin
 )
 
 packages=("${program_packages[@]}")

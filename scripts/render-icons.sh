@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program icon's PNG sizes from resources/sleevix.svg; run it
 # after changing the SVG and commit the PNGs.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a CUPS scheduler with the PDF queues the real printing tests use and
 # prints the base queue name on success; on failure says why and exits 1.
 #   <base>            cups-pdf, a PPD without margins

@@ -64,7 +64,7 @@ TForm3::TForm3() {
     Label1->setStyleSheet(QStringLiteral("color: teal"));
     Label1->adjustSize();
     Label1->move(PanelMiddleX - Label1->width() / 2, 16);
-    Label5 = centredLabel(QStringLiteral("Version 2.0"), 56, 13, Panel1);
+    Label5 = centredLabel(QStringLiteral("Version ") + QLatin1String(ApplicationVersion), 56, 13, Panel1);
     Label2 = centredLabel(QStringLiteral("Inserts for compact-disc jewel cases"), 80, 13, Panel1);
     Label3 = centredLabel(QStringLiteral("2026"), 96, 13, Panel1);
     Label4 = centredLabel(QStringLiteral("Free to use, copy and share."), 112, 13, Panel1);
@@ -72,7 +72,7 @@ TForm3::TForm3() {
     Label7 = centredLabel(
         QStringLiteral("If you have questions, comments or need support fell free to contact me:"),
         176, 13, Panel1);
-    Label8 = centredLabel(QStringLiteral("sleevix@example.org"), 208, 16, Panel1);
+    Label8 = centredLabel(QString::fromLatin1(MaintainerAddress), 208, 16, Panel1);
     Label8->setFont(fontOfPixels(13));
     Label8->adjustSize();
     Label8->move(PanelMiddleX - Label8->width() / 2, 208);

@@ -11,5 +11,5 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication();
     const CommandLineOutcome outcome = RunCommandLine(QApplication::arguments());
-    return outcome.opensWindows ? RunProgramWindows(outcome.file) : outcome.status;
+    return outcome.opensWindows ? RunProgramWindows(outcome.files) : outcome.status;
 }

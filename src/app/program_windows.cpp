@@ -9,6 +9,7 @@
 #include "app/application_title.h"
 #include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "app/program_per_file.h"
 #include "document/document_commands.h"
 #include "document/document_session.h"
 #include "tracks/track_editor.h"
@@ -44,7 +45,7 @@ void SetUpApplication() {
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     // No display name: Qt would append it to every window title, and each
     // window's caption is meant to stand exactly as it is.
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Sleevix"));
+    QApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
     QIcon icon;
     for (const char* size : {":/sleevix-48.png", ":/sleevix-256.png"})
         icon.addFile(QString::fromLatin1(size));
@@ -54,8 +55,9 @@ void SetUpApplication() {
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.icc.warning=false"));
 }
 
-int RunProgramWindows(const QString& path) {
+int RunProgramWindows(const QStringList& paths) {
     ProgramWindows windows;
-    if (!path.isEmpty()) RunHandler([&] { OpenInWindow(path); });
+    if (!paths.isEmpty()) RunHandler([&] { OpenInWindow(paths.constFirst()); });
+    if (paths.size() > 1) RunHandler([&] { StartProgramForEach(paths.mid(1)); });
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QString>
+#include <QStringList>
 
 class DocumentSession;
 class TForm1;
@@ -39,6 +40,6 @@ class ProgramWindows {
 // Names the running application and gives it its icon.
 void SetUpApplication();
 
-// The windows, with the file at `path` opened unless it is empty, until
-// the main window closes.
-int RunProgramWindows(const QString& path);
+// The windows, with the first of `paths` opened and each other one in a
+// program of its own, until the main window closes.
+int RunProgramWindows(const QStringList& paths);

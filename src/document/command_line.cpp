@@ -198,8 +198,9 @@ struct CommandLineOptions {
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
             QStringLiteral("What to open: a cover (.sleevix), a CUE sheet, a playlist (.m3u, "
-                           ".m3u8), a text list (.txt), audio files' folder or an audio file."),
-            QStringLiteral("[FILE]"));
+                           ".m3u8), a text list (.txt), audio files' folder or an audio file. "
+                           "Each FILE after the first opens in a window of its own."),
+            QStringLiteral("[FILE...]"));
     }
 
     // Whether these arguments open the windows, rather than ending with an
@@ -207,9 +208,7 @@ struct CommandLineOptions {
     bool opensWindows(const QStringList& arguments) {
         return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
                !parser.isSet(exportTo) && !parser.isSet(thumbnail) && !parser.isSet(paper) &&
-               !parser.isSet(scale) &&
-               !parser.isSet(strict) && !parser.isSet(lengths) &&
-               parser.positionalArguments().size() <= 1;
+               !parser.isSet(scale) && !parser.isSet(strict) && !parser.isSet(lengths);
     }
 };
 
@@ -251,7 +250,7 @@ void ChooseDisplayForCommandLine(int argc, char** argv) {
         }
     }
     // With no display to reach, arguments that open no window (a mistyped
-    // option, two files) still get their one line instead of Qt's failure
+    // option, an option that needs --export) still get their one line instead of Qt's failure
     // to reach a display.
     // Qt's own options (-style, -platform, ...) are the application
     // object's to read; where there are any, Qt decides.
@@ -277,15 +276,15 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
     const QString program = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {
         printLine(stderr, program + QStringLiteral(": ") + parser.errorText());
-        return {false, QString(), Misused};
+        return {false, QStringList(), Misused};
     }
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return {false, QString(), Succeeded};
+        return {false, QStringList(), Succeeded};
     }
     if (parser.isSet(version)) {
         printLine(stdout, program + QLatin1Char(' ') + QString::fromLatin1(ApplicationVersion));
-        return {false, QString(), Succeeded};
+        return {false, QStringList(), Succeeded};
     }
 
     try {
@@ -293,26 +292,24 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
             if (parser.isSet(exportTo))
                 throw SleevixError(QStringLiteral("--thumbnail and --export go apart"));
             exportCover(thumbnailRequest(parser.positionalArguments()));
-            return {false, QString(), Succeeded};
+            return {false, QStringList(), Succeeded};
         }
         if (parser.isSet(exportTo)) {
             const QString warning =
                 exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
             if (!warning.isEmpty())
                 printLine(stderr, QStringLiteral("warning: ") + ErrorBoxText(warning));
-            return {false, QString(), Succeeded};
+            return {false, QStringList(), Succeeded};
         }
         if (parser.isSet(paper) || parser.isSet(scale) || parser.isSet(options.strict) ||
             parser.isSet(options.lengths))
             throw SleevixError(
                 QStringLiteral("--paper, --scale, --strict and --lengths go with --export"));
-        const QStringList files = parser.positionalArguments();
-        if (files.size() > 1) throw SleevixError(QStringLiteral("only one FILE can be opened"));
-        return {true, files.value(0), Succeeded};
+        return {true, parser.positionalArguments(), Succeeded};
     } catch (const SleevixError& error) {
         printLine(stderr, program + QStringLiteral(": ") + error.message());
     } catch (const std::exception& error) {
         printLine(stderr, program + QStringLiteral(": ") + QString::fromLocal8Bit(error.what()));
     }
-    return {false, QString(), Failed};
+    return {false, QStringList(), Failed};
 }

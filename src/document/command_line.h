@@ -5,7 +5,9 @@
 #include <QStringList>
 
 // The command line:
-//   sleevix [FILE]                      the windows, with FILE opened
+//   sleevix [FILE...]                   the windows, with the first FILE
+//                                       opened and each other FILE in a
+//                                       program of its own
 //   sleevix --export OUT FILE [--paper a4|letter] [--scale N]
 //                                       OUT (.pdf or .png) from FILE, no window
 //   sleevix --help | --version
@@ -16,10 +18,10 @@
 void ChooseDisplayForCommandLine(int argc, char** argv);
 
 // What the command line leaves to the program entry: to open the windows,
-// with `file` opened unless it is empty, or to end with `status`.
+// with `files` opened, or to end with `status`.
 struct CommandLineOutcome {
     bool opensWindows = false;
-    QString file;
+    QStringList files;
     int status = 0;
 };
 

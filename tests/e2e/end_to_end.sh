@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb, driven with xdotool: tracks, artist and
 # title, "Continue", "Center", the "Back" outline off, a look at the screen, and
 # "Close", which must end the process with status 0.

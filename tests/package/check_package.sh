@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a build tree with CPack, unpacks it into a
 # scratch root and checks what it installs.
 #   check_package.sh <build directory>
@@ -25,24 +26,98 @@ fi
 report=$(lintian --pedantic --display-info "$deb" 2>&1 | grep -v '^running with root privileges' || true)
 [ -z "$report" ] || { echo "FAIL: lintian reports:"; echo "$report"; exit 1; }
 
+# The names a distributor may set, as this build tree has them.
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+app_id=$(cached SLEEVIX_APP_ID)
+maintainer=$(cached SLEEVIX_MAINTAINER)
+
 dpkg -x "$deb" "$work/root"
-for file in usr/bin/sleevix \
-            usr/share/applications/org.example.Sleevix.desktop \
-            usr/share/metainfo/org.example.Sleevix.metainfo.xml \
-            usr/share/icons/hicolor/scalable/apps/org.example.Sleevix.svg \
-            usr/share/icons/hicolor/48x48/apps/org.example.Sleevix.png; do
+desktop=usr/share/applications/$app_id.desktop
+mime=usr/share/mime/packages/$app_id.xml
+for file in usr/bin/sleevix "$desktop" "$mime" \
+            "usr/share/metainfo/$app_id.metainfo.xml" \
+            "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+            "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
   [ -f "$work/root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
 done
 [ -x "$work/root/usr/bin/sleevix" ] || { echo "FAIL: /usr/bin/sleevix is not executable"; exit 1; }
-desktop-file-validate "$work/root/usr/share/applications/org.example.Sleevix.desktop"
+desktop-file-validate "$work/root/$desktop"
+
+# A file manager opens covers and track lists with the program: the entry
+# takes files, and lists the cover type the package registers beside the
+# track-list types.
+grep -qx 'Exec=sleevix %F' "$work/root/$desktop" || { echo "FAIL: the desktop entry's Exec takes no files (%F)"; exit 1; }
+cover_type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$work/root/$mime")
+[ -n "$cover_type" ] || { echo "FAIL: /$mime defines no MIME type"; exit 1; }
+mime_types=$(sed -n 's/^MimeType=//p' "$work/root/$desktop" | tr ';' '\n')
+for type in "$cover_type" application/x-cue audio/x-mpegurl application/vnd.apple.mpegurl; do
+  grep -qx "$type" <<<"$mime_types" || { echo "FAIL: the desktop entry's MimeType lacks $type"; exit 1; }
+done
+# The type is found by name and, for a cover without its extension, by its
+# content, as the program writes it and as another writer may; other JSON
+# stays JSON.
+cp -r "$work/root/usr/share/mime" "$work/mime"
+update-mime-database "$work/mime" 2>/dev/null
+mkdir "$work/files"
+printf '{\n    "artist": "A",\n    "back": {\n        "color": "#000000"\n    },\n    "format": "sleevix-cover",\n    "version": 1\n}\n' \
+  > "$work/files/cover.sleevix"
+cp "$work/files/cover.sleevix" "$work/files/saved"
+printf '{"format":"sleevix-cover","version":1}' > "$work/files/compact"
+printf '{"format": "other"}' > "$work/files/other.json"
+type_of() {
+  mkdir -p "$work/data" && ln -sfn "$work/mime" "$work/data/mime"
+  XDG_DATA_DIRS="$work/data:/usr/share" GIO_USE_VFS=local \
+    gio info -a standard::content-type "$1" | sed -n 's/^ *standard::content-type: //p'
+}
+for name in cover.sleevix saved compact other.json; do
+  expected=$cover_type
+  [ "$name" != other.json ] || expected=application/json
+  found=$(type_of "$work/files/$name")
+  [ "$found" = "$expected" ] || { echo "FAIL: $name is taken as $found, not $expected"; exit 1; }
+done
+
+# A file manager's thumbnail of a cover: the thumbnailer names the cover type
+# and its command, run as the file manager runs it (no display), writes a
+# PNG of at most the size asked.
+thumbnailer=usr/share/thumbnailers/$app_id.thumbnailer
+grep -qx "MimeType=$cover_type;" "$work/root/$thumbnailer" 2>/dev/null \
+  || { echo "FAIL: /$thumbnailer does not name $cover_type"; exit 1; }
+command=$(sed -n 's/^Exec=sleevix //p' "$work/root/$thumbnailer")
+command=${command//%i/$work/files/cover.sleevix}
+command=${command//%o/$work/thumbnail.png}
+command=${command//%s/128}
+# shellcheck disable=SC2086 # the entry's words, as a file manager splits them
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/root/usr/bin/sleevix" $command
+size=$(file -b "$work/thumbnail.png" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1 \2/p')
+[ "$size" = "128 54" ] || { echo "FAIL: the thumbnail is ${size:-no PNG}, not 128 x 54"; exit 1; }
+
+# The version, the application ID and the maintainer are each set once in
+# CMake; every file that carries one agrees with the package.
+version=$(dpkg-deb --field "$deb" Version)
+[ "$(dpkg-deb --field "$deb" Maintainer)" = "$maintainer" ] || { echo "FAIL: the package's maintainer is not $maintainer"; exit 1; }
+zcat "$work/root/usr/share/doc/sleevix/changelog.gz" | head -1 | grep -qF "sleevix ($version)" \
+  || { echo "FAIL: the changelog's first entry is not version $version"; exit 1; }
+zcat "$work/root/usr/share/doc/sleevix/changelog.gz" | grep -qF -- "-- $maintainer  " \
+  || { echo "FAIL: the changelog is not signed by $maintainer"; exit 1; }
+grep -qxF "Upstream-Contact: $maintainer" "$work/root/usr/share/doc/sleevix/copyright" \
+  || { echo "FAIL: the copyright file's contact is not $maintainer"; exit 1; }
+zcat "$work/root/usr/share/man/man1/sleevix.1.gz" | head -1 | grep -qF "\"Sleevix $version\"" \
+  || { echo "FAIL: the manual page is not of version $version"; exit 1; }
+grep -qF "<release version=\"$version\"" "$work/root/usr/share/metainfo/$app_id.metainfo.xml" \
+  || { echo "FAIL: the metainfo's release is not $version"; exit 1; }
+grep -qF "<id>$app_id</id>" "$work/root/usr/share/metainfo/$app_id.metainfo.xml" \
+  || { echo "FAIL: the metainfo's id is not $app_id"; exit 1; }
+grep -qx "Icon=$app_id" "$work/root/$desktop" || { echo "FAIL: the desktop entry's icon is not $app_id"; exit 1; }
+[ "$("$work/root/usr/bin/sleevix" --version)" = "sleevix $version" ] \
+  || { echo "FAIL: sleevix --version does not say $version"; exit 1; }
 # The project has no web site yet, and a dead address must not ship: newer
 # AppStream (Ubuntu 24.04) warns of the missing homepage, which is known;
 # any other warning or error fails.
-metainfo="$work/root/usr/share/metainfo/org.example.Sleevix.metainfo.xml"
+metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 if ! validation=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
   others=$(grep -E '^[EW]:' <<<"$validation" | grep -v ': url-homepage-missing$' || true)
   if [ -n "$others" ] || ! grep -q ': url-homepage-missing$' <<<"$validation"; then
     echo "FAIL: appstreamcli reports:"; echo "$validation"; exit 1
   fi
 fi
-echo "package: $(basename "$deb") installs its program, desktop entry, metainfo and icons"
+echo "package: $(basename "$deb") installs its program, desktop entry, metainfo, icons and cover MIME type"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a fresh Xvfb display managed by openbox, so that windows
 # get real frames, placement and titles:
 #   under_openbox.sh <command> [arguments...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Feeds every reader of user files each hazard through the command line of
 # an optimised build, and prints a table: what the program said, how long it
 # took and the most memory it held. tools/hostile_inputs/measure.sh [sleevix]
