@@ -29,7 +29,6 @@ TEST_F(StandardDialogs, StandCentredOverTheMainWindowWithTheirOptionsInTheirRows
         {"export PDF", [] { Form1->ExportPdf1Click(); }, "Paper:"},
         {"export PNG", [] { Form1->ExportPng1Click(); }, "Scale:"},
         {"print", [] { Form1->Button4Click(); }, {}},
-        {"print preview", [] { Form1->PrintPreview1Click(); }, {}},
         {"picture", [] { Form1->BitBtn5Click(); }, {}},
     };
     for (const auto& dialog : dialogs) {
