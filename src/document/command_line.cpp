@@ -250,8 +250,8 @@ void ChooseDisplayForCommandLine(int argc, char** argv) {
         }
     }
     // With no display to reach, arguments that open no window (a mistyped
-    // option, an option that needs --export) still get their one line instead of Qt's failure
-    // to reach a display.
+    // option, an option that needs --export) still get their one line
+    // instead of Qt's failure to reach a display.
     // Qt's own options (-style, -platform, ...) are the application
     // object's to read; where there are any, Qt decides.
     if (noDisplayAtAll()) {

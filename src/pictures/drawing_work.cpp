@@ -184,9 +184,8 @@ class WorkMeter : public QPaintEngine {
             }
             last = point;
         }
-        const QSizeF inflate(penWidth / 2, penWidth / 2);
-        const double pixels = coveredPixels(bounds.adjusted(-inflate.width(), -inflate.height(),
-                                                            inflate.width(), inflate.height()));
+        const double halfPen = penWidth / 2;
+        const double pixels = coveredPixels(bounds.adjusted(-halfPen, -halfPen, halfPen, halfPen));
         const bool solid = brush_.style() == Qt::SolidPattern || !fills;
         if (!add(pixels / (solid ? SolidPixelsPerUnit : PatternPixelsPerUnit))) return;
         if (!add(thinLength * ThinLineWork)) return;

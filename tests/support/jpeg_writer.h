@@ -26,6 +26,6 @@ QByteArray WithExif(const QByteArray& jpeg, const QByteArray& exif);
 // `thumbnail` as a camera stores its thumbnail.
 QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail);
 
-// The JPEG file carrying an ICC profile in APP2 markers, split as the ICC
-// specification splits one too long for a marker.
+// The JPEG file carrying an ICC profile in APP2 markers, split into
+// numbered chunks when it is too long for one marker, as cameras write it.
 QByteArray WithIccProfile(const QByteArray& jpeg, const QByteArray& profile);
