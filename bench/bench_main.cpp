@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
                           {"LoadPng", "BarePngRead"},
                           {"SvgOntoTheBackStrip", "BareSvgDraw"},
                           {"PrintJobToPdf", "PicturesOnlyToPdf"},
+                          {"DvdPrintJobToPdf", "PrintJobToPdf"},
+                          {"DvdCoverImage", "JewelCoverImage"},
                           {"OpenAndDrawDocument", "LeftRender"},
                           {"LongTextsRenderAndExport", "ThousandCharacterTextsRenderAndExport"}});
     reporter.PrintRatioToSum("ExportProcessToPdf", {"StartUpProcess", "PrintJobToPdf"});

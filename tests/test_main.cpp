@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontInfo>
+#include <QStandardPaths>
 
 #include "app/program_windows.h"
 
@@ -22,6 +23,8 @@ static bool arialIsLiberationSans() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Settings a test keeps go to a folder of their own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     SetUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     if (!arialIsLiberationSans()) return 2;

@@ -224,3 +224,13 @@ xdotool key End
 sleep 0.5
 shot "$(frame_of "$editor")" wm-track-editor.png
 stop
+
+# The other kinds of cover, with pictures behind them.
+for kind in slim dvd disc; do
+  cover "case-$kind" centred "The Examples" "Sample Sounds" "\"$demo/back.jpg\"" "\"$demo/front.jpg\"" \
+    "Morning Light" "The Long Road Home" "Paper Boats" "Harbour Lights" "Slow Tide" "Goodnight"
+  sed -i "s/\"version\": 1,/\"version\": 1, \"case\": \"$kind\",/" "$work/case-$kind.sleevix"
+  start "$work/case-$kind.sleevix"
+  shot "$main" "case-$kind.png"
+  stop
+done

@@ -29,6 +29,7 @@ int TrackLineHeight;
 int FrontLineHeight;
 QString PrintArtistName;
 QString PrintAlbumTitle;
+CaseChoice CoverCase;
 
 void ResetCoverState() {
     TrackCount = 0;
@@ -59,6 +60,7 @@ void ResetCoverState() {
     FrontLineHeight = 0;
     PrintArtistName.clear();
     PrintAlbumTitle.clear();
+    CoverCase = CaseChoice();
 }
 
 namespace {

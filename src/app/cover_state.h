@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QString>
 
+#include "cases/case_kind.h"
 #include "pictures/picture_bitmap.h"
 #include "render/canvas.h"
 
@@ -45,6 +46,8 @@ extern int TrackLineHeight;
 extern int FrontLineHeight;
 extern QString PrintArtistName;
 extern QString PrintAlbumTitle;
+// The kind of cover; every variable above serves each kind alike.
+extern CaseChoice CoverCase;
 
 // Puts every variable above back to its start value.
 void ResetCoverState();

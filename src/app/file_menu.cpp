@@ -29,6 +29,7 @@ void TForm1::buildFileMenu() {
     File1->addSeparator();
     ExportPdf1 = addItem(File1, QStringLiteral("Export as P&DF..."));
     ExportPng1 = addItem(File1, QStringLiteral("Export as P&NG..."));
+    ExportPrintShop1 = addItem(File1, QStringLiteral("Export for print s&hop..."));
     File1->addSeparator();
     Quit1 = addItem(File1, QStringLiteral("&Quit"), "Ctrl+Q");
 
@@ -48,5 +49,7 @@ void TForm1::buildFileMenu() {
     ConnectHandler(SaveAs1, &QAction::triggered, this, [this] { SaveAs1Click(); });
     ConnectHandler(ExportPdf1, &QAction::triggered, this, [this] { ExportPdf1Click(); });
     ConnectHandler(ExportPng1, &QAction::triggered, this, [this] { ExportPng1Click(); });
+    ConnectHandler(ExportPrintShop1, &QAction::triggered, this,
+                   [this] { ExportPrintShop1Click(); });
     ConnectHandler(Quit1, &QAction::triggered, this, [this] { Quit1Click(); });
 }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/application_title.h"
 #include "app/caption_fit.h"
@@ -16,6 +17,8 @@
 #include "app/handler_guard.h"
 #include "app/program_windows.h"
 #include "app/toolbar_icons.h"
+#include "cases/case_kind_question.h"
+#include "cases/case_view.h"
 #include "document/document_dialogs.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_drop.h"
@@ -75,6 +78,7 @@ TForm1::TForm1() {
     ClientArea->resize(controls.right() + 1, controls.bottom() + 1);
     buildFileMenu();
     buildCommandMenus();
+    buildCaseMenu();
     chainTabOrder();
 
     FontDialog1 = std::make_unique<ScreenFontDialog>();
@@ -83,6 +87,7 @@ TForm1::TForm1() {
     OpenPictureDialog1 = std::make_unique<ScreenOpenPictureDialog>();
     PrintDialog1 = std::make_unique<ScreenPrintDialog>();
     PrintPreviewDialog1 = std::make_unique<ScreenPrintPreviewDialog>();
+    CaseKindBox1 = std::make_unique<ScreenCaseKindQuestion>();
 
     connectHandlers();
     InstallInsertPictureDrops(*this);
@@ -144,6 +149,22 @@ void TForm1::buildNotebook() {
     Image2View->setAccessibleName(QStringLiteral("Left spine"));
     Image3View->setAccessibleName(QStringLiteral("Right spine"));
     Image4View->setAccessibleName(QStringLiteral("Front insert"));
+
+    // The other kinds show their whole piece on each page, drawn again
+    // whenever the surfaces are, since every command draws on those.
+    BackCaseView = new CaseView(backPage);
+    FrontCaseView = new CaseView(frontPage);
+    for (CaseView* view : {BackCaseView, FrontCaseView}) {
+        auto* filling = new QVBoxLayout(view->parentWidget());
+        filling->setContentsMargins(0, 0, 0, 0);
+        filling->addWidget(view);
+        view->hide();
+    }
+    for (SurfaceView* surface : {Image1View, Image2View, Image3View, Image4View})
+        connect(surface, &SurfaceView::drawn, this, [this] {
+            BackCaseView->update();
+            FrontCaseView->update();
+        });
 }
 
 void TForm1::buildOutlineGroup() {

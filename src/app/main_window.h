@@ -6,9 +6,12 @@
 #include <QWidget>
 
 #include "app/platform_seams.h"
+#include "cases/case_kind.h"
 #include "render/canvas.h"
 
 class CaptionedButton;
+class CaseKindQuestion;
+class CaseView;
 class DocumentFileDialog;
 class ExportDialog;
 class SaveChangesQuestion;
@@ -40,6 +43,7 @@ class TForm1 : public QWidget {
     QAction* SaveAs1;
     QAction* ExportPdf1;
     QAction* ExportPng1;
+    QAction* ExportPrintShop1;
     QAction* Print1;  // the toolbar's commands, for the keyboard
     QAction* Quit1;
     QAction* PrintPreview1;
@@ -49,6 +53,17 @@ class TForm1 : public QWidget {
     QAction* Left1;
     QAction* Center1;
     QAction* Image1Item;  // Image1 is the back surface
+    // Cover > Kind: the kind of the cover at hand, and a disc label's choices.
+    QMenu* Kind1;
+    QAction* JewelCase1;
+    QAction* SlimCase1;
+    QAction* DvdCase1;
+    QAction* DiscLabel1;
+    QAction* FullFaceDisc1;
+    QAction* DiscTrackList1;
+    QMenu* DiscPaper1;     // plain paper or a label sheet
+    QAction* PlainPaper1;
+    QAction* Calibration1;  // label sheets' offsets
     QMenu* Help1;
     QAction* About1;
     // The area under the menu bar: every control stands at its place in it.
@@ -97,6 +112,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<DocumentFileDialog> SaveDialog1;
     std::unique_ptr<ExportDialog> ExportDialog1;
     std::unique_ptr<SaveChangesQuestion> SaveChangesBox1;
+    std::unique_ptr<CaseKindQuestion> CaseKindBox1;  // File > New asks for the kind
 
     void FormCreate();
     void FormShow();
@@ -120,7 +136,18 @@ class TForm1 : public QWidget {
     void SaveAs1Click();
     void ExportPdf1Click();
     void ExportPng1Click();
+    void ExportPrintShop1Click();
     void Quit1Click();
+    // Cover > Kind: the cover at hand becomes this kind, texts and pictures
+    // kept.
+    void ChooseCaseKind(CaseKind kind);
+    void FullFaceDisc1Click();
+    void DiscTrackList1Click();
+    void Calibration1Click();
+    // Shows the pieces of the cover's kind: the jewel case's surfaces, or
+    // one view of the whole piece on each page; the menus and switches
+    // follow.
+    void ShowCoverCase();
     // The window is about to close; clearing canClose keeps it open.
     void FormCloseQuery(bool& canClose);
 
@@ -136,6 +163,7 @@ class TForm1 : public QWidget {
   private:
     void buildFileMenu();
     void buildCommandMenus();
+    void buildCaseMenu();
     void buildToolbar();
     void buildNotebook();
     void buildOutlineGroup();
@@ -147,4 +175,6 @@ class TForm1 : public QWidget {
     SurfaceView* Image2View;
     SurfaceView* Image3View;
     SurfaceView* Image4View;
+    CaseView* BackCaseView;
+    CaseView* FrontCaseView;
 };

@@ -13,7 +13,10 @@
 
 #include "app/application_title.h"
 #include "app/error_box.h"
+#include "app/cover_state.h"
+#include "app/main_window.h"
 #include "app/program_windows.h"
+#include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 #include "document/open_file.h"
 #include "pictures/print_only_pictures.h"
@@ -71,6 +74,8 @@ struct ExportRequest {
     int scale = MinExportScale;
     bool strict = false;
     bool lengths = false;
+    std::optional<CaseKind> caseKind;  // overrides the kind the file has
+    std::optional<double> bleedMm;     // a PDF for a print shop
 };
 
 // Writes the export and returns its warning, empty when there is none: what
@@ -90,8 +95,11 @@ QString exportCover(const ExportRequest& request) {
     const QString note = file.open();
     if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
+    if (request.caseKind) Form1->ChooseCaseKind(*request.caseKind);
     if (request.thumbnailSide > 0)
         ExportCoverThumbnail(request.output, request.thumbnailSide);
+    else if (request.bleedMm)
+        ExportForPrintShop(request.output, *request.bleedMm);
     else if (request.pdf)
         ExportCoverPdf(request.output, request.paper);
     else
@@ -103,8 +111,14 @@ QString exportCover(const ExportRequest& request) {
 // The export the options ask for; raises an error for options that do not
 // fit together.
 ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLineOption& paper,
-                            const QCommandLineOption& scale, const QString& output) {
+                            const QCommandLineOption& scale, const QCommandLineOption& caseKind,
+                            const QCommandLineOption& bleed, const QString& output) {
     ExportRequest request;
+    if (parser.isSet(caseKind)) {
+        request.caseKind = CaseKindNamed(parser.value(caseKind).toLower());
+        if (!request.caseKind)
+            throw SleevixError(QStringLiteral("--case must be jewel, slim, dvd or disc"));
+    }
     request.output = output;
     request.strict = parser.isSet(QStringLiteral("strict"));
     request.lengths = parser.isSet(QStringLiteral("lengths"));
@@ -124,6 +138,19 @@ ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLine
         if (name != QLatin1String("a4") && name != QLatin1String("letter"))
             throw SleevixError(QStringLiteral("--paper must be a4 or letter"));
         request.paper = name == QLatin1String("letter") ? PaperSize::Letter : PaperSize::A4;
+    }
+    if (parser.isSet(bleed)) {
+        if (!request.pdf) throw SleevixError(QStringLiteral("--bleed goes with a PDF export"));
+        if (parser.isSet(paper))
+            throw SleevixError(QStringLiteral("--bleed and --paper go apart: the print shop's "
+                                              "page is the piece's size"));
+        bool number = false;
+        const double mm = parser.value(bleed).toDouble(&number);
+        if (!number || !(mm >= 0 && mm <= MaxBleedMm))
+            throw SleevixError(
+                QStringLiteral("--bleed must be a number of millimetres from 0 to %1")
+                    .arg(MaxBleedMm));
+        request.bleedMm = mm;
     }
     if (parser.isSet(scale)) {
         if (request.pdf) throw SleevixError(QStringLiteral("--scale goes with a PNG export"));
@@ -181,6 +208,16 @@ struct CommandLineOptions {
         QStringLiteral("thumbnail"),
         QStringLiteral("With IN OUT SIZE instead of FILE: writes the cover IN as a PNG of at "
                        "most SIZE x SIZE pixels to OUT, without a window, for file managers.")};
+    QCommandLineOption caseKind{
+        QStringLiteral("case"),
+        QStringLiteral("The kind of cover to export, whatever FILE says: jewel (a track list's "
+                       "default), slim, dvd or disc."),
+        QStringLiteral("jewel|slim|dvd|disc")};
+    QCommandLineOption bleed{
+        QStringLiteral("bleed"),
+        QStringLiteral("With a PDF export: a PDF for a print shop, each piece on a page of its "
+                       "own with pictures running MM past the cut (3 is usual) and crop marks."),
+        QStringLiteral("MM")};
     QCommandLineOption lengths{
         QStringLiteral("lengths"),
         QStringLiteral("Adds each track's length, as \"Add track lengths\" does, to tracks "
@@ -194,7 +231,7 @@ struct CommandLineOptions {
             "gone), the export is still written, one line starting \"warning:\" says what\n"
             "was left out, and the status is 0; with --strict it fails instead. Any\n"
             "failure prints one line and ends with status 1 (2 for wrong options)."));
-        parser.addOptions({exportTo, paper, scale, strict, lengths, thumbnail});
+        parser.addOptions({exportTo, paper, scale, strict, lengths, caseKind, bleed, thumbnail});
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
             QStringLiteral("What to open: a cover (.sleevix), a CUE sheet, a playlist (.m3u, "
@@ -208,7 +245,8 @@ struct CommandLineOptions {
     bool opensWindows(const QStringList& arguments) {
         return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
                !parser.isSet(exportTo) && !parser.isSet(thumbnail) && !parser.isSet(paper) &&
-               !parser.isSet(scale) && !parser.isSet(strict) && !parser.isSet(lengths);
+               !parser.isSet(scale) && !parser.isSet(strict) && !parser.isSet(lengths) &&
+               !parser.isSet(caseKind) && !parser.isSet(bleed);
     }
 };
 
@@ -296,15 +334,17 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
         }
         if (parser.isSet(exportTo)) {
             const QString warning =
-                exportCover(exportRequest(parser, paper, scale, parser.value(exportTo)));
+                exportCover(exportRequest(parser, paper, scale, options.caseKind,
+                                          options.bleed, parser.value(exportTo)));
             if (!warning.isEmpty())
                 printLine(stderr, QStringLiteral("warning: ") + ErrorBoxText(warning));
             return {false, QStringList(), Succeeded};
         }
         if (parser.isSet(paper) || parser.isSet(scale) || parser.isSet(options.strict) ||
-            parser.isSet(options.lengths))
-            throw SleevixError(
-                QStringLiteral("--paper, --scale, --strict and --lengths go with --export"));
+            parser.isSet(options.lengths) || parser.isSet(options.caseKind) ||
+            parser.isSet(options.bleed))
+            throw SleevixError(QStringLiteral(
+                "--paper, --scale, --strict, --lengths, --case and --bleed go with --export"));
         return {true, parser.positionalArguments(), Succeeded};
     } catch (const SleevixError& error) {
         printLine(stderr, program + QStringLiteral(": ") + error.message());

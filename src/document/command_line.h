@@ -9,6 +9,7 @@
 //                                       opened and each other FILE in a
 //                                       program of its own
 //   sleevix --export OUT FILE [--paper a4|letter] [--scale N]
+//                             [--case jewel|slim|dvd|disc] [--bleed MM]
 //                                       OUT (.pdf or .png) from FILE, no window
 //   sleevix --help | --version
 

@@ -50,6 +50,7 @@ void setMainWindow(const CoverDocument& cover) {
     setSwitch(window.CheckBox5, cover.turnSpinesOtherWay);
     window.ColorDialog1->Color = cover.outlines.color;
     window.setSwatchColor(cover.outlines.color);
+    window.ShowCoverCase();
     // A cover with tracks, committed or laid out was made in the editor,
     // whose closing opens the look commands; nothing closes them again.
     const bool edited =
@@ -72,6 +73,7 @@ void setCoverState(const CoverDocument& cover) {
     BackPicturePath = cover.back.picture.path;
     HasFrontPicture = cover.front.picture.isSet();
     FrontPicturePath = cover.front.picture.path;
+    CoverCase = cover.caseChoice;
     // A picture the document carries is held as a pasted one is.
     if (!cover.back.picture.png.isEmpty())
         HoldPicturePng(PictureHalf::Back, cover.back.picture.png);

@@ -62,5 +62,6 @@ CoverDocument CaptureCover() {
     cover.noFrontText = window.CheckBox4->isChecked();
     cover.turnSpinesOtherWay = window.CheckBox5->isChecked();
     cover.surfaces = surfaceStyles();
+    cover.caseChoice = CoverCase;
     return cover;
 }

@@ -40,7 +40,8 @@ bool operator==(const CoverDocument& a, const CoverDocument& b) {
     return a.tracks == b.tracks && a.artist == b.artist && a.title == b.title &&
            a.committed == b.committed && a.layout == b.layout && a.back == b.back &&
            a.front == b.front && a.outlines == b.outlines && a.noFrontText == b.noFrontText &&
-           a.turnSpinesOtherWay == b.turnSpinesOtherWay && a.surfaces == b.surfaces;
+           a.turnSpinesOtherWay == b.turnSpinesOtherWay && a.surfaces == b.surfaces &&
+           a.caseChoice == b.caseChoice;
 }
 
 SurfaceStyles UsualSurfaceStyles(const CoverDocument& cover) {

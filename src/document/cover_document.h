@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "cases/case_kind.h"
 #include "render/canvas.h"
 
 // Where an insert's picture comes from: a file, a picture carried inside
@@ -75,6 +76,7 @@ struct CoverDocument {
     bool noFrontText = false;
     bool turnSpinesOtherWay = false;
     SurfaceStyles surfaces;
+    CaseChoice caseChoice;  // the kind of cover: a jewel case unless told
 };
 
 bool operator==(const InsertLook& a, const InsertLook& b);

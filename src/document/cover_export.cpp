@@ -14,6 +14,8 @@
 #include "app/main_window.h"
 #include "app/output_file.h"
 #include "app/program_windows.h"
+#include "app/cover_state.h"
+#include "cases/case_image.h"
 #include "document/cover_transfer.h"
 #include "print/print_job.h"
 #include "render/measured_font.h"
@@ -51,8 +53,10 @@ void setDisplayScales(DisplayScales scales) {
     window.Image5.setDisplayScale(scales.overlay);
 }
 
-// The cover's size at scale 1: the back strip, the gap, the front.
+// The cover's size at scale 1: the back strip, the gap, the front; or the
+// piece of another kind.
 QSize coverSize() {
+    if (CoverCase.kind != CaseKind::Jewel) return CaseImageSize();
     return QSize(StripWidth + GapBeforeFront + Form1->Image4.width(), Form1->Image1.height());
 }
 
@@ -98,6 +102,7 @@ void ExportCoverPdf(const QString& path, PaperSize paper) {
 }
 
 QImage CoverImage(int scale) {
+    if (CoverCase.kind != CaseKind::Jewel) return CaseImage(scale);
     const DisplayScales before = displayScales();
     const DisplayScales wanted{qreal(scale), qreal(scale)};
     if (before.shown == wanted.shown && before.overlay == wanted.overlay)

@@ -11,8 +11,9 @@
 #include "document/cover_transfer.h"
 #include "tracks/track_editor.h"
 
-void StartNewCover() {
+void StartNewCover(CaseKind kind) {
     CoverDocument start;
+    start.caseChoice.kind = kind;
     start.artist = TForm2::ArtistPrompt;
     start.title = TForm2::TitlePrompt;
     ApplyCover(start);

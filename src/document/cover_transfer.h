@@ -20,8 +20,9 @@ void ApplyCover(const CoverDocument& cover);
 
 // Puts the cover and every window back as the program starts: no tracks,
 // the editor's prompts, the switches and dialogs at their start values, the
-// look commands closed until the editor is closed again.
-void StartNewCover();
+// look commands closed until the editor is closed again; a cover of the
+// given kind.
+void StartNewCover(CaseKind kind = CaseKind::Jewel);
 
 // Draws the cover again, whole, from its state, in the layout it has; for
 // surfaces given a new display scale.

@@ -9,6 +9,7 @@
 #include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "cases/case_kind_question.h"
 #include "document/cover_transfer.h"
 #include "document/document_dialogs.h"
 #include "document/document_file.h"
@@ -68,7 +69,9 @@ void OpenInWindow(const QString& path) {
 
 void TForm1::New1Click() {
     if (!settleUnsavedChanges(*this)) return;
-    StartNewCover();
+    const std::optional<CaseKind> kind = CaseKindBox1->Ask(this);
+    if (!kind) return;
+    StartNewCover(*kind);
     CurrentDocument->setDocument(QString());
 }
 

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 
 #include "app/application_title.h"
@@ -60,9 +61,10 @@ bool ScreenSaveDocumentDialog::Execute(QWidget* parent) {
 }
 
 bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
-    const bool pdf = kind == ExportKind::Pdf;
-    QFileDialog dialog(parent,
-                       pdf ? QStringLiteral("Export as PDF") : QStringLiteral("Export as PNG"));
+    const bool pdf = kind != ExportKind::Png;
+    QFileDialog dialog(parent, kind == ExportKind::PrintShop ? QStringLiteral("Export for Print Shop")
+                               : pdf                         ? QStringLiteral("Export as PDF")
+                                                             : QStringLiteral("Export as PNG"));
     setUpFileDialog(
         dialog,
         pdf ? QStringLiteral("PDF documents (*.pdf)") : QStringLiteral("PNG pictures (*.png)"),
@@ -73,7 +75,15 @@ bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
     // would stand at its top-left corner, over "Look in:".
     QComboBox* paper = nullptr;
     QSpinBox* scale = nullptr;
-    if (pdf) {
+    QDoubleSpinBox* bleed = nullptr;
+    if (kind == ExportKind::PrintShop) {
+        bleed = new QDoubleSpinBox(&dialog);
+        bleed->setRange(0, MaxBleedMm);
+        bleed->setDecimals(1);
+        bleed->setSuffix(QStringLiteral(" mm"));
+        bleed->setValue(Bleed);
+        addOption(dialog, QStringLiteral("&Bleed:"), bleed);
+    } else if (pdf) {
         paper = new QComboBox(&dialog);
         paper->addItem(QStringLiteral("A4"));
         paper->addItem(QStringLiteral("US Letter"));
@@ -90,6 +100,7 @@ bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
     if (!runFileDialog(dialog, FileName)) return false;
     if (paper) Paper = paper->currentIndex() == 1 ? PaperSize::Letter : PaperSize::A4;
     if (scale) Scale = scale->value();
+    if (bleed) Bleed = bleed->value();
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 
 class QWidget;
@@ -22,9 +23,10 @@ class DocumentFileDialog {
     QString DefaultExt;  // added to a name typed without one
 };
 
-enum class ExportKind { Pdf, Png };
+enum class ExportKind { Pdf, Png, PrintShop };
 
-// Choosing where an export goes, with its paper (PDF) or scale (PNG).
+// Choosing where an export goes, with its paper (PDF), scale (PNG) or
+// bleed (print shop).
 class ExportDialog {
   public:
     virtual ~ExportDialog() = default;
@@ -33,6 +35,7 @@ class ExportDialog {
     QString FileName;
     PaperSize Paper = PaperSize::A4;
     int Scale = MinExportScale;
+    double Bleed = DefaultBleedMm;
 };
 
 // Asked before unsaved changes would be lost.

@@ -219,6 +219,21 @@ SurfaceStyles readSurfaces(const Fields& surfaces, const SurfaceStyles& usual) {
     return styles;
 }
 
+CaseChoice readCaseChoice(const Fields& top) {
+    QStringList kinds;
+    for (CaseKind kind : AllCaseKinds) kinds << CaseKindName(kind);
+    CaseChoice choice;
+    choice.kind = *CaseKindNamed(top.word("case", kinds, CaseKindName(choice.kind)));
+    const QJsonValue hole = top.value("hole");
+    if (!hole.isUndefined()) {
+        if (hole != QJsonValue(int(DiscHole::Standard)) && hole != QJsonValue(int(DiscHole::FullFace)))
+            top.wrong("hole", QStringLiteral("41 or 17 (millimetres)"));
+        choice.hole = DiscHole(hole.toInt());
+    }
+    choice.discTrackList = top.flag("discTrackList", choice.discTrackList);
+    return choice;
+}
+
 void checkFormatAndVersion(const Fields& top) {
     if (top.value("format").toString() != QLatin1String(CoverFormatName))
         refuse(QStringLiteral("it is not a Sleevix cover (its \"format\" is not \"%1\")")
@@ -255,6 +270,14 @@ QByteArray CoverToJson(const CoverDocument& cover, const QDir& folder) {
         {"noFrontText", cover.noFrontText},
         {"turnSpinesOtherWay", cover.turnSpinesOtherWay},
     };
+    // Written for the other kinds only, so a jewel case's document reads as
+    // it always did.
+    if (cover.caseChoice.kind != CaseKind::Jewel)
+        top.insert("case", CaseKindName(cover.caseChoice.kind));
+    if (cover.caseChoice.kind == CaseKind::Disc) {
+        top.insert("hole", int(cover.caseChoice.hole));
+        top.insert("discTrackList", cover.caseChoice.discTrackList);
+    }
     // Written only where the commands left something unusual, so a cover a
     // tool writes and one saved here read alike.
     if (!(cover.surfaces == UsualSurfaceStyles(cover)))
@@ -292,5 +315,6 @@ CoverDocument CoverFromJson(const QByteArray& json, const QDir& folder) {
     cover.noFrontText = top.flag("noFrontText", cover.noFrontText);
     cover.turnSpinesOtherWay = top.flag("turnSpinesOtherWay", cover.turnSpinesOtherWay);
     cover.surfaces = readSurfaces(top.object("surfaces"), UsualSurfaceStyles(cover));
+    cover.caseChoice = readCaseChoice(top);
     return cover;
 }

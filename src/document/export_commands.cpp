@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Export as PDF..." and "Export as PNG...": the printed page, or the cover
-// as the window shows it, into a file.
+// "Export as PDF...", "Export as PNG..." and "Export for print shop...": the
+// printed page, the cover as the window shows it, or the pieces with bleed
+// and crop marks, into a file.
 
 #include <QFileInfo>
 
 #include "app/main_window.h"
+#include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 #include "document/document_dialogs.h"
 #include "document/document_session.h"
@@ -23,6 +25,12 @@ void TForm1::ExportPdf1Click() {
     suggestName(*ExportDialog1, "pdf");
     if (!ExportDialog1->Execute(ExportKind::Pdf, this)) return;
     ExportCoverPdf(ExportDialog1->FileName, ExportDialog1->Paper);
+}
+
+void TForm1::ExportPrintShop1Click() {
+    suggestName(*ExportDialog1, "pdf");
+    if (!ExportDialog1->Execute(ExportKind::PrintShop, this)) return;
+    ExportForPrintShop(ExportDialog1->FileName, ExportDialog1->Bleed);
 }
 
 void TForm1::ExportPng1Click() {

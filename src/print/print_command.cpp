@@ -8,6 +8,8 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "cases/case_content.h"
+#include "cases/case_page.h"
 #include "print/print_job.h"
 #include "render/shown_text.h"
 #include "tracks/track_editor.h"
@@ -42,6 +44,7 @@ void PrepareCoverPrint(QPrinter& printer) {
     PrintArtistName = Form2->Edit3->text();
     PrintAlbumTitle = Form2->Edit2->text();
     printer.setDocName(PrintJobName());
+    if (CoverCase.kind != CaseKind::Jewel) SetPaperForCase(LiveCaseShape(), printer);
 }
 
 void TForm1::Button4Click() {

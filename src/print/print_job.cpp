@@ -10,6 +10,8 @@
 #include "app/main_window.h"
 #include "app/output_file.h"
 #include "app/program_windows.h"
+#include "cases/case_content.h"
+#include "cases/case_page.h"
 #include "pictures/printed_picture.h"
 #include "print/print_outcome.h"
 #include "print/printable_area.h"
@@ -158,7 +160,16 @@ void drawSpineTexts(Canvas& page) {
 
 }  // namespace
 
+QRect JewelInsertOnPage(JewelInsert insert) {
+    return insert == JewelInsert::Back ? BackInsert : FrontInsert;
+}
+
+std::vector<int> JewelFoldsOnPage() {
+    return {LeftFoldX, RightFoldX};
+}
+
 void DrawCoverPage(QPainter& painter, int dotsPerInch) {
+    if (CoverCase.kind != CaseKind::Jewel) return DrawCasePage(painter, dotsPerInch);
     painter.save();
     const double devicePerUnit = double(dotsPerInch) / PageUnitsPerInch;
     painter.scale(devicePerUnit, devicePerUnit);
@@ -209,6 +220,8 @@ void printToFile(QPrinter& printer, const QString& failing) {
 
 void PrintCover(QPrinter& printer, const QString& failing) {
     UsePrintableAreaAsOrigin(printer);
+    // Said before anything prints: a piece larger than the printable area.
+    if (CoverCase.kind != CaseKind::Jewel) CheckCaseFitsPrinter(LiveCaseShape(), printer);
     if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, failing);
     const QString queue = printer.printerName();
     const bool toQueue = !queue.isEmpty();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QString>
+#include <vector>
 
 class QPainter;
 class QPrinter;
@@ -23,3 +25,9 @@ void PrepareCoverPrint(QPrinter& printer);
 // printer cannot start or reports a failure. A file the printer writes to
 // is named in its failures after `failing`.
 void PrintCover(QPrinter& printer, const QString& failing = QStringLiteral("Cannot print to"));
+
+// Where the jewel case's inserts and folds stand on the printed page, in
+// tenths of a millimetre from the printable area's corner.
+enum class JewelInsert { Back, Front };
+QRect JewelInsertOnPage(JewelInsert insert);
+std::vector<int> JewelFoldsOnPage();

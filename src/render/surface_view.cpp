@@ -9,7 +9,10 @@ SurfaceView::SurfaceView(Canvas& surface, QWidget* parent) : QWidget(parent), su
     setFixedSize(surface.width(), surface.height());
     setAttribute(Qt::WA_OpaquePaintEvent);
     surface_.setDisplayScale(devicePixelRatioF());
-    surface_.setChangeListener([this] { update(); });
+    surface_.setChangeListener([this] {
+        update();
+        emit drawn();
+    });
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {

@@ -12,6 +12,10 @@ class SurfaceView : public QWidget {
   public:
     SurfaceView(Canvas& surface, QWidget* parent);
 
+  signals:
+    // The surface was drawn on.
+    void drawn();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Cover > Kind: the kind of cover at hand, and how the main window shows
+// it. The jewel case's window stays as it is; every other kind shows its
+// whole piece on both pages, whose font and picture commands still act on
+// the back's or the front's texts and pictures.
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+
+#include "app/cover_state.h"
+#include "app/dialog_placement.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "cases/calibration_dialog.h"
+#include "cases/case_shapes.h"
+#include "cases/label_sheets.h"
+#include "cases/case_view.h"
+#include "render/surface_view.h"
+
+namespace {
+QAction* addKind(QMenu* menu, QActionGroup* group, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setCheckable(true);
+    group->addAction(item);
+    return item;
+}
+}  // namespace
+
+void TForm1::buildCaseMenu() {
+    Kind1 = Cover1->addMenu(QStringLiteral("&Kind"));
+    auto* kinds = new QActionGroup(Kind1);
+    JewelCase1 = addKind(Kind1, kinds, QStringLiteral("&Jewel case"));
+    SlimCase1 = addKind(Kind1, kinds, QStringLiteral("&Slim case"));
+    DvdCase1 = addKind(Kind1, kinds, QStringLiteral("&DVD case"));
+    DiscLabel1 = addKind(Kind1, kinds, QStringLiteral("Disc &label"));
+    Kind1->addSeparator();
+    FullFaceDisc1 = Kind1->addAction(QStringLiteral("&Full-face disc (17 mm hole)"));
+    FullFaceDisc1->setCheckable(true);
+    DiscTrackList1 = Kind1->addAction(QStringLiteral("&Track list on the disc"));
+    DiscTrackList1->setCheckable(true);
+    DiscPaper1 = Kind1->addMenu(QStringLiteral("Disc labels &print on"));
+    auto* papers = new QActionGroup(DiscPaper1);
+    PlainPaper1 = addKind(DiscPaper1, papers, QStringLiteral("&Plain paper"));
+    ConnectHandler(PlainPaper1, &QAction::triggered, this, [] { ChooseLabelSheet(nullptr); });
+    for (const LabelSheet& sheet : LabelSheets()) {
+        QAction* item = addKind(DiscPaper1, papers, QString::fromLatin1(sheet.caption));
+        ConnectHandler(item, &QAction::triggered, this, [&sheet] { ChooseLabelSheet(&sheet); });
+    }
+    PlainPaper1->setChecked(true);
+    Calibration1 = Kind1->addAction(QStringLiteral("Label sheet &calibration..."));
+    ConnectHandler(Calibration1, &QAction::triggered, this, [this] { Calibration1Click(); });
+
+    const std::pair<QAction*, CaseKind> choices[] = {{JewelCase1, CaseKind::Jewel},
+                                                     {SlimCase1, CaseKind::Slim},
+                                                     {DvdCase1, CaseKind::Dvd},
+                                                     {DiscLabel1, CaseKind::Disc}};
+    for (const auto& [item, kind] : choices)
+        ConnectHandler(item, &QAction::triggered, this, [this, kind = kind] { ChooseCaseKind(kind); });
+    ConnectHandler(FullFaceDisc1, &QAction::triggered, this, [this] { FullFaceDisc1Click(); });
+    ConnectHandler(DiscTrackList1, &QAction::triggered, this, [this] { DiscTrackList1Click(); });
+    // The spine's turn switch has no handler of its own; the views show it.
+    connect(CheckBox5, &QCheckBox::toggled, this, [this] { ShowCoverCase(); });
+    ShowCoverCase();
+}
+
+void TForm1::ChooseCaseKind(CaseKind kind) {
+    CoverCase.kind = kind;
+    ShowCoverCase();
+}
+
+void TForm1::FullFaceDisc1Click() {
+    CoverCase.hole = FullFaceDisc1->isChecked() ? DiscHole::FullFace : DiscHole::Standard;
+    ShowCoverCase();
+}
+
+void TForm1::DiscTrackList1Click() {
+    CoverCase.discTrackList = DiscTrackList1->isChecked();
+    ShowCoverCase();
+}
+
+void TForm1::Calibration1Click() {
+    CalibrationDialog dialog(this);
+    dialog.setCalibration(LoadSheetCalibration());
+    CentreOverOwner(dialog);
+    if (dialog.exec() == QDialog::Accepted) SaveSheetCalibration(dialog.calibration());
+}
+
+void TForm1::ShowCoverCase() {
+    const CaseKind kind = CoverCase.kind;
+    const bool jewel = kind == CaseKind::Jewel;
+    for (SurfaceView* surface : {Image1View, Image2View, Image3View, Image4View})
+        surface->setVisible(jewel);
+    for (CaseView* view : {BackCaseView, FrontCaseView}) {
+        view->setVisible(!jewel);
+        view->update();
+    }
+    const char* backTab = jewel ? "Back" : ShapeOf(kind, CoverCase.hole).backTab;
+    const char* frontTab = jewel ? "Front" : ShapeOf(kind, CoverCase.hole).frontTab;
+    TabbedNotebook1->setTabText(0, QString::fromLatin1(backTab));
+    TabbedNotebook1->setTabText(1, QString::fromLatin1(frontTab));
+
+    // The kinds have one cut outline ("Back") and one spine at most.
+    CheckBox3->setEnabled(jewel);
+    CheckBox5->setEnabled(jewel || kind == CaseKind::Dvd);
+    Label1->setEnabled(CheckBox5->isEnabled());
+
+    for (auto [item, itsKind] : {std::pair{JewelCase1, CaseKind::Jewel}, {SlimCase1, CaseKind::Slim},
+                                 {DvdCase1, CaseKind::Dvd}, {DiscLabel1, CaseKind::Disc}})
+        item->setChecked(itsKind == kind);
+    FullFaceDisc1->setChecked(CoverCase.hole == DiscHole::FullFace);
+    DiscTrackList1->setChecked(CoverCase.discTrackList);
+    for (QAction* discChoice : {FullFaceDisc1, DiscTrackList1, DiscPaper1->menuAction()})
+        discChoice->setEnabled(kind == CaseKind::Disc);
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cases/case_image.h"
+
+#include <cmath>
+
+#include <QPainter>
+
+#include "cases/case_content.h"
+#include "render/canvas.h"
+
+namespace {
+constexpr double MmPerInch = 25.4;
+constexpr double ScreenPixelsPerMm = Canvas::ScreenPixelsPerInch / MmPerInch;
+}  // namespace
+
+QImage CaseImageAt(double pixelsPerMm) {
+    const CaseShape& shape = LiveCaseShape();
+    const QSize size(int(std::ceil(shape.size.width() * pixelsPerMm)),
+                     int(std::ceil(shape.size.height() * pixelsPerMm)));
+    QImage image(size.expandedTo({1, 1}), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const double perUnit = pixelsPerMm / CaseUnitsPerMm;
+    QPainter painter(&image);
+    painter.scale(perUnit, perUnit);
+    DrawCase(painter, perUnit, shape, LiveCaseContent(CaseUse::Screen));
+    return image;
+}
+
+QImage CaseImage(int scale) {
+    QImage image = CaseImageAt(ScreenPixelsPerMm * scale);
+    const int dotsPerMetre = int(std::lround(ScreenPixelsPerMm * 1000 * scale));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return image;
+}
+
+QSize CaseImageSize() {
+    const QSizeF size = LiveCaseShape().size * ScreenPixelsPerMm;
+    return QSize(int(std::ceil(size.width())), int(std::ceil(size.height())));
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cases/case_kind_question.h"
+
+#include <QInputDialog>
+#include <QStringList>
+
+#include "app/dialog_placement.h"
+
+std::optional<CaseKind> ScreenCaseKindQuestion::Ask(QWidget* parent) {
+    QStringList captions;
+    for (CaseKind kind : AllCaseKinds) captions << CaseKindCaption(kind);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("New Cover"));
+    dialog.setLabelText(QStringLiteral("&Kind of cover:"));
+    dialog.setComboBoxItems(captions);
+    dialog.setComboBoxEditable(false);
+    CentreOverOwner(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const qsizetype chosen = captions.indexOf(dialog.textValue());
+    if (chosen < 0) return std::nullopt;
+    return AllCaseKinds[chosen];
+}

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cases/case_page.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+
+#include "app/error_box.h"
+#include "cases/case_content.h"
+#include "cases/case_render.h"
+#include "cases/label_sheets.h"
+
+namespace {
+
+constexpr double PreferredInsetMm = 10;
+constexpr double MmPerInch = 25.4;
+// A hair of rounding in the printer's margins must not refuse a piece that
+// fits.
+constexpr double Tolerance = 0.05;
+
+QString millimetres(QSizeF size) {
+    // Tenths of a millimetre at most, without trailing zeros.
+    const auto number = [](double mm) { return QString::number(std::round(mm * 10) / 10, 'g', 6); };
+    return QStringLiteral("%1 x %2 mm").arg(number(size.width()), number(size.height()));
+}
+
+[[noreturn]] void doesNotFit(const CaseShape& shape, QSizeF printable) {
+    throw SleevixError(
+        QStringLiteral("The %1 cover (%2) does not fit the printable area of this paper (%3): "
+                       "choose landscape or larger paper")
+            .arg(CaseKindCaption(shape.kind), millimetres(shape.size), millimetres(printable)));
+}
+
+PrintableArea printableArea(const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+    return {paint.size(), paint.topLeft()};
+}
+
+bool onLabelSheet(const CaseShape& shape) {
+    return shape.kind == CaseKind::Disc && ChosenLabelSheet();
+}
+
+}  // namespace
+
+std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& area,
+                                const LabelSheet* sheet, const SheetCalibration& calibration) {
+    if (!sheet) {
+        const QSizeF room = area.size - shape.size;
+        if (room.width() < -Tolerance || room.height() < -Tolerance) doesNotFit(shape, area.size);
+        return {QPointF(std::clamp(room.width() / 2, 0.0, PreferredInsetMm),
+                        std::clamp(room.height() / 2, 0.0, PreferredInsetMm))};
+    }
+    std::vector<QPointF> copies;
+    const QPointF half(shape.size.width() / 2, shape.size.height() / 2);
+    const QRectF printable(QPointF(), area.size);
+    for (const QPointF& centre : sheet->discCentres) {
+        const QPointF corner = centre - half + QPointF(calibration.acrossMm, calibration.downMm) -
+                               area.corner;
+        const QRectF disc(corner, shape.size);
+        if (!printable.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(disc))
+            throw SleevixError(
+                QStringLiteral("A disc on the %1 reaches past the printable area of this "
+                               "printer (%2 from %3 mm across, %4 mm down): the printer cannot "
+                               "print that close to the sheet's edge")
+                    .arg(QString::fromLatin1(sheet->caption), millimetres(area.size),
+                         QString::number(area.corner.x(), 'g', 4),
+                         QString::number(area.corner.y(), 'g', 4)));
+        copies.push_back(corner);
+    }
+    return copies;
+}
+
+void CheckCaseFitsPrinter(const CaseShape& shape, const QPrinter& printer) {
+    const LabelSheet* sheet = onLabelSheet(shape) ? ChosenLabelSheet() : nullptr;
+    CaseCopies(shape, printableArea(printer), sheet, LoadSheetCalibration());
+}
+
+void SetPaperForCase(const CaseShape& shape, QPrinter& printer) {
+    if (onLabelSheet(shape)) {
+        printer.setPageSize(QPageSize(ChosenLabelSheet()->paper));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        return;
+    }
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    if (shape.size.width() > std::min(paper.width(), paper.height()))
+        printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+void DrawCasePage(QPainter& painter, int dotsPerInch) {
+    const CaseShape& shape = LiveCaseShape();
+    const double devicePerMm = dotsPerInch / MmPerInch;
+    // A printer knows where its printable area lies on the paper; a raster
+    // page starts at the paper's corner.
+    PrintableArea area{QSizeF(painter.device()->width(), painter.device()->height()) / devicePerMm,
+                       QPointF()};
+    if (const auto* printer = dynamic_cast<const QPrinter*>(painter.device()))
+        area.corner = printableArea(*printer).corner;
+    std::vector<QPointF> copies{QPointF()};
+    try {
+        copies = CaseCopies(shape, area, onLabelSheet(shape) ? ChosenLabelSheet() : nullptr,
+                            LoadSheetCalibration());
+    } catch (const SleevixError&) {
+        // Printing checks first; a preview shows what would be cut off.
+    }
+    const CaseContent content = LiveCaseContent(CaseUse::Print);
+    for (const QPointF& corner : copies) {
+        painter.save();
+        painter.scale(devicePerMm / CaseUnitsPerMm, devicePerMm / CaseUnitsPerMm);
+        painter.translate(corner * CaseUnitsPerMm);
+        DrawCase(painter, devicePerMm / CaseUnitsPerMm, shape, content);
+        painter.restore();
+    }
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include <QMarginsF>
+#include <QPointF>
+#include <QSizeF>
+
+#include "cases/case_shapes.h"
+
+class QPainter;
+class QPrinter;
+struct LabelSheet;
+struct SheetCalibration;
+
+// The printable area of a page, in mm: its size, and how far its top-left
+// corner lies from the paper's.
+struct PrintableArea {
+    QSizeF size;
+    QPointF corner;
+};
+
+// Where each copy of the piece has its top-left corner, in mm from the
+// printable area's corner. On plain paper, one copy 10 mm in where there
+// is room, less where there is not; on a label sheet, a disc at each of
+// the sheet's places, moved by the calibration. Raises an error naming the
+// sizes when the printable area cannot hold a copy: nothing is clipped
+// silently.
+std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& area,
+                                const LabelSheet* sheet, const SheetCalibration& calibration);
+
+// Raises that error before anything is printed on the printer as set up.
+void CheckCaseFitsPrinter(const CaseShape& shape, const QPrinter& printer);
+
+// The paper the kind needs by default: a DVD wrap is wider than A4 or
+// Letter paper is across, so it prints landscape; a disc label on a label
+// sheet takes the sheet's paper.
+void SetPaperForCase(const CaseShape& shape, QPrinter& printer);
+
+// Draws the cover at hand (a kind other than the jewel case) on the page:
+// the painter is active on the page, origin at the printable area.
+void DrawCasePage(QPainter& painter, int dotsPerInch);

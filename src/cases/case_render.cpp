@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cases/case_render.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "render/canvas.h"
+#include "render/cover_layout.h"
+#include "render/shown_text.h"
+
+namespace {
+
+constexpr int UnitsPerInch = 254;
+constexpr int ReadingUpward = 900;  // tenths of a degree, counter-clockwise
+constexpr int ReadingDownward = -900;
+// A spine's text keeps this far from its folds, in tenths of a millimetre.
+constexpr int SpineSideMargin = 15;
+const QString DefaultTypeface = QStringLiteral("arial");
+
+QRect inUnits(const QRectF& mm) {
+    return QRectF(mm.topLeft() * CaseUnitsPerMm, mm.size() * CaseUnitsPerMm).toRect();
+}
+
+void useFont(Canvas& canvas, const QString& typeface, const QColor& colour, int size) {
+    canvas.font.name = typeface.isEmpty() ? DefaultTypeface : typeface;
+    canvas.font.color = colour;
+    canvas.font.size = size;
+    canvas.font.escapement = 0;
+}
+
+// Lowers the font a point at a time until `fits` holds or the least size.
+template <typename Fits>
+int fitFont(Canvas& canvas, Fits&& fits) {
+    while (!fits() && canvas.font.size > CaseLeastTextSize) --canvas.font.size;
+    return canvas.font.size;
+}
+
+int drawTrackList(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
+    const QStringList& tracks = texts.tracks;
+    if (tracks.isEmpty() || !texts.trackList) return 0;
+    useFont(canvas, texts.backTypeface, texts.backColour, CaseTextStartSize);
+    const int size = fitFont(canvas, [&] {
+        if (canvas.textHeight(tracks.last()) * tracks.size() >= box.height()) return false;
+        return std::all_of(tracks.begin(), tracks.end(), [&](const QString& line) {
+            return canvas.textWidth(line) < box.width();
+        });
+    });
+    const int lineHeight = canvas.textHeight(tracks.first());
+    for (int i = 0; i < tracks.size(); ++i) {
+        const int x = texts.centred ? box.center().x() - canvas.textWidth(tracks[i]) / 2 : box.left();
+        canvas.textOut(x, box.top() + i * lineHeight, tracks[i], Paragraph::LeftToRight);
+    }
+    return size;
+}
+
+// Artist and title, each centred on its own line, the two lines centred in
+// the box.
+int drawFrontTexts(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
+    if (texts.noFrontText) return 0;
+    QStringList lines;
+    const QString artist = ShownText(texts.artist);
+    const QString title = ShownText(texts.title);
+    if (!artist.isEmpty()) lines << artist + texts.separator;
+    if (!title.isEmpty()) lines << title;
+    if (lines.isEmpty()) return 0;
+    useFont(canvas, texts.frontTypeface, texts.frontColour, CaseTextStartSize);
+    const int size = fitFont(canvas, [&] {
+        if (canvas.textHeight(lines.first()) * lines.size() >= box.height()) return false;
+        return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+            return canvas.textWidth(line) < box.width();
+        });
+    });
+    const int lineHeight = canvas.textHeight(lines.first());
+    const int top = box.center().y() - lineHeight * int(lines.size()) / 2;
+    for (int i = 0; i < lines.size(); ++i)
+        canvas.textOut(box.center().x() - canvas.textWidth(lines[i]) / 2, top + i * lineHeight,
+                       lines[i]);
+    return size;
+}
+
+// Artist and title along the spine in the back's colour, reading downward
+// (tops toward the front panel) unless turned.
+int drawSpineText(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
+    const QString line =
+        ShownText(texts.artist) + texts.separator + ShownText(texts.title);
+    if (line.isEmpty()) return 0;
+    useFont(canvas, QString::fromLatin1(SpineTypeface), texts.backColour, CaseTextStartSize);
+    const int across = box.width() - 2 * SpineSideMargin;
+    const int size = fitFont(canvas, [&] {
+        return canvas.textHeight(line) < across && canvas.textWidth(line) < box.height();
+    });
+    const int height = canvas.textHeight(line);
+    const int length = canvas.textWidth(line);
+    // A turned text's cell turns about its top-left corner.
+    if (texts.spinesTurned) {
+        canvas.font.escapement = ReadingUpward;
+        canvas.textOut(box.center().x() - height / 2, box.center().y() + length / 2, line);
+    } else {
+        canvas.font.escapement = ReadingDownward;
+        canvas.textOut(box.center().x() + height / 2, box.center().y() - length / 2, line);
+    }
+    canvas.font.escapement = 0;
+    return size;
+}
+
+// The area grown by the bleed on each side that lies on the piece's edge.
+QRect withBleed(const QRect& area, const QSize& piece, int bleed) {
+    return area.adjusted(area.left() <= 0 ? -bleed : 0, area.top() <= 0 ? -bleed : 0,
+                         area.right() + 1 >= piece.width() ? bleed : 0,
+                         area.bottom() + 1 >= piece.height() ? bleed : 0);
+}
+
+QPainterPath ringPath(const DiscRing& ring, double outerGrowth) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    const QPointF centre = ring.centre * CaseUnitsPerMm;
+    const double outer = (ring.outerRadius + outerGrowth) * CaseUnitsPerMm;
+    const double hole = ring.holeRadius * CaseUnitsPerMm;
+    path.addEllipse(centre, outer, outer);
+    path.addEllipse(centre, hole, hole);
+    return path;
+}
+
+void drawPictures(QPainter& painter, Canvas& canvas, double devicePerUnit, const CaseShape& shape,
+                  const CaseContent& content, double bleedMm) {
+    if (!content.picture) return;
+    const QSize piece = inUnits(QRectF(QPointF(), shape.size)).size();
+    const int bleed = int(std::lround(bleedMm * CaseUnitsPerMm));
+    for (const PictureArea& area : shape.pictures) {
+        const QRect target = withBleed(inUnits(area.area), piece, bleed);
+        const PictureBitmap picture = content.picture(
+            area.picture, (QSizeF(target.size()) * devicePerUnit).toSize().expandedTo({1, 1}));
+        if (picture.isNull()) continue;
+        painter.save();
+        if (shape.ring) painter.setClipPath(ringPath(*shape.ring, bleedMm), Qt::IntersectClip);
+        picture.drawStretched(canvas, target);
+        painter.restore();
+    }
+}
+
+void drawGuides(QPainter& painter, Canvas& canvas, double devicePerUnit, const CaseShape& shape,
+                const CaseGuides& guides) {
+    // At least a device pixel wide, so a small view shows every line.
+    canvas.pen.width = std::max(1, int(std::ceil(1 / devicePerUnit)));
+    canvas.pen.color = guides.colour;
+    const QRect piece = inUnits(QRectF(QPointF(), shape.size));
+    if (guides.cut) {
+        if (shape.ring) {
+            painter.save();
+            painter.setPen(QPen(guides.colour, canvas.pen.width));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(ringPath(*shape.ring, 0));
+            painter.restore();
+        } else {
+            canvas.rectangle(piece.left(), piece.top(), piece.right() + 1, piece.bottom() + 1);
+        }
+    }
+    if (guides.folds) {
+        for (double fold : shape.folds) {
+            const int x = int(std::lround(fold * CaseUnitsPerMm));
+            canvas.moveTo(x, piece.top());
+            canvas.lineTo(x, piece.bottom() + 1);
+        }
+    }
+}
+
+}  // namespace
+
+CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape,
+                 const CaseContent& content, double bleedMm) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect piece = inUnits(QRectF(QPointF(), shape.size));
+    Canvas canvas(painter, piece.size(), UnitsPerInch);
+    canvas.brushStyle = BrushStyle::Clear;  // texts on the pictures, outlines unfilled
+
+    drawPictures(painter, canvas, devicePerUnit, shape, content, bleedMm);
+    CaseFit fit;
+    if (content.laidOut) {
+        for (const TextBox& box : shape.texts) {
+            const QRect area = inUnits(box.area);
+            switch (box.role) {
+                case TextRole::TrackList: fit.trackSize = drawTrackList(canvas, area, content.texts); break;
+                case TextRole::FrontTexts: fit.frontSize = drawFrontTexts(canvas, area, content.texts); break;
+                case TextRole::Spine: fit.spineSize = drawSpineText(canvas, area, content.texts); break;
+            }
+        }
+    }
+    drawGuides(painter, canvas, devicePerUnit, shape, content.guides);
+    painter.restore();
+    return fit;
+}

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Lays out and draws a kind of cover from its shape: the same code on the
+// screen, the printed page, the PDF and PNG exports.
+
+#include <functional>
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include "cases/case_shapes.h"
+#include "pictures/picture_bitmap.h"
+
+class QPainter;
+
+struct CaseTexts {
+    QStringList tracks;
+    QString artist;
+    QString separator;  // between artist and title, as the commit chose it
+    QString title;
+    QString backTypeface;  // empty: the default typeface
+    QColor backColour = QColor(Qt::black);
+    QString frontTypeface;
+    QColor frontColour = QColor(Qt::black);
+    bool centred = false;      // track lines centred, else flush left
+    bool noFrontText = false;  // "No text on front cover"
+    bool spinesTurned = false; // the spine reads the other way
+    bool trackList = true;     // a disc label may leave it out
+};
+
+struct CaseGuides {
+    bool folds = true;
+    bool cut = true;
+    QColor colour = QColor(Qt::black);
+};
+
+struct CaseContent {
+    CaseTexts texts;
+    bool laidOut = false;  // texts are drawn once the tracks were committed
+    CaseGuides guides;
+    // The picture of an insert for `devicePixels` of the device it is drawn
+    // on; a null bitmap for none.
+    std::function<PictureBitmap(InsertSide, QSize devicePixels)> picture;
+};
+
+// A size in points fitted into a box: the largest that fits, from the start
+// size down, never below the least.
+inline constexpr int CaseTextStartSize = 50;
+inline constexpr int CaseLeastTextSize = 1;
+
+// What the layout settles, for tests and the window: the fitted sizes of
+// each role (0 where nothing was drawn).
+struct CaseFit {
+    int trackSize = 0;
+    int frontSize = 0;
+    int spineSize = 0;
+};
+
+// Draws the piece with its top-left corner at the painter's origin, in the
+// painter's coordinates scaled to tenths of a millimetre; `devicePerUnit`
+// is the device pixels per tenth of a millimetre. Pictures run `bleedMm`
+// past the piece's outer edges (0: they stop at the cut).
+CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape,
+                 const CaseContent& content, double bleedMm = 0);
+
+inline constexpr int CaseUnitsPerMm = 10;  // the layout's unit is 0.1 mm

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cases/case_view.h"
+
+#include <algorithm>
+
+#include <QPainter>
+
+#include "cases/case_content.h"
+#include "cases/case_image.h"
+
+namespace {
+constexpr int ViewMargin = 8;  // pixels of the page's background around the piece
+}
+
+CaseView::CaseView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("Cover"));
+}
+
+void CaseView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    const QSizeF piece = LiveCaseShape().size;
+    const QSizeF room = QSizeF(size()) - QSizeF(2 * ViewMargin, 2 * ViewMargin);
+    const double pixelsPerMm =
+        std::max(0.1, std::min(room.width() / piece.width(), room.height() / piece.height()));
+    QImage image = CaseImageAt(pixelsPerMm * devicePixelRatioF());
+    image.setDevicePixelRatio(devicePixelRatioF());
+    const QSizeF shown = image.deviceIndependentSize();
+    painter.drawImage(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),
+                      image);
+}

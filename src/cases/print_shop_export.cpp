@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cases/print_shop_export.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QSignalBlocker>
+
+#include "app/cover_state.h"
+#include "app/error_box.h"
+#include "app/main_window.h"
+#include "app/output_file.h"
+#include "app/program_windows.h"
+#include "cases/case_content.h"
+#include "cases/case_render.h"
+#include "pictures/printed_picture.h"
+#include "print/print_job.h"
+#include "print/print_outcome.h"
+#include "render/canvas.h"
+
+namespace {
+
+constexpr double MmPerInch = 25.4;
+constexpr double MarkGapMm = 1;     // between the bleed's edge and a mark
+constexpr double MarkLengthMm = 5;
+constexpr double MarkPenMm = 0.25;
+
+// One page of the PDF: the piece's cut outline and folds in mm from the
+// piece's top-left corner, and how to draw it with the painter at that
+// corner, scaled to tenths of a millimetre.
+struct ShopPage {
+    QSizeF cut;
+    std::vector<double> folds;
+    std::function<void(QPainter&, double devicePerUnit)> draw;
+};
+
+// Marks on the cut lines extended, outside the bleed: at each corner of
+// the cut, and above and below each fold.
+void drawCropMarks(QPainter& painter, const ShopPage& page, double bleedMm) {
+    const double near = bleedMm + MarkGapMm;
+    const double far = near + MarkLengthMm;
+    const double width = page.cut.width();
+    const double height = page.cut.height();
+    painter.save();
+    painter.setPen(QPen(Qt::black, MarkPenMm, Qt::SolidLine, Qt::FlatCap));
+    for (double x : {0.0, width}) {
+        painter.drawLine(QLineF(x, -far, x, -near));
+        painter.drawLine(QLineF(x, height + near, x, height + far));
+    }
+    for (double y : {0.0, height}) {
+        painter.drawLine(QLineF(-far, y, -near, y));
+        painter.drawLine(QLineF(width + near, y, width + far, y));
+    }
+    for (double x : page.folds) {
+        painter.drawLine(QLineF(x, -far, x, -near));
+        painter.drawLine(QLineF(x, height + near, x, height + far));
+    }
+    painter.restore();
+}
+
+// The guide lines stay off the print shop's pages: the marks say where to
+// cut and fold. The switches are put back afterwards.
+class GuidesOff {
+  public:
+    GuidesOff() {
+        for (QCheckBox* box : boxes()) {
+            const QSignalBlocker quiet(box);
+            was_.push_back(box->isChecked());
+            box->setChecked(false);
+        }
+    }
+    ~GuidesOff() {
+        int i = 0;
+        for (QCheckBox* box : boxes()) {
+            const QSignalBlocker quiet(box);
+            box->setChecked(was_[i++]);
+        }
+    }
+    GuidesOff(const GuidesOff&) = delete;
+    GuidesOff& operator=(const GuidesOff&) = delete;
+
+  private:
+    static std::vector<QCheckBox*> boxes() {
+        return {Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3};
+    }
+    std::vector<bool> was_;
+};
+
+std::vector<ShopPage> kindPages(double bleedMm) {
+    const CaseShape& shape = LiveCaseShape();
+    return {{shape.size, shape.folds, [&shape, bleedMm](QPainter& painter, double perUnit) {
+                 DrawCase(painter, perUnit, shape, LiveCaseContent(CaseUse::Print), bleedMm);
+             }}};
+}
+
+// A jewel insert: its picture stretched over the insert grown by the bleed,
+// then the printed page on top within the cut, moved so that the insert's
+// corner is here.
+ShopPage jewelPage(JewelInsert insert, double bleedMm) {
+    const QRect place = JewelInsertOnPage(insert);  // tenths of a mm
+    const QSizeF cut = QSizeF(place.size()) / CaseUnitsPerMm;
+    std::vector<double> folds;
+    if (insert == JewelInsert::Back)
+        for (int fold : JewelFoldsOnPage()) folds.push_back(double(fold - place.left()) / CaseUnitsPerMm);
+    return {cut, folds, [=](QPainter& painter, double perUnit) {
+                const double bleed = bleedMm * CaseUnitsPerMm;
+                const QRectF grown = QRectF(QPointF(), QSizeF(place.size()))
+                                         .adjusted(-bleed, -bleed, bleed, bleed);
+                painter.save();
+                painter.setClipRect(grown);
+                const bool back = insert == JewelInsert::Back;
+                const bool has = back ? HasBackPicture : HasFrontPicture;
+                if (has) {
+                    const PictureBitmap picture = PictureForPrinting(
+                        back ? BackPicturePath : FrontPicturePath, back ? BackPicture : FrontPicture,
+                        (grown.size() * perUnit).toSize());
+                    Canvas canvas(painter, grown.size().toSize(), int(MmPerInch * CaseUnitsPerMm));
+                    picture.drawStretched(canvas, grown.toRect());
+                }
+                // The printed page's own drawing stops at the cut: the other
+                // insert lies closer than the bleed.
+                painter.setClipRect(QRectF(QPointF(), QSizeF(place.size())));
+                painter.translate(-QPointF(place.topLeft()));
+                painter.scale(1 / perUnit, 1 / perUnit);
+                DrawCoverPage(painter, int(std::lround(perUnit * MmPerInch * CaseUnitsPerMm)));
+                painter.restore();
+            }};
+}
+
+void paintPages(QPrinter& printer, const std::vector<ShopPage>& pages, double bleedMm) {
+    const double margin = bleedMm + MarkGapMm + MarkLengthMm;
+    QPainter painter;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const ShopPage& page = pages[i];
+        const QSizeF paper = page.cut + QSizeF(2 * margin, 2 * margin);
+        // Qt keeps a page size upright and turns it by the orientation.
+        const bool wide = paper.width() > paper.height();
+        printer.setPageLayout(QPageLayout(
+            QPageSize(wide ? paper.transposed() : paper, QPageSize::Millimeter, QString(),
+                      QPageSize::ExactMatch),
+            wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+        if (i == 0 ? !painter.begin(&printer) : !printer.newPage())
+            throw SleevixError(QStringLiteral("Cannot export: the PDF could not be started"));
+        const double devicePerMm = printer.resolution() / MmPerInch;
+        painter.save();
+        painter.scale(devicePerMm, devicePerMm);
+        painter.translate(margin, margin);
+        drawCropMarks(painter, page, bleedMm);
+        painter.scale(1.0 / CaseUnitsPerMm, 1.0 / CaseUnitsPerMm);
+        page.draw(painter, devicePerMm / CaseUnitsPerMm);
+        painter.restore();
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw SleevixError(QStringLiteral("Cannot export: the PDF writer reported an error"));
+}
+
+}  // namespace
+
+void ExportForPrintShop(const QString& path, double bleedMm) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    PrepareCoverPrint(printer);
+    const GuidesOff guidesOff;
+    const std::vector<ShopPage> pages =
+        CoverCase.kind == CaseKind::Jewel
+            ? std::vector<ShopPage>{jewelPage(JewelInsert::Back, bleedMm),
+                                    jewelPage(JewelInsert::Front, bleedMm)}
+            : kindPages(bleedMm);
+    const QString failing = QStringLiteral("Cannot export");
+    OutputFile output(path, failing);
+    printer.setOutputFileName(output.writablePath());
+    paintPages(printer, pages, bleedMm);
+    CheckFileWrittenCompletely(output.writablePath(), path);
+    output.commit();
+}

@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The slim card, the DVD wrap and the disc label: printed at their physical
+// size, texts inside their boxes, kept in documents and chosen by File > New.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QTabWidget>
+
+#include "app/cover_state.h"
+#include "app/error_box.h"
+#include "app/main_window.h"
+#include "cases/case_kind_question.h"
+#include "cases/case_render.h"
+#include "cases/case_view.h"
+#include "cases/label_sheets.h"
+#include "cases/print_shop_export.h"
+#include "document/cover_export.h"
+#include "document/document_fixture.h"
+#include "print/print_job.h"
+#include "support/drawn_page.h"
+#include "support/image_probe.h"
+#include "support/pdf_pages.h"
+
+namespace {
+
+// Finer than a tenth of a millimetre, within the picture reader's memory
+// limit for a whole A4 page.
+constexpr int Dpi = 400;
+constexpr double MmPerInch = 25.4;
+constexpr double Tolerance = 0.1 + MmPerInch / Dpi;  // 0.1 mm, plus a pixel's rounding
+constexpr double PenMm = 0.1;
+
+double mm(int pixels) {
+    return pixels * MmPerInch / Dpi;
+}
+
+struct KindRow {
+    const char* name;
+    CaseKind kind;
+    DiscHole hole;
+};
+const KindRow Kinds[] = {{"slim card", CaseKind::Slim, DiscHole::Standard},
+                         {"DVD wrap", CaseKind::Dvd, DiscHole::Standard},
+                         {"disc label", CaseKind::Disc, DiscHole::Standard},
+                         {"full-face disc label", CaseKind::Disc, DiscHole::FullFace}};
+
+class ScriptedCaseKindQuestion : public CaseKindQuestion {
+  public:
+    std::optional<CaseKind> answer;
+    std::optional<CaseKind> Ask(QWidget*) override { return answer; }
+};
+
+QStringList longTracks(int count) {
+    QStringList tracks;
+    for (int i = 1; i <= count; ++i)
+        tracks << QStringLiteral("%1. A rather long song title that goes on and on (live)").arg(i);
+    return tracks;
+}
+
+}  // namespace
+
+class CaseKinds : public DocumentFixture {
+  protected:
+    void layOut(const QStringList& tracks) {
+        addTracks(tracks);
+        setArtistAndTitle("Artist", "Title");
+        commit();
+    }
+    void choose(const KindRow& row) {
+        CoverCase.hole = row.hole;
+        run([&] { Form1->ChooseCaseKind(row.kind); });
+    }
+};
+
+TEST_F(CaseKinds, EachKindPrintsAtItsPhysicalSizeTenMillimetresIn) {
+    layOut({"1. Intro", "2. Outro"});
+    for (const KindRow& row : Kinds) {
+        SCOPED_TRACE(row.name);
+        choose(row);
+        const QString pdf = pathOf(QStringLiteral("%1.pdf").arg(row.name));
+        ExportCoverPdf(pdf, PaperSize::A4);
+        const QImage page = RenderPdfPage(pdf, Dpi);
+        ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
+        // The slim card and the DVD wrap are wider than A4 is across: they
+        // print landscape.
+        const QSizeF size = ShapeOf(row.kind, row.hole).size;
+        EXPECT_EQ(page.width() > page.height(), size.width() > 210);
+        // The outline's pen is centred on the cut.
+        const QRect ink = InkBounds(page);
+        EXPECT_NEAR(mm(ink.left()) + PenMm / 2, 10, Tolerance);
+        EXPECT_NEAR(mm(ink.top()) + PenMm / 2, 10, Tolerance);
+        EXPECT_NEAR(mm(ink.width()) - PenMm, size.width(), Tolerance);
+        EXPECT_NEAR(mm(ink.height()) - PenMm, size.height(), Tolerance);
+    }
+}
+
+TEST_F(CaseKinds, APieceLargerThanThePrintableAreaIsRefusedBeforeAnythingPrints) {
+    layOut({"1. Intro"});
+    choose(Kinds[1]);
+    const QString pdf = pathOf("portrait.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    PrepareCoverPrint(printer);
+    printer.setPageOrientation(QPageLayout::Portrait);  // the user's choice in the dialog
+    try {
+        PrintCover(printer);
+        ADD_FAILURE() << "a 273 mm wrap printed on 210 mm";
+    } catch (const SleevixError& error) {
+        EXPECT_EQ(error.message(),
+                  "The DVD case cover (273 x 183 mm) does not fit the printable area of this "
+                  "paper (210 x 297 mm): choose landscape or larger paper");
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// Both discs of a label sheet stand at the sheet's places, moved by the
+// calibration kept between runs; plain paper takes no calibration.
+TEST_F(CaseKinds, LabelSheetsTakeTwoDiscsAtTheirPlacesMovedByTheCalibration) {
+    layOut({"1. Intro"});
+    choose(Kinds[2]);
+    SaveSheetCalibration({1.5, -2});
+    const LabelSheet& a4 = LabelSheets().front();
+    ChooseLabelSheet(&a4);
+    const QImage page = DrawnPage(Dpi);
+    ChooseLabelSheet(nullptr);
+    SaveSheetCalibration({});
+    ASSERT_EQ(a4.discCentres.size(), 2u);
+    for (const QPointF& centre : a4.discCentres) {
+        const QPointF shifted = centre + QPointF(1.5, -2);
+        const QRect around(int((shifted.x() - 62) / MmPerInch * Dpi),
+                           int((shifted.y() - 62) / MmPerInch * Dpi), int(124 / MmPerInch * Dpi),
+                           int(124 / MmPerInch * Dpi));
+        const QRect ink = InkBounds(page, around);
+        EXPECT_NEAR(mm(ink.center().x()), shifted.x(), Tolerance);
+        EXPECT_NEAR(mm(ink.center().y()), shifted.y(), Tolerance);
+        EXPECT_NEAR(mm(ink.width()) - PenMm, 117, Tolerance);
+    }
+    EXPECT_NEAR(mm(InkBounds(DrawnPage(Dpi)).left()) + PenMm / 2, 10, Tolerance);
+}
+
+// For a print shop the pictures run 3 mm past the cut and the crop marks
+// lie on the cut lines and the fold extended, outside the bleed; a jewel
+// case gives a page for each insert.
+TEST_F(CaseKinds, APrintShopPdfBleedsThePicturesAndMarksTheCutsOutsideThem) {
+    layOut({"1. Intro"});
+    choosePicture(0, writePicture(pathOf("back.bmp")));
+    choosePicture(1, writePicture(pathOf("front.bmp")));
+    choose(Kinds[0]);
+    const QString pdf = pathOf("shop.pdf");
+    ExportForPrintShop(pdf, DefaultBleedMm);
+    const QImage page = RenderPdfPage(pdf, Dpi);
+    ASSERT_FALSE(page.isNull());
+    constexpr double Margin = 3 + 1 + 5;  // bleed, gap, mark
+    EXPECT_NEAR(mm(page.width()), 240 + 2 * Margin, Tolerance);
+    EXPECT_NEAR(mm(page.height()), 120 + 2 * Margin, Tolerance);
+    const auto pixels = [](double millimetres) { return int(millimetres / MmPerInch * Dpi); };
+    const QRect pictureRow(0, pixels(Margin + 60), page.width(), 1);
+    EXPECT_NEAR(mm(InkBounds(page, pictureRow).left()), Margin - 3, Tolerance);
+    EXPECT_NEAR(mm(InkBounds(page, pictureRow).right() + 1), Margin + 240 + 3, Tolerance);
+    for (double cut : {0.0, 120.0, 240.0}) {
+        const QRect around(pixels(Margin + cut - 1), 0, pixels(2), pixels(5));
+        EXPECT_NEAR(mm(InkBounds(page, around).center().x()), Margin + cut, Tolerance) << cut;
+    }
+    const QRect leftMark = InkBounds(page, QRect(0, 0, pixels(Margin - 3), page.height()));
+    EXPECT_NEAR(mm(leftMark.top()), Margin - 0.125, Tolerance);
+    EXPECT_NEAR(mm(leftMark.bottom() + 1), Margin + 120 + 0.125, Tolerance);
+
+    run([] { Form1->JewelCase1->trigger(); });
+    ExportForPrintShop(pdf, DefaultBleedMm);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    EXPECT_TRUE(Form1->CheckBox1->isChecked());  // the guide lines' switches are put back
+}
+
+// Many long tracks and a long artist and title shrink to fit: no ink of
+// any text outside the boxes the kind gives its texts.
+TEST_F(CaseKinds, TextsShrinkIntoTheirBoxes) {
+    constexpr double PixelsPerMm = 8;
+    constexpr double Slack = 0.3;  // mm a glyph may overhang its cell
+    CaseContent content;
+    content.laidOut = true;
+    content.guides = {false, false, Qt::black};
+    content.texts.artist = QStringLiteral("The Longest Named Ensemble in Recorded History");
+    content.texts.separator = QStringLiteral(": ");
+    content.texts.title = QStringLiteral("Collected Works, Volume Seventeen (Deluxe)");
+    for (const KindRow& row : Kinds) {
+        SCOPED_TRACE(row.name);
+        const CaseShape& shape = ShapeOf(row.kind, row.hole);
+        CaseFit fits[2];
+        int pass = 0;
+        for (const QStringList& tracks : {QStringList{"1. Intro"}, longTracks(MaxTracks)}) {
+            content.texts.tracks = tracks;
+            QImage image((shape.size * PixelsPerMm).toSize(), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.scale(PixelsPerMm / CaseUnitsPerMm, PixelsPerMm / CaseUnitsPerMm);
+            fits[pass++] = DrawCase(painter, PixelsPerMm / CaseUnitsPerMm, shape, content);
+            painter.resetTransform();
+            EXPECT_FALSE(InkBounds(image).isEmpty());
+            for (const TextBox& box : shape.texts) {
+                const QRectF grown = box.area.adjusted(-Slack, -Slack, Slack, Slack);
+                painter.fillRect(QRectF(grown.topLeft() * PixelsPerMm, grown.size() * PixelsPerMm),
+                                 Qt::white);
+            }
+            painter.end();
+            EXPECT_TRUE(InkBounds(image).isEmpty()) << "ink outside the boxes at " << pass;
+        }
+        EXPECT_GT(fits[0].trackSize, fits[1].trackSize);
+        EXPECT_GE(fits[1].trackSize, CaseLeastTextSize);
+        EXPECT_GT(fits[1].frontSize, CaseLeastTextSize);
+        EXPECT_EQ(fits[1].spineSize > 0, row.kind == CaseKind::Dvd);
+    }
+}
+
+TEST_F(CaseKinds, TheKindIsKeptInTheDocumentAndShownWhenOpened) {
+    layOut({"1. Intro"});
+    choose(Kinds[3]);
+    run([] { Form1->DiscTrackList1->trigger(); });
+    saveAs(pathOf("disc.sleevix"));
+    QFile saved(pathOf("disc.sleevix"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray json = saved.readAll();
+    for (const char* key : {"\"case\": \"disc\"", "\"hole\": 17", "\"discTrackList\": false"})
+        EXPECT_TRUE(json.contains(key)) << key;
+
+    restart();
+    EXPECT_EQ(CoverCase, CaseChoice());
+    openFile(pathOf("disc.sleevix"));
+    EXPECT_EQ(CoverCase, (CaseChoice{CaseKind::Disc, DiscHole::FullFace, false}));
+    EXPECT_TRUE(Form1->FullFaceDisc1->isChecked());
+    EXPECT_EQ(Form1->TabbedNotebook1->tabText(1), "Label");
+    EXPECT_TRUE(Form1->TabbedNotebook1->widget(0)->findChild<CaseView*>()->isVisibleTo(Form1));
+    EXPECT_FALSE(Form1->Image1.image().isNull());
+    EXPECT_FALSE(Form1->findChild<QWidget*>("Image1")->isVisibleTo(Form1));
+}
+
+TEST_F(CaseKinds, FileNewAsksForTheKindAndCancelKeepsTheCover) {
+    auto question = std::make_unique<ScriptedCaseKindQuestion>();
+    ScriptedCaseKindQuestion& asked = *question;
+    Form1->CaseKindBox1 = std::move(question);
+    saveChanges->answers = {SaveChangesQuestion::Answer::Discard,
+                            SaveChangesQuestion::Answer::Discard};
+    layOut({"1. Intro"});
+    asked.answer = CaseKind::Dvd;
+    run([] { Form1->New1Click(); });
+    EXPECT_EQ(CoverCase.kind, CaseKind::Dvd);
+    EXPECT_EQ(TrackCount, 0);
+    EXPECT_FALSE(Form1->CheckBox3->isEnabled());  // one cut outline
+    EXPECT_TRUE(Form1->DvdCase1->isChecked());
+
+    layOut({"1. Intro"});
+    asked.answer.reset();
+    run([] { Form1->New1Click(); });
+    EXPECT_EQ(TrackCount, 1);
+    EXPECT_EQ(CoverCase.kind, CaseKind::Dvd);
+    run([] { Form1->JewelCase1->trigger(); });
+    EXPECT_EQ(Form1->TabbedNotebook1->tabText(0), "Back");
+    EXPECT_TRUE(Form1->CheckBox3->isEnabled());
+}
