@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include "app/cover_state.h"
+#include "app/main_window.h"
+#include "support/image_probe.h"
 #include "print/print_job.h"
 #include "support/cover_fixture.h"
 #include "support/pdf_pages.h"
@@ -14,38 +16,49 @@ namespace {
 constexpr int RenderDpi = 100;
 }  // namespace
 
-using CupsPrinting = CoverFixture;
+class CupsPrinting : public CoverFixture {
+  protected:
+    void SetUp() override {
+        CoverFixture::SetUp();
+        queue = qEnvironmentVariable("SLEEVIX_TEST_PRINTER");
+        output = qEnvironmentVariable("SLEEVIX_TEST_PRINTER_OUTPUT");
+        if (queue.isEmpty() || output.isEmpty())
+            GTEST_SKIP() << "no CUPS test printer: "
+                         << qEnvironmentVariable("SLEEVIX_TEST_PRINTER_UNAVAILABLE",
+                                                 "run through ./test.sh to set one up")
+                                .toStdString();
+        if (!QPrinterInfo::availablePrinterNames().contains(queue))
+            GTEST_SKIP() << "the CUPS queue " << queue.toStdString() << " is not visible to Qt";
+    }
+    // The PDF the queue wrote for a job of the cover as it stands, rendered.
+    QImage printThroughQueue(QPrinter& printer, int dpi) {
+        const QString job =
+            QStringLiteral("sleevix-cups-test-%1").arg(QCoreApplication::applicationPid());
+        if (printer.printerName() != queue) printer.setPrinterName(queue);
+        printer.setDocName(job);
+        PrintCover(printer);
+        const QString pdf = WaitForPdf(output, job);
+        EXPECT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
+        const QImage page = RenderPdfPage(pdf, dpi);
+        QFile::remove(pdf);
+        EXPECT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
+        return page;
+    }
+    QString queue;
+    QString output;
+};
 
 // Prints through a real CUPS queue (cups-pdf) and reads the PDF it writes.
 TEST_F(CupsPrinting, ACoverPrintedToARealQueueHasItsOutlinesInPlace) {
-    const QString queue = qEnvironmentVariable("SLEEVIX_TEST_PRINTER");
-    const QString output = qEnvironmentVariable("SLEEVIX_TEST_PRINTER_OUTPUT");
-    if (queue.isEmpty() || output.isEmpty())
-        GTEST_SKIP() << "no CUPS test printer: "
-                     << qEnvironmentVariable("SLEEVIX_TEST_PRINTER_UNAVAILABLE",
-                                             "run through ./test.sh to set one up")
-                            .toStdString();
-    if (!QPrinterInfo::availablePrinterNames().contains(queue))
-        GTEST_SKIP() << "the CUPS queue " << queue.toStdString() << " is not visible to Qt";
-
     addTracks({"Intro", "Outro"});
     setArtistAndTitle("Artist", "Title");
     commit();
-    const QString job =
-        QStringLiteral("sleevix-cups-test-%1").arg(QCoreApplication::applicationPid());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(queue);
-    printer.setDocName(job);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    PrintCover(printer);
+    const QImage page = printThroughQueue(printer, RenderDpi);
+    ASSERT_FALSE(page.isNull());
     const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
-
-    const QString pdf = WaitForPdf(output, job);
-    ASSERT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
-
-    const QImage page = RenderPdfPage(pdf, RenderDpi);
-    QFile::remove(pdf);
-    ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
     EXPECT_NEAR(page.width() * 25.4 / RenderDpi, 210, 1);
     EXPECT_NEAR(page.height() * 25.4 / RenderDpi, 297, 1);
 
@@ -62,4 +75,28 @@ TEST_F(CupsPrinting, ACoverPrintedToARealQueueHasItsOutlinesInPlace) {
     EXPECT_NEAR(ink.front(), 20.0, 0.3);
     EXPECT_NEAR(ink[1], 26.0, 0.3);
     EXPECT_NEAR(ink.back(), 170.0, 0.4);
+}
+
+// A DVD wrap goes landscape on the queue's A4 and prints at its size, inside
+// the printable area the queue's PPD declares.
+TEST_F(CupsPrinting, ADvdWrapPrintsLandscapeAtItsSizeWithinThePrintableArea) {
+    constexpr int Dpi = 400;
+    addTracks({"Intro"});
+    setArtistAndTitle("Artist", "Title");
+    commit();
+    run([] { Form1->ChooseCaseKind(CaseKind::Dvd); });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(queue);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    PrepareCoverPrint(printer);
+    const QImage page = printThroughQueue(printer, Dpi);
+    ASSERT_FALSE(page.isNull());
+    EXPECT_GT(page.width(), page.height());
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    const QRect ink = InkBounds(page);
+    const auto mm = [](int pixels) { return pixels * 25.4 / Dpi; };
+    EXPECT_NEAR(mm(ink.width()) - 0.1, 273, 0.1 + mm(1));
+    EXPECT_NEAR(mm(ink.height()) - 0.1, 183, 0.1 + mm(1));
+    EXPECT_GE(mm(ink.left()), printable.left() - mm(1));
+    EXPECT_LE(mm(ink.right()), printable.right() + mm(1));
 }
