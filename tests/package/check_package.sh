@@ -153,9 +153,10 @@ done
 
 # Two builds of one commit give the same packages, to the bit. The source
 # again, at another path and with the fresh file times of a checkout
-# (uncommitted changes too, so that both builds have the same source), is
-# built with this tree's settings in a tree outside it and packaged under
-# another umask, given the commit's time, as the copy has no history.
+# (uncommitted changes too, so that both builds have the same source): what
+# the packages hold is built with this tree's settings in a tree outside it
+# and packaged under another umask, given the commit's time, as the copy
+# has no history.
 source=$(cached CMAKE_HOME_DIRECTORY)
 if ! commit_time=$(git -C "$source" log -1 --format=%ct 2>/dev/null); then
   echo "package: $source is no git checkout; the packages were not built a second time"; exit 77
@@ -170,7 +171,7 @@ if ! { nice cmake -S "$copy" -B "$second" -G Ninja -DSLEEVIX_TESTS=OFF -DSLEEVIX
          -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" \
          -DCMAKE_CXX_FLAGS="$(cached CMAKE_CXX_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(cached CMAKE_EXE_LINKER_FLAGS)" \
          -DSLEEVIX_APP_ID="$app_id" -DSLEEVIX_MAINTAINER="$maintainer" \
-       && nice cmake --build "$second"; } > "$work/second/build.log" 2>&1; then
+       && nice cmake --build "$second" --target sleevix package_documents; } > "$work/second/build.log" 2>&1; then
   echo "FAIL: the copy of the source does not build:"; tail -20 "$work/second/build.log"; exit 1
 fi
 (umask 077 && SOURCE_DATE_EPOCH=$commit_time "$scripts/make-packages.sh" "$second" "$work/second/packages" >/dev/null)
