@@ -146,9 +146,10 @@ debug_file=usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug
   || { echo "FAIL: the symbols package does not depend on sleevix (= $version)"; exit 1; }
 lines=$(gdb -batch -nx -iex "set debug-file-directory $work/symbols/usr/lib/debug" \
             -ex 'info line main' -ex 'info line TForm1::Button4Click' "$program" 2>&1)
-for file in ./src/app/main.cpp ./src/print/; do
-  grep -F "of \"$file" <<<"$lines" | grep -q '^Line [0-9]' \
-    || { echo "FAIL: gdb finds no line of $file with the symbols package:"; echo "$lines"; exit 1; }
+# The files are named relative to the checkout, whichever path it had.
+for file in 'src/app/main\.cpp' 'src/print/[a-z_]+\.cpp'; do
+  grep -qE "^Line [0-9]+ of \"[^/\"][^\"]*$file\"" <<<"$lines" \
+    || { echo "FAIL: gdb finds no line of $file by a relative path with the symbols package:"; echo "$lines"; exit 1; }
 done
 
 # Two builds of one commit give the same packages, to the bit. The source
