@@ -130,7 +130,7 @@ fi
 # The program ships stripped; its symbols lie in the symbols package under
 # its build ID, where a debugger looks for them, and tell the source lines
 # by their paths in the checkout.
-build_id_of() { readelf -n "$1" | sed -n 's/^ *Build ID: //p'; }
+build_id_of() { readelf -n "$1" 2>/dev/null | sed -n 's/^ *Build ID: //p'; }
 program=$work/root/usr/bin/sleevix
 build_id=$(build_id_of "$program")
 [ -n "$build_id" ] || { echo "FAIL: /usr/bin/sleevix has no build ID"; exit 1; }
