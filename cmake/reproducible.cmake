@@ -34,12 +34,8 @@ endif()
 
 # Qt's meta-object code includes each header by its path from the nearest
 # include folder rather than by a climb from the build tree, whose depth
-# would otherwise show in the debugging information. CMake reruns moc on a
-# change of its options but not of this setting: the option that goes with
-# it (moc's notes are of no use in a build) brings build trees made before
-# it up to date.
+# would otherwise show in the debugging information.
 set(CMAKE_AUTOMOC_PATH_PREFIX ON)
-set(CMAKE_AUTOMOC_MOC_OPTIONS --no-notes)
 
 # Qt's resource compiler stamps each file with its modification time, which
 # is the checkout's; the first format has no time stamps (nothing here asks
