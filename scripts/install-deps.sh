@@ -19,7 +19,7 @@ program_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils openbox imagemagick liblcms2-utils xdotool poppler-utils
-  dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin
+  dpkg-dev file desktop-file-utils appstream lintian shared-mime-info libglib2.0-bin gdb
 )
 
 packages=("${program_packages[@]}")

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package of a build tree with CPack, unpacks it into a
-# scratch root and checks what it installs.
+# Builds the Debian packages of a build tree with CPack, unpacks them into a
+# scratch root and checks what they install; then builds the program again
+# from a copy of the source at another path and checks that its packages
+# are the same to the bit.
 #   check_package.sh <build directory>
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
+scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
-deb=$(ls "$work"/sleevix_*.deb)
+# The packaging takes its time stamps from the last commit by itself.
+mkdir "$work/packages"
+env -u SOURCE_DATE_EPOCH "$scripts/make-packages.sh" "$build" "$work/packages" >/dev/null
+deb=$(ls "$work"/packages/sleevix_*.deb)
+symbols=$(ls "$work"/packages/sleevix-dbgsym_*.deb)
 dpkg-deb --field "$deb" Depends | tr ',' '\n' | sed 's/^ *//' > "$work/depends"
 # libjpeg: libjpeg62-turbo on Debian, libjpeg-turbo8 on Ubuntu; libtag1v5:
 # TagLib's library comes in libtag1v5-vanilla.
@@ -23,7 +29,7 @@ fi
 
 # Debian's own checks of a package, pedantic and informational tags included:
 # none may be reported.
-report=$(lintian --pedantic --display-info "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+report=$(lintian --pedantic --display-info "$deb" "$symbols" 2>&1 | grep -v '^running with root privileges' || true)
 [ -z "$report" ] || { echo "FAIL: lintian reports:"; echo "$report"; exit 1; }
 
 # The names a distributor may set, as this build tree has them.
@@ -120,4 +126,70 @@ if ! validation=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
     echo "FAIL: appstreamcli reports:"; echo "$validation"; exit 1
   fi
 fi
-echo "package: $(basename "$deb") installs its program, desktop entry, metainfo, icons and cover MIME type"
+
+# The program ships stripped; its symbols lie in the symbols package under
+# its build ID, where a debugger looks for them, and tell the source lines
+# by their paths in the checkout.
+build_id_of() { readelf -n "$1" 2>/dev/null | sed -n 's/^ *Build ID: //p'; }
+program=$work/root/usr/bin/sleevix
+build_id=$(build_id_of "$program")
+[ -n "$build_id" ] || { echo "FAIL: /usr/bin/sleevix has no build ID"; exit 1; }
+if readelf -S "$program" | grep -qE '\.(symtab|debug_info) '; then
+  echo "FAIL: /usr/bin/sleevix is not stripped"; exit 1
+fi
+dpkg -x "$symbols" "$work/symbols"
+debug_file=usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug
+[ -f "$work/symbols/$debug_file" ] || { echo "FAIL: the symbols package lacks /$debug_file"; exit 1; }
+[ "$(build_id_of "$work/symbols/$debug_file")" = "$build_id" ] \
+  || { echo "FAIL: /$debug_file is not of build ID $build_id"; exit 1; }
+[ "$(dpkg-deb --field "$symbols" Depends)" = "sleevix (= $version)" ] \
+  || { echo "FAIL: the symbols package does not depend on sleevix (= $version)"; exit 1; }
+lines=$(gdb -batch -nx -iex "set debug-file-directory $work/symbols/usr/lib/debug" \
+            -ex 'info line main' -ex 'info line TForm1::Button4Click' "$program" 2>&1)
+# The files are named relative to the checkout, whichever path it had.
+for file in 'src/app/main\.cpp' 'src/print/[a-z_]+\.cpp'; do
+  grep -qE "^Line [0-9]+ of \"[^/\"][^\"]*$file\"" <<<"$lines" \
+    || { echo "FAIL: gdb finds no line of $file by a relative path with the symbols package:"; echo "$lines"; exit 1; }
+done
+
+# Two builds of one commit give the same packages, to the bit. The source
+# again, at another path and with the fresh file times of a checkout
+# (uncommitted changes too, so that both builds have the same source): what
+# the packages hold is built with this tree's settings in a tree outside it
+# and packaged under another umask, given the commit's time, as the copy
+# has no history.
+source=$(cached CMAKE_HOME_DIRECTORY)
+if ! commit_time=$(git -C "$source" log -1 --format=%ct 2>/dev/null); then
+  echo "package: $source is no git checkout; the packages were not built a second time"; exit 77
+fi
+copy=$work/second/sleevix-$version
+mkdir -p "$copy" "$work/second/packages"
+(cd "$source" && git ls-files -z --cached --others --exclude-standard \
+   | while IFS= read -r -d '' file; do [ ! -e "$file" ] || printf '%s\0' "$file"; done \
+   | tar --null -T - -cf -) | tar -C "$copy" -xmf -
+second=$work/second/build
+if ! { nice cmake -S "$copy" -B "$second" -G Ninja -DSLEEVIX_TESTS=OFF -DSLEEVIX_BENCH=OFF \
+         -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" \
+         -DCMAKE_CXX_FLAGS="$(cached CMAKE_CXX_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(cached CMAKE_EXE_LINKER_FLAGS)" \
+         -DSLEEVIX_APP_ID="$app_id" -DSLEEVIX_MAINTAINER="$maintainer" \
+       && nice cmake --build "$second" --target sleevix package_documents; } > "$work/second/build.log" 2>&1; then
+  echo "FAIL: the copy of the source does not build:"; tail -20 "$work/second/build.log"; exit 1
+fi
+(umask 077 && SOURCE_DATE_EPOCH=$commit_time "$scripts/make-packages.sh" "$second" "$work/second/packages" >/dev/null)
+for package in "$deb" "$symbols"; do
+  again=$work/second/packages/$(basename "$package")
+  if ! cmp "$package" "$again"; then
+    echo "FAIL: $(basename "$package") differs when built again from a copy of the source"
+    if command -v diffoscope >/dev/null; then
+      diffoscope "$package" "$again" | head -60
+    else
+      diff <(dpkg-deb -c "$package") <(dpkg-deb -c "$again") | head -20
+      dpkg -x "$again" "$work/second/root"
+      echo "program build IDs: $build_id, again $(build_id_of "$work/second/root/usr/bin/sleevix")"
+    fi
+    exit 1
+  fi
+done
+
+echo "package: $(basename "$deb") installs its program, desktop entry, metainfo, icons and cover MIME type;" \
+     "$(basename "$symbols") holds its symbols; both build the same again"
