@@ -13,8 +13,8 @@
 
 void StartNewCover() {
     CoverDocument start;
-    start.artist = TForm2::ArtistPrompt;
-    start.title = TForm2::TitlePrompt;
+    start.artist = TForm2::ArtistPrompt();
+    start.title = TForm2::TitlePrompt();
     ApplyCover(start);
 
     TForm1& window = *Form1;
