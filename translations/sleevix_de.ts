@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>&lt;Type in name of the artist here&gt;</source>
-        <translation>&lt;Namen des Interpreten hier eingeben&gt;</translation>
+        <translation>&lt;Interpret hier eingeben&gt;</translation>
     </message>
     <message>
         <source>&lt;Type in title here&gt;</source>
@@ -931,7 +931,7 @@
     </message>
     <message>
         <source>Import...</source>
-        <translation>Importieren...</translation>
+        <translation>Import...</translation>
     </message>
     <message>
         <source>Tracks from files...</source>
