@@ -5,7 +5,7 @@
 #   tools/docs_screenshots.sh [sleevix executable]
 # The executable defaults to build/release/src/sleevix (./scripts/build.sh release).
 # docs/wm-*.png show the window in its openbox frame, the others the window
-# alone. The covers, pictures and FLAC files they show are made here, in
+# alone; main-window-de.png and its kin show it in German, French and Spanish. The covers, pictures and FLAC files they show are made here, in
 # /tmp/sleevix-demo and a temporary folder, both removed at the end.
 set -euo pipefail
 
@@ -134,8 +134,12 @@ shot() {
   echo "docs/$2"
 }
 
+# Each start is one on a desktop in `language` (de_DE.UTF-8, ...), English
+# unless set: LANG alone says it.
+language=C.UTF-8
 start() {
-  (cd "$demo" && HOME=$demo XDG_RUNTIME_DIR=$work/runtime exec "$exe" "$@") &
+  (cd "$demo" && HOME=$demo XDG_RUNTIME_DIR=$work/runtime \
+     exec env -u LC_ALL -u LC_MESSAGES -u LANGUAGE "LANG=$language" "$exe" "$@") &
   pid=$!
   main=$(window 'Sleevix v2\.0$' 20) || fail "the main window did not appear for $*"
   settle
@@ -224,6 +228,13 @@ xdotool key End
 sleep 0.5
 shot "$(frame_of "$editor")" wm-track-editor.png
 stop
+
+# The main window with a cover, in each language it speaks beside English.
+for language in de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8; do
+  start "$work/pictures.sleevix"
+  shot "$main" "main-window-${language%%_*}.png"
+  stop
+done
 
 # The other kinds of cover, with pictures behind them.
 for kind in slim dvd disc; do

@@ -2,6 +2,7 @@
 #include "about/about_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -48,7 +49,8 @@ QFrame* bevel(int top, QWidget* panel) {
 
 TForm3::TForm3() {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString::fromUtf8(ApplicationTitle) + QStringLiteral(" - About"));
+    setWindowTitle(QCoreApplication::translate("AboutBox", "%1 - About")
+                       .arg(QString::fromUtf8(ApplicationTitle)));
     setModal(true);
     setFont(fontOfPixels(WindowFontPixels));
     resize(DesignSize);
@@ -64,13 +66,19 @@ TForm3::TForm3() {
     Label1->setStyleSheet(QStringLiteral("color: teal"));
     Label1->adjustSize();
     Label1->move(PanelMiddleX - Label1->width() / 2, 16);
-    Label5 = centredLabel(QStringLiteral("Version ") + QLatin1String(ApplicationVersion), 56, 13, Panel1);
-    Label2 = centredLabel(QStringLiteral("Inserts for compact-disc jewel cases"), 80, 13, Panel1);
+    Label5 = centredLabel(QCoreApplication::translate("AboutBox", "Version %1")
+                              .arg(QLatin1String(ApplicationVersion)),
+                          56, 13, Panel1);
+    Label2 = centredLabel(
+        QCoreApplication::translate("AboutBox", "Inserts for compact-disc jewel cases"), 80, 13,
+        Panel1);
     Label3 = centredLabel(QStringLiteral("2026"), 96, 13, Panel1);
-    Label4 = centredLabel(QStringLiteral("Free to use, copy and share."), 112, 13, Panel1);
+    Label4 = centredLabel(QCoreApplication::translate("AboutBox", "Free to use, copy and share."),
+                          112, 13, Panel1);
     Bevel1 = bevel(152, Panel1);
     Label7 = centredLabel(
-        QStringLiteral("If you have questions, comments or need support fell free to contact me:"),
+        QCoreApplication::translate(
+            "AboutBox", "If you have questions, comments or need support fell free to contact me:"),
         176, 13, Panel1);
     Label8 = centredLabel(QString::fromLatin1(MaintainerAddress), 208, 16, Panel1);
     Label8->setFont(fontOfPixels(13));
@@ -84,9 +92,9 @@ TForm3::TForm3() {
     Label6->move(PanelMiddleX - Label6->width() / 2, 284);
     Label6->setMouseTracking(true);
     Label6->setFocusPolicy(Qt::TabFocus);
-    Label6->setAccessibleName(QStringLiteral("Web address"));
+    Label6->setAccessibleName(QCoreApplication::translate("AboutBox", "Web address"));
     Label6->installEventFilter(this);
-    Button1 = new QPushButton(QStringLiteral("Close"), Panel1);
+    Button1 = new QPushButton(QCoreApplication::translate("AboutBox", "Close"), Panel1);
     Button1->setGeometry(163, 320, 75, 25);
     // The pointer over the button is not over the panel: the hand stays.
     Button1->setAttribute(Qt::WA_NoMousePropagation);

@@ -10,7 +10,8 @@
 // An audio file as every reader of its tags takes it: opened through the
 // one gate, for TagLib to read through. An audio file may be of any size,
 // since only its tags are read.
-inline constexpr InputKind AudioFileInput{"an audio file", 1LL << 62};
+inline constexpr InputKind AudioFileInput{QT_TRANSLATE_NOOP("InputFile", "an audio file"),
+                                          1LL << 62};
 // No single read is larger than any album art can be, and all reads of one
 // file together take no more than that: TagLib keeps what it reads (FLAC
 // blocks, Ogg packets assembled from pages), so a bound on each read alone

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar over the main window's controls, with its File menu.
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,18 +21,20 @@ QAction* addItem(QMenu* menu, const QString& caption, const char* shortcut = nul
 void TForm1::buildFileMenu() {
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->setAccessibleName(QStringLiteral("Menu bar"));
-    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
-    New1 = addItem(File1, QStringLiteral("&New"), "Ctrl+N");
-    Open1 = addItem(File1, QStringLiteral("&Open..."), "Ctrl+O");
-    Save1 = addItem(File1, QStringLiteral("&Save"), "Ctrl+S");
-    SaveAs1 = addItem(File1, QStringLiteral("Save &As..."), "Ctrl+Shift+S");
+    MainMenu1->setAccessibleName(QCoreApplication::translate("MainWindow", "Menu bar"));
+    File1 = MainMenu1->addMenu(QCoreApplication::translate("MainWindow", "&File"));
+    New1 = addItem(File1, QCoreApplication::translate("MainWindow", "&New"), "Ctrl+N");
+    Open1 = addItem(File1, QCoreApplication::translate("MainWindow", "&Open..."), "Ctrl+O");
+    Save1 = addItem(File1, QCoreApplication::translate("MainWindow", "&Save"), "Ctrl+S");
+    SaveAs1 =
+        addItem(File1, QCoreApplication::translate("MainWindow", "Save &As..."), "Ctrl+Shift+S");
     File1->addSeparator();
-    ExportPdf1 = addItem(File1, QStringLiteral("Export as P&DF..."));
-    ExportPng1 = addItem(File1, QStringLiteral("Export as P&NG..."));
-    ExportPrintShop1 = addItem(File1, QStringLiteral("Export for print s&hop..."));
+    ExportPdf1 = addItem(File1, QCoreApplication::translate("MainWindow", "Export as P&DF..."));
+    ExportPng1 = addItem(File1, QCoreApplication::translate("MainWindow", "Export as P&NG..."));
+    ExportPrintShop1 =
+        addItem(File1, QCoreApplication::translate("MainWindow", "Export for print s&hop..."));
     File1->addSeparator();
-    Quit1 = addItem(File1, QStringLiteral("&Quit"), "Ctrl+Q");
+    Quit1 = addItem(File1, QCoreApplication::translate("MainWindow", "&Quit"), "Ctrl+Q");
 
     // The window grows by the menu bar; the controls keep their places in
     // the area under it.

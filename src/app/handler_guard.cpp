@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/handler_guard.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 #include "app/error_box.h"
@@ -18,11 +20,11 @@ void runShowingErrors(const std::function<void()>& handler) {
     } catch (const SleevixError& error) {
         ApplicationErrorBox().Show(error.message());
     } catch (const std::bad_alloc&) {
-        ApplicationErrorBox().Show(QStringLiteral("Out of memory"));
+        ApplicationErrorBox().Show(QCoreApplication::translate("Errors", "Out of memory"));
     } catch (const std::exception& error) {
         ApplicationErrorBox().Show(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ApplicationErrorBox().Show(QStringLiteral("Unexpected error"));
+        ApplicationErrorBox().Show(QCoreApplication::translate("Errors", "Unexpected error"));
     }
 }
 

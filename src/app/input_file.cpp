@@ -9,13 +9,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
 [[noreturn]] void refuse(const QString& path, const QString& why) {
-    throw InputFileRefused(QStringLiteral("Cannot open file %1. %2").arg(QuotedFileName(path), why));
+    throw InputFileRefused(QCoreApplication::translate("InputFile", "Cannot open file %1. %2")
+                               .arg(QuotedFileName(path), why));
 }
 
 [[noreturn]] void failWith(const QString& path, int error) {
@@ -25,11 +27,13 @@ namespace {
 // A regular file no larger than the kind allows, or the refusal saying
 // what the file is.
 void checkStatus(const QString& path, const struct stat& status, InputKind kind) {
-    if (S_ISDIR(status.st_mode)) refuse(path, QStringLiteral("It is a folder"));
-    if (!S_ISREG(status.st_mode)) refuse(path, QStringLiteral("It is not a regular file"));
+    if (S_ISDIR(status.st_mode))
+        refuse(path, QCoreApplication::translate("InputFile", "It is a folder"));
+    if (!S_ISREG(status.st_mode))
+        refuse(path, QCoreApplication::translate("InputFile", "It is not a regular file"));
     if (status.st_size > kind.largest)
-        refuse(path, QStringLiteral("It is too large to be %1 (%2 bytes)")
-                         .arg(QLatin1String(kind.noun))
+        refuse(path, QCoreApplication::translate("InputFile", "It is too large to be %1 (%2 bytes)")
+                         .arg(QCoreApplication::translate("InputFile", kind.noun))
                          .arg(qint64(status.st_size)));
 }
 
@@ -92,8 +96,9 @@ QByteArray InputFile::readWhole() {
     if (bytes.size() == first && first <= kind_.largest)
         bytes += readAt(first, kind_.largest + 1 - first);
     if (bytes.size() > kind_.largest)
-        refuse(path_, QStringLiteral("It is too large to be %1 (more than %2 bytes)")
-                          .arg(QLatin1String(kind_.noun))
+        refuse(path_, QCoreApplication::translate("InputFile",
+                                                  "It is too large to be %1 (more than %2 bytes)")
+                          .arg(QCoreApplication::translate("InputFile", kind_.noun))
                           .arg(kind_.largest));
     return bytes;
 }

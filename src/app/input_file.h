@@ -16,7 +16,7 @@
 // What a file is read as: the name a refusal gives it ("a track list") and
 // the most bytes such a file can hold.
 struct InputKind {
-    const char* noun;
+    const char* noun;  // marked with QT_TRANSLATE_NOOP("InputFile", ...)
     long long largest;
 };
 

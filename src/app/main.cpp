@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/program_windows.h"
+#include "app/translations.h"
 #include "document/command_line.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +12,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     SetUpApplication();
     const CommandLineOutcome outcome = RunCommandLine(QApplication::arguments());
-    return outcome.opensWindows ? RunProgramWindows(outcome.files) : outcome.status;
+    if (!outcome.opensWindows) return outcome.status;
+    // The windows speak the desktop's language; the command line's output,
+    // which scripts read, stays as it is.
+    InstallTranslations(QLocale::system(), InstalledTranslationsFolder());
+    return RunProgramWindows(outcome.files);
 }

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -104,36 +105,36 @@ void TForm1::buildToolbar() {
     Panel1 = new QFrame(ClientArea);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 697, 57);
-    Panel1->setAccessibleName(QStringLiteral("Toolbar"));
+    Panel1->setAccessibleName(QCoreApplication::translate("MainWindow", "Toolbar"));
     // Each caption underlines its access letter (Alt and the letter); none
     // is taken by the menu bar's menus.
-    button3 = makeToolbarButton(QStringLiteral("&Edit Tracks"), ToolbarPicture::EditTracks, {0, 0},
-                                true, Panel1);
-    Button1 = makeToolbarButton(QStringLiteral("Font &type/color"), ToolbarPicture::FontTypeColor,
-                                {88, 0}, false, Panel1);
-    BitBtn2 =
-        makeToolbarButton(QStringLiteral("&Left"), ToolbarPicture::Left, {176, 0}, false, Panel1);
-    BitBtn1 = makeToolbarButton(QStringLiteral("Ce&nter"), ToolbarPicture::Center, {264, 0}, false,
-                                Panel1);
-    BitBtn5 =
-        makeToolbarButton(QStringLiteral("&Image"), ToolbarPicture::Image, {352, 0}, true, Panel1);
-    button4 =
-        makeToolbarButton(QStringLiteral("&Print"), ToolbarPicture::Print, {440, 0}, true, Panel1);
-    BitBtn3 =
-        makeToolbarButton(QStringLiteral("Cl&ose"), ToolbarPicture::Close, {528, 0}, true, Panel1);
-    BitBtn4 = makeToolbarButton(QStringLiteral("&About"), ToolbarPicture::About, {616, 0}, true,
-                                ClientArea);
+    button3 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Edit Tracks"),
+                                ToolbarPicture::EditTracks, {0, 0}, true, Panel1);
+    Button1 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Font &type/color"),
+                                ToolbarPicture::FontTypeColor, {88, 0}, false, Panel1);
+    BitBtn2 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Left"),
+                                ToolbarPicture::Left, {176, 0}, false, Panel1);
+    BitBtn1 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Ce&nter"),
+                                ToolbarPicture::Center, {264, 0}, false, Panel1);
+    BitBtn5 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Image"),
+                                ToolbarPicture::Image, {352, 0}, true, Panel1);
+    button4 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Print"),
+                                ToolbarPicture::Print, {440, 0}, true, Panel1);
+    BitBtn3 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Cl&ose"),
+                                ToolbarPicture::Close, {528, 0}, true, Panel1);
+    BitBtn4 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&About"),
+                                ToolbarPicture::About, {616, 0}, true, ClientArea);
 }
 
 void TForm1::buildNotebook() {
     TabbedNotebook1 = new QTabWidget(ClientArea);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(0, 64, 529, 452);
-    TabbedNotebook1->setAccessibleName(QStringLiteral("Inserts"));
+    TabbedNotebook1->setAccessibleName(QCoreApplication::translate("MainWindow", "Inserts"));
     auto* backPage = new QWidget;
     auto* frontPage = new QWidget;
-    TabbedNotebook1->addTab(backPage, QStringLiteral("Back"));
-    TabbedNotebook1->addTab(frontPage, QStringLiteral("Front"));
+    TabbedNotebook1->addTab(backPage, QCoreApplication::translate("MainWindow", "Back"));
+    TabbedNotebook1->addTab(frontPage, QCoreApplication::translate("MainWindow", "Front"));
 
     // The spines are placed after the back so that they lie above its first
     // and last columns.
@@ -145,10 +146,10 @@ void TForm1::buildNotebook() {
     Image2View->setObjectName(QStringLiteral("Image2"));
     Image3View->setObjectName(QStringLiteral("Image3"));
     Image4View->setObjectName(QStringLiteral("Image4"));
-    Image1View->setAccessibleName(QStringLiteral("Back insert"));
-    Image2View->setAccessibleName(QStringLiteral("Left spine"));
-    Image3View->setAccessibleName(QStringLiteral("Right spine"));
-    Image4View->setAccessibleName(QStringLiteral("Front insert"));
+    Image1View->setAccessibleName(QCoreApplication::translate("MainWindow", "Back insert"));
+    Image2View->setAccessibleName(QCoreApplication::translate("MainWindow", "Left spine"));
+    Image3View->setAccessibleName(QCoreApplication::translate("MainWindow", "Right spine"));
+    Image4View->setAccessibleName(QCoreApplication::translate("MainWindow", "Front insert"));
 
     // The other kinds show their whole piece on each page, drawn again
     // whenever the surfaces are, since every command draws on those.
@@ -168,31 +169,38 @@ void TForm1::buildNotebook() {
 }
 
 void TForm1::buildOutlineGroup() {
-    GroupBox1 = new QGroupBox(QStringLiteral("Outlines"), ClientArea);
+    GroupBox1 = new QGroupBox(QCoreApplication::translate("MainWindow", "Outlines"), ClientArea);
     GroupBox1->setGeometry(536, 78, 161, 171);
-    CheckBox1 = makeCheckBox(QStringLiteral("Vertical lines"), {32, 32, 97, 17}, true, GroupBox1);
-    CheckBox2 = makeCheckBox(QStringLiteral("Back"), {32, 56, 97, 17}, true, GroupBox1);
-    CheckBox3 = makeCheckBox(QStringLiteral("Front"), {32, 80, 97, 17}, true, GroupBox1);
-    Button2 = new QPushButton(QStringLiteral("Color"), GroupBox1);
+    CheckBox1 = makeCheckBox(QCoreApplication::translate("MainWindow", "Vertical lines"),
+                             {32, 32, 97, 17}, true, GroupBox1);
+    CheckBox2 = makeCheckBox(QCoreApplication::translate("MainWindow", "Back"), {32, 56, 97, 17},
+                             true, GroupBox1);
+    CheckBox3 = makeCheckBox(QCoreApplication::translate("MainWindow", "Front"), {32, 80, 97, 17},
+                             true, GroupBox1);
+    Button2 = new QPushButton(QCoreApplication::translate("MainWindow", "Color"), GroupBox1);
     Button2->setGeometry(43, 104, 75, 25);
     Panel2 = new QFrame(GroupBox1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setGeometry(64, 136, 33, 25);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel2->setAutoFillBackground(true);
-    Panel2->setAccessibleName(QStringLiteral("Outline colour"));
+    Panel2->setAccessibleName(QCoreApplication::translate("MainWindow", "Outline colour"));
 }
 
 void TForm1::buildPrintGroup() {
     GroupBox2 = new QGroupBox(ClientArea);
-    GroupBox2->setAccessibleName(QStringLiteral("Text options"));
+    GroupBox2->setAccessibleName(QCoreApplication::translate("MainWindow", "Text options"));
     GroupBox2->setGeometry(536, 250, 161, 105);
-    CheckBox4 =
-        makeCheckBox(QStringLiteral("No text on front cover"), {15, 24, 130, 17}, false, GroupBox2);
-    CheckBox5 = makeCheckBox(QStringLiteral("The vertical text on the "), {15, 56, 138, 17}, false,
-                             GroupBox2);
-    CheckBox5->setAccessibleName(QStringLiteral("The vertical text on the printout is messed up!"));
-    Label1 = new QLabel(QStringLiteral("printout is messed up!"), GroupBox2);
+    CheckBox4 = makeCheckBox(QCoreApplication::translate("MainWindow", "No text on front cover"),
+                             {15, 24, 130, 17}, false, GroupBox2);
+    //: The first line of a check box; its second line is "printout is messed up!".
+    CheckBox5 = makeCheckBox(QCoreApplication::translate("MainWindow", "The vertical text on the "),
+                             {15, 56, 138, 17}, false, GroupBox2);
+    CheckBox5->setAccessibleName(QCoreApplication::translate(
+        "MainWindow", "The vertical text on the printout is messed up!"));
+    //: The second line of the check box "The vertical text on the ".
+    Label1 =
+        new QLabel(QCoreApplication::translate("MainWindow", "printout is messed up!"), GroupBox2);
     Label1->setGeometry(34, 72, 105, 14);
     WidenToShowCaption(*Label1);
     Label1->setBuddy(CheckBox5);

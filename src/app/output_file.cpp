@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,11 +39,16 @@ mode_t usualMode(const QString& target) {
 // Why a write failed, as the user is told: "the disk is full" rather than
 // the system's words for it.
 QString reasonOf(int error) {
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG) return QStringLiteral("the disk is full");
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
+        return QCoreApplication::translate("OutputFile", "the disk is full");
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace
+
+QString CannotWriteMessage() {
+    return QCoreApplication::translate("OutputFile", "Cannot write %1: %2");
+}
 
 OutputFile::OutputFile(const QString& target, const QString& failing)
     : target_(target), failing_(failing) {
@@ -76,9 +82,7 @@ void OutputFile::write(const QByteArray& bytes) {
     if (direct_) {
         QFile file(target_);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            throw SleevixError(QStringLiteral("%1 %2: %3")
-                                   .arg(failing_, QDir::toNativeSeparators(target_),
-                                        file.errorString()));
+            throw SleevixError(failing_.arg(QDir::toNativeSeparators(target_), file.errorString()));
         return;
     }
     qsizetype written = 0;
@@ -111,6 +115,5 @@ void OutputFile::commit() {
 }
 
 void OutputFile::fail(int error) const {
-    throw SleevixError(QStringLiteral("%1 %2: %3")
-                           .arg(failing_, QDir::toNativeSeparators(target_), reasonOf(error)));
+    throw SleevixError(failing_.arg(QDir::toNativeSeparators(target_), reasonOf(error)));
 }

@@ -9,12 +9,14 @@
 // target's name only when it is complete. A program killed meanwhile, or a
 // disk that fills, leaves nothing behind and the old file whole. A target
 // that is no regular file (a device, a pipe) is written directly.
+// "Cannot write %1: %2", in the program's language.
+QString CannotWriteMessage();
+
 class OutputFile {
   public:
-    // Every failure raises "`failing` TARGET: why", for example "Cannot
-    // save /home/me/cover.sleevix: the disk is full".
-    explicit OutputFile(const QString& target,
-                        const QString& failing = QStringLiteral("Cannot write"));
+    // Every failure raises `failing` with %1 the target and %2 why, for
+    // example "Cannot save /home/me/cover.sleevix: the disk is full".
+    explicit OutputFile(const QString& target, const QString& failing = CannotWriteMessage());
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;

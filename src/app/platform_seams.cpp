@@ -2,6 +2,7 @@
 #include "app/platform_seams.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -53,5 +54,5 @@ bool ScreenPrintDialog::Execute(QPrinter& printer, QWidget* parent) {
 
 void DesktopWebBrowser::Open(const QString& address) {
     if (!QDesktopServices::openUrl(QUrl(address)))
-        throw SleevixError(QStringLiteral("Cannot open %1").arg(address));
+        throw SleevixError(QCoreApplication::translate("Errors", "Cannot open %1").arg(address));
 }

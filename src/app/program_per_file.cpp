@@ -15,6 +15,7 @@ void StartProgramForEach(const QStringList& paths) {
             failed << path;
     }
     if (!failed.isEmpty())
-        throw SleevixError(QStringLiteral("Sleevix could not be started again to open %1")
-                               .arg(failed.join(QStringLiteral(", "))));
+        throw SleevixError(
+            QCoreApplication::translate("Errors", "Sleevix could not be started again to open %1")
+                .arg(failed.join(QStringLiteral(", "))));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/calibration_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -14,25 +15,26 @@ QDoubleSpinBox* offsetBox(QWidget* parent) {
     box->setRange(-MaxCalibrationMm, MaxCalibrationMm);
     box->setSingleStep(StepMm);
     box->setDecimals(1);
-    box->setSuffix(QStringLiteral(" mm"));
+    box->setSuffix(QCoreApplication::translate("Cases", " mm"));
     return box;
 }
 }  // namespace
 
 CalibrationDialog::CalibrationDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Label Sheet Calibration"));
+    setWindowTitle(QCoreApplication::translate("Cases", "Label Sheet Calibration"));
     auto* form = new QFormLayout(this);
     auto* note = new QLabel(
-        QStringLiteral("Print a label sheet on plain paper, lay it over a sheet and measure how "
-                       "far the discs stand from the labels. Positive values move the discs "
-                       "right and down."),
+        QCoreApplication::translate("Cases",
+                                    "Print a label sheet on plain paper, lay it over a sheet and "
+                                    "measure how far the discs stand from the labels. Positive "
+                                    "values move the discs right and down."),
         this);
     note->setWordWrap(true);
     form->addRow(note);
     across_ = offsetBox(this);
     down_ = offsetBox(this);
-    form->addRow(QStringLiteral("&Across:"), across_);
-    form->addRow(QStringLiteral("&Down:"), down_);
+    form->addRow(QCoreApplication::translate("Cases", "&Across:"), across_);
+    form->addRow(QCoreApplication::translate("Cases", "&Down:"), down_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 // whole piece on both pages, whose font and picture commands still act on
 // the back's or the front's texts and pictures.
 
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -30,27 +31,27 @@ QAction* addKind(QMenu* menu, QActionGroup* group, const QString& caption) {
 }  // namespace
 
 void TForm1::buildCaseMenu() {
-    Kind1 = Cover1->addMenu(QStringLiteral("&Kind"));
+    Kind1 = Cover1->addMenu(QCoreApplication::translate("MainWindow", "&Kind"));
     auto* kinds = new QActionGroup(Kind1);
-    JewelCase1 = addKind(Kind1, kinds, QStringLiteral("&Jewel case"));
-    SlimCase1 = addKind(Kind1, kinds, QStringLiteral("&Slim case"));
-    DvdCase1 = addKind(Kind1, kinds, QStringLiteral("&DVD case"));
-    DiscLabel1 = addKind(Kind1, kinds, QStringLiteral("Disc &label"));
+    JewelCase1 = addKind(Kind1, kinds, QCoreApplication::translate("MainWindow", "&Jewel case"));
+    SlimCase1 = addKind(Kind1, kinds, QCoreApplication::translate("MainWindow", "&Slim case"));
+    DvdCase1 = addKind(Kind1, kinds, QCoreApplication::translate("MainWindow", "&DVD case"));
+    DiscLabel1 = addKind(Kind1, kinds, QCoreApplication::translate("MainWindow", "Disc &label"));
     Kind1->addSeparator();
-    FullFaceDisc1 = Kind1->addAction(QStringLiteral("&Full-face disc (17 mm hole)"));
+    FullFaceDisc1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "&Full-face disc (17 mm hole)"));
     FullFaceDisc1->setCheckable(true);
-    DiscTrackList1 = Kind1->addAction(QStringLiteral("&Track list on the disc"));
+    DiscTrackList1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "&Track list on the disc"));
     DiscTrackList1->setCheckable(true);
-    DiscPaper1 = Kind1->addMenu(QStringLiteral("Disc labels &print on"));
+    DiscPaper1 = Kind1->addMenu(QCoreApplication::translate("MainWindow", "Disc labels &print on"));
     auto* papers = new QActionGroup(DiscPaper1);
-    PlainPaper1 = addKind(DiscPaper1, papers, QStringLiteral("&Plain paper"));
+    PlainPaper1 = addKind(DiscPaper1, papers, QCoreApplication::translate("MainWindow", "&Plain paper"));
     ConnectHandler(PlainPaper1, &QAction::triggered, this, [] { ChooseLabelSheet(nullptr); });
     for (const LabelSheet& sheet : LabelSheets()) {
-        QAction* item = addKind(DiscPaper1, papers, QString::fromLatin1(sheet.caption));
+        QAction* item = addKind(DiscPaper1, papers, QCoreApplication::translate("Cases", sheet.caption));
         ConnectHandler(item, &QAction::triggered, this, [&sheet] { ChooseLabelSheet(&sheet); });
     }
     PlainPaper1->setChecked(true);
-    Calibration1 = Kind1->addAction(QStringLiteral("Label sheet &calibration..."));
+    Calibration1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "Label sheet &calibration..."));
     ConnectHandler(Calibration1, &QAction::triggered, this, [this] { Calibration1Click(); });
 
     const std::pair<QAction*, CaseKind> choices[] = {{JewelCase1, CaseKind::Jewel},
@@ -97,10 +98,11 @@ void TForm1::ShowCoverCase() {
         view->setVisible(!jewel);
         view->update();
     }
-    const char* backTab = jewel ? "Back" : ShapeOf(kind, CoverCase.hole).backTab;
-    const char* frontTab = jewel ? "Front" : ShapeOf(kind, CoverCase.hole).frontTab;
-    TabbedNotebook1->setTabText(0, QString::fromLatin1(backTab));
-    TabbedNotebook1->setTabText(1, QString::fromLatin1(frontTab));
+    const CaseShape& shape = ShapeOf(kind, CoverCase.hole);
+    TabbedNotebook1->setTabText(0, jewel ? QCoreApplication::translate("MainWindow", "Back")
+                                         : QCoreApplication::translate("Cases", shape.backTab));
+    TabbedNotebook1->setTabText(1, jewel ? QCoreApplication::translate("MainWindow", "Front")
+                                         : QCoreApplication::translate("Cases", shape.frontTab));
 
     // The kinds have one cut outline ("Back") and one spine at most.
     CheckBox3->setEnabled(jewel);

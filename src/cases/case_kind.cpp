@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/case_kind.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct KindNames {
     CaseKind kind;
@@ -8,10 +10,10 @@ struct KindNames {
     const char* caption;
 };
 constexpr KindNames Names[] = {
-    {CaseKind::Jewel, "jewel", "Jewel case"},
-    {CaseKind::Slim, "slim", "Slim case"},
-    {CaseKind::Dvd, "dvd", "DVD case"},
-    {CaseKind::Disc, "disc", "Disc label"},
+    {CaseKind::Jewel, "jewel", QT_TRANSLATE_NOOP("Cases", "Jewel case")},
+    {CaseKind::Slim, "slim", QT_TRANSLATE_NOOP("Cases", "Slim case")},
+    {CaseKind::Dvd, "dvd", QT_TRANSLATE_NOOP("Cases", "DVD case")},
+    {CaseKind::Disc, "disc", QT_TRANSLATE_NOOP("Cases", "Disc label")},
 };
 
 const KindNames& namesOf(CaseKind kind) {
@@ -32,7 +34,7 @@ std::optional<CaseKind> CaseKindNamed(const QString& name) {
 }
 
 QString CaseKindCaption(CaseKind kind) {
-    return QString::fromLatin1(namesOf(kind).caption);
+    return QCoreApplication::translate("Cases", namesOf(kind).caption);
 }
 
 bool operator==(const CaseChoice& a, const CaseChoice& b) {

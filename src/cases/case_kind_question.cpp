@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/case_kind_question.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QStringList>
 
@@ -10,8 +11,8 @@ std::optional<CaseKind> ScreenCaseKindQuestion::Ask(QWidget* parent) {
     QStringList captions;
     for (CaseKind kind : AllCaseKinds) captions << CaseKindCaption(kind);
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("New Cover"));
-    dialog.setLabelText(QStringLiteral("&Kind of cover:"));
+    dialog.setWindowTitle(QCoreApplication::translate("Cases", "New Cover"));
+    dialog.setLabelText(QCoreApplication::translate("Cases", "&Kind of cover:"));
     dialog.setComboBoxItems(captions);
     dialog.setComboBoxEditable(false);
     CentreOverOwner(dialog);

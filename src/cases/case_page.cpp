@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -24,13 +25,14 @@ constexpr double Tolerance = 0.05;
 QString millimetres(QSizeF size) {
     // Tenths of a millimetre at most, without trailing zeros.
     const auto number = [](double mm) { return QString::number(std::round(mm * 10) / 10, 'g', 6); };
-    return QStringLiteral("%1 x %2 mm").arg(number(size.width()), number(size.height()));
+    return QCoreApplication::translate("Cases", "%1 x %2 mm").arg(number(size.width()), number(size.height()));
 }
 
 [[noreturn]] void doesNotFit(const CaseShape& shape, QSizeF printable) {
     throw SleevixError(
-        QStringLiteral("The %1 cover (%2) does not fit the printable area of this paper (%3): "
-                       "choose landscape or larger paper")
+        QCoreApplication::translate("Cases",
+                                    "The %1 cover (%2) does not fit the printable area of this "
+                                    "paper (%3): choose landscape or larger paper")
             .arg(CaseKindCaption(shape.kind), millimetres(shape.size), millimetres(printable)));
 }
 
@@ -63,10 +65,12 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
         const QRectF disc(corner, shape.size);
         if (!printable.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(disc))
             throw SleevixError(
-                QStringLiteral("A disc on the %1 reaches past the printable area of this "
-                               "printer (%2 from %3 mm across, %4 mm down): the printer cannot "
-                               "print that close to the sheet's edge")
-                    .arg(QString::fromLatin1(sheet->caption), millimetres(area.size),
+                QCoreApplication::translate(
+                    "Cases",
+                    "A disc on the %1 reaches past the printable area of this printer (%2 from "
+                    "%3 mm across, %4 mm down): the printer cannot print that close to the "
+                    "sheet's edge")
+                    .arg(QCoreApplication::translate("Cases", sheet->caption), millimetres(area.size),
                          QString::number(area.corner.x(), 'g', 4),
                          QString::number(area.corner.y(), 'g', 4)));
         copies.push_back(corner);

@@ -44,8 +44,10 @@ struct CaseShape {
     std::optional<DiscRing> ring; // a disc label instead of a rectangle
     std::vector<TextBox> texts;
     std::vector<PictureArea> pictures;
-    const char* backTab;   // the main window's tabs: the back insert's page
-    const char* frontTab;  // and the front insert's
+    // The main window's tabs, untranslated: the back insert's page and the
+    // front insert's.
+    const char* backTab;
+    const char* frontTab;
 };
 
 // The shape of a kind other than the jewel case (whose surfaces the main

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "cases/case_content.h"
@@ -14,7 +15,7 @@ constexpr int ViewMargin = 8;  // pixels of the page's background around the pie
 
 CaseView::CaseView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Cover"));
+    setAccessibleName(QCoreApplication::translate("Cases", "Cover"));
 }
 
 void CaseView::paintEvent(QPaintEvent*) {

@@ -3,14 +3,15 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
 
 // Two 117 mm discs, one above the other, centred across the sheet.
 const std::vector<LabelSheet> Sheets = {
-    {"A4 label sheet (two discs)", QPageSize::A4, {{105, 77.5}, {105, 219.5}}},
-    {"Letter label sheet (two discs)", QPageSize::Letter, {{107.95, 72}, {107.95, 207.4}}},
+    {QT_TRANSLATE_NOOP("Cases", "A4 label sheet (two discs)"), QPageSize::A4, {{105, 77.5}, {105, 219.5}}},
+    {QT_TRANSLATE_NOOP("Cases", "Letter label sheet (two discs)"), QPageSize::Letter, {{107.95, 72}, {107.95, 207.4}}},
 };
 
 const LabelSheet* chosen = nullptr;

@@ -12,7 +12,7 @@
 #include <QString>
 
 struct LabelSheet {
-    const char* caption;  // as the menu shows it
+    const char* caption;  // as the menu shows it, untranslated
     QPageSize::PageSizeId paper;
     std::vector<QPointF> discCentres;  // mm from the sheet's top-left corner
 };

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QPainter>
 #include <QPrinter>
@@ -142,7 +143,7 @@ void paintPages(QPrinter& printer, const std::vector<ShopPage>& pages, double bl
                       QPageSize::ExactMatch),
             wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
         if (i == 0 ? !painter.begin(&printer) : !printer.newPage())
-            throw SleevixError(QStringLiteral("Cannot export: the PDF could not be started"));
+            throw SleevixError(QCoreApplication::translate("Document", "Cannot export: the PDF could not be started"));
         const double devicePerMm = printer.resolution() / MmPerInch;
         painter.save();
         painter.scale(devicePerMm, devicePerMm);
@@ -153,7 +154,7 @@ void paintPages(QPrinter& printer, const std::vector<ShopPage>& pages, double bl
         painter.restore();
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw SleevixError(QStringLiteral("Cannot export: the PDF writer reported an error"));
+        throw SleevixError(QCoreApplication::translate("Document", "Cannot export: the PDF writer reported an error"));
 }
 
 }  // namespace
@@ -168,8 +169,7 @@ void ExportForPrintShop(const QString& path, double bleedMm) {
             ? std::vector<ShopPage>{jewelPage(JewelInsert::Back, bleedMm),
                                     jewelPage(JewelInsert::Front, bleedMm)}
             : kindPages(bleedMm);
-    const QString failing = QStringLiteral("Cannot export");
-    OutputFile output(path, failing);
+    OutputFile output(path, QCoreApplication::translate("Document", "Cannot export %1: %2"));
     printer.setOutputFileName(output.writablePath());
     paintPages(printer, pages, bleedMm);
     CheckFileWrittenCompletely(output.writablePath(), path);

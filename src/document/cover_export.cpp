@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -30,8 +31,8 @@ constexpr int StripWidth = 442;
 constexpr int GapBeforeFront = 20;
 
 [[noreturn]] void cannotExport(const QString& path, const QString& why) {
-    throw SleevixError(
-        QStringLiteral("Cannot export %1: %2").arg(QDir::toNativeSeparators(path), why));
+    throw SleevixError(QCoreApplication::translate("Document", "Cannot export %1: %2")
+                           .arg(QDir::toNativeSeparators(path), why));
 }
 
 // The scales the surfaces are drawn at: the shown ones, and the overlay
@@ -85,7 +86,7 @@ void writePng(const QString& path, const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) cannotExport(path, writer.errorString());
-    OutputFile output(path, QStringLiteral("Cannot export"));
+    OutputFile output(path, QCoreApplication::translate("Document", "Cannot export %1: %2"));
     output.write(png);
     output.commit();
 }
@@ -98,7 +99,7 @@ void ExportCoverPdf(const QString& path, PaperSize paper) {
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4));
     PrepareCoverPrint(printer);
-    PrintCover(printer, QStringLiteral("Cannot export"));
+    PrintCover(printer, QCoreApplication::translate("Document", "Cannot export %1: %2"));
 }
 
 QImage CoverImage(int scale) {

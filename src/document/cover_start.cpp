@@ -14,8 +14,8 @@
 void StartNewCover(CaseKind kind) {
     CoverDocument start;
     start.caseChoice.kind = kind;
-    start.artist = TForm2::ArtistPrompt;
-    start.title = TForm2::TitlePrompt;
+    start.artist = TForm2::ArtistPrompt();
+    start.title = TForm2::TitlePrompt();
     ApplyCover(start);
 
     TForm1& window = *Form1;

@@ -4,6 +4,7 @@
 
 #include "document/document_commands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/error_box.h"
@@ -24,7 +25,8 @@ bool saveCover(TForm1& window, bool askForName) {
     QString path = CurrentDocument->filePath();
     if (askForName || path.isEmpty()) {
         DocumentFileDialog& dialog = *window.SaveDialog1;
-        dialog.Filter = QStringLiteral("Sleevix covers (*.%1)").arg(CoverFileExtension);
+        dialog.Filter = QCoreApplication::translate("Document", "Sleevix covers (*.%1)")
+                            .arg(CoverFileExtension);
         dialog.DefaultExt = QString::fromLatin1(CoverFileExtension);
         dialog.FileName = path;
         if (!dialog.Execute(&window)) return false;

@@ -2,6 +2,7 @@
 #include "document/document_dialogs.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -46,7 +47,7 @@ void addOption(QFileDialog& dialog, const QString& label, QWidget* option) {
 }  // namespace
 
 bool ScreenOpenDocumentDialog::Execute(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Open"));
+    QFileDialog dialog(parent, QCoreApplication::translate("DocumentDialogs", "Open"));
     setUpFileDialog(dialog, Filter, DefaultExt, FileName);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -54,7 +55,7 @@ bool ScreenOpenDocumentDialog::Execute(QWidget* parent) {
 }
 
 bool ScreenSaveDocumentDialog::Execute(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"));
+    QFileDialog dialog(parent, QCoreApplication::translate("DocumentDialogs", "Save As"));
     setUpFileDialog(dialog, Filter, DefaultExt, FileName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     return runFileDialog(dialog, FileName);
@@ -62,13 +63,15 @@ bool ScreenSaveDocumentDialog::Execute(QWidget* parent) {
 
 bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
     const bool pdf = kind != ExportKind::Png;
-    QFileDialog dialog(parent, kind == ExportKind::PrintShop ? QStringLiteral("Export for Print Shop")
-                               : pdf                         ? QStringLiteral("Export as PDF")
-                                                             : QStringLiteral("Export as PNG"));
-    setUpFileDialog(
-        dialog,
-        pdf ? QStringLiteral("PDF documents (*.pdf)") : QStringLiteral("PNG pictures (*.png)"),
-        pdf ? QStringLiteral("pdf") : QStringLiteral("png"), FileName);
+    QFileDialog dialog(parent, kind == ExportKind::PrintShop
+                                   ? QCoreApplication::translate("DocumentDialogs",
+                                                                 "Export for Print Shop")
+                               : pdf ? QCoreApplication::translate("DocumentDialogs", "Export as PDF")
+                                     : QCoreApplication::translate("DocumentDialogs", "Export as PNG"));
+    setUpFileDialog(dialog,
+                    pdf ? QCoreApplication::translate("DocumentDialogs", "PDF documents (*.pdf)")
+                        : QCoreApplication::translate("DocumentDialogs", "PNG pictures (*.png)"),
+                    pdf ? QStringLiteral("pdf") : QStringLiteral("png"), FileName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
 
     // Only the export's own option is made: any other child of the dialog
@@ -80,21 +83,21 @@ bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
         bleed = new QDoubleSpinBox(&dialog);
         bleed->setRange(0, MaxBleedMm);
         bleed->setDecimals(1);
-        bleed->setSuffix(QStringLiteral(" mm"));
+        bleed->setSuffix(QCoreApplication::translate("DocumentDialogs", " mm"));
         bleed->setValue(Bleed);
-        addOption(dialog, QStringLiteral("&Bleed:"), bleed);
+        addOption(dialog, QCoreApplication::translate("DocumentDialogs", "&Bleed:"), bleed);
     } else if (pdf) {
         paper = new QComboBox(&dialog);
         paper->addItem(QStringLiteral("A4"));
-        paper->addItem(QStringLiteral("US Letter"));
+        paper->addItem(QCoreApplication::translate("DocumentDialogs", "US Letter"));
         paper->setCurrentIndex(Paper == PaperSize::Letter ? 1 : 0);
-        addOption(dialog, QStringLiteral("&Paper:"), paper);
+        addOption(dialog, QCoreApplication::translate("DocumentDialogs", "&Paper:"), paper);
     } else {
         scale = new QSpinBox(&dialog);
         scale->setRange(MinExportScale, MaxExportScale);
         scale->setSuffix(QStringLiteral("x"));
         scale->setValue(Scale);
-        addOption(dialog, QStringLiteral("S&cale:"), scale);
+        addOption(dialog, QCoreApplication::translate("DocumentDialogs", "S&cale:"), scale);
     }
 
     if (!runFileDialog(dialog, FileName)) return false;
@@ -106,12 +109,15 @@ bool ScreenExportDialog::Execute(ExportKind kind, QWidget* parent) {
 
 SaveChangesQuestion::Answer ScreenSaveChangesQuestion::Ask(const QString& documentName,
                                                            QWidget* parent) {
-    const QString question = documentName.isEmpty()
-                                 ? QStringLiteral("Save the changes to this cover?")
-                                 : QStringLiteral("Save the changes to %1?").arg(documentName);
+    const QString question =
+        documentName.isEmpty()
+            ? QCoreApplication::translate("DocumentDialogs", "Save the changes to this cover?")
+            : QCoreApplication::translate("DocumentDialogs", "Save the changes to %1?")
+                  .arg(documentName);
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ApplicationTitle), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setInformativeText(QStringLiteral("Your changes are lost if you don't save them."));
+    box.setInformativeText(QCoreApplication::translate(
+        "DocumentDialogs", "Your changes are lost if you don't save them."));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
         case QMessageBox::Save:

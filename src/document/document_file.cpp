@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/document_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,7 +11,7 @@
 #include "document/document_format.h"
 
 namespace {
-constexpr InputKind CoverInput{"a cover", MaxCoverFileBytes};
+constexpr InputKind CoverInput{QT_TRANSLATE_NOOP("InputFile", "a cover"), MaxCoverFileBytes};
 }  // namespace
 
 CoverDocument LoadCoverFile(const QString& path) {
@@ -19,14 +20,14 @@ CoverDocument LoadCoverFile(const QString& path) {
     } catch (const InputFileRefused&) {
         throw;  // names the file already
     } catch (const SleevixError& error) {
-        throw SleevixError(QStringLiteral("Cannot open %1: %2")
+        throw SleevixError(QCoreApplication::translate("Document", "Cannot open %1: %2")
                                .arg(QDir::toNativeSeparators(path), error.message()));
     }
 }
 
 void SaveCoverFile(const CoverDocument& cover, const QString& path) {
     const QByteArray bytes = CoverToJson(cover, QFileInfo(path).absoluteDir());
-    OutputFile file(path, QStringLiteral("Cannot save"));
+    OutputFile file(path, QCoreApplication::translate("Document", "Cannot save %1: %2"));
     file.write(bytes);
     file.commit();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/document_format.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -76,14 +77,15 @@ class Fields {
     QString text(const char* key, const QString& fallback = QString()) const {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return fallback;
-        if (!value.isString()) wrong(key, QStringLiteral("a text"));
+        if (!value.isString()) wrong(key, QCoreApplication::translate("DocumentFormat", "a text"));
         return checkedText(value.toString(), quotedName(key));
     }
 
     bool flag(const char* key, bool fallback) const {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return fallback;
-        if (!value.isBool()) wrong(key, QStringLiteral("true or false"));
+        if (!value.isBool())
+            wrong(key, QCoreApplication::translate("DocumentFormat", "true or false"));
         return value.toBool();
     }
 
@@ -92,7 +94,8 @@ class Fields {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return fallback;
         if (!value.isString() || !rgb.match(value.toString()).hasMatch())
-            wrong(key, QStringLiteral("a colour written \"#rrggbb\""));
+            wrong(key,
+                  QCoreApplication::translate("DocumentFormat", "a colour written \"#rrggbb\""));
         return QColor(value.toString());
     }
 
@@ -101,15 +104,17 @@ class Fields {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return fallback;
         if (!value.isString() || !words.contains(value.toString()))
-            wrong(key,
-                  QLatin1Char('"') + words.join(QStringLiteral("\" or \"")) + QLatin1Char('"'));
+            wrong(key, QLatin1Char('"') +
+                           words.join(QCoreApplication::translate("DocumentFormat", "\" or \"")) +
+                           QLatin1Char('"'));
         return value.toString();
     }
 
     Fields object(const char* key) const {
         const QJsonValue value = object_.value(QLatin1String(key));
         if (value.isUndefined()) return Fields(QJsonObject(), name(key));
-        if (!value.isObject()) wrong(key, QStringLiteral("an object"));
+        if (!value.isObject())
+            wrong(key, QCoreApplication::translate("DocumentFormat", "an object"));
         return Fields(value.toObject(), name(key));
     }
 
@@ -125,15 +130,20 @@ class Fields {
     }
 
     [[noreturn]] void wrong(const char* key, const QString& expected) const {
-        refuse(QStringLiteral("%1 must be %2").arg(quotedName(key), expected));
+        refuse(QCoreApplication::translate("DocumentFormat", "%1 must be %2")
+                   .arg(quotedName(key), expected));
     }
 
     // A text as the cover may hold it: no NUL (no field can hold one) and
     // no broken UTF-16 from a lone surrogate escape.
     static QString checkedText(const QString& text, const QString& what) {
-        if (text.contains(QChar(0))) refuse(QStringLiteral("%1 holds a NUL character").arg(what));
+        if (text.contains(QChar(0)))
+            refuse(QCoreApplication::translate("DocumentFormat", "%1 holds a NUL character")
+                       .arg(what));
         if (!QStringView(text).isValidUtf16())
-            refuse(QStringLiteral("%1 holds text that is not valid Unicode").arg(what));
+            refuse(QCoreApplication::translate("DocumentFormat",
+                                               "%1 holds text that is not valid Unicode")
+                       .arg(what));
         return text;
     }
 
@@ -145,16 +155,21 @@ class Fields {
 QStringList readTracks(const Fields& top) {
     const QJsonValue value = top.value("tracks");
     if (value.isUndefined()) return {};
-    if (!value.isArray()) top.wrong("tracks", QStringLiteral("a list of texts"));
+    if (!value.isArray())
+        top.wrong("tracks", QCoreApplication::translate("DocumentFormat", "a list of texts"));
     const QJsonArray entries = value.toArray();
     if (entries.size() > MaxTracks)
-        refuse(QStringLiteral("\"tracks\" holds %1 tracks; a cover holds at most %2")
+        refuse(QCoreApplication::translate("DocumentFormat",
+                                           "\"tracks\" holds %1 tracks; a cover holds at most %2")
                    .arg(entries.size())
                    .arg(MaxTracks));
     QStringList tracks;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString what = QStringLiteral("track %1 of \"tracks\"").arg(i + 1);
-        if (!entries[i].isString()) refuse(what + QStringLiteral(" must be a text"));
+        const QString what =
+            QCoreApplication::translate("DocumentFormat", "track %1 of \"tracks\"").arg(i + 1);
+        if (!entries[i].isString())
+            refuse(QCoreApplication::translate("DocumentFormat", "%1 must be %2")
+                       .arg(what, QCoreApplication::translate("DocumentFormat", "a text")));
         tracks << Fields::checkedText(entries[i].toString(), what);
     }
     return tracks;
@@ -166,11 +181,13 @@ PictureEntry readCarriedPicture(const Fields& picture) {
     const QString what = picture.quotedName("png");
     const QByteArray::FromBase64Result png = QByteArray::fromBase64Encoding(
         picture.text("png").toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!png || png.decoded.isEmpty()) picture.wrong("png", QStringLiteral("a PNG file in base64"));
+    if (!png || png.decoded.isEmpty())
+        picture.wrong("png", QCoreApplication::translate("DocumentFormat", "a PNG file in base64"));
     try {
         DecodePng(png.decoded);
     } catch (const SleevixError& error) {
-        refuse(QStringLiteral("%1 holds no picture that can be shown (%2)")
+        refuse(QCoreApplication::translate("DocumentFormat",
+                                           "%1 holds no picture that can be shown (%2)")
                    .arg(what, error.message()));
     }
     return PictureEntry{QString(), png.decoded};
@@ -182,7 +199,8 @@ PictureEntry readPicture(const Fields& insert, const QDir& folder) {
     if (value.isObject()) return readCarriedPicture(insert.object("picture"));
     if (!value.isString())
         insert.wrong("picture",
-                     QStringLiteral("a file path or null, or an object carrying a picture"));
+                     QCoreApplication::translate(
+                         "DocumentFormat", "a file path or null, or an object carrying a picture"));
     const QString stored = Fields::checkedText(value.toString(), insert.quotedName("picture"));
     if (stored.isEmpty()) return {};
     return PictureEntry{QDir::cleanPath(folder.absoluteFilePath(stored)), QByteArray()};
@@ -227,7 +245,7 @@ CaseChoice readCaseChoice(const Fields& top) {
     const QJsonValue hole = top.value("hole");
     if (!hole.isUndefined()) {
         if (hole != QJsonValue(int(DiscHole::Standard)) && hole != QJsonValue(int(DiscHole::FullFace)))
-            top.wrong("hole", QStringLiteral("41 or 17 (millimetres)"));
+            top.wrong("hole", QCoreApplication::translate("DocumentFormat", "41 or 17 (millimetres)"));
         choice.hole = DiscHole(hole.toInt());
     }
     choice.discTrackList = top.flag("discTrackList", choice.discTrackList);
@@ -236,14 +254,17 @@ CaseChoice readCaseChoice(const Fields& top) {
 
 void checkFormatAndVersion(const Fields& top) {
     if (top.value("format").toString() != QLatin1String(CoverFormatName))
-        refuse(QStringLiteral("it is not a Sleevix cover (its \"format\" is not \"%1\")")
+        refuse(QCoreApplication::translate(
+                   "DocumentFormat", "it is not a Sleevix cover (its \"format\" is not \"%1\")")
                    .arg(QLatin1String(CoverFormatName)));
     const QJsonValue version = top.value("version");
     const double number = version.toDouble(-1);
     if (!version.isDouble() || number != double(qint64(number)))
-        top.wrong("version", QStringLiteral("a whole number"));
+        top.wrong("version", QCoreApplication::translate("DocumentFormat", "a whole number"));
     if (number != CoverFormatVersion)
-        refuse(QStringLiteral("it is a cover of format version %1; this Sleevix reads version %2")
+        refuse(QCoreApplication::translate(
+                   "DocumentFormat",
+                   "it is a cover of format version %1; this Sleevix reads version %2")
                    .arg(qint64(number))
                    .arg(CoverFormatVersion));
 }
@@ -289,10 +310,12 @@ CoverDocument CoverFromJson(const QByteArray& json, const QDir& folder) {
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        refuse(QStringLiteral("it is not valid JSON (%1 at byte %2)")
+        refuse(QCoreApplication::translate("DocumentFormat", "it is not valid JSON (%1 at byte %2)")
                    .arg(error.errorString())
                    .arg(error.offset));
-    if (!parsed.isObject()) refuse(QStringLiteral("it is not a Sleevix cover (no JSON object)"));
+    if (!parsed.isObject())
+        refuse(QCoreApplication::translate("DocumentFormat",
+                                           "it is not a Sleevix cover (no JSON object)"));
     const Fields top(parsed.object(), QString());
     checkFormatAndVersion(top);
 

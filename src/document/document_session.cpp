@@ -2,6 +2,7 @@
 #include "document/document_session.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,14 +17,15 @@
 DocumentSession* CurrentDocument = nullptr;
 
 namespace {
-const QString UntitledName = QStringLiteral("Untitled");
+const char* const UntitledName = QT_TRANSLATE_NOOP("Document", "Untitled");
 }
 
 QString DocumentWindowTitle(const QString& path, bool modified) {
     const QString application = QString::fromUtf8(ApplicationTitle);
     // A cover never saved is named only once it holds something to lose.
     if (path.isEmpty() && !modified) return application;
-    const QString name = path.isEmpty() ? UntitledName : QFileInfo(path).fileName();
+    const QString name = path.isEmpty() ? QCoreApplication::translate("Document", UntitledName)
+                                        : QFileInfo(path).fileName();
     return name + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" - ") +
            application;
 }

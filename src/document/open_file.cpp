@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -22,25 +23,28 @@ QString missingPicturesNote(const QStringList& missing) {
     QStringList shown;
     for (const QString& path : missing) shown << QDir::toNativeSeparators(path);
     if (shown.size() == 1)
-        return QStringLiteral("The picture %1 was not found; the cover opens without it")
+        return QCoreApplication::translate(
+                   "Document", "The picture %1 was not found; the cover opens without it")
             .arg(shown.constFirst());
-    return QStringLiteral("The pictures %1 were not found; the cover opens without them")
-        .arg(shown.join(QStringLiteral(" and ")));
+    return QCoreApplication::translate(
+               "Document", "The pictures %1 were not found; the cover opens without them")
+        .arg(shown.join(QCoreApplication::translate("Document", " and ")));
 }
 
 // A picture of a kind no decoder reads is refused with its insert and file
 // named: the loader's words name neither, and a document may hold two.
 void checkPictureKinds(const CoverDocument& cover, const QStringList& missing) {
-    const std::pair<const InsertLook&, QString> inserts[] = {{cover.back, QStringLiteral("back")},
-                                                             {cover.front, QStringLiteral("front")}};
-    for (const auto& [look, insert] : inserts) {
+    const std::pair<const InsertLook&, const char*> inserts[] = {
+        {cover.back, QT_TRANSLATE_NOOP("Document", "%1 for the back picture %2")},
+        {cover.front, QT_TRANSLATE_NOOP("Document", "%1 for the front picture %2")}};
+    for (const auto& [look, refusal] : inserts) {
         const QString& picture = look.picture.path;
         if (picture.isEmpty() || missing.contains(picture)) continue;
         try {
             CheckPictureFileName(picture);
         } catch (const SleevixError& error) {
-            throw SleevixError(QStringLiteral("%1 for the %2 picture %3")
-                                   .arg(error.message(), insert, QDir::toNativeSeparators(picture)));
+            throw SleevixError(QCoreApplication::translate("Document", refusal)
+                                   .arg(error.message(), QDir::toNativeSeparators(picture)));
         }
     }
 }
@@ -62,13 +66,14 @@ FileToOpen readCover(const QString& path) {
 // The kinds of file the program opens, by extension.
 struct OpenableKind {
     QString extension;  // lower case, without the dot
-    QString description;
+    const char* description;  // translated where it is shown
     FileToOpen (*read)(const QString& path);
 };
 
 const std::vector<OpenableKind>& openableKinds() {
     static const std::vector<OpenableKind> kinds = {
-        {QString::fromLatin1(CoverFileExtension), QStringLiteral("Sleevix covers"), readCover},
+        {QString::fromLatin1(CoverFileExtension), QT_TRANSLATE_NOOP("Document", "Sleevix covers"),
+         readCover},
     };
     return kinds;
 }
@@ -83,17 +88,21 @@ FileToOpen ReadFileToOpen(const QString& path) {
         if (kind.extension == extension) return kind.read(path);
     QStringList known;
     for (const OpenableKind& kind : openableKinds())
-        known << QStringLiteral("%1 (.%2)").arg(kind.description, kind.extension);
-    known << QStringLiteral("track lists (.cue, .m3u, .m3u8, .txt)")
-          << QStringLiteral("audio files and folders of them");
-    throw SleevixError(QStringLiteral("Cannot open %1: Sleevix opens %2")
+        known << QStringLiteral("%1 (.%2)")
+                     .arg(QCoreApplication::translate("Document", kind.description),
+                          kind.extension);
+    known << QCoreApplication::translate("Document", "track lists (.cue, .m3u, .m3u8, .txt)")
+          << QCoreApplication::translate("Document", "audio files and folders of them");
+    throw SleevixError(QCoreApplication::translate("Document", "Cannot open %1: Sleevix opens %2")
                            .arg(QDir::toNativeSeparators(path), known.join(QStringLiteral(", "))));
 }
 
 QString OpenableFileFilters() {
     QStringList filters;
     for (const OpenableKind& kind : openableKinds())
-        filters << QStringLiteral("%1 (*.%2)").arg(kind.description, kind.extension);
+        filters << QStringLiteral("%1 (*.%2)")
+                       .arg(QCoreApplication::translate("Document", kind.description),
+                            kind.extension);
     filters << ImportNameFilters();
     return filters.join(QStringLiteral(";;"));
 }

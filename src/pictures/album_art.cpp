@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <taglib/attachedpictureframe.h>
@@ -153,11 +154,14 @@ AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension,
     std::optional<AlbumArt> art = readArt(stream, kind, valid);
     if (!valid)
         throw SleevixError(
-            QStringLiteral("\"%1\" is not a readable %2 file").arg(shownName, kind.toUpper()));
+            QCoreApplication::translate("Pictures", "\"%1\" is not a readable %2 file")
+                .arg(shownName, kind.toUpper()));
     if (!art || art->data.isEmpty())
-        throw SleevixError(QStringLiteral("\"%1\" holds no album art").arg(shownName));
+        throw SleevixError(
+            QCoreApplication::translate("Pictures", "\"%1\" holds no album art").arg(shownName));
     if (art->extension.isEmpty())
-        throw SleevixError(QStringLiteral("The album art in \"%1\" is of a kind not read (%2)")
+        throw SleevixError(QCoreApplication::translate(
+                               "Pictures", "The album art in \"%1\" is of a kind not read (%2)")
                                .arg(shownName, art->declared));
     return std::move(*art);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -299,9 +300,10 @@ class MeteredDevice : public QPaintDevice {
 };
 
 [[noreturn]] void failTooComplex(QSize size) {
-    throw SleevixError(QStringLiteral("Picture is too complex to draw at %1 x %2 pixels")
-                           .arg(size.width())
-                           .arg(size.height()));
+    throw SleevixError(
+        QCoreApplication::translate("Pictures", "Picture is too complex to draw at %1 x %2 pixels")
+            .arg(size.width())
+            .arg(size.height()));
 }
 
 long long weigh(QSize size, QImage::Format format, bool antialiased,

@@ -6,6 +6,8 @@
 
 #include <gif_lib.h>
 
+#include <QCoreApplication>
+
 #include "app/error_box.h"
 #include "pictures/picture_limits.h"
 
@@ -16,18 +18,18 @@ constexpr int SignaturePrefixLength = 4;
 constexpr int PaletteSize = 256;
 
 [[noreturn]] void fail(const char* message) {
-    throw SleevixError(QString::fromLatin1(message));
+    throw SleevixError(QCoreApplication::translate("Pictures", message));
 }
 
 // giflib's failures, mapped onto the messages the program shows.
 [[noreturn]] void failWith(int giflibError) {
     switch (giflibError) {
         case D_GIF_ERR_NOT_GIF_FILE:
-            fail("Invalid GIF signature");
+            fail(QT_TRANSLATE_NOOP("Pictures", "Invalid GIF signature"));
         case D_GIF_ERR_WRONG_RECORD:
-            fail("Unknown GIF block type");
+            fail(QT_TRANSLATE_NOOP("Pictures", "Unknown GIF block type"));
         default:
-            fail("Invalid GIF data");
+            fail(QT_TRANSLATE_NOOP("Pictures", "Invalid GIF data"));
     }
 }
 
@@ -80,7 +82,7 @@ qsizetype signatureOffset(QByteArray& bytes) {
             return offset;
         }
     }
-    fail("Invalid GIF signature");
+    fail(QT_TRANSLATE_NOOP("Pictures", "Invalid GIF signature"));
 }
 
 // Skips the extension blocks (comments, animation control, ...) before the
@@ -89,10 +91,10 @@ void skipExtension(const GifReader& gif) {
     int code = 0;
     GifByteType* block = nullptr;
     if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
-        fail("Invalid extension introducer");
+        fail(QT_TRANSLATE_NOOP("Pictures", "Invalid extension introducer"));
     while (block) {
         if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
-            fail("Invalid extension introducer");
+            fail(QT_TRANSLATE_NOOP("Pictures", "Invalid extension introducer"));
     }
 }
 
@@ -178,14 +180,17 @@ QImage DecodeGif(const QByteArray& data) {
             skipExtension(gif);
             continue;
         }
-        if (record == TERMINATE_RECORD_TYPE) fail("Invalid Image trailer");  // no frame at all
-        if (record != IMAGE_DESC_RECORD_TYPE) fail("Unknown GIF block type");
+        if (record == TERMINATE_RECORD_TYPE)
+            fail(QT_TRANSLATE_NOOP("Pictures", "Invalid Image trailer"));  // no frame at all
+        if (record != IMAGE_DESC_RECORD_TYPE)
+            fail(QT_TRANSLATE_NOOP("Pictures", "Unknown GIF block type"));
         break;
     }
     if (DGifGetImageDesc(gif.get()) == GIF_ERROR) gif.failHere();
 
     const GifImageDesc& desc = gif->Image;
-    if (desc.Width <= 0 || desc.Height <= 0) fail("Invalid GIF data");
+    if (desc.Width <= 0 || desc.Height <= 0)
+        fail(QT_TRANSLATE_NOOP("Pictures", "Invalid GIF data"));
     const QPoint offset(std::max(desc.Left, 0), std::max(desc.Top, 0));
     // A logical screen of no size takes the frame's extent.
     QSize screen(gif->SWidth, gif->SHeight);

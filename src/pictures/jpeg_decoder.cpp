@@ -10,6 +10,7 @@
 
 #include <jpeglib.h>
 #include <QColorSpace>
+#include <QCoreApplication>
 
 #include "app/error_box.h"
 #include "pictures/exif_block.h"
@@ -50,7 +51,8 @@ class JpegDecompressor {
     JpegDecompressor& operator=(const JpegDecompressor&) = delete;
 
     [[noreturn]] void fail() const {
-        throw SleevixError(QStringLiteral("JPEG error #%1").arg(errors.library.msg_code));
+        throw SleevixError(
+            QCoreApplication::translate("Pictures", "JPEG error #%1").arg(errors.library.msg_code));
     }
 
     jpeg_decompress_struct info{};

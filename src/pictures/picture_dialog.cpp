@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -20,8 +21,8 @@ namespace {
 
 constexpr QSize PaneSize(180, 180);
 constexpr int PaneBorder = 1;
-const char* const NoPictureLabel = "Picture:";
-const char* const NoPictureText = "(None)";
+const char* const NoPictureLabel = QT_TRANSLATE_NOOP("PictureDialog", "Picture:");
+const char* const NoPictureText = QT_TRANSLATE_NOOP("PictureDialog", "(None)");
 
 // "*.jpg" matching "PHOTO.JPG" too.
 QString caseInsensitiveMask(const QString& mask) {
@@ -53,7 +54,8 @@ class PaintPanelWidget : public QWidget {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         if (picture_.isNull()) {
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(rect(), Qt::AlignCenter, QString::fromLatin1(NoPictureText));
+            painter.drawText(rect(), Qt::AlignCenter,
+                             QCoreApplication::translate("PictureDialog", NoPictureText));
             return;
         }
         const QSize natural(picture_.width(), picture_.height());
@@ -89,11 +91,11 @@ QStringList QtNameFilters(const QString& platformFilter) {
 }
 
 PicturePreviewPane::PicturePreviewPane(QWidget* parent) : QWidget(parent) {
-    PictureLabel = new QLabel(QString::fromLatin1(NoPictureLabel), this);
+    PictureLabel = new QLabel(QCoreApplication::translate("PictureDialog", NoPictureLabel), this);
     PaintPanel = new PaintPanelWidget(picture_, this);
     PaintPanel->installEventFilter(this);
-    PaintPanel->setAccessibleName(QStringLiteral("Picture preview"));
-    PreviewButton = new QPushButton(QStringLiteral("Preview"), this);
+    PaintPanel->setAccessibleName(QCoreApplication::translate("PictureDialog", "Picture preview"));
+    PreviewButton = new QPushButton(QCoreApplication::translate("PictureDialog", "Preview"), this);
     PreviewButton->setEnabled(false);
     PreviewButton->setAutoDefault(false);
     connect(PreviewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);
@@ -134,7 +136,7 @@ void PicturePreviewPane::showPicture(const PictureBitmap& picture) {
     picture_ = picture;
     PictureLabel->setText(
         hasPicture() ? QStringLiteral(" (%1x%2)").arg(picture_.width()).arg(picture_.height())
-                     : QString::fromLatin1(NoPictureLabel));
+                     : QCoreApplication::translate("PictureDialog", NoPictureLabel));
     PreviewButton->setEnabled(hasPicture());
     PaintPanel->update();
 }

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -24,9 +25,10 @@
 
 namespace {
 
-const QString NothingToDrop = QStringLiteral(
+const char* const NothingToDrop = QT_TRANSLATE_NOOP(
+    "Pictures",
     "Only a picture, a picture file or an audio file with album art can be dropped on an insert");
-const QString NothingToPaste = QStringLiteral("The clipboard holds no picture");
+const char* const NothingToPaste = QT_TRANSLATE_NOOP("Pictures", "The clipboard holds no picture");
 
 // What can be laid on an insert from a drop or the clipboard, or the
 // reason it cannot; `nothing` is the reason when it holds no picture.
@@ -34,18 +36,21 @@ PictureChoice pictureChoiceFrom(const QMimeData& data, const QString& nothing) {
     const QList<QUrl> urls = data.urls();
     if (!urls.isEmpty()) {
         if (urls.size() > 1)
-            throw SleevixError(QStringLiteral("One picture at a time, please: %1 files were given")
+            throw SleevixError(QCoreApplication::translate(
+                                   "Pictures", "One picture at a time, please: %1 files were given")
                                    .arg(urls.size()));
         const QUrl& url = urls.constFirst();
         if (!url.isLocalFile())
             throw SleevixError(
-                QStringLiteral("Only a picture file on this computer can be used (%1)")
+                QCoreApplication::translate("Pictures",
+                                            "Only a picture file on this computer can be used (%1)")
                     .arg(url.toDisplayString()));
         const QString path = url.toLocalFile();
         const QFileInfo file(path);
         if (file.isDir())
             throw SleevixError(
-                QStringLiteral("\"%1\" is a folder, not a picture").arg(file.fileName()));
+                QCoreApplication::translate("Pictures", "\"%1\" is a folder, not a picture")
+                    .arg(file.fileName()));
         // Refused before anything changes, as the loader would refuse it.
         CheckPictureFileName(path);
         return PictureChoice{path, QImage()};
@@ -85,7 +90,8 @@ class InsertDropTarget : public QObject {
                 PictureChoice choice;
                 std::exception_ptr refusal;
                 try {
-                    choice = pictureChoiceFrom(*drop->mimeData(), NothingToDrop);
+                    choice = pictureChoiceFrom(
+                        *drop->mimeData(), QCoreApplication::translate("Pictures", NothingToDrop));
                 } catch (const SleevixError&) {
                     refusal = std::current_exception();
                 }
@@ -114,14 +120,15 @@ void LayPictureOnInsert(TForm1& window, int page, const QString& path) {
 }
 
 void DropPictureOnInsert(TForm1& window, int page, const QMimeData& data) {
-    layOnInsert(window, page, pictureChoiceFrom(data, NothingToDrop));
+    layOnInsert(window, page,
+                pictureChoiceFrom(data, QCoreApplication::translate("Pictures", NothingToDrop)));
 }
 
 void PastePictureOnInsert(TForm1& window) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data) throw SleevixError(NothingToPaste);
+    if (!data) throw SleevixError(QCoreApplication::translate("Pictures", NothingToPaste));
     layOnInsert(window, window.TabbedNotebook1->currentIndex(),
-                pictureChoiceFrom(*data, NothingToPaste));
+                pictureChoiceFrom(*data, QCoreApplication::translate("Pictures", NothingToPaste)));
 }
 
 void InstallInsertPictureDrops(TForm1& window) {

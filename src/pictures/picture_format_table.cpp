@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/picture_format_table.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 void PictureFormatTable::Register(const QString& extension, const QString& description,
@@ -17,33 +18,61 @@ const PictureFormat* PictureFormatTable::Find(const QString& extension) const {
 const PictureFormatTable& PictureFormats() {
     static const PictureFormatTable table = [] {
         PictureFormatTable formats;
-        formats.Register(QStringLiteral("wmf"), QStringLiteral("Metafiles"), DecoderKind::Metafile);
-        formats.Register(QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"),
+        formats.Register(QStringLiteral("wmf"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Metafiles")),
                          DecoderKind::Metafile);
-        formats.Register(QStringLiteral("ico"), QStringLiteral("Icons"), DecoderKind::Icon);
-        formats.Register(QStringLiteral("bmp"), QStringLiteral("Bitmaps"), DecoderKind::Bitmap);
-        formats.Register(QStringLiteral("GIF"), QStringLiteral("GIF Image"), DecoderKind::Gif);
-        formats.Register(QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"),
+        formats.Register(QStringLiteral("emf"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Enhanced Metafiles")),
+                         DecoderKind::Metafile);
+        formats.Register(QStringLiteral("ico"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Icons")),
+                         DecoderKind::Icon);
+        formats.Register(QStringLiteral("bmp"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Bitmaps")),
+                         DecoderKind::Bitmap);
+        formats.Register(QStringLiteral("GIF"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "GIF Image")),
+                         DecoderKind::Gif);
+        formats.Register(QStringLiteral("jpeg"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "JPEG Image File")),
                          DecoderKind::Jpeg);
-        formats.Register(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"),
+        formats.Register(QStringLiteral("jpg"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "JPEG Image File")),
                          DecoderKind::Jpeg);
-        formats.Register(QStringLiteral("m4a"), QStringLiteral("M4A Album Art"),
+        formats.Register(QStringLiteral("m4a"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "M4A Album Art")),
                          DecoderKind::AlbumArt);
-        formats.Register(QStringLiteral("opus"), QStringLiteral("Opus Album Art"),
+        formats.Register(QStringLiteral("opus"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Opus Album Art")),
                          DecoderKind::AlbumArt);
-        formats.Register(QStringLiteral("ogg"), QStringLiteral("Ogg Album Art"),
+        formats.Register(QStringLiteral("ogg"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Ogg Album Art")),
                          DecoderKind::AlbumArt);
-        formats.Register(QStringLiteral("flac"), QStringLiteral("FLAC Album Art"),
+        formats.Register(QStringLiteral("flac"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "FLAC Album Art")),
                          DecoderKind::AlbumArt);
-        formats.Register(QStringLiteral("mp3"), QStringLiteral("MP3 Album Art"),
+        formats.Register(QStringLiteral("mp3"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "MP3 Album Art")),
                          DecoderKind::AlbumArt);
-        formats.Register(QStringLiteral("svgz"), QStringLiteral("Compressed SVG Drawing"),
-                         DecoderKind::Svgz);
-        formats.Register(QStringLiteral("svg"), QStringLiteral("SVG Drawing"), DecoderKind::Svg);
-        formats.Register(QStringLiteral("tiff"), QStringLiteral("TIFF Image"), DecoderKind::Tiff);
-        formats.Register(QStringLiteral("tif"), QStringLiteral("TIFF Image"), DecoderKind::Tiff);
-        formats.Register(QStringLiteral("webp"), QStringLiteral("WebP Image"), DecoderKind::WebP);
-        formats.Register(QStringLiteral("png"), QStringLiteral("PNG Image"), DecoderKind::Png);
+        formats.Register(
+            QStringLiteral("svgz"),
+            QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "Compressed SVG Drawing")),
+            DecoderKind::Svgz);
+        formats.Register(QStringLiteral("svg"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "SVG Drawing")),
+                         DecoderKind::Svg);
+        formats.Register(QStringLiteral("tiff"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "TIFF Image")),
+                         DecoderKind::Tiff);
+        formats.Register(QStringLiteral("tif"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "TIFF Image")),
+                         DecoderKind::Tiff);
+        formats.Register(QStringLiteral("webp"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "WebP Image")),
+                         DecoderKind::WebP);
+        formats.Register(QStringLiteral("png"),
+                         QString::fromLatin1(QT_TRANSLATE_NOOP("Pictures", "PNG Image")),
+                         DecoderKind::Png);
         return formats;
     }();
     return table;
@@ -56,12 +85,15 @@ QString BuildPictureFilter() {
     for (auto format = formats.rbegin(); format != formats.rend(); ++format) {
         if (format->extension.isEmpty()) continue;
         const QString mask = QStringLiteral("*.") + format->extension;
-        choices << QStringLiteral("%1 (%2)").arg(format->description, mask) << mask;
+        const QByteArray description = format->description.toLatin1();
+        choices << QStringLiteral("%1 (%2)").arg(
+                       QCoreApplication::translate("Pictures", description.constData()), mask)
+                << mask;
         allMasks << mask;
     }
     const QString all = allMasks.join(QLatin1Char(';'));
     choices.prepend(all);
-    choices.prepend(QStringLiteral("All (%1)").arg(all));
+    choices.prepend(QCoreApplication::translate("Pictures", "All (%1)").arg(all));
     return choices.join(QLatin1Char('|'));
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "app/error_box.h"
@@ -12,11 +13,13 @@ void CheckPictureSize(long long width, long long height) {
     width = std::abs(width);
     height = std::abs(height);
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels)
-        throw SleevixError(QStringLiteral("Picture is too large (%1 x %2)").arg(width).arg(height));
+        throw SleevixError(QCoreApplication::translate("Pictures", "Picture is too large (%1 x %2)")
+                               .arg(width)
+                               .arg(height));
 }
 
 QImage AllocatePicture(int width, int height, QImage::Format format) {
     QImage image(width, height, format);
-    if (image.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    if (image.isNull()) throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
     return image;
 }

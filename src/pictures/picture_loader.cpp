@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -79,7 +80,9 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
         case DecoderKind::Metafile:
             return std::make_unique<MetafilePicture>(bytes);
     }
-    throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+    throw SleevixError(
+        QCoreApplication::translate("Pictures", "Unknown picture file extension (.%1)")
+            .arg(extension));
 }
 
 // Draws a picture that does not hand its pixels over onto a 24-bit bitmap
@@ -115,7 +118,8 @@ QImage drawnOnWhite(const DecodedPicture& picture, DecodedPicture::VectorDrawing
 // so a larger one is refused before it is read.
 InputKind inputKindOf(DecoderKind kind) {
     const bool svg = kind == DecoderKind::Svg || kind == DecoderKind::Svgz;
-    return InputKind{"a picture", svg ? MaxSvgTextBytes : MaxPictureFileBytes};
+    return InputKind{QT_TRANSLATE_NOOP("InputFile", "a picture"),
+                     svg ? MaxSvgTextBytes : MaxPictureFileBytes};
 }
 
 // The table's format for the file's extension, or the error naming it.
@@ -123,7 +127,9 @@ const PictureFormat& formatOf(const QString& fileName) {
     const QString extension = extensionOf(fileName);
     const PictureFormat* format = PictureFormats().Find(extension);
     if (!format)
-        throw SleevixError(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+        throw SleevixError(
+            QCoreApplication::translate("Pictures", "Unknown picture file extension (.%1)")
+                .arg(extension));
     return *format;
 }
 
@@ -164,7 +170,8 @@ QImage InSrgb(QImage pixels) {
     const QColorSpace own = pixels.colorSpace();
     if (!own.isValid() || own == QColorSpace(QColorSpace::SRgb)) return pixels;
     QImage converted = pixels.convertedToColorSpace(QColorSpace::SRgb);
-    if (converted.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    if (converted.isNull())
+        throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
     return converted;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QTransform>
 
 #include "app/error_box.h"
@@ -65,7 +66,8 @@ QImage Upright(QImage stored, Orientation orientation) {
     if (orientation == Orientation::Upright) return stored;
     const QColorSpace colourSpace = stored.colorSpace();
     QImage upright = turnedUpright(std::move(stored), orientation);
-    if (upright.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    if (upright.isNull())
+        throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
     upright.setColorSpace(colourSpace);
     return upright;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -50,7 +51,7 @@ double PreviewScale(QSize natural, QSize room) {
 }
 
 QString PreviewTitle(double scale) {
-    const QString title = QStringLiteral("Preview");
+    const QString title = QCoreApplication::translate("PictureDialog", "Preview");
     if (scale >= 1.0) return title;
     const double percent = scale * 100;
     // Whole per cents, but never a scale that reads as 0 or as 1:1.

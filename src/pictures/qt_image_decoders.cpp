@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QPainter>
 
@@ -44,7 +45,8 @@ class FormatReader {
     // A reader that cannot tell the size before it reads is given no
     // chance to allocate for a size nobody checked.
     QImage readSizeFirst(const char* invalidMessage) {
-        if (!reader_.size().isValid()) throw SleevixError(QString::fromLatin1(invalidMessage));
+        if (!reader_.size().isValid())
+            throw SleevixError(QCoreApplication::translate("Pictures", invalidMessage));
         return readChecked(invalidMessage);
     }
 
@@ -55,7 +57,7 @@ class FormatReader {
         if (size != QSize()) CheckPictureSize(size.width(), size.height());
         QImage image;
         if (!reader_.read(&image) || image.isNull())
-            throw SleevixError(QString::fromLatin1(invalidMessage));
+            throw SleevixError(QCoreApplication::translate("Pictures", invalidMessage));
         return image;
     }
 
@@ -108,7 +110,7 @@ QImage decodeOpaque(const QByteArray& data, const char* format, const char* inva
 
 QImage DecodeBitmap(const QByteArray& data) {
     FormatReader reader(data, "bmp");
-    QImage image = reader.readChecked("Bitmap image is not valid");
+    QImage image = reader.readChecked(QT_TRANSLATE_NOOP("Pictures", "Bitmap image is not valid"));
     const QImage::Format own = formatForDepth(declaredBitsPerPixel(data), image);
     if (image.format() != own) image.convertTo(own);
     return image;
@@ -120,27 +122,30 @@ QImage DecodeIcon(const QByteArray& data) {
     if (!entry) {
         const QSize largest = LargestIconEntry(data);
         if (largest.isValid())
-            throw SleevixError(QStringLiteral("Icon image is too large (%1 x %2)")
-                                   .arg(largest.width())
-                                   .arg(largest.height()));
-        throw SleevixError(QStringLiteral("Icon image is not valid"));
+            throw SleevixError(
+                QCoreApplication::translate("Pictures", "Icon image is too large (%1 x %2)")
+                    .arg(largest.width())
+                    .arg(largest.height()));
+        throw SleevixError(QCoreApplication::translate("Pictures", "Icon image is not valid"));
     }
     FormatReader reader(data, "ico");
     if (entry->index > 0 && !reader->jumpToImage(entry->index))
-        throw SleevixError(QStringLiteral("Icon image is not valid"));
-    return reader.readChecked("Icon image is not valid");
+        throw SleevixError(QCoreApplication::translate("Pictures", "Icon image is not valid"));
+    return reader.readChecked(QT_TRANSLATE_NOOP("Pictures", "Icon image is not valid"));
 }
 
 QImage DecodePng(const QByteArray& data) {
-    return decodeOpaque(data, "png", "PNG image is not valid", PngExif);
+    return decodeOpaque(data, "png", QT_TRANSLATE_NOOP("Pictures", "PNG image is not valid"),
+                        PngExif);
 }
 
 QImage DecodeWebP(const QByteArray& data) {
-    return decodeOpaque(data, "webp", "WebP image is not valid", WebpExif);
+    return decodeOpaque(data, "webp", QT_TRANSLATE_NOOP("Pictures", "WebP image is not valid"),
+                        WebpExif);
 }
 
 QImage DecodeTiff(const QByteArray& data) {
-    return decodeOpaque(data, "tiff", "TIFF image is not valid");
+    return decodeOpaque(data, "tiff", QT_TRANSLATE_NOOP("Pictures", "TIFF image is not valid"));
 }
 
 QImage OpaqueOnWhite(QImage image) {

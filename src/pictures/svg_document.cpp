@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -22,14 +23,17 @@ bool isGzip(const QByteArray& bytes) {
 }
 
 [[noreturn]] void failTooComplex() {
-    throw SleevixError(QStringLiteral("SVG image is too complex to draw (more than %1 shapes, "
-                                      "segments and characters)")
-                           .arg(SvgWorkBudget));
+    throw SleevixError(
+        QCoreApplication::translate("Pictures",
+                                    "SVG image is too complex to draw (more than %1 shapes, "
+                                    "segments and characters)")
+            .arg(SvgWorkBudget));
 }
 
 [[noreturn]] void failTooLarge() {
-    throw SleevixError(
-        QStringLiteral("SVG image is too large (more than %1 bytes of text)").arg(MaxSvgTextBytes));
+    throw SleevixError(QCoreApplication::translate(
+                           "Pictures", "SVG image is too large (more than %1 bytes of text)")
+                           .arg(MaxSvgTextBytes));
 }
 
 class GzipInflater {
@@ -100,16 +104,18 @@ QByteArray withoutAddressedImages(const QByteArray& text) {
 }  // namespace
 
 QByteArray SvgText(const QByteArray& file) {
-    if (isGzip(file)) throw SleevixError(QStringLiteral("SVG image is not valid"));
+    if (isGzip(file))
+        throw SleevixError(QCoreApplication::translate("Pictures", "SVG image is not valid"));
     if (file.size() > MaxSvgTextBytes) failTooLarge();
     return file;
 }
 
 QByteArray InflateSvgz(const QByteArray& file) {
-    const SleevixError invalid(QStringLiteral("Compressed SVG image is not valid"));
+    const SleevixError invalid(
+        QCoreApplication::translate("Pictures", "Compressed SVG image is not valid"));
     if (!isGzip(file)) throw invalid;
     GzipInflater inflater;
-    if (!inflater.ok()) throw SleevixError(QStringLiteral("Out of memory"));
+    if (!inflater.ok()) throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
     z_stream& stream = *inflater;
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(file.constData()));
     stream.avail_in = uInt(file.size());
@@ -150,10 +156,12 @@ QByteArray SelfContainedSvg(const QByteArray& text) {
         }
         carried += pixelsCarried(href);
         if (carried > MaxPicturePixels)
-            throw SleevixError(QStringLiteral("SVG image carries too many pixels (more than %1)")
+            throw SleevixError(QCoreApplication::translate(
+                                   "Pictures", "SVG image carries too many pixels (more than %1)")
                                    .arg(MaxPicturePixels));
     }
-    if (xml.hasError()) throw SleevixError(QStringLiteral("SVG image is not valid"));
+    if (xml.hasError())
+        throw SleevixError(QCoreApplication::translate("Pictures", "SVG image is not valid"));
     if (work.total() > SvgWorkBudget) failTooComplex();
     return addressed ? withoutAddressedImages(text) : text;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/svg_picture.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -14,9 +15,10 @@ SvgPicture::SvgPicture(const QByteArray& text) : renderer_(std::make_unique<QSvg
     // itself, without a bound.
     QXmlStreamReader xml(drawing);
     if (!renderer_->load(&xml) || !renderer_->isValid())
-        throw SleevixError(QStringLiteral("SVG image is not valid"));
+        throw SleevixError(QCoreApplication::translate("Pictures", "SVG image is not valid"));
     natural_ = renderer_->defaultSize();
-    if (natural_.isEmpty()) throw SleevixError(QStringLiteral("SVG image has no size"));
+    if (natural_.isEmpty())
+        throw SleevixError(QCoreApplication::translate("Pictures", "SVG image has no size"));
     // Stretched like every other picture: the inserts do not keep aspects.
     renderer_->setAspectRatioMode(Qt::IgnoreAspectRatio);
 }

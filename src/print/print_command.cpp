@@ -30,7 +30,7 @@ QString PrintJobName() {
     QStringList parts;
     for (const QString& whole : {PrintArtistName, PrintAlbumTitle}) {
         const QString part = TextBeginning(whole, MaxJobNameCharacters).trimmed();
-        if (!part.isEmpty() && part != TForm2::ArtistPrompt && part != TForm2::TitlePrompt)
+        if (!part.isEmpty() && part != TForm2::ArtistPrompt() && part != TForm2::TitlePrompt())
             parts << part;
     }
     return parts.isEmpty() ? UnnamedJob

@@ -2,6 +2,7 @@
 #include "print/print_job.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -218,6 +219,10 @@ void printToFile(QPrinter& printer, const QString& failing) {
 
 }  // namespace
 
+QString CannotPrintToMessage() {
+    return QCoreApplication::translate("Printing", "Cannot print to %1: %2");
+}
+
 void PrintCover(QPrinter& printer, const QString& failing) {
     UsePrintableAreaAsOrigin(printer);
     // Said before anything prints: a piece larger than the printable area.
@@ -233,8 +238,10 @@ void PrintCover(QPrinter& printer, const QString& failing) {
 void PaintCoverPage(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw SleevixError(QStringLiteral("Cannot print: the printer could not be started"));
+        throw SleevixError(QCoreApplication::translate(
+            "Printing", "Cannot print: the printer could not be started"));
     DrawCoverPage(painter, printer.resolution());
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw SleevixError(QStringLiteral("Printing failed: the printer reported an error"));
+        throw SleevixError(QCoreApplication::translate(
+            "Printing", "Printing failed: the printer reported an error"));
 }

@@ -21,10 +21,13 @@ void PaintCoverPage(QPrinter& printer);
 // the job after them.
 void PrepareCoverPrint(QPrinter& printer);
 
+// "Cannot print to %1: %2", in the program's language.
+QString CannotPrintToMessage();
+
 // One job of one page on the printer as set up; raises an error when the
 // printer cannot start or reports a failure. A file the printer writes to
 // is named in its failures after `failing`.
-void PrintCover(QPrinter& printer, const QString& failing = QStringLiteral("Cannot print to"));
+void PrintCover(QPrinter& printer, const QString& failing = CannotPrintToMessage());
 
 // Where the jewel case's inserts and folds stand on the printed page, in
 // tenths of a millimetre from the printable area's corner.

@@ -5,6 +5,7 @@
 
 #include <cups/cups.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -43,28 +44,31 @@ void CheckQueueAcceptsJobs(const QString& queue) {
     // so that CheckQueueTookJob reads the job's own answer afterwards.
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (!dest)
-        throw SleevixError(
-            QStringLiteral("Cannot print to \"%1\": %2").arg(queue, lastCupsError()));
+        throw SleevixError(QCoreApplication::translate("Printing", "Cannot print to \"%1\": %2")
+                               .arg(queue, lastCupsError()));
     const char* accepting =
         cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool refuses = accepting && qstrcmp(accepting, "false") == 0;
     cupsFreeDests(1, dest);
     if (refuses)
-        throw SleevixError(
-            QStringLiteral("Cannot print: the printer \"%1\" is not accepting jobs").arg(queue));
+        throw SleevixError(QCoreApplication::translate(
+                               "Printing", "Cannot print: the printer \"%1\" is not accepting jobs")
+                               .arg(queue));
 }
 
 void CheckQueueTookJob(const QString& queue) {
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
-        throw SleevixError(QStringLiteral("Printing failed: \"%1\" refused the job: %2")
-                               .arg(queue, lastCupsError()));
+        throw SleevixError(
+            QCoreApplication::translate("Printing", "Printing failed: \"%1\" refused the job: %2")
+                .arg(queue, lastCupsError()));
 }
 
 void CheckFileWrittenCompletely(const QString& path, const QString& shownPath) {
     if (!QFileInfo(path).isFile()) return;  // a device or a pipe: nothing to read back
     if (!PdfIsComplete(path))
         throw SleevixError(
-            QStringLiteral(
+            QCoreApplication::translate(
+                "Printing",
                 "Printing failed: \"%1\" was not written completely; the disk may be full")
                 .arg(shownPath));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_preview_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPrintPreviewWidget>
@@ -23,7 +24,7 @@ constexpr double MostOfScreen = 0.85;
 bool ScreenPrintPreviewDialog::Execute(QPrinter& printer, QWidget* parent,
                                        const std::function<void(QPrinter&)>& drawPage) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("Printing", "Print Preview"));
     auto* preview = new QPrintPreviewWidget(&printer, &dialog);
     preview->setZoomMode(QPrintPreviewWidget::FitInView);
     // The page is drawn while Qt lays the preview out: an error shows in the
@@ -31,7 +32,10 @@ bool ScreenPrintPreviewDialog::Execute(QPrinter& printer, QWidget* parent,
     QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog,
                      [&drawPage](QPrinter* page) { RunHandler([&] { drawPage(*page); }); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons
+        ->addButton(QCoreApplication::translate("Printing", "&Print..."),
+                    QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);

@@ -3,6 +3,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
@@ -22,13 +23,25 @@ struct NamedColour {
 };
 
 constexpr NamedColour StandardColours[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
-    {"Silver", 0xc0c0c0}, {"Red", 0xff0000},     {"Lime", 0x00ff00},  {"Yellow", 0xffff00},
-    {"Blue", 0x0000ff},   {"Fuchsia", 0xff00ff}, {"Aqua", 0x00ffff},  {"White", 0xffffff},
+    {QT_TRANSLATE_NOOP("FontDialog", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("FontDialog", "Maroon"), 0x800000},
+    {QT_TRANSLATE_NOOP("FontDialog", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("FontDialog", "Olive"), 0x808000},
+    {QT_TRANSLATE_NOOP("FontDialog", "Navy"), 0x000080},
+    {QT_TRANSLATE_NOOP("FontDialog", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("FontDialog", "Teal"), 0x008080},
+    {QT_TRANSLATE_NOOP("FontDialog", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("FontDialog", "Silver"), 0xc0c0c0},
+    {QT_TRANSLATE_NOOP("FontDialog", "Red"), 0xff0000},
+    {QT_TRANSLATE_NOOP("FontDialog", "Lime"), 0x00ff00},
+    {QT_TRANSLATE_NOOP("FontDialog", "Yellow"), 0xffff00},
+    {QT_TRANSLATE_NOOP("FontDialog", "Blue"), 0x0000ff},
+    {QT_TRANSLATE_NOOP("FontDialog", "Fuchsia"), 0xff00ff},
+    {QT_TRANSLATE_NOOP("FontDialog", "Aqua"), 0x00ffff},
+    {QT_TRANSLATE_NOOP("FontDialog", "White"), 0xffffff},
 };
 constexpr int SwatchSize = 14;
-const char* const CustomChoice = "Custom...";
+const char* const CustomChoice = QT_TRANSLATE_NOOP("FontDialog", "Custom...");
 
 QIcon swatch(const QColor& colour) {
     QPixmap pixmap(SwatchSize, SwatchSize);
@@ -44,9 +57,9 @@ class ColourChoice : public QComboBox {
   public:
     ColourChoice(const QColor& start, QWidget* parent) : QComboBox(parent), chosen_(start) {
         for (const NamedColour& colour : StandardColours)
-            addItem(swatch(QColor(colour.rgb)), QString::fromLatin1(colour.name),
-                    QColor(colour.rgb));
-        addItem(QString::fromLatin1(CustomChoice));
+            addItem(swatch(QColor(colour.rgb)),
+                    QCoreApplication::translate("FontDialog", colour.name), QColor(colour.rgb));
+        addItem(QCoreApplication::translate("FontDialog", CustomChoice));
         show(start);
         connect(this, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
             if (index == count() - 1) {
@@ -75,7 +88,7 @@ class ColourChoice : public QComboBox {
 
 bool ScreenFontDialog::Execute(QWidget* parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(QCoreApplication::translate("FontDialog", "Font"));
     // The chooser lists real families only: an alias such as "arial" is
     // shown as the family it resolves to, and the font is returned as it was
     // unless the user picks another family.
@@ -90,7 +103,7 @@ bool ScreenFontDialog::Execute(QWidget* parent) {
     QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
     auto* colours = new ColourChoice(Color, &dialog);
     auto* colourRow = new QFormLayout;
-    colourRow->addRow(QStringLiteral("&Color:"), colours);
+    colourRow->addRow(QCoreApplication::translate("FontDialog", "&Color:"), colours);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     // Return anywhere outside the chooser's own fields, the colour box too,
     // is OK.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/editor_history.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -101,8 +102,8 @@ void TForm2::recordTyping(QLineEdit* field, const QString& before) {
             typedField = number;
         }
     if (earlier != after)
-        History->push(new EditorChange(*this, QStringLiteral("Typing"), std::move(earlier),
-                                       std::move(after), typedField));
+        History->push(new EditorChange(*this, QCoreApplication::translate("TrackEditor", "Typing"),
+                                       std::move(earlier), std::move(after), typedField));
 }
 
 // A click or key in the list copies the chosen entry into the track field;
@@ -116,6 +117,7 @@ void TForm2::recordLostTrackField() {
         !before.track.isEmpty() &&
         (before.selectedRow < 0 || before.entries.value(before.selectedRow) != before.track);
     if (typed && after.track != before.track)
-        History->push(
-            new EditorChange(*this, QStringLiteral("Select entry"), before, std::move(after)));
+        History->push(new EditorChange(*this,
+                                       QCoreApplication::translate("TrackEditor", "Select entry"),
+                                       before, std::move(after)));
 }

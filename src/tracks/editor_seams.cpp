@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/editor_seams.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,12 +12,13 @@
 
 namespace {
 QString entriesText(int count) {
-    return count == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(count);
+    return count == 1 ? QCoreApplication::translate("TrackEditor", "1 track")
+                      : QCoreApplication::translate("TrackEditor", "%1 tracks").arg(count);
 }
 }  // namespace
 
 bool ScreenTrackSourceDialog::Execute(QWidget* parent, Choose what) {
-    QFileDialog dialog(parent, QStringLiteral("Import tracks"));
+    QFileDialog dialog(parent, QCoreApplication::translate("TrackEditor", "Import tracks"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (what == Choose::Folder) {
         dialog.setFileMode(QFileDialog::Directory);
@@ -33,13 +35,17 @@ bool ScreenTrackSourceDialog::Execute(QWidget* parent, Choose what) {
 
 TrackListQuestions::ImportMode ScreenTrackListQuestions::AskImportMode(QWidget* parent, int entries,
                                                                        int incoming) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(ApplicationTitle),
-                    QStringLiteral("The list already holds %1. Replace them with the %2 "
-                                   "imported, or add those after them?")
-                        .arg(entriesText(entries), entriesText(incoming)),
-                    QMessageBox::NoButton, parent);
-    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-    QPushButton* append = box.addButton(QStringLiteral("Append"), QMessageBox::AcceptRole);
+    QMessageBox box(
+        QMessageBox::Question, QString::fromUtf8(ApplicationTitle),
+        QCoreApplication::translate("TrackEditor",
+                                    "The list already holds %1. Replace them with the %2 "
+                                    "imported, or add those after them?")
+            .arg(entriesText(entries), entriesText(incoming)),
+        QMessageBox::NoButton, parent);
+    QPushButton* replace = box.addButton(QCoreApplication::translate("TrackEditor", "Replace"),
+                                         QMessageBox::DestructiveRole);
+    QPushButton* append = box.addButton(QCoreApplication::translate("TrackEditor", "Append"),
+                                        QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(append);
     box.exec();
@@ -51,7 +57,8 @@ TrackListQuestions::ImportMode ScreenTrackListQuestions::AskImportMode(QWidget* 
 bool ScreenTrackListQuestions::ConfirmClear(QWidget* parent, int entries) {
     const auto answer =
         QMessageBox::question(parent, QString::fromUtf8(ApplicationTitle),
-                              QStringLiteral("Clear the list of %1?").arg(entriesText(entries)),
+                              QCoreApplication::translate("TrackEditor", "Clear the list of %1?")
+                                  .arg(entriesText(entries)),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
@@ -59,8 +66,10 @@ bool ScreenTrackListQuestions::ConfirmClear(QWidget* parent, int entries) {
 bool ScreenTrackListQuestions::OfferAlbumArt(QWidget* parent, const QString& file) {
     const auto answer = QMessageBox::question(
         parent, QString::fromUtf8(ApplicationTitle),
-        QStringLiteral("The imported files carry album art (in \"%1\"). Lay it on the front "
-                       "insert?")
+        QCoreApplication::translate(
+            "TrackEditor",
+            "The imported files carry album art (in \"%1\"). Lay it on the front "
+            "insert?")
             .arg(QFileInfo(file).fileName()),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "app/cover_state.h"
@@ -38,8 +39,10 @@ NumberedTitles NumberTitles(const QStringList& titles, int first, qsizetype room
 
 QString LeftOutMessage(qsizetype leftOut, qsizetype offered) {
     const QString tracks =
-        offered == 1 ? QStringLiteral("1 track") : QStringLiteral("%1 tracks").arg(offered);
-    return QStringLiteral("%1 of %2 were left out: a cover holds at most %3 tracks")
+        offered == 1 ? QCoreApplication::translate("TrackEditor", "1 track")
+                     : QCoreApplication::translate("TrackEditor", "%1 tracks").arg(offered);
+    return QCoreApplication::translate("TrackEditor",
+                                       "%1 of %2 were left out: a cover holds at most %3 tracks")
         .arg(leftOut)
         .arg(tracks)
         .arg(MaxTracks);

@@ -3,6 +3,7 @@
 // names them, from a CUE sheet, a playlist, a text file or audio files.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -49,7 +50,7 @@ void TForm2::applyImport(const ImportedTracks& imported) {
         mode = Questions->AskImportMode(this, ListBox1->count(), titles.size());
     if (mode == Mode::Cancel) return;
     const bool replacing = mode == Mode::Replace;
-    recordChange(QStringLiteral("Import"), [&] {
+    recordChange(QCoreApplication::translate("TrackEditor", "Import"), [&] {
         if (replacing) {
             const QSignalBlocker quiet(ListBox1);
             const int selected = SelectedRow(*ListBox1);
@@ -57,8 +58,8 @@ void TForm2::applyImport(const ImportedTracks& imported) {
             ListBox1->clear();
             TrackCount = 0;
         }
-        fillField(*Edit3, imported.artist, ArtistPrompt, replacing);
-        fillField(*Edit2, imported.album, TitlePrompt, replacing);
+        fillField(*Edit3, imported.artist, ArtistPrompt(), replacing);
+        fillField(*Edit2, imported.album, TitlePrompt(), replacing);
         appendTitles(titles);
     });
     if (!imported.passedOver.isEmpty()) ApplicationErrorBox().Show(PassedOverMessage(imported));

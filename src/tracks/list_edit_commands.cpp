@@ -3,6 +3,7 @@
 // renumber, clear, and leaving correct mode. Each keeps TrackCount equal to
 // the number of entries and is one step of the history.
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -41,7 +42,7 @@ void renumber(QListWidget& list, QLineEdit& field) {
 void TForm2::DeleteSelectedEntry() {
     const int row = SelectedRow(*ListBox1);
     if (row < 0) return;
-    recordChange(QStringLiteral("Delete"), [&] {
+    recordChange(QCoreApplication::translate("TrackEditor", "Delete"), [&] {
         const QSignalBlocker quiet(ListBox1);
         // Numbers that counted up before still do, so the next append
         // takes a number no entry has.
@@ -70,7 +71,7 @@ void TForm2::MoveEntry(int from, int before) {
     const int entries = ListBox1->count();
     if (from < 0 || from >= entries || before < 0 || before > entries) return;
     if (before == from || before == from + 1) return;
-    recordChange(QStringLiteral("Move"), [&] {
+    recordChange(QCoreApplication::translate("TrackEditor", "Move"), [&] {
         const int selected = SelectedRow(*ListBox1);
         QListWidgetItem* selectedEntry = selected >= 0 ? ListBox1->item(selected) : nullptr;
         const QSignalBlocker quiet(ListBox1);
@@ -86,7 +87,7 @@ void TForm2::MoveEntry(int from, int before) {
 }
 
 void TForm2::RenumberEntries() {
-    recordChange(QStringLiteral("Renumber"), [&] {
+    recordChange(QCoreApplication::translate("TrackEditor", "Renumber"), [&] {
         const QSignalBlocker quiet(ListBox1);
         renumber(*ListBox1, *Edit1);
     });
@@ -94,7 +95,7 @@ void TForm2::RenumberEntries() {
 
 void TForm2::ClearList() {
     if (ListBox1->count() == 0 || !Questions->ConfirmClear(this, ListBox1->count())) return;
-    recordChange(QStringLiteral("Clear list"), [&] {
+    recordChange(QCoreApplication::translate("TrackEditor", "Clear list"), [&] {
         const QSignalBlocker quiet(ListBox1);
         const int selected = SelectedRow(*ListBox1);
         if (selected >= 0) forgetShownEntry(*Edit1, ListBox1->item(selected)->text());

@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -58,12 +59,18 @@ QPushButton* makeButton(const QString& caption, QRect geometry, QWidget* parent)
 
 }  // namespace
 
-const QString TForm2::ArtistPrompt = QStringLiteral("<Type in name of the artist here>");
-const QString TForm2::TitlePrompt = QStringLiteral("<Type in title here>");
+QString TForm2::ArtistPrompt() {
+    return QCoreApplication::translate("TrackEditor", "<Type in name of the artist here>");
+}
+
+QString TForm2::TitlePrompt() {
+    return QCoreApplication::translate("TrackEditor", "<Type in title here>");
+}
 
 TForm2::TForm2() {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString::fromUtf8(ApplicationTitle) + QStringLiteral(" - Edit Tracks"));
+    setWindowTitle(QCoreApplication::translate("TrackEditor", "%1 - Edit Tracks")
+                       .arg(QString::fromUtf8(ApplicationTitle)));
     QFont windowFont(QString::fromLatin1(WindowTypeface));
     windowFont.setPixelSize(WindowFontPixels);
     setFont(windowFont);
@@ -72,7 +79,8 @@ TForm2::TForm2() {
 
     buildTrackGroup();
     buildTitleGroup();
-    Button1 = makeButton(QStringLiteral("Continue"), {218, 392, 75, 25}, this);
+    Button1 = makeButton(QCoreApplication::translate("TrackEditor", "Continue"), {218, 392, 75, 25},
+                         this);
     Button1->setEnabled(false);
     buildEditingTools();
     chainTabOrder();
@@ -82,31 +90,36 @@ TForm2::TForm2() {
 void TForm2::buildTrackGroup() {
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(16, 8, 225, 337);
-    GroupBox1->setAccessibleName(QStringLiteral("Tracks"));
-    Label4 = makeCaption(QStringLiteral("Tracks on the CD:"), {49, 24, 127, 20}, GroupBox1);
+    GroupBox1->setAccessibleName(QCoreApplication::translate("TrackEditor", "Tracks"));
+    Label4 = makeCaption(QCoreApplication::translate("TrackEditor", "Tracks on the CD:"),
+                         {49, 24, 127, 20}, GroupBox1);
     ListBox1 = new TrackListBox(GroupBox1);
     ListBox1->setGeometry(16, 56, 177, 153);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setSortingEnabled(false);
-    ListBox1->setAccessibleName(QStringLiteral("Tracks on the CD"));
-    Label1 = makeCaption(QStringLiteral("Type in track:"), {66, 216, 93, 20}, GroupBox1);
+    ListBox1->setAccessibleName(QCoreApplication::translate("TrackEditor", "Tracks on the CD"));
+    Label1 = makeCaption(QCoreApplication::translate("TrackEditor", "Type in track:"),
+                         {66, 216, 93, 20}, GroupBox1);
     Edit1 = makeEdit(QString(), {16, 248, 177, 21}, GroupBox1);
-    Edit1->setAccessibleName(QStringLiteral("Type in track"));
+    Edit1->setAccessibleName(QCoreApplication::translate("TrackEditor", "Type in track"));
     Label1->setBuddy(Edit1);
-    Button3 = makeButton(QStringLiteral("Insert"), {75, 288, 75, 25}, GroupBox1);
+    Button3 = makeButton(QCoreApplication::translate("TrackEditor", "Insert"), {75, 288, 75, 25},
+                         GroupBox1);
 }
 
 void TForm2::buildTitleGroup() {
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setGeometry(272, 8, 225, 337);
-    GroupBox2->setAccessibleName(QStringLiteral("Artist and title"));
-    Label5 = makeCaption(QStringLiteral("Artist:"), {92, 24, 41, 20}, GroupBox2);
-    Edit3 = makeEdit(ArtistPrompt, {24, 56, 177, 21}, GroupBox2);
-    Edit3->setAccessibleName(QStringLiteral("Artist"));
+    GroupBox2->setAccessibleName(QCoreApplication::translate("TrackEditor", "Artist and title"));
+    Label5 = makeCaption(QCoreApplication::translate("TrackEditor", "Artist:"), {92, 24, 41, 20},
+                         GroupBox2);
+    Edit3 = makeEdit(ArtistPrompt(), {24, 56, 177, 21}, GroupBox2);
+    Edit3->setAccessibleName(QCoreApplication::translate("TrackEditor", "Artist"));
     Label5->setBuddy(Edit3);
-    Label6 = makeCaption(QStringLiteral("Title:"), {96, 216, 33, 20}, GroupBox2);
-    Edit2 = makeEdit(TitlePrompt, {24, 248, 177, 21}, GroupBox2);
-    Edit2->setAccessibleName(QStringLiteral("Title"));
+    Label6 = makeCaption(QCoreApplication::translate("TrackEditor", "Title:"), {96, 216, 33, 20},
+                         GroupBox2);
+    Edit2 = makeEdit(TitlePrompt(), {24, 248, 177, 21}, GroupBox2);
+    Edit2->setAccessibleName(QCoreApplication::translate("TrackEditor", "Title"));
     Label6->setBuddy(Edit2);
 }
 
@@ -163,6 +176,8 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 
 QString TForm2::trackEntry(int index) const {
     const QListWidgetItem* item = ListBox1->item(index);
-    if (!item) throw SleevixError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    if (!item)
+        throw SleevixError(
+            QCoreApplication::translate("TrackEditor", "List index out of bounds (%1)").arg(index));
     return item->text();
 }

@@ -29,8 +29,8 @@ class TForm2 : public QDialog {
     ~TForm2() override;
 
     // The artist and title fields' texts until the user types their own.
-    static const QString ArtistPrompt;
-    static const QString TitlePrompt;
+    static QString ArtistPrompt();
+    static QString TitlePrompt();
 
     QGroupBox* GroupBox1;
     QLabel* Label4;         // "Tracks on the CD:"

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,7 +49,9 @@ void TForm2::insertFromTrackField() {
     if (selected.isEmpty()) {
         // Refused before anything changes, so the typed text is kept.
         if (TrackCount >= MaxTracks)
-            throw SleevixError(QStringLiteral("A cover holds at most %1 tracks.").arg(MaxTracks));
+            throw SleevixError(
+                QCoreApplication::translate("TrackEditor", "A cover holds at most %1 tracks.")
+                    .arg(MaxTracks));
         ++TrackCount;
         ListBox1->addItem(NumberedEntry(TrackCount, Edit1->text()));
         Edit1->clear();

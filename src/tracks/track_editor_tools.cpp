@@ -3,6 +3,7 @@
 // list's commands and its history, and what keys and drops do with them.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -53,14 +54,17 @@ void TForm2::buildEditingTools() {
     TrackCountLabel->setGeometry(TrackCountPlace);
     TrackCountLabel->setAlignment(Qt::AlignCenter);
 
-    ImportButton = new QPushButton(QStringLiteral("Import..."), this);
+    ImportButton = new QPushButton(QCoreApplication::translate("TrackEditor", "Import..."), this);
     ImportButton->setGeometry(ImportButtonPlace);
     ImportButton->setAutoDefault(false);
     auto* importMenu = new QMenu(ImportButton);
-    ImportFilesAction = importMenu->addAction(QStringLiteral("Tracks from files..."));
-    ImportFolderAction = importMenu->addAction(QStringLiteral("Tracks from a folder..."));
+    ImportFilesAction =
+        importMenu->addAction(QCoreApplication::translate("TrackEditor", "Tracks from files..."));
+    ImportFolderAction = importMenu->addAction(
+        QCoreApplication::translate("TrackEditor", "Tracks from a folder..."));
     importMenu->addSeparator();
-    AddLengthsAction = importMenu->addAction(QStringLiteral("Add track lengths"));
+    AddLengthsAction =
+        importMenu->addAction(QCoreApplication::translate("TrackEditor", "Add track lengths"));
     AddLengthsAction->setCheckable(true);
     ImportButton->setMenu(importMenu);
     ConnectHandler(ImportFilesAction, &QAction::triggered, this, [this] { ImportFilesClick(); });
@@ -94,18 +98,21 @@ void TForm2::buildListActions() {
         ConnectHandler(action, &QAction::triggered, this, handler);
         return action;
     };
-    MoveUpAction = command(QStringLiteral("Move up"), QKeySequence(Qt::ALT | Qt::Key_Up),
-                           [this] { MoveSelectedEntry(-1); });
-    MoveDownAction = command(QStringLiteral("Move down"), QKeySequence(Qt::ALT | Qt::Key_Down),
-                             [this] { MoveSelectedEntry(1); });
-    DeleteAction = command(QStringLiteral("Delete"), QKeySequence(Qt::Key_Delete),
-                           [this] { DeleteSelectedEntry(); });
-    RenumberAction = command(QStringLiteral("Renumber"), {}, [this] { RenumberEntries(); });
-    ClearAction = command(QStringLiteral("Clear list..."), {}, [this] { ClearList(); });
-    UndoAction = History->createUndoAction(this, QStringLiteral("Undo"));
+    MoveUpAction = command(QCoreApplication::translate("TrackEditor", "Move up"),
+                           QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveSelectedEntry(-1); });
+    MoveDownAction =
+        command(QCoreApplication::translate("TrackEditor", "Move down"),
+                QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveSelectedEntry(1); });
+    DeleteAction = command(QCoreApplication::translate("TrackEditor", "Delete"),
+                           QKeySequence(Qt::Key_Delete), [this] { DeleteSelectedEntry(); });
+    RenumberAction = command(QCoreApplication::translate("TrackEditor", "Renumber"), {},
+                             [this] { RenumberEntries(); });
+    ClearAction = command(QCoreApplication::translate("TrackEditor", "Clear list..."), {},
+                          [this] { ClearList(); });
+    UndoAction = History->createUndoAction(this);
     UndoAction->setShortcut(QKeySequence::Undo);
     UndoAction->setShortcutContext(Qt::WidgetShortcut);
-    RedoAction = History->createRedoAction(this, QStringLiteral("Redo"));
+    RedoAction = History->createRedoAction(this);
     RedoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     RedoAction->setShortcutContext(Qt::WidgetShortcut);
 
@@ -156,12 +163,14 @@ void TForm2::connectHistory() {
 
 void TForm2::showEditingMode() {
     const bool correcting = !ListBox1->selectedItems().isEmpty();
-    Button3->setText(correcting ? QStringLiteral("Replace") : QStringLiteral("Insert"));
+    Button3->setText(correcting ? QCoreApplication::translate("TrackEditor", "Replace")
+                                : QCoreApplication::translate("TrackEditor", "Insert"));
 }
 
 void TForm2::showTrackCount() {
-    TrackCountLabel->setText(
-        QStringLiteral("%1 of %2 tracks").arg(ListBox1->count()).arg(MaxTracks));
+    TrackCountLabel->setText(QCoreApplication::translate("TrackEditor", "%1 of %2 tracks")
+                                 .arg(ListBox1->count())
+                                 .arg(MaxTracks));
 }
 
 void TForm2::showListMenu(QPoint where) {

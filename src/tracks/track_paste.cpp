@@ -3,6 +3,7 @@
 // Insert numbers them; what does not fit on the cover is left out, and the
 // user is told.
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -24,5 +25,6 @@ void TForm2::appendTitles(const QStringList& titles) {
 void TForm2::PasteTracks(const QString& text) {
     const QStringList titles = TitlesFromLines(text);
     if (titles.isEmpty()) return;
-    recordChange(QStringLiteral("Paste"), [&] { appendTitles(titles); });
+    recordChange(QCoreApplication::translate("TrackEditor", "Paste"),
+                 [&] { appendTitles(titles); });
 }

@@ -16,6 +16,9 @@ exe=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset QT_QPA_PLATFORM  # a real X window this time
+# The captions looked for are the English ones, whatever the desktop's language.
+unset LANGUAGE LC_MESSAGES
+export LC_ALL=C.UTF-8
 
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 

@@ -47,6 +47,12 @@ for file in usr/bin/sleevix "$desktop" "$mime" \
   [ -f "$work/root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
 done
 [ -x "$work/root/usr/bin/sleevix" ] || { echo "FAIL: /usr/bin/sleevix is not executable"; exit 1; }
+# The program's catalogue and its manual page in each language it speaks.
+for language in $(cached SLEEVIX_LANGUAGES | tr ';' ' '); do
+  for file in "usr/share/sleevix/translations/sleevix_$language.qm" "usr/share/man/$language/man1/sleevix.1.gz"; do
+    [ -s "$work/root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
+  done
+done
 desktop-file-validate "$work/root/$desktop"
 
 # A file manager opens covers and track lists with the program: the entry

@@ -266,7 +266,7 @@ TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
     EXPECT_EQ(printDialog->documentName, "Typed - Later");
     EXPECT_TRUE(errors->shown.isEmpty());
     // The editor's prompts are no names: the job is a cover.
-    setArtistAndTitle(TForm2::ArtistPrompt, TForm2::TitlePrompt);
+    setArtistAndTitle(TForm2::ArtistPrompt(), TForm2::TitlePrompt());
     run([] { Form1->Button4Click(); });
     EXPECT_EQ(printDialog->documentName, "cover");
 

@@ -154,8 +154,8 @@ TEST_F(ImportCommand, AFolderOfAudioFilesWithLengthsWhenAskedAndUndoneInOneStep)
 
     QTest::keyClick(Form2->Edit1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(entries().isEmpty());
-    EXPECT_EQ(Form2->Edit3->text(), TForm2::ArtistPrompt);
-    EXPECT_EQ(Form2->Edit2->text(), TForm2::TitlePrompt);
+    EXPECT_EQ(Form2->Edit3->text(), TForm2::ArtistPrompt());
+    EXPECT_EQ(Form2->Edit2->text(), TForm2::TitlePrompt());
     EXPECT_EQ(TrackCount, 0);
 }
 

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "app/error_box.h"
 
 namespace {
@@ -24,7 +26,8 @@ constexpr double HundredthsOfMmPerInch = 2540;
 constexpr double ScreenPixelsPerInch = 96;
 
 [[noreturn]] void invalid(const QString& what) {
-    throw SleevixError(QStringLiteral("Invalid metafile: ") + what);
+    // The reason itself is the file format's own vocabulary and stays as it is.
+    throw SleevixError(QCoreApplication::translate("Pictures", "Invalid metafile: %1").arg(what));
 }
 
 [[noreturn]] void badRecord(std::size_t index, const char* what) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -109,9 +110,11 @@ QString agreed(const QVector<AudioFile>& files, Field field) {
 ImportedTracks ReadAudioFiles(const QStringList& paths, bool withLengths) {
     const QStringList found = audioFilesIn(paths);
     if (found.isEmpty()) {
-        const QString where = paths.size() == 1 ? QuotedFileName(paths.front())
-                                                : QStringLiteral("The chosen folders");
-        throw SleevixError(QStringLiteral("%1 holds no audio files").arg(where));
+        if (paths.size() != 1)
+            throw SleevixError(QCoreApplication::translate(
+                "TrackImport", "The chosen folders holds no audio files"));
+        throw SleevixError(QCoreApplication::translate("TrackImport", "%1 holds no audio files")
+                               .arg(QuotedFileName(paths.front())));
     }
     // One file that cannot be read does not stop the others; only when
     // none can is the import refused, with the first one's reason.

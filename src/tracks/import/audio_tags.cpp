@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <taglib/attachedpictureframe.h>
@@ -78,7 +79,8 @@ OpenedAudio openAudio(const QString& path, bool withLength) {
     OpenedAudio audio;
     audio.stream = std::make_unique<AudioInputStream>(path);
     if (!openByKind(audio, QFileInfo(path).suffix().toLower(), withLength))
-        throw SleevixError(QStringLiteral("%1 is damaged or not the audio file its name says")
+        throw SleevixError(QCoreApplication::translate(
+                               "TrackImport", "%1 is damaged or not the audio file its name says")
                                .arg(QuotedFileName(path)));
     return audio;
 }

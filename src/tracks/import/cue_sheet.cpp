@@ -5,6 +5,7 @@
 
 #include "tracks/import/cue_sheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -61,8 +62,10 @@ int framesOf(const QString& time) {
 }
 
 SleevixError malformed(const QString& path, int lineNumber, const QString& what) {
-    return SleevixError(
-        QStringLiteral("%1, line %2: %3").arg(QuotedFileName(path)).arg(lineNumber).arg(what));
+    return SleevixError(QCoreApplication::translate("TrackImport", "%1, line %2: %3")
+                            .arg(QuotedFileName(path))
+                            .arg(lineNumber)
+                            .arg(what));
 }
 
 Sheet parse(const QString& path, const QString& text) {
@@ -79,7 +82,10 @@ Sheet parse(const QString& path, const QString& text) {
         } else if (keyword == QLatin1String("TRACK")) {
             bool numbered = false;
             arguments.section(QRegularExpression(QStringLiteral("\\s+")), 0, 0).toInt(&numbered);
-            if (!numbered) throw malformed(path, i + 1, QStringLiteral("TRACK without a number"));
+            if (!numbered)
+                throw malformed(
+                    path, i + 1,
+                    QCoreApplication::translate("TrackImport", "TRACK without a number"));
             sheet.tracks << CueTrack();
         } else if (keyword == QLatin1String("TITLE")) {
             (track ? track->track.title : sheet.title) = valueOf(arguments);
@@ -91,7 +97,8 @@ Sheet parse(const QString& path, const QString& text) {
             const int frames = parts.size() == 2 ? framesOf(parts[1]) : -1;
             if (frames < 0)
                 throw malformed(path, i + 1,
-                                QStringLiteral("INDEX needs a number and a time mm:ss:ff"));
+                                QCoreApplication::translate(
+                                    "TrackImport", "INDEX needs a number and a time mm:ss:ff"));
             // A track's audio starts at INDEX 01, in the FILE named last before
             // it (after a pregap that may lie in the previous file).
             if (parts[0].toInt() == 1) {
@@ -102,7 +109,8 @@ Sheet parse(const QString& path, const QString& text) {
     }
     if (sheet.tracks.isEmpty())
         throw SleevixError(
-            QStringLiteral("%1 is no CUE sheet: it has no TRACK").arg(QuotedFileName(path)));
+            QCoreApplication::translate("TrackImport", "%1 is no CUE sheet: it has no TRACK")
+                .arg(QuotedFileName(path)));
     return sheet;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/import/imported_tracks.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString ArtistTitleSeparator = QStringLiteral(" - ");
 constexpr int MsPerSecond = 1000;
@@ -24,10 +26,12 @@ QString LengthSuffix(int lengthMs) {
 QString PassedOverMessage(const ImportedTracks& imported) {
     const qsizetype count = imported.passedOver.size();
     if (count == 0) return QString();
-    return QStringLiteral("%1 %2 passed over: %3")
+    const QString files = imported.passedOver.join(QStringLiteral("; "));
+    if (count == 1)
+        return QCoreApplication::translate("TrackImport", "1 file was passed over: %1").arg(files);
+    return QCoreApplication::translate("TrackImport", "%1 files were passed over: %2")
         .arg(count)
-        .arg(count == 1 ? QStringLiteral("file was") : QStringLiteral("files were"))
-        .arg(imported.passedOver.join(QStringLiteral("; ")));
+        .arg(files);
 }
 
 QStringList EntryTexts(const ImportedTracks& imported, bool withLengths) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/import/list_file.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include "app/error_box.h"
@@ -8,7 +9,7 @@
 
 namespace {
 // Far above any real track list; a larger file is some other file.
-constexpr InputKind TrackListInput{"a track list", 1 << 20};
+constexpr InputKind TrackListInput{QT_TRANSLATE_NOOP("InputFile", "a track list"), 1 << 20};
 }  // namespace
 
 QString DecodeListText(const QByteArray& bytes) {
@@ -26,6 +27,7 @@ QString ReadListFile(const QString& path) {
     const QByteArray bytes = ReadInputFile(path, TrackListInput);
     const bool marked = QStringConverter::encodingForData(bytes).has_value();
     if (!marked && bytes.contains('\0'))
-        throw SleevixError(QStringLiteral("%1 is not a text file").arg(QuotedFileName(path)));
+        throw SleevixError(QCoreApplication::translate("TrackImport", "%1 is not a text file")
+                               .arg(QuotedFileName(path)));
     return DecodeListText(bytes);
 }

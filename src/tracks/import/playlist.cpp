@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/import/playlist.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -95,7 +96,8 @@ ImportedTracks ReadPlaylist(const QString& path) {
         pending = ExtInf();
     }
     if (list.tracks.isEmpty())
-        throw SleevixError(QStringLiteral("%1 names no tracks").arg(QuotedFileName(path)));
+        throw SleevixError(QCoreApplication::translate("TrackImport", "%1 names no tracks")
+                               .arg(QuotedFileName(path)));
     QStringList titles;
     for (const ImportedTrack& track : list.tracks) titles << track.title;
     titles = WithoutTrackNumbers(titles);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/import/text_list.h"
 
+#include <QCoreApplication>
+
 #include "app/error_box.h"
 #include "tracks/import/list_file.h"
 #include "tracks/pasted_titles.h"
@@ -13,6 +15,7 @@ ImportedTracks ReadTextList(const QString& path) {
         list.tracks << track;
     }
     if (list.tracks.isEmpty())
-        throw SleevixError(QStringLiteral("%1 holds no tracks").arg(QuotedFileName(path)));
+        throw SleevixError(QCoreApplication::translate("TrackImport", "%1 holds no tracks")
+                               .arg(QuotedFileName(path)));
     return list;
 }

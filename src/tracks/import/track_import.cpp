@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracks/import/track_import.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "app/error_box.h"
@@ -55,31 +56,39 @@ QStringList ImportNameFilters() {
     for (const QString& extension : AudioFileExtensions())
         audio << QStringLiteral("*.") + extension;
     return {
-        QStringLiteral("Track lists and audio files (*.cue *.m3u *.m3u8 *.txt %1)")
+        QCoreApplication::translate("TrackImport",
+                                    "Track lists and audio files (*.cue *.m3u *.m3u8 *.txt %1)")
             .arg(audio.join(QLatin1Char(' '))),
-        QStringLiteral("CUE sheets (*.cue)"),
-        QStringLiteral("Playlists (*.m3u *.m3u8)"),
-        QStringLiteral("Text files (*.txt)"),
-        QStringLiteral("Audio files (%1)").arg(audio.join(QLatin1Char(' '))),
+        QCoreApplication::translate("TrackImport", "CUE sheets (*.cue)"),
+        QCoreApplication::translate("TrackImport", "Playlists (*.m3u *.m3u8)"),
+        QCoreApplication::translate("TrackImport", "Text files (*.txt)"),
+        QCoreApplication::translate("TrackImport", "Audio files (%1)")
+            .arg(audio.join(QLatin1Char(' '))),
     };
 }
 
 ImportedTracks ImportTracks(const QStringList& paths, bool withLengths) {
-    if (paths.isEmpty()) throw SleevixError(QStringLiteral("Nothing was chosen to import"));
+    if (paths.isEmpty())
+        throw SleevixError(
+            QCoreApplication::translate("TrackImport", "Nothing was chosen to import"));
     for (const QString& path : paths) {
         if (!QFileInfo::exists(path))
-            throw SleevixError(QStringLiteral("%1 does not exist").arg(QuotedFileName(path)));
-        if (!IsImportable(path))
-            throw SleevixError(QStringLiteral("%1 is no CUE sheet, playlist, text file or audio "
-                                              "file to take tracks from")
+            throw SleevixError(QCoreApplication::translate("TrackImport", "%1 does not exist")
                                    .arg(QuotedFileName(path)));
+        if (!IsImportable(path))
+            throw SleevixError(
+                QCoreApplication::translate("TrackImport",
+                                            "%1 is no CUE sheet, playlist, text file or audio "
+                                            "file to take tracks from")
+                    .arg(QuotedFileName(path)));
     }
     const ListKind kind = listKindOf(paths.front());
     if (paths.size() == 1 && kind != ListKind::None) return readList(paths.front(), kind);
     for (const QString& path : paths)
         if (listKindOf(path) != ListKind::None)
             throw SleevixError(
-                QStringLiteral("Import one CUE sheet, playlist or text file at a "
-                               "time, without other files"));
+                QCoreApplication::translate("TrackImport",
+                                            "Import one CUE sheet, playlist or text file at a "
+                                            "time, without other files"));
     return ReadAudioFiles(paths, withLengths);
 }
