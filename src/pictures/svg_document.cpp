@@ -193,6 +193,12 @@ SelfContained SelfContainedSvg(const QByteArray& text) {
     }
     if (xml.hasError()) throw SleevixError(QStringLiteral("SVG image is not valid"));
     if (work.total() > SvgWorkBudget) failTooComplex();
-    return {leftOut ? withoutLeftOut(text) : text, pixelWork.total(),
-            scaledPixelWork.total()};
+    SelfContained drawing{leftOut ? withoutLeftOut(text) : text, pixelWork.total(),
+                          scaledPixelWork.total(), {}};
+    if (drawing.pixelWork <= SvgWorkBudget) {
+        drawing.regionalFilters = pixelWork.regionalFilters();
+        for (const SvgWorkTally::RegionalFilter& filter : drawing.regionalFilters)
+            drawing.pixelWork -= filter.work;
+    }
+    return drawing;
 }

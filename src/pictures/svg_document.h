@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <vector>
+
 #include <QByteArray>
+
+#include "pictures/svg_work.h"
 
 // The most SVG text a drawing may have, compressed or not: far beyond any
 // real drawing, and small enough that its parse cannot exhaust the machine.
@@ -33,5 +37,8 @@ struct SelfContained {
     // (SvgWorkTally::Measure::PixelWork, ScaledPixelWork).
     long long pixelWork = 0;
     long long scaledPixelWork = 0;
+    // Filters weighed over their own region rather than the whole area: not
+    // counted in pixelWork.
+    std::vector<SvgWorkTally::RegionalFilter> regionalFilters;
 };
 SelfContained SelfContainedSvg(const QByteArray& text);

@@ -75,6 +75,7 @@ SvgPicture::SvgPicture(const QByteArray& text) : geometry_(std::make_unique<QSvg
     const SelfContained drawing = SelfContainedSvg(text);
     pixelWork_ = drawing.pixelWork;
     scaledPixelWork_ = drawing.scaledPixelWork;
+    regionalFilters_ = drawing.regionalFilters;
     // Through the XML reader: the renderer would inflate compressed bytes
     // itself, without a bound.
     QXmlStreamReader xml(drawing.text);
@@ -151,4 +152,26 @@ void SvgPicture::weighStretched(QPainter& painter, const QRect& target) const {
     const double scale = std::max(stretched.width() / natural_.width(),
                                   stretched.height() / natural_.height());
     WeighPixelWork(painter, target, double(pixelWork_) + double(scaledPixelWork_) * scale);
+    // A filter on an element Qt's reading knows covers its region around the
+    // element's bounds; any other, the whole area.
+    const QRectF viewBox = geometry_->viewBoxF();
+    for (const SvgWorkTally::RegionalFilter& filter : regionalFilters_) {
+        QRectF region = target;
+        const QRectF bounds = geometry_->elementExists(filter.element)
+                                  ? geometry_->transformForElement(filter.element)
+                                        .mapRect(geometry_->boundsOnElement(filter.element))
+                                  : QRectF();
+        if (!filter.region.isEmpty() && !bounds.isEmpty() && !viewBox.isEmpty()) {
+            const QRectF around(bounds.x() + filter.region.x() * bounds.width(),
+                                bounds.y() + filter.region.y() * bounds.height(),
+                                filter.region.width() * bounds.width(),
+                                filter.region.height() * bounds.height());
+            const double x = target.width() / viewBox.width(), y = target.height() / viewBox.height();
+            region = QRectF(target.x() + (around.x() - viewBox.x()) * x,
+                            target.y() + (around.y() - viewBox.y()) * y, around.width() * x,
+                            around.height() * y)
+                         .intersected(target);
+        }
+        WeighPixelWork(painter, region, double(filter.work));
+    }
 }

@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 #include "pictures/decoded_picture.h"
+#include "pictures/svg_work.h"
 
 class QSvgRenderer;
 typedef struct _RsvgHandle RsvgHandle;
@@ -50,6 +53,7 @@ class SvgPicture : public DecodedPicture {
     // filter steps (SelfContained).
     long long pixelWork_ = 0;
     long long scaledPixelWork_ = 0;
+    std::vector<SvgWorkTally::RegionalFilter> regionalFilters_;
     QSizeF declared_;
     QSize natural_;
 };

@@ -165,6 +165,36 @@ double scaledFilterStepWork(const QXmlStreamReader& xml) {
     return RadiusPixelWork * std::min(1e6, x + y);
 }
 
+// Elements drawn only where something refers to them.
+bool isDefinition(QStringView name) {
+    for (const char* definition : {"defs", "filter", "mask", "clipPath", "pattern", "marker",
+                                   "symbol"})
+        if (name == QLatin1String(definition)) return true;
+    return name.endsWith(QLatin1String("Gradient"));
+}
+
+// A length of a filter's region in units of the element's bounds: a
+// fraction or a percentage.
+double boundsFraction(QStringView value, double fallback) {
+    value = value.trimmed();
+    bool number = false;
+    const double fraction = value.endsWith(u'%') ? value.chopped(1).toDouble(&number) / 100
+                                                 : value.toDouble(&number);
+    return number && std::isfinite(fraction) ? fraction : fallback;
+}
+
+// A filter's region around the element's bounds (by default a tenth more
+// on each side), or empty when it is given in the drawing's own units.
+QRectF filterRegion(const QXmlStreamReader& xml) {
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (attributes.value("filterUnits").trimmed() == QLatin1String("userSpaceOnUse"))
+        return QRectF();
+    return QRectF(boundsFraction(attributes.value("x"), -0.1),
+                  boundsFraction(attributes.value("y"), -0.1),
+                  std::abs(boundsFraction(attributes.value("width"), 1.2)),
+                  std::abs(boundsFraction(attributes.value("height"), 1.2)));
+}
+
 // The id a `use` (or a filter's image, a pattern's template) draws again:
 // only references within the drawing are drawn.
 QString referencedId(const QXmlStreamReader& xml) {
@@ -189,16 +219,17 @@ long long SvgWorkTally::ownWork(const QXmlStreamReader& xml) const {
                                                                : scaledFilterStepWork(xml);
         // A group with any number of layer properties is one layer; a
         // filter function is a blur's step more.
-        bool layered = false, function = false;
+        bool layered = false, function = false, masked = false;
         forEachProperty(xml, [&](QStringView property, QStringView value) {
             if (!isLayer(property, value)) return;
             layered = true;
             function = function || (property == QLatin1String("filter") &&
                                     !value.contains(QLatin1String("url(")));
+            masked = masked || property == QLatin1String("mask");
         });
         if (measure_ == Measure::ScaledPixelWork) return (long long)std::ceil(perPixel);
         return (long long)std::ceil(perPixel) + (layered ? SvgLayerPixelWork : 0) +
-               (function ? SvgBlurPixelWork : 0);
+               (masked ? SvgMaskPixelWork : 0) + (function ? SvgBlurPixelWork : 0);
     }
     const QXmlStreamAttributes attributes = xml.attributes();
     long long work = 1;
@@ -212,12 +243,37 @@ long long SvgWorkTally::ownWork(const QXmlStreamReader& xml) const {
 void SvgWorkTally::addSheet(QStringView sheet) {
     forEachDeclaration(sheet, [&](QStringView property, QStringView value) {
         if (measure_ == Measure::PixelWork && isLayer(property, value))
-            sheetLayers_ = SvgLayerPixelWork + SvgBlurPixelWork;
+            sheetLayers_ = SvgLayerPixelWork + SvgMaskPixelWork + SvgBlurPixelWork;
         if (!refers(property)) return;
         QHash<QString, long long>& uses = isMarker(property) ? sheetMarkerUses_ : sheetUses_;
-        for (const QString& target : urlTargets(value))
+        for (const QString& target : urlTargets(value)) {
             uses[target] = capped(uses.value(target) + 1);
+            referenced_.insert(target);
+        }
     });
+}
+
+QStringList SvgWorkTally::openIds() const {
+    QStringList ids;
+    for (const Open& element : open_)
+        if (!element.id.isEmpty()) ids.append(element.id);
+    return ids;
+}
+
+std::vector<SvgWorkTally::RegionalFilter> SvgWorkTally::regionalFilters() const {
+    std::vector<RegionalFilter> regional;
+    QHash<QString, long long> weights;
+    QHash<QString, bool> resolving;
+    for (const auto& [element, filtered] : filtered_) {
+        // One a reference may draw again stays weighed over the whole area.
+        const bool again = referenced_.contains(element) ||
+                           std::any_of(filtered.within.cbegin(), filtered.within.cend(),
+                                       [&](const QString& outer) { return referenced_.contains(outer); });
+        const long long work = resolve(filtered.filter, weights, resolving, 0);
+        if (work >= Endless) return {};
+        if (!again) regional.push_back({element, filterRegions_.value(filtered.filter), work});
+    }
+    return regional;
 }
 
 void SvgWorkTally::add(const QXmlStreamReader& xml) {
@@ -236,9 +292,16 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
         forEachProperty(xml, [&](QStringView property, QStringView value) {
             if (!refers(property)) return;
             const long long times = isMarker(property) ? vertices(xml) : 1;
-            for (const QString& named : urlTargets(value))
+            for (const QString& named : urlTargets(value)) {
                 element.uses[named] = capped(element.uses.value(named) + times);
+                if (property == QLatin1String("filter") && !element.id.isEmpty())
+                    filtered_.push_back({element.id, {named, openIds()}});
+            }
         });
+        for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
+            referenced_.insert(use.key());
+        if (xml.name() == QLatin1String("filter") && !element.id.isEmpty())
+            filterRegions_.insert(element.id, filterRegion(xml));
         open_.push_back(std::move(element));
     } else if (xml.isCharacters() && !xml.isWhitespace()) {
         if (open_.back().styleSheet) addSheet(xml.text());
@@ -250,9 +313,12 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
         Open element = std::move(open_.back());
         open_.pop_back();
         Open& parent = open_.back();
-        parent.work = capped(parent.work + element.work);
-        for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
-            parent.uses[use.key()] = capped(parent.uses.value(use.key()) + use.value());
+        // A definition is composited only where it is referenced.
+        if (measure_ == Measure::Work || !isDefinition(xml.name())) {
+            parent.work = capped(parent.work + element.work);
+            for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
+                parent.uses[use.key()] = capped(parent.uses.value(use.key()) + use.value());
+        }
         // A gradient is paint: referring to it draws nothing again.
         const bool paint = xml.name().endsWith(QLatin1String("Gradient"));
         if (!element.id.isEmpty() && !byId_.contains(element.id))
@@ -287,7 +353,8 @@ long long SvgWorkTally::resolve(const QString& id, QHash<QString, long long>& we
 long long SvgWorkTally::total() const {
     QHash<QString, long long> weights;
     QHash<QString, bool> resolving;
-    long long work = direct_;
+    // The document's own tally, definitions left out, once it is all read.
+    long long work = measure_ == Measure::Work || open_.size() > 1 ? direct_ : open_.front().work;
     for (const Open& element : open_) work = withUses(work, element.uses, weights, resolving, 0);
     // A style sheet's references may apply to every element, and a marker
     // at every point.

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QHash>
+#include <QRectF>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <utility>
 #include <vector>
@@ -21,12 +24,12 @@ inline constexpr long long SvgSegmentWork = 4;
 // The renderer's work for each pixel of a layer it composites, and of a
 // blur over it, in units of the drawing meter (about 10 ns). Measured on
 // 1000 x 1000 against Qt's rasteriser at the same load (the Svg cases of
-// bench/drawing_work_bench.cpp): a layer costs 0.4 (opacity) to 5 (mask)
-// units a pixel, a blur 18, lighting 20, each octave of noise 3.5, each tap
+// bench/drawing_work_bench.cpp): a layer costs 0.4 units a pixel, a mask 5, a blur 18, lighting 20, each octave of noise 3.5, each tap
 // of a convolution 2, a morphology step 85 for each pixel of its radius.
 // Each filter step is taken to cover the whole area: the element it
 // filters is not measured.
-inline constexpr long long SvgLayerPixelWork = 5;
+inline constexpr long long SvgLayerPixelWork = 1;
+inline constexpr long long SvgMaskPixelWork = 4;
 inline constexpr long long SvgBlurPixelWork = 20;
 
 // The numbers of an attribute such as "3" or "3 5" (the second the first
@@ -62,6 +65,20 @@ class SvgWorkTally {
     // refused without reading further.
     long long direct() const { return direct_; }
 
+    // A filter on an element drawn once, whose work (PixelWork) covers
+    // only the filter's region around the element's bounds: `region` in
+    // units of those bounds (the filter's x, y, width and height), or
+    // empty for a region given in the drawing's own units.
+    struct RegionalFilter {
+        QString element;
+        QRectF region;
+        long long work = 0;
+    };
+    // The filters on elements with an id that no reference draws again:
+    // total() counts each over the whole area, and less their work is the
+    // rest. Empty when a filter's work is endless.
+    std::vector<RegionalFilter> regionalFilters() const;
+
   private:
     // An element whose end is not yet read: its own tally, the references
     // it and its children make (by target id, with their counts).
@@ -76,6 +93,7 @@ class SvgWorkTally {
         QHash<QString, long long> uses;
     };
     long long ownWork(const QXmlStreamReader& xml) const;
+    QStringList openIds() const;
     void addSheet(QStringView sheet);
     long long withUses(long long work, const QHash<QString, long long>& uses,
                        QHash<QString, long long>& weights, QHash<QString, bool>& resolving,
@@ -87,6 +105,15 @@ class SvgWorkTally {
     std::vector<Open> open_{Open()};  // the bottom one stands for the document
     QHash<QString, Closed> byId_;
     long long direct_ = 0;
+    // What regionalFilters() needs: the filters met (their region), and
+    // each filtered element with the ids of the elements it lies within.
+    struct FilteredElement {
+        QString filter;
+        QStringList within;
+    };
+    QHash<QString, QRectF> filterRegions_;
+    std::vector<std::pair<QString, FilteredElement>> filtered_;
+    QSet<QString> referenced_;
     // Elements and their points, where a style sheet's rules may apply.
     long long elements_ = 0;
     long long vertices_ = 0;

@@ -322,6 +322,20 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
                  "'/></filter><rect width='9' height='9' filter='url(#c)'/>"),
          "(no error)"},
         {"many filtered shapes", filtered(1500, 1, 50), tooComplexAtSize},
+        // Each blurred over its own small region, not the whole drawing.
+        {"many small filtered shapes with ids",
+         [&] {
+             QByteArray svg = filtered(0, 1, 5);
+             for (int i = 0; i < 1500; ++i)
+                 svg.replace("</svg>", QStringLiteral("<rect id='r%1' x='%2' y='%3' width='10' "
+                                                      "height='10' filter='url(#f)'/></svg>")
+                                           .arg(i)
+                                           .arg(i % 90 * 11)
+                                           .arg(i / 90 * 11)
+                                           .toUtf8());
+             return svg;
+         }(),
+         "(no error)"},
         {"many filter steps", filtered(1, 3000, 50), tooComplexAtSize},
         {"filtered in a style sheet",
          filtered(1000, 1, 50).replace("filter='url(#f)'", "class='b'").replace(
