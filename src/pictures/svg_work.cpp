@@ -119,7 +119,7 @@ void forEachProperty(const QXmlStreamReader& xml, Visit visit) {
 // Each filter step's work for a pixel of its area, by its kind (the rest
 // cost about as much as laying down a layer).
 constexpr double LightingPixelWork = 22;
-constexpr double OctavePixelWork = 4;
+constexpr double OctavePixelWork = 20;
 constexpr double TapPixelWork = 2;
 constexpr double OtherStepPixelWork = 1;
 // A morphology step, for each device pixel of its radius.

@@ -24,10 +24,12 @@ inline constexpr long long SvgSegmentWork = 4;
 // The renderer's work for each pixel of a layer it composites, and of a
 // blur over it, in units of the drawing meter (about 10 ns). Measured on
 // 1000 x 1000 against Qt's rasteriser at the same load (the Svg cases of
-// bench/drawing_work_bench.cpp): a layer costs 0.4 units a pixel, a mask 5, a blur 18, lighting 20, each octave of noise 3.5, each tap
-// of a convolution 2, a morphology step 85 for each pixel of its radius.
-// Each filter step is taken to cover the whole area: the element it
-// filters is not measured.
+// bench/drawing_work_bench.cpp measure them again): a layer costs 0.4 units
+// a pixel, a mask 5,
+// a blur 18, lighting 20, each octave of noise 3.5 to 17, each tap of a
+// convolution 2, a morphology step 85 for each pixel of its radius. A
+// filter step covers the whole area, or for a filter on an element drawn
+// once, its region around that element (regionalFilters()).
 inline constexpr long long SvgLayerPixelWork = 1;
 inline constexpr long long SvgMaskPixelWork = 4;
 inline constexpr long long SvgBlurPixelWork = 20;
