@@ -14,6 +14,7 @@
 #include <QPainterPath>
 
 #include "pictures/drawing_work.h"
+#include "pictures/svg_picture.h"
 
 namespace {
 
@@ -155,5 +156,97 @@ void ScaledImages(benchmark::State& state) {
     });
 }
 BENCHMARK(ScaledImages)->Arg(20)->Unit(benchmark::kMillisecond);
+
+// SVG drawings the renderer draws in full: layers and filter steps over the
+// whole area, weighed by what the drawing declares.
+void measureSvg(benchmark::State& state, const QString& body) {
+    const SvgPicture picture(
+        QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1'>%2</svg>")
+            .arg(Side)
+            .arg(body)
+            .toUtf8());
+    const QRect whole(0, 0, Side, Side);
+    const long long units = DrawingWork(QSize(Side, Side), true, [&](QPainter& painter) {
+        picture.weighStretched(painter, whole);
+    });
+    QImage bitmap(Side, Side, QImage::Format_RGB32);
+    for (auto _ : state) {
+        bitmap.fill(Qt::white);
+        QPainter painter(&bitmap);
+        picture.drawStretched(painter, whole);
+    }
+    state.counters["units"] = double(units);
+    state.counters["ns_per_unit"] =
+        benchmark::Counter(double(units) * double(state.iterations()) / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// `count` copies of a step in one filter over the whole area.
+QString filterSteps(const QString& step, int count) {
+    return QStringLiteral("<filter id='f'>") + step.repeated(count) +
+           QStringLiteral("</filter><rect width='%1' height='%1' filter='url(#f)'/>").arg(Side);
+}
+
+void SvgOpacityLayers(benchmark::State& state) {
+    measureSvg(state, QStringLiteral("<rect width='%1' height='%1' opacity='0.5'/>")
+                          .arg(Side)
+                          .repeated(int(state.range(0))));
+}
+BENCHMARK(SvgOpacityLayers)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void SvgMasks(benchmark::State& state) {
+    measureSvg(state, QStringLiteral("<mask id='m'><rect width='%1' height='%1' fill='white'/></mask>")
+                              .arg(Side) +
+                          QStringLiteral("<rect width='%1' height='%1' mask='url(#m)'/>")
+                              .arg(Side)
+                              .repeated(int(state.range(0))));
+}
+BENCHMARK(SvgMasks)->Arg(20)->Unit(benchmark::kMillisecond);
+
+void SvgBlurs(benchmark::State& state) {
+    measureSvg(state, filterSteps(QStringLiteral("<feGaussianBlur stdDeviation='50'/>"),
+                                  int(state.range(0))));
+}
+BENCHMARK(SvgBlurs)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void SvgLighting(benchmark::State& state) {
+    measureSvg(state, filterSteps(QStringLiteral("<feDiffuseLighting><feDistantLight/>"
+                                                 "</feDiffuseLighting>"),
+                                  int(state.range(0))));
+}
+BENCHMARK(SvgLighting)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void SvgNoiseOctaves(benchmark::State& state) {
+    measureSvg(state, filterSteps(QStringLiteral("<feTurbulence baseFrequency='0.05' "
+                                                 "numOctaves='%1'/>")
+                                      .arg(state.range(0)),
+                                  1));
+}
+BENCHMARK(SvgNoiseOctaves)->Arg(8)->Unit(benchmark::kMillisecond);
+
+void SvgConvolutionTaps(benchmark::State& state) {
+    const int order = int(state.range(0));
+    measureSvg(state, filterSteps(QStringLiteral("<feConvolveMatrix order='%1' kernelMatrix='%2'/>")
+                                      .arg(order)
+                                      .arg(QStringLiteral("1 ").repeated(order * order)),
+                                  1));
+}
+BENCHMARK(SvgConvolutionTaps)->Arg(20)->Unit(benchmark::kMillisecond);
+
+void SvgMorphologyRadius(benchmark::State& state) {
+    measureSvg(state, filterSteps(QStringLiteral("<feMorphology operator='dilate' radius='%1'/>")
+                                      .arg(state.range(0)),
+                                  1));
+}
+BENCHMARK(SvgMorphologyRadius)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
+
+// The shapes' own work, drawn by the renderer, weighed as Qt would draw them.
+void SvgCrossingFill(benchmark::State& state) {
+    QString d = QStringLiteral("M0,0");
+    for (int i = 0; i < state.range(0); ++i)
+        d += QStringLiteral(" L%1,%2").arg((i + 1) * Side / int(state.range(0))).arg(i % 2 ? 0 : Side);
+    measureSvg(state, QStringLiteral("<path fill='red' d='%1'/>").arg(d));
+}
+BENCHMARK(SvgCrossingFill)->Arg(100)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -12,7 +12,7 @@ program_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
   libjpeg-dev libpng-dev libgif-dev libcups2-dev libtag1-dev libtag1v5
-  qt6-image-formats-plugins qt6-svg-dev zlib1g-dev
+  qt6-image-formats-plugins qt6-svg-dev librsvg2-dev zlib1g-dev
   qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji
   fonts-crosextra-carlito fonts-crosextra-caladea

@@ -21,6 +21,11 @@ class DecodedPicture {
     // Draws at natural size with the top-left corner at `at`.
     virtual void drawAt(QPainter& painter, QPoint at) const = 0;
     virtual void drawStretched(QPainter& painter, const QRect& target) const = 0;
+    // Plays onto the drawing meter what drawStretched costs: for most
+    // pictures, the same drawing.
+    virtual void weighStretched(QPainter& painter, const QRect& target) const {
+        drawStretched(painter, target);
+    }
     // The pixels as a bitmap, for pictures that have them; nothing otherwise.
     virtual std::optional<QImage> handOverPixels() const = 0;
     // A drawing of vectors, sharp at any size: read for an area, it is drawn

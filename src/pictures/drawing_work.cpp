@@ -102,6 +102,10 @@ class WorkMeter : public QPaintEngine {
         weighImage(target);
     }
 
+    void weighPixelWork(const QRectF& area, double perPixel) {
+        if (add(CallWork)) add(coveredPixels(transform_.mapRect(area)) * perPixel);
+    }
+
     void drawTextItem(const QPointF&, const QTextItem& text) override {
         if (!add(CallWork)) return;
         const double height = (text.ascent() + text.descent()) * scale();
@@ -332,6 +336,12 @@ QImage drawnOnWhite(QSize size, QImage::Format format, bool antialiased,
 // fractions of each side: an eighth of a printed page is still 150 dpi.
 constexpr int SmallestFraction = 8;
 
+void WeighPixelWork(QPainter& painter, const QRectF& area, double perPixel) {
+    if (perPixel <= 0) return;
+    if (auto* meter = dynamic_cast<WorkMeter*>(painter.paintEngine()))
+        meter->weighPixelWork(area, perPixel);
+}
+
 long long DrawingWork(QSize size, bool antialiased, const std::function<void(QPainter&)>& draw) {
     return weigh(size, QImage::Format_RGB32, antialiased, draw);
 }
@@ -345,10 +355,16 @@ QImage DrawnWithinBudget(QSize size, QImage::Format format, bool antialiased,
 
 QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antialiased,
                                   const std::function<void(QPainter&)>& draw) {
+    return DrawnWithinBudgetOrSmaller(size, format, antialiased, draw, draw);
+}
+
+QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antialiased,
+                                  const std::function<void(QPainter&)>& draw,
+                                  const std::function<void(QPainter&)>& weighed) {
     CheckPictureSize(size.width(), size.height());
     QSize tried = size;
     for (int fraction = 1; fraction <= SmallestFraction; fraction *= 2) {
-        if (weigh(tried, format, antialiased, draw) <= DrawingWorkBudget)
+        if (weigh(tried, format, antialiased, weighed) <= DrawingWorkBudget)
             return drawnOnWhite(tried, format, antialiased, draw);
         tried = QSize(std::max(1, size.width() / (fraction * 2)),
                       std::max(1, size.height() / (fraction * 2)));

@@ -32,6 +32,16 @@ QImage DrawnWithinBudget(QSize size, QImage::Format format, bool antialiased,
 // it is shown or printed; past that, refused as above.
 QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antialiased,
                                   const std::function<void(QPainter&)>& draw);
+// As above, for a drawing whose cost is weighed by playing `weigh` onto
+// the meter instead of `draw` itself.
+QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antialiased,
+                                  const std::function<void(QPainter&)>& draw,
+                                  const std::function<void(QPainter&)>& weigh);
+
+// Weighs, on a painter playing onto the meter, `perPixel` units of work for
+// every device pixel of `area`: what a renderer of its own does beyond
+// shapes (layers, filters); on any other painter, nothing.
+void WeighPixelWork(QPainter& painter, const QRectF& area, double perPixel);
 
 // The predicted work of `draw` at `size`; past the budget, a value above
 // it. For the benchmark that calibrates the units.

@@ -108,10 +108,13 @@ QImage drawnOnWhite(const DecodedPicture& picture, DecodedPicture::VectorDrawing
                     QSize cover) {
     const QSize size =
         withinLimits(cover.isEmpty() ? QSize(picture.width(), picture.height()) : cover);
-    return DrawnWithinBudgetOrSmaller(size, style.format, style.antialiased, [&](QPainter& painter) {
-        picture.drawStretched(painter, QRect(0, 0, painter.device()->width(),
-                                             painter.device()->height()));
-    });
+    const auto whole = [](QPainter& painter) {
+        return QRect(0, 0, painter.device()->width(), painter.device()->height());
+    };
+    return DrawnWithinBudgetOrSmaller(
+        size, style.format, style.antialiased,
+        [&](QPainter& painter) { picture.drawStretched(painter, whole(painter)); },
+        [&](QPainter& painter) { picture.weighStretched(painter, whole(painter)); });
 }
 
 // A picture file as the gate reads it: no larger than the format can need,

@@ -3,6 +3,8 @@
 
 #include <zlib.h>
 
+#include <cmath>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
@@ -17,6 +19,9 @@ namespace {
 
 constexpr int GzipWindowBits = 16 + MAX_WBITS;  // a gzip header, not zlib's
 constexpr qsizetype InflateChunk = 256 * 1024;
+// The most taps a convolution step may have: the renderer stops the whole
+// program on a larger kernel.
+constexpr double MaxConvolutionTaps = 400;
 
 bool isGzip(const QByteArray& bytes) {
     return bytes.size() >= 2 && uchar(bytes[0]) == 0x1f && uchar(bytes[1]) == 0x8b;
@@ -52,8 +57,15 @@ class GzipInflater {
     bool ok_ = false;
 };
 
+// An image, or a filter step that draws one.
 bool isImage(const QXmlStreamReader& xml) {
-    return xml.isStartElement() && xml.name() == QLatin1String("image");
+    return xml.isStartElement() &&
+           (xml.name() == QLatin1String("image") || xml.name() == QLatin1String("feImage"));
+}
+
+// A filter's image may be an element of the drawing itself.
+bool namesOwnElement(QStringView href) {
+    return href.trimmed().startsWith(u'#');
 }
 
 // The image's address, whatever prefix its "href" carries.
@@ -68,31 +80,48 @@ bool carriesItsData(QStringView href) {
     return href.trimmed().startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
 }
 
-// The pixels of the picture a data address carries, read from its header
-// alone; 0 when it holds none the renderer could read.
-long long pixelsCarried(QStringView href) {
+// The size of the raster picture a data address carries, read from its
+// header alone; invalid when it carries none Qt reads, or a drawing: the
+// renderer would draw another drawing whose work was never weighed.
+QSize rasterCarried(QStringView href) {
     const qsizetype comma = href.indexOf(QLatin1Char(','));
-    if (comma < 0) return 0;
+    if (comma < 0) return QSize();
     const QByteArray payload = href.mid(comma + 1).toLatin1();
     const bool base64 = href.left(comma).contains(QLatin1String(";base64"), Qt::CaseInsensitive);
     QByteArray data =
         base64 ? QByteArray::fromBase64(payload) : QByteArray::fromPercentEncoding(payload);
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    const QSize size = QImageReader(&buffer).size();
-    if (!size.isValid()) return 0;
-    CheckPictureSize(size.width(), size.height());
-    return (long long)size.width() * size.height();
+    QImageReader reader(&buffer);
+    if (reader.format().startsWith("svg")) return QSize();
+    return reader.size();
 }
 
-// Copies the document, leaving out the images that name an address.
-QByteArray withoutAddressedImages(const QByteArray& text) {
+bool isOversizedConvolution(const QXmlStreamReader& xml) {
+    if (!xml.isStartElement() || xml.name() != QLatin1String("feConvolveMatrix")) return false;
+    const auto [x, y] = SvgNumberPair(xml.attributes().value("order"), 3);
+    return std::ceil(x) * std::ceil(y) > MaxConvolutionTaps;
+}
+
+// An element the drawing is shown without: an image that names an address
+// or carries no raster picture, a step the renderer cannot take.
+bool isLeftOut(const QXmlStreamReader& xml) {
+    if (isImage(xml)) {
+        const QString href = hrefOf(xml);
+        if (namesOwnElement(href)) return false;
+        return !carriesItsData(href) || !rasterCarried(href).isValid();
+    }
+    return isOversizedConvolution(xml);
+}
+
+// Copies the document, leaving out what isLeftOut names.
+QByteArray withoutLeftOut(const QByteArray& text) {
     QByteArray copy;
     QXmlStreamReader xml(text);
     QXmlStreamWriter writer(&copy);
     while (!xml.atEnd()) {
         xml.readNext();
-        if (isImage(xml) && !carriesItsData(hrefOf(xml))) {
+        if (isLeftOut(xml)) {
             xml.skipCurrentElement();
             continue;
         }
@@ -139,22 +168,31 @@ QByteArray InflateSvgz(const QByteArray& file) {
     return SvgText(text);
 }
 
-QByteArray SelfContainedSvg(const QByteArray& text) {
+SelfContained SelfContainedSvg(const QByteArray& text) {
     QXmlStreamReader xml(text);
-    bool addressed = false;
+    bool leftOut = false;
     long long carried = 0;
     SvgWorkTally work;
+    SvgWorkTally pixelWork(SvgWorkTally::Measure::PixelWork);
+    SvgWorkTally scaledPixelWork(SvgWorkTally::Measure::ScaledPixelWork);
     while (!xml.atEnd()) {
         xml.readNext();
         work.add(xml);
+        pixelWork.add(xml);
+        scaledPixelWork.add(xml);
         if (work.direct() > SvgWorkBudget) failTooComplex();
-        if (!isImage(xml)) continue;
-        const QString href = hrefOf(xml);
-        if (!carriesItsData(href)) {
-            addressed = true;
-            continue;
+        if (isImage(xml)) {
+            const QString href = hrefOf(xml);
+            if (namesOwnElement(href)) continue;
+            const QSize size = carriesItsData(href) ? rasterCarried(href) : QSize();
+            if (!size.isValid()) {
+                leftOut = true;
+                continue;
+            }
+            CheckPictureSize(size.width(), size.height());
+            carried += (long long)size.width() * size.height();
         }
-        carried += pixelsCarried(href);
+        leftOut = leftOut || isOversizedConvolution(xml);
         if (carried > MaxPicturePixels)
             throw SleevixError(QCoreApplication::translate(
                                    "Pictures", "SVG image carries too many pixels (more than %1)")
@@ -163,5 +201,12 @@ QByteArray SelfContainedSvg(const QByteArray& text) {
     if (xml.hasError())
         throw SleevixError(QCoreApplication::translate("Pictures", "SVG image is not valid"));
     if (work.total() > SvgWorkBudget) failTooComplex();
-    return addressed ? withoutAddressedImages(text) : text;
+    SelfContained drawing{leftOut ? withoutLeftOut(text) : text, pixelWork.total(),
+                          scaledPixelWork.total(), {}};
+    if (drawing.pixelWork <= SvgWorkBudget) {
+        drawing.regionalFilters = pixelWork.regionalFilters();
+        for (const SvgWorkTally::RegionalFilter& filter : drawing.regionalFilters)
+            drawing.pixelWork -= filter.work;
+    }
+    return drawing;
 }

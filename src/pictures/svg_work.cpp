@@ -2,7 +2,10 @@
 #include "pictures/svg_work.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace {
@@ -14,6 +17,11 @@ constexpr int MaxReferenceDepth = 64;
 
 long long capped(long long work) {
     return std::min(work, Endless);
+}
+
+// A count of references times what each draws, endless past the budget.
+long long times(long long count, long long each) {
+    return each > 0 && count > Endless / each ? Endless : capped(count * each);
 }
 
 // Numbers in path data or a point list: two make a point, and a segment
@@ -30,8 +38,199 @@ long long pointsIn(QStringView data) {
     return (numbers + 1) / 2;
 }
 
-// The work of drawing one element itself, before its children.
-long long ownWork(const QXmlStreamReader& xml) {
+// The properties that name what an element draws again, and those that
+// make the renderer composite it as a layer of its own.
+constexpr const char* ReferringProperties[] = {"filter", "mask", "clip-path", "fill",
+                                               "stroke", "marker-start", "marker-mid",
+                                               "marker-end", "marker"};
+constexpr const char* LayerProperties[] = {"filter", "mask", "clip-path", "opacity",
+                                           "mix-blend-mode"};
+
+bool isMarker(QStringView property) {
+    return property.startsWith(QLatin1String("marker"));
+}
+
+// What leaves a layer property without effect: drawing programs write
+// full opacity and normal blending on every element.
+bool isInert(QStringView property, QStringView value) {
+    value = value.trimmed();
+    if (value == QLatin1String("none")) return true;
+    if (property == QLatin1String("mix-blend-mode")) return value == QLatin1String("normal");
+    if (property != QLatin1String("opacity")) return false;
+    bool number = false;
+    const double opacity = value.endsWith(u'%') ? value.chopped(1).toDouble(&number) / 100
+                                                : value.toDouble(&number);
+    return number && opacity >= 1;
+}
+
+bool isLayer(QStringView property, QStringView value) {
+    if (isInert(property, value)) return false;
+    for (const char* layer : LayerProperties)
+        if (property == QLatin1String(layer)) return true;
+    return false;
+}
+
+bool refers(QStringView property) {
+    for (const char* referring : ReferringProperties)
+        if (property == QLatin1String(referring)) return true;
+    return false;
+}
+
+// The ids a property's value names as url(#id).
+std::vector<QString> urlTargets(QStringView value) {
+    std::vector<QString> targets;
+    for (qsizetype at = value.indexOf(QLatin1String("url(")); at >= 0;
+         at = value.indexOf(QLatin1String("url("), at + 4)) {
+        QStringView rest = value.mid(at + 4).trimmed();
+        if (rest.startsWith(u'\'') || rest.startsWith(u'"')) rest = rest.mid(1);
+        if (!rest.startsWith(u'#')) continue;
+        qsizetype stop = 1;
+        while (stop < rest.size() && !QStringLiteral(")'\" ").contains(rest[stop])) ++stop;
+        targets.push_back(rest.mid(1, stop - 1).toString());
+    }
+    return targets;
+}
+
+// Each `property: value` of a style attribute or a style sheet's rules.
+template <typename Visit>
+void forEachDeclaration(QStringView style, Visit visit) {
+    for (QStringView declaration : style.tokenize(u';')) {
+        const qsizetype colon = declaration.indexOf(u':');
+        if (colon < 0) continue;
+        QStringView property = declaration.left(colon).trimmed();
+        // A rule's selector stands before its first declaration.
+        if (const qsizetype brace = property.lastIndexOf(u'{'); brace >= 0)
+            property = property.mid(brace + 1).trimmed();
+        visit(property, declaration.mid(colon + 1).trimmed());
+    }
+}
+
+// Each property an element sets, as an attribute or in its style.
+template <typename Visit>
+void forEachProperty(const QXmlStreamReader& xml, Visit visit) {
+    for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+        if (attribute.name() == QLatin1String("style"))
+            forEachDeclaration(attribute.value(), visit);
+        else
+            visit(attribute.name(), attribute.value());
+    }
+}
+
+// Each filter step's work for a pixel of its area, by its kind (the rest
+// cost about as much as laying down a layer).
+constexpr double LightingPixelWork = 22;
+constexpr double OctavePixelWork = 20;
+constexpr double TapPixelWork = 2;
+constexpr double OtherStepPixelWork = 1;
+// A morphology step, for each device pixel of its radius.
+constexpr double RadiusPixelWork = 90;
+
+}  // namespace
+
+std::pair<double, double> SvgNumberPair(QStringView value, double fallback) {
+    const auto parts = value.split(QRegularExpression(QStringLiteral("[\\s,]+")),
+                                   Qt::SkipEmptyParts);
+    bool ok = false;
+    const double first = parts.isEmpty() ? fallback : parts[0].toDouble(&ok);
+    const double x = ok && std::isfinite(first) ? std::abs(first) : fallback;
+    ok = false;
+    const double second = parts.size() < 2 ? x : parts[1].toDouble(&ok);
+    return {x, parts.size() < 2 ? x : ok && std::isfinite(second) ? std::abs(second) : fallback};
+}
+
+namespace {
+
+double filterStepWork(const QXmlStreamReader& xml) {
+    const QStringView name = xml.name();
+    if (!name.startsWith(QLatin1String("fe")) || name.startsWith(QLatin1String("feFunc")) ||
+        name.endsWith(QLatin1String("Light")) || name == QLatin1String("feMergeNode"))
+        return 0;
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (name == QLatin1String("feGaussianBlur") || name == QLatin1String("feDropShadow"))
+        return double(SvgBlurPixelWork);
+    if (name.endsWith(QLatin1String("Lighting"))) return LightingPixelWork;
+    if (name == QLatin1String("feTurbulence"))
+        return OctavePixelWork * std::min(1e6, SvgNumberPair(attributes.value("numOctaves"), 1).first);
+    if (name == QLatin1String("feConvolveMatrix")) {
+        const auto [x, y] = SvgNumberPair(attributes.value("order"), 3);
+        return TapPixelWork * std::min(1e6, x * y);
+    }
+    return OtherStepPixelWork;
+}
+
+// The part of a step's work that grows with the scale it is drawn at.
+double scaledFilterStepWork(const QXmlStreamReader& xml) {
+    if (xml.name() != QLatin1String("feMorphology")) return 0;
+    const auto [x, y] = SvgNumberPair(xml.attributes().value("radius"), 0);
+    return RadiusPixelWork * std::min(1e6, x + y);
+}
+
+// Elements drawn only where something refers to them.
+bool isDefinition(QStringView name) {
+    for (const char* definition : {"defs", "filter", "mask", "clipPath", "pattern", "marker",
+                                   "symbol"})
+        if (name == QLatin1String(definition)) return true;
+    return name.endsWith(QLatin1String("Gradient"));
+}
+
+// A length of a filter's region in units of the element's bounds: a
+// fraction or a percentage.
+double boundsFraction(QStringView value, double fallback) {
+    value = value.trimmed();
+    bool number = false;
+    const double fraction = value.endsWith(u'%') ? value.chopped(1).toDouble(&number) / 100
+                                                 : value.toDouble(&number);
+    return number && std::isfinite(fraction) ? fraction : fallback;
+}
+
+// A filter's region around the element's bounds (by default a tenth more
+// on each side), or empty when it is given in the drawing's own units.
+QRectF filterRegion(const QXmlStreamReader& xml) {
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (attributes.value("filterUnits").trimmed() == QLatin1String("userSpaceOnUse"))
+        return QRectF();
+    return QRectF(boundsFraction(attributes.value("x"), -0.1),
+                  boundsFraction(attributes.value("y"), -0.1),
+                  std::abs(boundsFraction(attributes.value("width"), 1.2)),
+                  std::abs(boundsFraction(attributes.value("height"), 1.2)));
+}
+
+// The id a `use` (or a filter's image, a pattern's template) draws again:
+// only references within the drawing are drawn.
+QString referencedId(const QXmlStreamReader& xml) {
+    for (const QXmlStreamAttribute& attribute : xml.attributes())
+        if (attribute.name() == QLatin1String("href") && attribute.value().startsWith(u'#'))
+            return attribute.value().mid(1).toString();
+    return QString();
+}
+
+// The points of a shape, where a marker is drawn at each.
+long long vertices(const QXmlStreamReader& xml) {
+    const QXmlStreamAttributes attributes = xml.attributes();
+    return std::max(2LL, pointsIn(attributes.value("d")) + pointsIn(attributes.value("points")));
+}
+
+}  // namespace
+
+// The tally of one element itself, before its children.
+long long SvgWorkTally::ownWork(const QXmlStreamReader& xml) const {
+    if (measure_ != Measure::Work) {
+        const double perPixel = measure_ == Measure::PixelWork ? filterStepWork(xml)
+                                                               : scaledFilterStepWork(xml);
+        // A group with any number of layer properties is one layer; a
+        // filter function is a blur's step more.
+        bool layered = false, function = false, masked = false;
+        forEachProperty(xml, [&](QStringView property, QStringView value) {
+            if (!isLayer(property, value)) return;
+            layered = true;
+            function = function || (property == QLatin1String("filter") &&
+                                    !value.contains(QLatin1String("url(")));
+            masked = masked || property == QLatin1String("mask");
+        });
+        if (measure_ == Measure::ScaledPixelWork) return (long long)std::ceil(perPixel);
+        return (long long)std::ceil(perPixel) + (layered ? SvgLayerPixelWork : 0) +
+               (masked ? SvgMaskPixelWork : 0) + (function ? SvgBlurPixelWork : 0);
+    }
     const QXmlStreamAttributes attributes = xml.attributes();
     long long work = 1;
     if (xml.name() == QLatin1String("path"))
@@ -41,28 +240,72 @@ long long ownWork(const QXmlStreamReader& xml) {
     return work;
 }
 
-// The id a `use` draws again: only references within the drawing are drawn.
-QString referencedId(const QXmlStreamReader& xml) {
-    for (const QXmlStreamAttribute& attribute : xml.attributes())
-        if (attribute.name() == QLatin1String("href") && attribute.value().startsWith(u'#'))
-            return attribute.value().mid(1).toString();
-    return QString();
+void SvgWorkTally::addSheet(QStringView sheet) {
+    forEachDeclaration(sheet, [&](QStringView property, QStringView value) {
+        if (measure_ == Measure::PixelWork && isLayer(property, value))
+            sheetLayers_ = SvgLayerPixelWork + SvgMaskPixelWork + SvgBlurPixelWork;
+        if (!refers(property)) return;
+        QHash<QString, long long>& uses = isMarker(property) ? sheetMarkerUses_ : sheetUses_;
+        for (const QString& target : urlTargets(value)) {
+            uses[target] = capped(uses.value(target) + 1);
+            referenced_.insert(target);
+        }
+    });
 }
 
-}  // namespace
+QStringList SvgWorkTally::openIds() const {
+    QStringList ids;
+    for (const Open& element : open_)
+        if (!element.id.isEmpty()) ids.append(element.id);
+    return ids;
+}
+
+std::vector<SvgWorkTally::RegionalFilter> SvgWorkTally::regionalFilters() const {
+    std::vector<RegionalFilter> regional;
+    QHash<QString, long long> weights;
+    QHash<QString, bool> resolving;
+    for (const auto& [element, filtered] : filtered_) {
+        // One a reference may draw again stays weighed over the whole area.
+        const bool again = referenced_.contains(element) ||
+                           std::any_of(filtered.within.cbegin(), filtered.within.cend(),
+                                       [&](const QString& outer) { return referenced_.contains(outer); });
+        const long long work = resolve(filtered.filter, weights, resolving, 0);
+        if (work >= Endless) return {};
+        if (!again) regional.push_back({element, filterRegions_.value(filtered.filter), work});
+    }
+    return regional;
+}
 
 void SvgWorkTally::add(const QXmlStreamReader& xml) {
     if (xml.isStartElement()) {
         Open element;
         element.id = xml.attributes().value("id").toString();
         element.work = ownWork(xml);
+        element.styleSheet = xml.name() == QLatin1String("style");
         direct_ = capped(direct_ + element.work);
-        if (xml.name() == QLatin1String("use")) {
-            const QString target = referencedId(xml);
-            if (!target.isEmpty()) element.uses[target] = 1;
-        }
+        elements_ = capped(elements_ + 1);
+        vertices_ = capped(vertices_ + vertices(xml));
+        // What it draws again: a `use`'s (or any) reference within the
+        // drawing, and what its properties name.
+        const QString target = referencedId(xml);
+        if (!target.isEmpty()) element.uses[target] = 1;
+        forEachProperty(xml, [&](QStringView property, QStringView value) {
+            if (!refers(property)) return;
+            const long long times = isMarker(property) ? vertices(xml) : 1;
+            for (const QString& named : urlTargets(value)) {
+                element.uses[named] = capped(element.uses.value(named) + times);
+                if (property == QLatin1String("filter") && !element.id.isEmpty())
+                    filtered_.push_back({element.id, {named, openIds()}});
+            }
+        });
+        for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
+            referenced_.insert(use.key());
+        if (xml.name() == QLatin1String("filter") && !element.id.isEmpty())
+            filterRegions_.insert(element.id, filterRegion(xml));
         open_.push_back(std::move(element));
     } else if (xml.isCharacters() && !xml.isWhitespace()) {
+        if (open_.back().styleSheet) addSheet(xml.text());
+        if (measure_ != Measure::Work) return;
         const long long glyphs = xml.text().size();
         open_.back().work = capped(open_.back().work + glyphs);
         direct_ = capped(direct_ + glyphs);
@@ -70,12 +313,27 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
         Open element = std::move(open_.back());
         open_.pop_back();
         Open& parent = open_.back();
-        parent.work = capped(parent.work + element.work);
-        for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
-            parent.uses[use.key()] = capped(parent.uses.value(use.key()) + use.value());
+        // A definition is composited only where it is referenced.
+        if (measure_ == Measure::Work || !isDefinition(xml.name())) {
+            parent.work = capped(parent.work + element.work);
+            for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
+                parent.uses[use.key()] = capped(parent.uses.value(use.key()) + use.value());
+        }
+        // A gradient is paint: referring to it draws nothing again.
+        const bool paint = xml.name().endsWith(QLatin1String("Gradient"));
         if (!element.id.isEmpty() && !byId_.contains(element.id))
-            byId_.insert(element.id, Closed{element.work, std::move(element.uses)});
+            byId_.insert(element.id, paint ? Closed() : Closed{element.work, std::move(element.uses)});
     }
+}
+
+long long SvgWorkTally::withUses(long long work, const QHash<QString, long long>& uses,
+                                 QHash<QString, long long>& weights,
+                                 QHash<QString, bool>& resolving, int depth) const {
+    for (auto use = uses.cbegin(); use != uses.cend() && work < Endless; ++use) {
+        const long long each = resolve(use.key(), weights, resolving, depth);
+        work = capped(work + times(use.value(), each));
+    }
+    return work;
 }
 
 long long SvgWorkTally::resolve(const QString& id, QHash<QString, long long>& weights,
@@ -86,12 +344,7 @@ long long SvgWorkTally::resolve(const QString& id, QHash<QString, long long>& we
     if (element == byId_.cend()) return 0;  // the renderer draws nothing for it
     if (resolving.value(id)) return Endless;
     resolving[id] = true;
-    long long work = element->work;
-    for (auto use = element->uses.cbegin(); use != element->uses.cend() && work < Endless; ++use) {
-        const long long each = resolve(use.key(), weights, resolving, depth + 1);
-        work =
-            each > 0 && use.value() > Endless / each ? Endless : capped(work + use.value() * each);
-    }
+    const long long work = withUses(element->work, element->uses, weights, resolving, depth + 1);
     resolving[id] = false;
     weights.insert(id, work);
     return work;
@@ -100,14 +353,12 @@ long long SvgWorkTally::resolve(const QString& id, QHash<QString, long long>& we
 long long SvgWorkTally::total() const {
     QHash<QString, long long> weights;
     QHash<QString, bool> resolving;
-    long long work = direct_;
-    for (const Open& element : open_) {
-        for (auto use = element.uses.cbegin(); use != element.uses.cend() && work < Endless;
-             ++use) {
-            const long long each = resolve(use.key(), weights, resolving, 0);
-            work = each > 0 && use.value() > Endless / each ? Endless
-                                                            : capped(work + use.value() * each);
-        }
-    }
-    return work;
+    // The document's own tally, definitions left out, once it is all read.
+    long long work = measure_ == Measure::Work || open_.size() > 1 ? direct_ : open_.front().work;
+    for (const Open& element : open_) work = withUses(work, element.uses, weights, resolving, 0);
+    // A style sheet's references may apply to every element, and a marker
+    // at every point.
+    const long long sheet = withUses(sheetLayers_, sheetUses_, weights, resolving, 0);
+    const long long markers = withUses(0, sheetMarkerUses_, weights, resolving, 0);
+    return capped(capped(work + times(elements_, sheet)) + times(vertices_, markers));
 }

@@ -150,8 +150,14 @@ TEST_F(SvgPictures, ImagesNamingAFileAreLeftOutUnreadEvenAPipe) {
     QImage red(20, 20, QImage::Format_RGB32);
     red.fill(Qt::red);
     const QString redFile = files.write("red.png", EncodeImage(red, "png"));
+    // A drawing it carries is left out too: its work was never weighed.
+    const QString redDrawing =
+        QStringLiteral("data:image/svg+xml;base64,") +
+        QString::fromLatin1(QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='20' "
+                                       "height='20'><rect width='20' height='20' fill='red'/></svg>")
+                                .toBase64());
     for (const QString& href : {files.path("pipe.png"), redFile, QStringLiteral("red.png"),
-                                QStringLiteral("file://") + redFile}) {
+                                QStringLiteral("file://") + redFile, redDrawing}) {
         SCOPED_TRACE(qPrintable(href));
         PipeWatchdog watchdog(files.path("pipe.png"));
         const auto loaded = LoadPictureBitmap(files.write("linked.svg", withImage(href)));
@@ -180,6 +186,48 @@ TEST_F(SvgPictures, ImagesItCarriesAreDrawnWithinThePixelLimits) {
     EXPECT_EQ(
         LoadErrorOf(files.write("many.svg", many)),
         QStringLiteral("SVG image carries too many pixels (more than %1)").arg(MaxPicturePixels));
+}
+
+// Clip paths, masks, filters and patterns are drawn as the drawing says:
+// ink the Tiny profile would leave out, none where a clip path or mask
+// takes it away. Each drawing is 20 x 20, probed at two points.
+TEST_F(SvgPictures, ClipPathsMasksFiltersAndPatternsAreDrawn) {
+    const auto drawing = [](const char* body) {
+        return QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>") +
+               body + "</svg>";
+    };
+    const QRgb red = qRgb(255, 0, 0), white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+    const struct {
+        const char* name;
+        QByteArray svg;
+        QPoint inked, bare;
+        QRgb ink;
+    } cases[] = {
+        {"clip path",
+         drawing("<clipPath id='c'><rect width='10' height='20'/></clipPath>"
+                 "<rect width='20' height='20' fill='red' clip-path='url(#c)'/>"),
+         {5, 10}, {15, 10}, red},
+        {"mask",
+         drawing("<mask id='m'><rect width='10' height='20' fill='white'/></mask>"
+                 "<rect width='20' height='20' fill='red' mask='url(#m)'/>"),
+         {5, 10}, {15, 10}, red},
+        {"filter moving ink",
+         drawing("<filter id='f' x='0' y='0' width='2' height='1'><feOffset dx='10'/></filter>"
+                 "<rect width='10' height='20' fill='black' filter='url(#f)'/>"),
+         {15, 10}, {5, 10}, black},
+        {"pattern",
+         drawing("<pattern id='p' width='4' height='4' patternUnits='userSpaceOnUse'>"
+                 "<rect width='4' height='4' fill='red'/></pattern>"
+                 "<rect width='10' height='20' fill='url(#p)'/>"),
+         {5, 10}, {15, 10}, red},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto loaded = LoadPictureBitmap(files.write("full.svg", c.svg));
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(loaded->pixels().pixel(c.inked), c.ink);
+        EXPECT_EQ(loaded->pixels().pixel(c.bare), white);
+    }
 }
 
 // What a drawing asks the renderer to do is weighed before it is parsed:
@@ -224,6 +272,16 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
         return "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'><path " +
                QByteArray(paint) + " d='" + d + "'/></svg>";
     };
+    // Shapes over the whole of a 1000 x 1000 drawing, each blurred by a
+    // filter of `steps` blurs.
+    const auto filtered = [](int shapes, int steps, int deviation) {
+        const QByteArray blur =
+            QStringLiteral("<feGaussianBlur stdDeviation='%1'/>").arg(deviation).toUtf8();
+        return "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>"
+               "<filter id='f'>" + blur.repeated(steps) + "</filter>" +
+               QByteArray("<rect width='1000' height='1000' filter='url(#f)'/>").repeated(shapes) +
+               "</svg>";
+    };
     const QString tooComplexAtSize =
         QStringLiteral("Picture is too complex to draw at 1000 x 1000 pixels");
     const QString tooComplex = QStringLiteral(
@@ -255,6 +313,34 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
         {"crossing hairline", zigzag(4000, "fill='none' stroke='black'"), "(no error)"},
         {"few crossing edges", zigzag(10, "fill='red' stroke='black' stroke-width='3'"),
          "(no error)"},
+        // Each filter step is a layer as large as the drawing.
+        {"one wide blur", filtered(1, 1, 2000), "(no error)"},
+        // A kernel the renderer would stop the program on is left out.
+        {"convolution too large",
+         drawing("<filter id='c'><feConvolveMatrix order='21' kernelMatrix='" +
+                 QByteArray("1 ").repeated(21 * 21) +
+                 "'/></filter><rect width='9' height='9' filter='url(#c)'/>"),
+         "(no error)"},
+        {"many filtered shapes", filtered(1500, 1, 50), tooComplexAtSize},
+        // Each blurred over its own small region, not the whole drawing.
+        {"many small filtered shapes with ids",
+         [&] {
+             QByteArray svg = filtered(0, 1, 5);
+             for (int i = 0; i < 1500; ++i)
+                 svg.replace("</svg>", QStringLiteral("<rect id='r%1' x='%2' y='%3' width='10' "
+                                                      "height='10' filter='url(#f)'/></svg>")
+                                           .arg(i)
+                                           .arg(i % 90 * 11)
+                                           .arg(i / 90 * 11)
+                                           .toUtf8());
+             return svg;
+         }(),
+         "(no error)"},
+        {"many filter steps", filtered(1, 3000, 50), tooComplexAtSize},
+        {"filtered in a style sheet",
+         filtered(1000, 1, 50).replace("filter='url(#f)'", "class='b'").replace(
+             "<filter", "<style>.b { filter: url(#f) }</style><filter"),
+         tooComplexAtSize},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
