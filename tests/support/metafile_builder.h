@@ -43,8 +43,8 @@ class EmfBuilder {
 // EMF+ records for one comment record of an enhanced metafile.
 class EmfPlusRecords {
   public:
-    // Starts with the header: dual when the older records draw the same,
-    // 254 dots per inch so that one EMF+ unit is one EmfBuilder device pixel.
+    // Starts with the header: dual when the older records draw the same;
+    // one EMF+ unit is one EmfBuilder device pixel.
     explicit EmfPlusRecords(bool dual = false);
     EmfPlusRecords& record(uint16_t type, uint16_t flags, const Fields& data = Fields());
     // The comment record's parameters (EmfBuilder::record(70, ...)).

@@ -78,15 +78,13 @@ Player::Player(QPainter& painter, const QRectF& target, const QTransform& device
       pixelsLeft_(MaxPicturePixels),
       booleanElementsLeft_(MaxBooleanElements) {}
 
-void Player::header(bool dual, bool videoDisplay, QSizeF dpi) {
+void Player::header(bool videoDisplay) {
     started_ = true;
-    dual_ = dual;
     videoDisplay_ = videoDisplay;
-    if (dpi.width() > 0 && dpi.height() > 0) dpi_ = dpi;
 }
 
 double Player::unitScale(int unit) const {
-    const double dpi = dpi_.width();
+    const double dpi = devicePixelsPerMm_.width() * 25.4;
     switch (unit) {
         case UnitDisplay: return videoDisplay_ ? 1 : dpi / 100;
         case UnitPoint: return dpi / 72;
@@ -98,13 +96,11 @@ double Player::unitScale(int unit) const {
 }
 
 QTransform Player::worldToTarget() const {
+    // EMF+ device units are the reference device's pixels, as the older
+    // records' are, whatever resolution the EMF+ header gives (an office
+    // suite writes its screen's there, not the device's).
     const double page = unitScale(state_.pageUnit) * state_.pageScale;
-    // EMF+ device pixels are at the header's resolution; the older records'
-    // device is the reference device's.
-    const QTransform toDevice = QTransform::fromScale(
-        page * devicePixelsPerMm_.width() * 25.4 / dpi_.width(),
-        page * devicePixelsPerMm_.height() * 25.4 / dpi_.height());
-    return state_.world * toDevice * deviceToTarget_;
+    return state_.world * QTransform::fromScale(page, page) * deviceToTarget_;
 }
 
 void Player::prepare() {

@@ -24,11 +24,10 @@ class Player {
     Player(QPainter& painter, const QRectF& target, const QTransform& deviceToTarget,
            QSizeF devicePixelsPerMm);
 
-    // The header: whether the file also carries the older records, and the
-    // resolution EMF+ device units are in.
-    void header(bool dual, bool videoDisplay, QSizeF dpi);
+    // The header: whether its reference device was a screen, where display
+    // units are pixels.
+    void header(bool videoDisplay);
     bool started() const { return started_; }
-    bool dual() const { return dual_; }
 
     // Older records are drawn only after GetDC, until the next EMF+ record.
     void setOlderRecordsDrawn(bool drawn) { olderRecordsDrawn_ = drawn; }
@@ -107,9 +106,8 @@ class Player {
     QRectF target_;
     QTransform deviceToTarget_;
     QSizeF devicePixelsPerMm_;
-    QSizeF dpi_{96, 96};
     bool videoDisplay_ = true;
-    bool started_ = false, dual_ = false, olderRecordsDrawn_ = true;
+    bool started_ = false, olderRecordsDrawn_ = true;
     State state_;
     std::vector<Saved> saved_;
     std::array<Object, ObjectSlots> objects_;

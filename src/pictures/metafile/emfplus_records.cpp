@@ -211,10 +211,8 @@ void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r
     const uint32_t id = flags & ObjectIdMask;
     switch (type) {
         case Header: {
-            constexpr uint16_t Dual = 0x0001;
             constexpr uint32_t VideoDisplay = 0x0001;
-            return player.header(flags & Dual, r.u32(4) & VideoDisplay,
-                                 QSizeF(r.u32(8), r.u32(12)));
+            return player.header(r.u32(4) & VideoDisplay);
         }
         case ObjectRecord:
             return player.objectPart(int(id), flags >> 8 & 0x7F, flags & Continues, r);
