@@ -25,6 +25,77 @@ void write(const QString& folder, const QString& name, const QByteArray& bytes) 
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
+// An EMF+ drawing with an object of each kind and a record of each drawing
+// family: where the EMF+ reader's counts, sizes and object parts are.
+QByteArray emfPlusSample(const QByteArray& png) {
+    const auto floats = [](std::initializer_list<float> values) {
+        Fields f;
+        for (float v : values) f.f32(v);
+        return f.data();
+    };
+    constexpr qint64 Version = 0xDBC01002;
+    const QByteArray solid = Fields().u32(Version).u32(0).u32(0xFF20A040).data();
+    Fields path;
+    path.u32(Version).u32(4).u32(0).bytes(floats({10, 10, 90, 10, 90, 90, 10, 90}));
+    path.bytes(QByteArray("\x00\x01\x03\x83", 4));
+    Fields pen;
+    pen.u32(Version).u32(0).u32(0x13E).u32(0).f32(3);
+    pen.u32(2).u32(2).u32(1).f32(4).u32(5).u32(2).bytes(floats({2, 1}));
+    pen.bytes(Fields().u32(Version).u32(1).u32(3).u32(0xFF0000FF).u32(0xFFFFFF00).data());
+    Fields gradient;
+    gradient.u32(Version).u32(4).u32(0x0A).u32(0).bytes(floats({0, 0, 50, 50}));
+    gradient.u32(0xFFFF0000).u32(0xFF0000FF).u32(0).u32(0).bytes(floats({1, 0.5f, 0, 1, 5, 5}));
+    gradient.u32(2).bytes(floats({0, 1, 0, 1}));
+    Fields radial;
+    radial.u32(Version).u32(3).u32(0).u32(0).u32(0xFFFFFFFF).bytes(floats({50, 50}));
+    radial.u32(1).u32(0xFF008000).u32(3).bytes(floats({50, 0, 100, 100, 0, 100}));
+    Fields image;
+    image.u32(Version).u32(1).u32(8).u32(8).u32(0).u32(0x0026200A).u32(1).bytes(png);
+    Fields pixels;
+    pixels.u32(Version).u32(1).u32(2).u32(2).u32(8).u32(0x00022009).u32(0);
+    pixels.u32(0xFFFF0000).u32(0xFF00FF00).u32(0xFF0000FF).u32(0xFFFFFFFF);
+    Fields region;
+    region.u32(Version).u32(3).u32(1).u32(0x10000000).bytes(floats({0, 0, 60, 60}));
+    region.u32(0x10000001).u32(path.data().size()).bytes(path.data());
+    Fields font;
+    font.u32(Version).f32(12).u32(3).u32(1).u32(0).u32(5).u16('A').u16('r').u16('i').u16('a').u16('l');
+    const QByteArray text = QByteArray("S\0l\0e\0e\0v\0", 10);
+    EmfPlusRecords plus;
+    plus.record(0x4030, 2, Fields().f32(1))
+        .record(0x4008, 0x0100, Fields().bytes(solid))
+        .record(0x4008, 0x0300 | 1, path)
+        .record(0x4008, 0x8000 | 0x0200 | 2, Fields().u32(pen.data().size()).bytes(pen.data().left(24)))
+        .record(0x4008, 0x0200 | 2, Fields().bytes(pen.data().mid(24)))
+        .record(0x4008, 0x0100 | 3, gradient)
+        .record(0x4008, 0x0100 | 4, radial)
+        .record(0x4008, 0x0500 | 5, image)
+        .record(0x4008, 0x0500 | 6, pixels)
+        .record(0x4008, 0x0400 | 7, region)
+        .record(0x4008, 0x0600 | 8, font)
+        .record(0x4027, 0x0200, Fields().bytes(floats({0, 0, 100, 100, 0, 0, 200, 200})).u32(1))
+        .record(0x402F, 0x2000, Fields().f32(10))
+        .record(0x4032, 0x0100, Fields().bytes(floats({0, 0, 180, 180})))
+        .record(0x4014, 1, Fields().u32(3))
+        .record(0x4015, 1, Fields().u32(2))
+        .record(0x400A, 0x4000, Fields().u32(4).u32(1).u16(5).u16(5).u16(40).u16(40))
+        .record(0x4010, 0x8000, Fields().u32(0xFFFF8000).f32(30).f32(120).bytes(floats({100, 100, 60, 60})))
+        .record(0x4012, 2, Fields().f32(0).f32(270).bytes(floats({20, 100, 60, 60})))
+        .record(0x4016, 0x8000 | 0x0800, Fields().u32(0xFF0000FF).f32(0.5f).u32(3).bytes(QByteArray("\x10\x10\x20\x00\x70\x20", 6)))
+        .record(0x4018, 2, Fields().f32(0.5f).u32(0).u32(2).u32(3).bytes(floats({10, 150, 50, 120, 90, 170})))
+        .record(0x4019, 2, Fields().u32(4).bytes(floats({10, 10, 40, 80, 80, 0, 120, 60})))
+        .record(0x4013, 0x8000 | 7, Fields().u32(0x8000FF00))
+        .record(0x4034, 0x0300 | 7)
+        .record(0x4035, 0, Fields().bytes(floats({5, 5})))
+        .record(0x401A, 5, Fields().u32(0).u32(2).bytes(floats({0, 0, 8, 8, 120, 10, 40, 40})))
+        .record(0x401B, 6, Fields().u32(0).u32(2).bytes(floats({0, 0, 2, 2})).u32(3).bytes(floats({130, 130, 170, 140, 120, 170})))
+        .record(0x4031, 0)
+        .record(0x401C, 0x8000 | 8, Fields().u32(0xFF000000).u32(99).u32(5).bytes(floats({10, 170, 100, 20})).bytes(text))
+        .record(0x4036, 0x8000 | 8, Fields().u32(0xFF000000).u32(1).u32(0).u32(5).bytes(text).bytes(floats({10, 190, 20, 190, 30, 190, 40, 190, 50, 190})))
+        .record(0x4029, 0, Fields().u32(1))
+        .record(0x400D, 0x2000 | 2, Fields().u32(3).bytes(floats({5, 5, 195, 5, 100, 195})));
+    return EmfBuilder().record(70, plus.comment()).build();
+}
+
 QByteArray encoded(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -98,6 +169,7 @@ int main(int argc, char** argv) {
         .record(0x0418, {90, 90, 60, 60});
     write(root + "/metafile", "shapes.wmf", wmf.build(QRect(0, 0, 100, 100), 96));
     for (const auto& [name, bytes] : MetafileSamples()) write(root + "/metafile", name, bytes);
+    write(root + "/metafile", "emf_plus.emf", emfPlusSample(encoded(sample(8, 8), "png")));
     write(root + "/icon", "large.ico", encoded(sample(32, 32), "ico"));
     // Several entries, bitmap and PNG, several pointing at one image.
     write(root + "/icon", "entries.ico",

@@ -62,6 +62,21 @@ QByteArray EmfBuilder::build() const {
     return header.data() + records_ + eof.data();
 }
 
+EmfPlusRecords::EmfPlusRecords(bool dual) {
+    record(0x4001, dual ? 1 : 0, Fields().u32(0xDBC01002).u32(1).u32(254).u32(254));
+}
+
+EmfPlusRecords& EmfPlusRecords::record(uint16_t type, uint16_t flags, const Fields& data) {
+    QByteArray body = data.data();
+    while (body.size() % 4) body.append('\0');
+    records_.append(Fields().u16(type).u16(flags).u32(12 + body.size()).u32(body.size()).bytes(body).data());
+    return *this;
+}
+
+Fields EmfPlusRecords::comment() const {
+    return Fields().u32(4 + records_.size()).u32(0x2B464D45).bytes(records_);
+}
+
 WmfBuilder& WmfBuilder::record(uint16_t function, const Fields& parameters) {
     QByteArray body = parameters.data();
     if (body.size() % 2) body.append('\0');

@@ -40,6 +40,20 @@ class EmfBuilder {
     int count_ = 0;
 };
 
+// EMF+ records for one comment record of an enhanced metafile.
+class EmfPlusRecords {
+  public:
+    // Starts with the header: dual when the older records draw the same;
+    // one EMF+ unit is one EmfBuilder device pixel.
+    explicit EmfPlusRecords(bool dual = false);
+    EmfPlusRecords& record(uint16_t type, uint16_t flags, const Fields& data = Fields());
+    // The comment record's parameters (EmfBuilder::record(70, ...)).
+    Fields comment() const;
+
+  private:
+    QByteArray records_;
+};
+
 // A placeable Windows metafile with the given bounding box and units per
 // inch.
 class WmfBuilder {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A comparison sheet of metafiles as real programs write them: charts from a
-# chart tool and an office suite, an office drawing, a drawing that a
+# chart tool and an office suite, an office drawing, half-transparent shapes
+# the office suite writes as EMF+ records beside the older ones, a drawing that a
 # drawing program and an office suite turned into EMF and WMF, and drawings
 # from a figure library that a figure converter and a PostScript converter
 # turned into EMF. Each is drawn by the
@@ -33,6 +34,9 @@ export QT_QPA_PLATFORM=offscreen
 cp "$here/drawing.fodg" "$files/office_drawing.fodg"
 (cd "$files" && soffice --headless --convert-to emf office_drawing.fodg >/dev/null &&
   soffice --headless --convert-to wmf office_drawing.fodg >/dev/null && rm office_drawing.fodg)
+cp "$here/transparent.fodg" "$files/office_transparent.fodg"
+(cd "$files" && soffice --headless --convert-to emf office_transparent.fodg >/dev/null &&
+  rm office_transparent.fodg)
 # The same drawing as a drawing program and an office suite write it.
 inkscape "$here/drawing.svg" --export-type=emf --export-filename="$files/drawing_program.emf" 2>/dev/null
 inkscape "$here/drawing.svg" --export-type=wmf --export-filename="$files/drawing_program.wmf" 2>/dev/null

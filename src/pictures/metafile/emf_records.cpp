@@ -101,6 +101,23 @@ enum EmfRecord : uint32_t {
 
 }  // namespace
 
+bool EmfRecordDraws(uint32_t type) {
+    switch (type) {
+        case PolyBezier: case Polygon: case Polyline: case PolyBezierTo: case PolylineTo:
+        case PolyPolyline: case PolyPolygon: case SetPixelV: case AngleArc: case Ellipse:
+        case Rectangle: case RoundRect: case Arc: case Chord: case Pie: case LineTo: case ArcTo:
+        case PolyDraw: case FillPath: case StrokeAndFillPath: case StrokePath: case FillRgn:
+        case FrameRgn: case PaintRgn: case BitBlt: case StretchBlt: case SetDiBitsToDevice:
+        case StretchDiBits: case ExtTextOutA: case ExtTextOutW: case PolyBezier16: case Polygon16:
+        case Polyline16: case PolyBezierTo16: case PolylineTo16: case PolyPolyline16:
+        case PolyPolygon16: case PolyDraw16: case SmallTextOut: case AlphaBlend:
+        case TransparentBlt: case GradientFill:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
     const ByteView& r = record.bytes;
     State& s = player.state();

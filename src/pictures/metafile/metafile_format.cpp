@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 
 #include "app/error_box.h"
+#include "pictures/metafile/emfplus_records.h"
+#include "pictures/metafile/metafile_records.h"
 
 namespace {
 
@@ -92,6 +94,26 @@ MetafileStructure parseWmf(const ByteView file) {
     return meta;
 }
 
+// Whether the EMF+ records draw the picture, and whether anything does.
+void surveyDrawing(MetafileStructure& meta) {
+    emfplus::Contents plus;
+    bool olderDraw = false, anyContent = false;
+    for (const MetafileRecord& record : meta.records) {
+        if (record.type != EmfHeader && record.type != EmfEof) anyContent = true;
+        if (EmfRecordDraws(record.type)) olderDraw = true;
+        try {
+            if (emfplus::IsEmfPlusComment(record.bytes)) emfplus::Survey(record.bytes, plus);
+        } catch (const OutOfBounds&) {
+        }
+    }
+    // A file that carries both kinds is drawn by its EMF+ records, as the
+    // program that wrote it drew it, unless they hold a drawing record this
+    // player lacks: then its older records show the whole picture.
+    meta.drawnByEmfPlus = plus.header && plus.plays && !(plus.dual && plus.unplayed && olderDraw);
+    if (anyContent && !olderDraw && !meta.drawnByEmfPlus)
+        throw SleevixError(QStringLiteral("Metafile holds nothing this program can draw"));
+}
+
 MetafileStructure parseEmf(const ByteView file) {
     MetafileStructure meta;
     meta.kind = MetafileKind::Emf;
@@ -124,6 +146,7 @@ MetafileStructure parseEmf(const ByteView file) {
         if (type == EmfEof) break;
         at += qsizetype(size);
     }
+    surveyDrawing(meta);
     return meta;
 }
 

@@ -29,8 +29,12 @@ struct MetafileStructure {
     QRectF frame;
     // EMF: the reference device's pixels per millimetre.
     double devicePixelsPerMmX = 96 / 25.4, devicePixelsPerMmY = 96 / 25.4;
+    // EMF: the picture is drawn by its EMF+ records; the older records are
+    // drawn only where EMF+ hands the device over to them (GetDC).
+    bool drawnByEmfPlus = false;
 };
 
 // Reads a whole file's structure; raises "Invalid metafile: ..." naming
-// what is wrong.
+// what is wrong, or "Metafile holds nothing this program can draw" for an
+// enhanced metafile with records of which none draws here.
 MetafileStructure ParseMetafile(const QByteArray& file);

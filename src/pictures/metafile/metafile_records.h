@@ -9,3 +9,6 @@ class GdiPlayer;
 // do not hold together raises SkipRecord or OutOfBounds.
 void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record);
 void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record);
+
+// Whether an EMF record of this type draws when played.
+bool EmfRecordDraws(uint32_t type);

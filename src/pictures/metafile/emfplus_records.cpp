@@ -1,0 +1,374 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// EMF+ records read out of their comment records and played onto the EMF+
+// player, from the format's public description.
+
+#include "pictures/metafile/emfplus_records.h"
+
+#include <cmath>
+
+#include "app/error_box.h"
+#include "pictures/metafile/emfplus_player.h"
+#include "pictures/metafile/record_reading.h"
+
+namespace emfplus {
+
+namespace {
+
+constexpr uint32_t EmrComment = 70;
+constexpr uint32_t EmfPlusIdentifier = 0x2B464D45;  // "EMF+"
+// Comment record: type, size, data size, identifier, then the EMF+ records.
+constexpr qsizetype CommentDataSizeAt = 8, CommentIdentifierAt = 12, FirstRecordAt = 16;
+constexpr qsizetype RecordHeaderSize = 12;
+
+enum Record : uint16_t {
+    Header = 0x4001,
+    GetDc = 0x4004,
+    ObjectRecord = 0x4008,
+    Clear = 0x4009,
+    FillRects = 0x400A,
+    DrawRects = 0x400B,
+    FillPolygon = 0x400C,
+    DrawLines = 0x400D,
+    FillEllipse = 0x400E,
+    DrawEllipse = 0x400F,
+    FillPie = 0x4010,
+    DrawPie = 0x4011,
+    DrawArc = 0x4012,
+    FillRegion = 0x4013,
+    FillPath = 0x4014,
+    DrawPath = 0x4015,
+    FillClosedCurve = 0x4016,
+    DrawClosedCurve = 0x4017,
+    DrawCurve = 0x4018,
+    DrawBeziers = 0x4019,
+    DrawImage = 0x401A,
+    DrawImagePoints = 0x401B,
+    DrawString = 0x401C,
+    SetAntiAliasMode = 0x401E,
+    Save = 0x4025,
+    Restore = 0x4026,
+    BeginContainer = 0x4027,
+    BeginContainerNoParams = 0x4028,
+    EndContainer = 0x4029,
+    SetWorldTransform = 0x402A,
+    ResetWorldTransform = 0x402B,
+    MultiplyWorldTransform = 0x402C,
+    TranslateWorldTransform = 0x402D,
+    ScaleWorldTransform = 0x402E,
+    RotateWorldTransform = 0x402F,
+    SetPageTransform = 0x4030,
+    ResetClip = 0x4031,
+    SetClipRect = 0x4032,
+    SetClipPath = 0x4033,
+    SetClipRegion = 0x4034,
+    OffsetClip = 0x4035,
+    DrawDriverString = 0x4036,
+    StrokeFillPath = 0x4037,
+};
+
+// Flags of the drawing records.
+constexpr uint16_t ColourBrush = 0x8000, Compressed = 0x4000, Relative = 0x0800,
+                   Closed = 0x2000, Winding = 0x2000, Appended = 0x2000, Continues = 0x8000;
+constexpr uint16_t ObjectIdMask = 0xFF;
+
+bool drawing(uint16_t type) {
+    return (type >= Clear && type <= DrawString) || type == DrawDriverString ||
+           type == StrokeFillPath;
+}
+
+// Calls `each` with every EMF+ record of a comment: its type, flags and data.
+template <typename Each>
+void forEachRecord(const ByteView& comment, Each each) {
+    const qint64 length = std::min<qint64>(comment.u32(CommentDataSizeAt),
+                                           comment.size() - CommentIdentifierAt);
+    const ByteView records = comment.sub(FirstRecordAt, qsizetype(length) - 4);
+    qsizetype at = 0;
+    while (records.has(at, RecordHeaderSize)) {
+        const uint16_t type = records.u16(at), flags = records.u16(at + 2);
+        const qint64 size = records.u32(at + 4), dataSize = records.u32(at + 8);
+        if (size < RecordHeaderSize || size > records.size() - at) return;
+        const ByteView data =
+            records.sub(at + RecordHeaderSize, qsizetype(std::min(dataSize, size - RecordHeaderSize)));
+        each(type, flags, data);
+        at += qsizetype(size);
+    }
+}
+
+QRectF rectangleAt(const ByteView& r, qsizetype at, bool compressed) {
+    return ReadRectangles(r, at, 1, compressed).front();
+}
+
+QPainterPath ellipse(const QRectF& box) {
+    QPainterPath path;
+    path.addEllipse(box);
+    return path;
+}
+
+// The platform's angles turn clockwise on the page; Qt's the other way.
+QPainterPath pie(const QRectF& box, double start, double sweep, bool closed) {
+    if (!std::isfinite(start) || !std::isfinite(sweep)) throw SkipRecord();
+    QPainterPath path;
+    if (closed) {
+        path.moveTo(box.center());
+        path.arcTo(box, -start, -sweep);
+        path.closeSubpath();
+    } else {
+        path.arcMoveTo(box, -start);
+        path.arcTo(box, -start, -sweep);
+    }
+    return path;
+}
+
+template <typename T>
+const T& objectAs(const Player& player, uint32_t id) {
+    const emfplus::Object* object = player.object(id);
+    const T* found = object ? std::get_if<T>(object) : nullptr;
+    if (!found) throw SkipRecord();
+    return *found;
+}
+
+void fillWith(Player& player, uint16_t flags, uint32_t brushValue, const QPainterPath& shape,
+              Qt::FillRule rule = Qt::OddEvenFill) {
+    const std::optional<Brush> brush = player.brush(flags & ColourBrush, brushValue);
+    if (!brush) throw SkipRecord();
+    player.fill(shape, *brush, rule);
+}
+
+void strokeWith(Player& player, uint32_t penId, const QPainterPath& shape) {
+    const Pen* pen = player.pen(penId);
+    if (!pen) throw SkipRecord();
+    player.stroke(shape, *pen);
+}
+
+QPolygonF pointsAt(const ByteView& r, qsizetype at, qint64 count, uint16_t flags) {
+    return ReadPoints(r, at, count, flags & Compressed, flags & Relative);
+}
+
+QPainterPath polyline(const QPolygonF& points, bool closed) {
+    QPainterPath path;
+    path.addPolygon(points);
+    if (closed) path.closeSubpath();
+    return path;
+}
+
+double tensionAt(const ByteView& r, qsizetype at) {
+    const double tension = r.f32(at);
+    if (!std::isfinite(tension)) throw SkipRecord();
+    return tension;
+}
+
+void playImage(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
+    const Image& image = objectAs<Image>(player, flags & ObjectIdMask);
+    // image attributes, source unit, source rectangle, then where it lands
+    const QRectF source = ReadRectF(r, 8);
+    QPolygonF corners;
+    if (type == DrawImage) {
+        const QRectF target = rectangleAt(r, 24, flags & Compressed);
+        corners << target.topLeft() << target.topRight() << target.bottomLeft();
+    } else {
+        if (r.u32(24) != 3) throw SkipRecord();
+        corners = pointsAt(r, 28, 3, flags);
+    }
+    player.image(image, source, corners);
+}
+
+void playString(Player& player, uint16_t flags, const ByteView& r) {
+    const Font& font = objectAs<Font>(player, flags & ObjectIdMask);
+    const std::optional<Brush> brush = player.brush(flags & ColourBrush, r.u32(0));
+    if (!brush) throw SkipRecord();
+    const Object* formatObject = player.object(r.u32(4));
+    const StringFormat* format = formatObject ? std::get_if<StringFormat>(formatObject) : nullptr;
+    const qint64 length = r.u32(8);
+    const QRectF layout = ReadRectF(r, 12);
+    if (length > (r.size() - 28) / 2) throw SkipRecord();
+    const QByteArray raw = r.bytes(28, qsizetype(length) * 2);
+    const QString text =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), qsizetype(length));
+    player.text(text, font, *brush, layout, format ? *format : StringFormat{});
+}
+
+void playDriverString(Player& player, uint16_t flags, const ByteView& r) {
+    constexpr uint32_t CharacterCodes = 0x1, FirstPositionOnly = 0x4;
+    const Font& font = objectAs<Font>(player, flags & ObjectIdMask);
+    const std::optional<Brush> brush = player.brush(flags & ColourBrush, r.u32(0));
+    if (!brush) throw SkipRecord();
+    const uint32_t options = r.u32(4);
+    const bool matrixPresent = r.u32(8) != 0;
+    const qint64 count = r.u32(12);
+    if (count > (r.size() - 16) / 10) throw SkipRecord();
+    std::vector<char16_t> glyphs;
+    for (qint64 i = 0; i < count; ++i) glyphs.push_back(r.u16(16 + i * 2));
+    const qsizetype positionsAt = 16 + qsizetype(count) * 2;
+    const QPolygonF positions = ReadPoints(r, positionsAt, count, false, false);
+    const QTransform matrix =
+        matrixPresent ? ReadMatrix(r, positionsAt + qsizetype(count) * 8) : QTransform();
+    player.glyphs(glyphs, options & CharacterCodes, positions, options & FirstPositionOnly, font,
+                  *brush, matrix);
+}
+
+void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
+    const bool compressed = flags & Compressed;
+    const uint32_t id = flags & ObjectIdMask;
+    switch (type) {
+        case Header: {
+            constexpr uint32_t VideoDisplay = 0x0001;
+            return player.header(r.u32(4) & VideoDisplay);
+        }
+        case ObjectRecord:
+            return player.objectPart(int(id), flags >> 8 & 0x7F, flags & Continues, r);
+        case Clear:
+            return player.clear(Argb(r, 0));
+        case FillRects: {
+            QPainterPath shape;
+            for (const QRectF& box : ReadRectangles(r, 8, r.u32(4), compressed)) shape.addRect(box);
+            return fillWith(player, flags, r.u32(0), shape);
+        }
+        case DrawRects: {
+            QPainterPath shape;
+            for (const QRectF& box : ReadRectangles(r, 4, r.u32(0), compressed)) shape.addRect(box);
+            return strokeWith(player, id, shape);
+        }
+        case FillPolygon:
+            return fillWith(player, flags, r.u32(0), polyline(pointsAt(r, 8, r.u32(4), flags), true));
+        case DrawLines:
+            return strokeWith(player, id, polyline(pointsAt(r, 4, r.u32(0), flags), flags & Closed));
+        case FillEllipse:
+            return fillWith(player, flags, r.u32(0), ellipse(rectangleAt(r, 4, compressed)));
+        case DrawEllipse:
+            return strokeWith(player, id, ellipse(rectangleAt(r, 0, compressed)));
+        case FillPie:
+            return fillWith(player, flags, r.u32(0),
+                            pie(rectangleAt(r, 12, compressed), r.f32(4), r.f32(8), true));
+        case DrawPie:
+        case DrawArc:
+            return strokeWith(player, id,
+                              pie(rectangleAt(r, 8, compressed), r.f32(0), r.f32(4), type == DrawPie));
+        case FillRegion: {
+            const Region& region = objectAs<Region>(player, id);
+            if (region.infinite) throw SkipRecord();
+            return fillWith(player, flags, r.u32(0), region.area);
+        }
+        case FillPath:
+            return fillWith(player, flags, r.u32(0), objectAs<QPainterPath>(player, id));
+        case DrawPath:
+            return strokeWith(player, r.u32(0), objectAs<QPainterPath>(player, id));
+        case FillClosedCurve:
+            return fillWith(player, flags, r.u32(0),
+                            CardinalSpline(pointsAt(r, 12, r.u32(8), flags), tensionAt(r, 4), true),
+                            flags & Winding ? Qt::WindingFill : Qt::OddEvenFill);
+        case DrawClosedCurve:
+            return strokeWith(player, id,
+                              CardinalSpline(pointsAt(r, 8, r.u32(4), flags), tensionAt(r, 0), true));
+        case DrawCurve: {
+            // Of the curve through all the points, the segments asked for.
+            const QPolygonF points = pointsAt(r, 16, r.u32(12), flags);
+            const qint64 offset = r.u32(4), segments = r.u32(8);
+            const QPainterPath whole = CardinalSpline(points, tensionAt(r, 0), false);
+            if (offset + segments > points.size() - 1) throw SkipRecord();
+            QPainterPath part;
+            for (qint64 s = offset; s < offset + segments; ++s) {
+                const qsizetype at = qsizetype(1 + s * 3);
+                if (s == offset) part.moveTo(whole.elementAt(at - 1));
+                part.cubicTo(whole.elementAt(at), whole.elementAt(at + 1), whole.elementAt(at + 2));
+            }
+            return strokeWith(player, id, part);
+        }
+        case DrawBeziers: {
+            const QPolygonF points = pointsAt(r, 4, r.u32(0), flags);
+            if (points.isEmpty()) return;
+            QPainterPath shape(points[0]);
+            for (qsizetype i = 1; i + 2 < points.size(); i += 3)
+                shape.cubicTo(points[i], points[i + 1], points[i + 2]);
+            return strokeWith(player, id, shape);
+        }
+        case DrawImage:
+        case DrawImagePoints:
+            return playImage(player, type, flags, r);
+        case DrawString:
+            return playString(player, flags, r);
+        case DrawDriverString:
+            return playDriverString(player, flags, r);
+        case SetAntiAliasMode:
+            return player.setAntialiasing(flags & 1);
+        case Save:
+            return player.save(r.u32(0));
+        case Restore:
+        case EndContainer:
+            return player.restore(r.u32(0));
+        case BeginContainer:
+            return player.beginContainer(ReadRectF(r, 0), ReadRectF(r, 16), r.u32(32));
+        case BeginContainerNoParams:
+            return player.save(r.u32(0));
+        case SetWorldTransform:
+            player.world() = ReadMatrix(r, 0);
+            return;
+        case ResetWorldTransform:
+            player.world() = QTransform();
+            return;
+        case MultiplyWorldTransform:
+            return player.multiplyWorld(ReadMatrix(r, 0), flags & Appended);
+        case TranslateWorldTransform:
+        case ScaleWorldTransform:
+        case RotateWorldTransform: {
+            const float a = r.f32(0), b = type == RotateWorldTransform ? 0 : r.f32(4);
+            if (!std::isfinite(a) || !std::isfinite(b)) throw SkipRecord();
+            const QTransform by = type == TranslateWorldTransform ? QTransform::fromTranslate(a, b)
+                                  : type == ScaleWorldTransform   ? QTransform::fromScale(a, b)
+                                                                  : QTransform().rotate(a);
+            return player.multiplyWorld(by, flags & Appended);
+        }
+        case SetPageTransform:
+            return player.setPage(flags & 0xFF, r.f32(0));
+        case ResetClip:
+            return player.resetClip();
+        case SetClipRect: {
+            QPainterPath shape;
+            shape.addRect(ReadRectF(r, 0));
+            return player.clipTo(shape, flags >> 8 & 0xF);
+        }
+        case SetClipPath:
+            return player.clipTo(objectAs<QPainterPath>(player, id), flags >> 8 & 0xF);
+        case SetClipRegion:
+            return player.clipToRegion(objectAs<Region>(player, id), flags >> 8 & 0xF);
+        case OffsetClip: {
+            const float dx = r.f32(0), dy = r.f32(4);
+            if (!std::isfinite(dx) || !std::isfinite(dy)) throw SkipRecord();
+            return player.offsetClip(QPointF(dx, dy));
+        }
+        default:
+            return;  // hints, rendering origin, compositing, comments: nothing to draw
+    }
+}
+
+}  // namespace
+
+bool IsEmfPlusComment(const ByteView& record) {
+    return record.has(0, FirstRecordAt) && record.u32(0) == EmrComment &&
+           record.u32(CommentIdentifierAt) == EmfPlusIdentifier;
+}
+
+void Survey(const ByteView& record, Contents& contents) {
+    forEachRecord(record, [&](uint16_t type, uint16_t flags, const ByteView&) {
+        if (type == Header) {
+            contents.header = true;
+            contents.dual = flags & 0x0001;
+        }
+        if (drawing(type)) (type == StrokeFillPath ? contents.unplayed : contents.plays) = true;
+    });
+}
+
+void PlayComment(Player& player, const ByteView& record) {
+    forEachRecord(record, [&](uint16_t type, uint16_t flags, const ByteView& data) {
+        // The older records after GetDC, up to the next EMF+ record, draw
+        // what the program drew on the device itself.
+        player.setOlderRecordsDrawn(type == GetDc);
+        try {
+            playRecord(player, type, flags, data);
+        } catch (const SkipRecord&) {
+        } catch (const OutOfBounds&) {
+        } catch (const SleevixError&) {
+        }
+    });
+}
+
+}  // namespace emfplus
