@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "app/error_box.h"
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
@@ -179,7 +181,7 @@ QImage pixelBitmap(const ByteView& r, qsizetype at, int width, int height, int s
         return image.convertToFormat(QImage::Format_ARGB32);
     }
     QImage image = QImage(bits, width, height, stride, qtFormat).copy();
-    if (image.isNull()) throw SleevixError(QStringLiteral("Out of memory"));
+    if (image.isNull()) throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
     if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono) {
         palette.resize(image.format() == QImage::Format_Mono ? 2 : 256, qRgb(0, 0, 0));
         image.setColorTable(palette);

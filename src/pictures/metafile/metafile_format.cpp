@@ -111,7 +111,8 @@ void surveyDrawing(MetafileStructure& meta) {
     // player lacks: then its older records show the whole picture.
     meta.drawnByEmfPlus = plus.header && plus.plays && !(plus.dual && plus.unplayed && olderDraw);
     if (anyContent && !olderDraw && !meta.drawnByEmfPlus)
-        throw SleevixError(QStringLiteral("Metafile holds nothing this program can draw"));
+        throw SleevixError(
+            QCoreApplication::translate("Pictures", "Metafile holds nothing this program can draw"));
 }
 
 MetafileStructure parseEmf(const ByteView file) {
