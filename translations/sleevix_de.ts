@@ -33,6 +33,97 @@
     </message>
 </context>
 <context>
+    <name>Cases</name>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Label Sheet Calibration</source>
+        <translation>Etikettenbogen kalibrieren</translation>
+    </message>
+    <message>
+        <source>Print a label sheet on plain paper, lay it over a sheet and measure how far the discs stand from the labels. Positive values move the discs right and down.</source>
+        <translation>Drucken Sie einen Etikettenbogen auf Normalpapier, legen Sie ihn auf einen Bogen und messen Sie, wie weit die CDs von den Etiketten abweichen. Positive Werte verschieben die CDs nach rechts und unten.</translation>
+    </message>
+    <message>
+        <source>&amp;Across:</source>
+        <translation>&amp;Waagerecht:</translation>
+    </message>
+    <message>
+        <source>&amp;Down:</source>
+        <translation>&amp;Senkrecht:</translation>
+    </message>
+    <message>
+        <source>Jewel case</source>
+        <translation>Jewel-Case</translation>
+    </message>
+    <message>
+        <source>Slim case</source>
+        <translation>Slim-Case</translation>
+    </message>
+    <message>
+        <source>DVD case</source>
+        <translation>DVD-Hülle</translation>
+    </message>
+    <message>
+        <source>Disc label</source>
+        <translation>CD-Etikett</translation>
+    </message>
+    <message>
+        <source>New Cover</source>
+        <translation>Neues Cover</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of cover:</source>
+        <translation>&amp;Art des Covers:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper (%3): choose landscape or larger paper</source>
+        <translation>Das Cover „%1“ (%2) passt nicht in den druckbaren Bereich dieses Papiers (%3): Wählen Sie Querformat oder größeres Papier</translation>
+    </message>
+    <message>
+        <source>A disc on the %1 reaches past the printable area of this printer (%2 from %3 mm across, %4 mm down): the printer cannot print that close to the sheet&apos;s edge</source>
+        <translation>Eine CD auf dem %1 reicht über den druckbaren Bereich dieses Druckers hinaus (%2 ab %3 mm waagerecht, %4 mm senkrecht): Der Drucker kann nicht so nah am Rand des Bogens drucken</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Innen</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Track list</source>
+        <translation>Trackliste</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>A4 label sheet (two discs)</source>
+        <translation>A4-Etikettenbogen (zwei CDs)</translation>
+    </message>
+    <message>
+        <source>Letter label sheet (two discs)</source>
+        <translation>Letter-Etikettenbogen (zwei CDs)</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot export %1: %2</source>
@@ -90,6 +181,14 @@
         <source>Cannot open %1: Sleevix opens %2</source>
         <translation>%1 kann nicht geöffnet werden: Sleevix öffnet %2</translation>
     </message>
+    <message>
+        <source>Cannot export: the PDF could not be started</source>
+        <translation>Export nicht möglich: Das PDF konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Cannot export: the PDF writer reported an error</source>
+        <translation>Export nicht möglich: Der PDF-Schreiber meldete einen Fehler</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -140,6 +239,18 @@
     <message>
         <source>Your changes are lost if you don&apos;t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Export for Print Shop</source>
+        <translation>Für die Druckerei exportieren</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Beschnitt:</translation>
     </message>
 </context>
 <context>
@@ -219,6 +330,10 @@
     <message>
         <source>it is not a Sleevix cover (no JSON object)</source>
         <translation>es ist kein Sleevix-Cover (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>41 or 17 (millimetres)</source>
+        <translation>41 oder 17 (Millimeter)</translation>
     </message>
 </context>
 <context>
@@ -534,6 +649,50 @@
         <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
         <translation>Ausdruck ist verdreht!</translation>
     </message>
+    <message>
+        <source>Export for print s&amp;hop...</source>
+        <translation>Für die Druc&amp;kerei exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Art</translation>
+    </message>
+    <message>
+        <source>&amp;Jewel case</source>
+        <translation>&amp;Jewel-Case</translation>
+    </message>
+    <message>
+        <source>&amp;Slim case</source>
+        <translation>&amp;Slim-Case</translation>
+    </message>
+    <message>
+        <source>&amp;DVD case</source>
+        <translation>&amp;DVD-Hülle</translation>
+    </message>
+    <message>
+        <source>Disc &amp;label</source>
+        <translation>CD-&amp;Etikett</translation>
+    </message>
+    <message>
+        <source>&amp;Full-face disc (17 mm hole)</source>
+        <translation>&amp;Vollflächige CD (17-mm-Loch)</translation>
+    </message>
+    <message>
+        <source>&amp;Track list on the disc</source>
+        <translation>&amp;Trackliste auf der CD</translation>
+    </message>
+    <message>
+        <source>Disc labels &amp;print on</source>
+        <translation>CD-Etiketten drucken &amp;auf</translation>
+    </message>
+    <message>
+        <source>&amp;Plain paper</source>
+        <translation>&amp;Normalpapier</translation>
+    </message>
+    <message>
+        <source>Label sheet &amp;calibration...</source>
+        <translation>Etikettenbogen &amp;kalibrieren...</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -754,6 +913,10 @@
     <message>
         <source>SVG image has no size</source>
         <translation>Das SVG-Bild hat keine Größe</translation>
+    </message>
+    <message>
+        <source>Metafile holds nothing this program can draw</source>
+        <translation>Die Metadatei enthält nichts, was dieses Programm zeichnen kann</translation>
     </message>
 </context>
 <context>

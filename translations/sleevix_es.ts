@@ -33,6 +33,97 @@
     </message>
 </context>
 <context>
+    <name>Cases</name>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Label Sheet Calibration</source>
+        <translation>Calibración de la hoja de etiquetas</translation>
+    </message>
+    <message>
+        <source>Print a label sheet on plain paper, lay it over a sheet and measure how far the discs stand from the labels. Positive values move the discs right and down.</source>
+        <translation>Imprima una hoja de etiquetas en papel normal, colóquela sobre una hoja y mida cuánto se desvían los discos de las etiquetas. Los valores positivos mueven los discos a la derecha y hacia abajo.</translation>
+    </message>
+    <message>
+        <source>&amp;Across:</source>
+        <translation>&amp;Horizontal:</translation>
+    </message>
+    <message>
+        <source>&amp;Down:</source>
+        <translation>&amp;Vertical:</translation>
+    </message>
+    <message>
+        <source>Jewel case</source>
+        <translation>Caja de CD estándar</translation>
+    </message>
+    <message>
+        <source>Slim case</source>
+        <translation>Caja slim</translation>
+    </message>
+    <message>
+        <source>DVD case</source>
+        <translation>Caja de DVD</translation>
+    </message>
+    <message>
+        <source>Disc label</source>
+        <translation>Etiqueta de disco</translation>
+    </message>
+    <message>
+        <source>New Cover</source>
+        <translation>Nueva carátula</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of cover:</source>
+        <translation>&amp;Tipo de carátula:</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper (%3): choose landscape or larger paper</source>
+        <translation>La carátula «%1» (%2) no cabe en el área imprimible de este papel (%3): elija horizontal o un papel más grande</translation>
+    </message>
+    <message>
+        <source>A disc on the %1 reaches past the printable area of this printer (%2 from %3 mm across, %4 mm down): the printer cannot print that close to the sheet&apos;s edge</source>
+        <translation>Un disco de la %1 sobrepasa el área imprimible de esta impresora (%2 desde %3 mm en horizontal, %4 mm en vertical): la impresora no puede imprimir tan cerca del borde de la hoja</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Interior</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Delantera</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Trasera</translation>
+    </message>
+    <message>
+        <source>Track list</source>
+        <translation>Lista de pistas</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Carátula</translation>
+    </message>
+    <message>
+        <source>A4 label sheet (two discs)</source>
+        <translation>Hoja de etiquetas A4 (dos discos)</translation>
+    </message>
+    <message>
+        <source>Letter label sheet (two discs)</source>
+        <translation>Hoja de etiquetas Letter (dos discos)</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot export %1: %2</source>
@@ -90,6 +181,14 @@
         <source>Cannot open %1: Sleevix opens %2</source>
         <translation>No se puede abrir %1: Sleevix abre %2</translation>
     </message>
+    <message>
+        <source>Cannot export: the PDF could not be started</source>
+        <translation>No se puede exportar: no se pudo iniciar el PDF</translation>
+    </message>
+    <message>
+        <source>Cannot export: the PDF writer reported an error</source>
+        <translation>No se puede exportar: el generador de PDF informó de un error</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -140,6 +239,18 @@
     <message>
         <source>Your changes are lost if you don&apos;t save them.</source>
         <translation>Los cambios se perderán si no los guarda.</translation>
+    </message>
+    <message>
+        <source>Export for Print Shop</source>
+        <translation>Exportar para imprenta</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Sangrado:</translation>
     </message>
 </context>
 <context>
@@ -219,6 +330,10 @@
     <message>
         <source>it is not a Sleevix cover (no JSON object)</source>
         <translation>no es una carátula de Sleevix (no hay objeto JSON)</translation>
+    </message>
+    <message>
+        <source>41 or 17 (millimetres)</source>
+        <translation>41 o 17 (milímetros)</translation>
     </message>
 </context>
 <context>
@@ -534,6 +649,50 @@
         <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
         <translation>impresión sale mal!</translation>
     </message>
+    <message>
+        <source>Export for print s&amp;hop...</source>
+        <translation>Exportar para impren&amp;ta...</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Jewel case</source>
+        <translation>Caja de CD &amp;estándar</translation>
+    </message>
+    <message>
+        <source>&amp;Slim case</source>
+        <translation>Caja &amp;slim</translation>
+    </message>
+    <message>
+        <source>&amp;DVD case</source>
+        <translation>Caja de &amp;DVD</translation>
+    </message>
+    <message>
+        <source>Disc &amp;label</source>
+        <translation>E&amp;tiqueta de disco</translation>
+    </message>
+    <message>
+        <source>&amp;Full-face disc (17 mm hole)</source>
+        <translation>Disco de superficie &amp;completa (agujero de 17 mm)</translation>
+    </message>
+    <message>
+        <source>&amp;Track list on the disc</source>
+        <translation>&amp;Lista de pistas en el disco</translation>
+    </message>
+    <message>
+        <source>Disc labels &amp;print on</source>
+        <translation>&amp;Imprimir etiquetas en</translation>
+    </message>
+    <message>
+        <source>&amp;Plain paper</source>
+        <translation>Papel &amp;normal</translation>
+    </message>
+    <message>
+        <source>Label sheet &amp;calibration...</source>
+        <translation>Cali&amp;brar hoja de etiquetas...</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -754,6 +913,10 @@
     <message>
         <source>SVG image has no size</source>
         <translation>La imagen SVG no tiene tamaño</translation>
+    </message>
+    <message>
+        <source>Metafile holds nothing this program can draw</source>
+        <translation>El metarchivo no contiene nada que este programa pueda dibujar</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,97 @@
     </message>
 </context>
 <context>
+    <name>Cases</name>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Label Sheet Calibration</source>
+        <translation>Étalonnage de la planche d&apos;étiquettes</translation>
+    </message>
+    <message>
+        <source>Print a label sheet on plain paper, lay it over a sheet and measure how far the discs stand from the labels. Positive values move the discs right and down.</source>
+        <translation>Imprimez une planche d&apos;étiquettes sur papier ordinaire, posez-la sur une planche et mesurez l&apos;écart entre les disques et les étiquettes. Les valeurs positives déplacent les disques vers la droite et vers le bas.</translation>
+    </message>
+    <message>
+        <source>&amp;Across:</source>
+        <translation>&amp;Horizontal :</translation>
+    </message>
+    <message>
+        <source>&amp;Down:</source>
+        <translation>&amp;Vertical :</translation>
+    </message>
+    <message>
+        <source>Jewel case</source>
+        <translation>Boîtier cristal</translation>
+    </message>
+    <message>
+        <source>Slim case</source>
+        <translation>Boîtier slim</translation>
+    </message>
+    <message>
+        <source>DVD case</source>
+        <translation>Boîtier DVD</translation>
+    </message>
+    <message>
+        <source>Disc label</source>
+        <translation>Étiquette de disque</translation>
+    </message>
+    <message>
+        <source>New Cover</source>
+        <translation>Nouvelle pochette</translation>
+    </message>
+    <message>
+        <source>&amp;Kind of cover:</source>
+        <translation>&amp;Type de pochette :</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper (%3): choose landscape or larger paper</source>
+        <translation>La pochette « %1 » (%2) ne tient pas dans la zone imprimable de ce papier (%3) : choisissez le paysage ou un papier plus grand</translation>
+    </message>
+    <message>
+        <source>A disc on the %1 reaches past the printable area of this printer (%2 from %3 mm across, %4 mm down): the printer cannot print that close to the sheet&apos;s edge</source>
+        <translation>Un disque de la %1 dépasse la zone imprimable de cette imprimante (%2 à partir de %3 mm horizontalement, %4 mm verticalement) : l&apos;imprimante ne peut pas imprimer si près du bord de la planche</translation>
+    </message>
+    <message>
+        <source>Inside</source>
+        <translation>Intérieur</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Track list</source>
+        <translation>Liste des pistes</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>A4 label sheet (two discs)</source>
+        <translation>Planche d&apos;étiquettes A4 (deux disques)</translation>
+    </message>
+    <message>
+        <source>Letter label sheet (two discs)</source>
+        <translation>Planche d&apos;étiquettes Letter (deux disques)</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot export %1: %2</source>
@@ -90,6 +181,14 @@
         <source>Cannot open %1: Sleevix opens %2</source>
         <translation>Impossible d’ouvrir %1 : Sleevix ouvre %2</translation>
     </message>
+    <message>
+        <source>Cannot export: the PDF could not be started</source>
+        <translation>Exportation impossible : le PDF n&apos;a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Cannot export: the PDF writer reported an error</source>
+        <translation>Exportation impossible : l&apos;écriture du PDF a signalé une erreur</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -140,6 +239,18 @@
     <message>
         <source>Your changes are lost if you don&apos;t save them.</source>
         <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>Export for Print Shop</source>
+        <translation>Exporter pour l&apos;imprimeur</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Bleed:</source>
+        <translation>&amp;Fond perdu :</translation>
     </message>
 </context>
 <context>
@@ -219,6 +330,10 @@
     <message>
         <source>it is not a Sleevix cover (no JSON object)</source>
         <translation>ce n’est pas une pochette Sleevix (aucun objet JSON)</translation>
+    </message>
+    <message>
+        <source>41 or 17 (millimetres)</source>
+        <translation>41 ou 17 (millimètres)</translation>
     </message>
 </context>
 <context>
@@ -534,6 +649,50 @@
         <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
         <translation>sort à l’envers !</translation>
     </message>
+    <message>
+        <source>Export for print s&amp;hop...</source>
+        <translation>Exporter pour l&apos;imp&amp;rimeur...</translation>
+    </message>
+    <message>
+        <source>&amp;Kind</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Jewel case</source>
+        <translation>Boîtier &amp;cristal</translation>
+    </message>
+    <message>
+        <source>&amp;Slim case</source>
+        <translation>Boîtier &amp;slim</translation>
+    </message>
+    <message>
+        <source>&amp;DVD case</source>
+        <translation>Boîtier &amp;DVD</translation>
+    </message>
+    <message>
+        <source>Disc &amp;label</source>
+        <translation>É&amp;tiquette de disque</translation>
+    </message>
+    <message>
+        <source>&amp;Full-face disc (17 mm hole)</source>
+        <translation>Disque &amp;pleine surface (trou de 17 mm)</translation>
+    </message>
+    <message>
+        <source>&amp;Track list on the disc</source>
+        <translation>&amp;Liste des pistes sur le disque</translation>
+    </message>
+    <message>
+        <source>Disc labels &amp;print on</source>
+        <translation>&amp;Imprimer les étiquettes sur</translation>
+    </message>
+    <message>
+        <source>&amp;Plain paper</source>
+        <translation>Papier &amp;ordinaire</translation>
+    </message>
+    <message>
+        <source>Label sheet &amp;calibration...</source>
+        <translation>Étal&amp;onner la planche d&apos;étiquettes...</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -754,6 +913,10 @@
     <message>
         <source>SVG image has no size</source>
         <translation>L’image SVG n’a pas de taille</translation>
+    </message>
+    <message>
+        <source>Metafile holds nothing this program can draw</source>
+        <translation>Le métafichier ne contient rien que ce programme sache dessiner</translation>
     </message>
 </context>
 <context>
