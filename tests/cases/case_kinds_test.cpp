@@ -12,7 +12,6 @@
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/main_window.h"
-#include "cases/case_kind_question.h"
 #include "cases/case_render.h"
 #include "cases/case_view.h"
 #include "cases/label_sheets.h"
@@ -46,12 +45,6 @@ const KindRow Kinds[] = {{"slim card", CaseKind::Slim, DiscHole::Standard},
                          {"DVD wrap", CaseKind::Dvd, DiscHole::Standard},
                          {"disc label", CaseKind::Disc, DiscHole::Standard},
                          {"full-face disc label", CaseKind::Disc, DiscHole::FullFace}};
-
-class ScriptedCaseKindQuestion : public CaseKindQuestion {
-  public:
-    std::optional<CaseKind> answer;
-    std::optional<CaseKind> Ask(QWidget*) override { return answer; }
-};
 
 QStringList longTracks(int count) {
     QStringList tracks;
@@ -242,9 +235,7 @@ TEST_F(CaseKinds, TheKindIsKeptInTheDocumentAndShownWhenOpened) {
 }
 
 TEST_F(CaseKinds, FileNewAsksForTheKindAndCancelKeepsTheCover) {
-    auto question = std::make_unique<ScriptedCaseKindQuestion>();
-    ScriptedCaseKindQuestion& asked = *question;
-    Form1->CaseKindBox1 = std::move(question);
+    ScriptedCaseKindQuestion& asked = *caseKind;
     saveChanges->answers = {SaveChangesQuestion::Answer::Discard,
                             SaveChangesQuestion::Answer::Discard};
     layOut({"1. Intro"});

@@ -38,6 +38,9 @@ void DocumentFixture::scriptDocumentDialogs() {
     auto question = std::make_unique<ScriptedSaveChangesQuestion>();
     saveChanges = question.get();
     Form1->SaveChangesBox1 = std::move(question);
+    auto kind = std::make_unique<ScriptedCaseKindQuestion>();
+    caseKind = kind.get();
+    Form1->CaseKindBox1 = std::move(kind);
 }
 
 QString DocumentFixture::writePicture(const QString& path, QSize size) const {

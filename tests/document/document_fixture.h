@@ -38,6 +38,7 @@ class DocumentFixture : public CoverFixture {
     ScriptedDocumentFileDialog* saveDialog = nullptr;
     ScriptedExportDialog* exportDialog = nullptr;
     ScriptedSaveChangesQuestion* saveChanges = nullptr;
+    ScriptedCaseKindQuestion* caseKind = nullptr;
 
   private:
     void scriptDocumentDialogs();

@@ -4,7 +4,9 @@
 // The File menu's dialogs answering from a script.
 
 #include <deque>
+#include <optional>
 
+#include "cases/case_kind_question.h"
 #include "document/document_dialogs.h"
 
 class ScriptedDocumentFileDialog : public DocumentFileDialog {
@@ -57,4 +59,12 @@ class ScriptedSaveChangesQuestion : public SaveChangesQuestion {
         answers.pop_front();
         return answer;
     }
+};
+
+// File > New's question: a jewel case unless told otherwise; no answer
+// cancels.
+class ScriptedCaseKindQuestion : public CaseKindQuestion {
+  public:
+    std::optional<CaseKind> answer = CaseKind::Jewel;
+    std::optional<CaseKind> Ask(QWidget*) override { return answer; }
 };
