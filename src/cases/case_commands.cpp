@@ -5,6 +5,9 @@
 // the back's or the front's texts and pictures.
 
 #include <QCoreApplication>
+#include <array>
+#include <utility>
+
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -27,6 +30,14 @@ QAction* addKind(QMenu* menu, QActionGroup* group, const QString& caption) {
     item->setCheckable(true);
     group->addAction(item);
     return item;
+}
+
+// Each kind's item in Cover > Kind.
+std::array<std::pair<QAction*, CaseKind>, 4> kindItems(const TForm1& window) {
+    return {{{window.JewelCase1, CaseKind::Jewel},
+             {window.SlimCase1, CaseKind::Slim},
+             {window.DvdCase1, CaseKind::Dvd},
+             {window.DiscLabel1, CaseKind::Disc}}};
 }
 }  // namespace
 
@@ -54,11 +65,7 @@ void TForm1::buildCaseMenu() {
     Calibration1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "Label sheet &calibration..."));
     ConnectHandler(Calibration1, &QAction::triggered, this, [this] { Calibration1Click(); });
 
-    const std::pair<QAction*, CaseKind> choices[] = {{JewelCase1, CaseKind::Jewel},
-                                                     {SlimCase1, CaseKind::Slim},
-                                                     {DvdCase1, CaseKind::Dvd},
-                                                     {DiscLabel1, CaseKind::Disc}};
-    for (const auto& [item, kind] : choices)
+    for (const auto& [item, kind] : kindItems(*this))
         ConnectHandler(item, &QAction::triggered, this, [this, kind = kind] { ChooseCaseKind(kind); });
     ConnectHandler(FullFaceDisc1, &QAction::triggered, this, [this] { FullFaceDisc1Click(); });
     ConnectHandler(DiscTrackList1, &QAction::triggered, this, [this] { DiscTrackList1Click(); });
@@ -109,9 +116,7 @@ void TForm1::ShowCoverCase() {
     CheckBox5->setEnabled(jewel || kind == CaseKind::Dvd);
     Label1->setEnabled(CheckBox5->isEnabled());
 
-    for (auto [item, itsKind] : {std::pair{JewelCase1, CaseKind::Jewel}, {SlimCase1, CaseKind::Slim},
-                                 {DvdCase1, CaseKind::Dvd}, {DiscLabel1, CaseKind::Disc}})
-        item->setChecked(itsKind == kind);
+    for (const auto& [item, itsKind] : kindItems(*this)) item->setChecked(itsKind == kind);
     FullFaceDisc1->setChecked(CoverCase.hole == DiscHole::FullFace);
     DiscTrackList1->setChecked(CoverCase.discTrackList);
     for (QAction* discChoice : {FullFaceDisc1, DiscTrackList1, DiscPaper1->menuAction()})

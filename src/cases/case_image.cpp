@@ -9,8 +9,7 @@
 #include "render/canvas.h"
 
 namespace {
-constexpr double MmPerInch = 25.4;
-constexpr double ScreenPixelsPerMm = Canvas::ScreenPixelsPerInch / MmPerInch;
+constexpr double ScreenPixelsPerMm = Canvas::ScreenPixelsPerInch / MillimetresPerInch;
 }  // namespace
 
 QImage CaseImageAt(double pixelsPerMm) {

@@ -17,7 +17,6 @@
 namespace {
 
 constexpr double PreferredInsetMm = 10;
-constexpr double MmPerInch = 25.4;
 // A hair of rounding in the printer's margins must not refuse a piece that
 // fits.
 constexpr double Tolerance = 0.05;
@@ -96,7 +95,7 @@ void SetPaperForCase(const CaseShape& shape, QPrinter& printer) {
 
 void DrawCasePage(QPainter& painter, int dotsPerInch) {
     const CaseShape& shape = LiveCaseShape();
-    const double devicePerMm = dotsPerInch / MmPerInch;
+    const double devicePerMm = dotsPerInch / MillimetresPerInch;
     // A printer knows where its printable area lies on the paper; a raster
     // page starts at the paper's corner.
     PrintableArea area{QSizeF(painter.device()->width(), painter.device()->height()) / devicePerMm,

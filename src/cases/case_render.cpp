@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int UnitsPerInch = 254;
 constexpr int ReadingUpward = 900;  // tenths of a degree, counter-clockwise
 constexpr int ReadingDownward = -900;
 // A spine's text keeps this far from its folds, in tenths of a millimetre.
@@ -175,7 +174,7 @@ CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect piece = inUnits(QRectF(QPointF(), shape.size));
-    Canvas canvas(painter, piece.size(), UnitsPerInch);
+    Canvas canvas(painter, piece.size(), CaseUnitsPerInch);
     canvas.brushStyle = BrushStyle::Clear;  // texts on the pictures, outlines unfilled
 
     drawPictures(painter, canvas, devicePerUnit, shape, content, bleedMm);

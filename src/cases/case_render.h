@@ -67,3 +67,6 @@ CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape
                  const CaseContent& content, double bleedMm = 0);
 
 inline constexpr int CaseUnitsPerMm = 10;  // the layout's unit is 0.1 mm
+inline constexpr double MillimetresPerInch = 25.4;
+// A font's size in points becomes a height in the layout's units by this.
+inline constexpr int CaseUnitsPerInch = 254;

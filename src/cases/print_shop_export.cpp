@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
 constexpr double MarkGapMm = 1;     // between the bleed's edge and a mark
 constexpr double MarkLengthMm = 5;
 constexpr double MarkPenMm = 0.25;
@@ -117,7 +116,7 @@ ShopPage jewelPage(JewelInsert insert, double bleedMm) {
                     const PictureBitmap picture = PictureForPrinting(
                         back ? BackPicturePath : FrontPicturePath, back ? BackPicture : FrontPicture,
                         (grown.size() * perUnit).toSize());
-                    Canvas canvas(painter, grown.size().toSize(), int(MmPerInch * CaseUnitsPerMm));
+                    Canvas canvas(painter, grown.size().toSize(), CaseUnitsPerInch);
                     picture.drawStretched(canvas, grown.toRect());
                 }
                 // The printed page's own drawing stops at the cut: the other
@@ -125,7 +124,7 @@ ShopPage jewelPage(JewelInsert insert, double bleedMm) {
                 painter.setClipRect(QRectF(QPointF(), QSizeF(place.size())));
                 painter.translate(-QPointF(place.topLeft()));
                 painter.scale(1 / perUnit, 1 / perUnit);
-                DrawCoverPage(painter, int(std::lround(perUnit * MmPerInch * CaseUnitsPerMm)));
+                DrawCoverPage(painter, int(std::lround(perUnit * CaseUnitsPerInch)));
                 painter.restore();
             }};
 }
@@ -144,7 +143,7 @@ void paintPages(QPrinter& printer, const std::vector<ShopPage>& pages, double bl
             wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
         if (i == 0 ? !painter.begin(&printer) : !printer.newPage())
             throw SleevixError(QCoreApplication::translate("Document", "Cannot export: the PDF could not be started"));
-        const double devicePerMm = printer.resolution() / MmPerInch;
+        const double devicePerMm = printer.resolution() / MillimetresPerInch;
         painter.save();
         painter.scale(devicePerMm, devicePerMm);
         painter.translate(margin, margin);
