@@ -112,12 +112,12 @@ QRect withBleed(const QRect& area, const QSize& piece, int bleed) {
                          area.bottom() + 1 >= piece.height() ? bleed : 0);
 }
 
-QPainterPath ringPath(const DiscRing& ring, double outerGrowth) {
+QPainterPath ringPath(const DiscRing& ring, double outerGrowth, double holeShrink = 0) {
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     const QPointF centre = ring.centre * CaseUnitsPerMm;
     const double outer = (ring.outerRadius + outerGrowth) * CaseUnitsPerMm;
-    const double hole = ring.holeRadius * CaseUnitsPerMm;
+    const double hole = (ring.holeRadius - holeShrink) * CaseUnitsPerMm;
     path.addEllipse(centre, outer, outer);
     path.addEllipse(centre, hole, hole);
     return path;
@@ -148,10 +148,13 @@ void drawGuides(QPainter& painter, Canvas& canvas, double devicePerUnit, const C
     const QRect piece = inUnits(QRectF(QPointF(), shape.size));
     if (guides.cut) {
         if (shape.ring) {
+            // Both circles' lines lie on the label, their edges on the cut,
+            // as a rectangle's border lies inside it.
+            const double halfPenMm = canvas.pen.width / double(CaseUnitsPerMm) / 2;
             painter.save();
             painter.setPen(QPen(guides.colour, canvas.pen.width));
             painter.setBrush(Qt::NoBrush);
-            painter.drawPath(ringPath(*shape.ring, 0));
+            painter.drawPath(ringPath(*shape.ring, -halfPenMm, -halfPenMm));
             painter.restore();
         } else {
             canvas.rectangle(piece.left(), piece.top(), piece.right() + 1, piece.bottom() + 1);

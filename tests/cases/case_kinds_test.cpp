@@ -22,6 +22,7 @@
 #include "support/drawn_page.h"
 #include "support/image_probe.h"
 #include "support/pdf_pages.h"
+#include "support/placement.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ namespace {
 constexpr int Dpi = 400;
 constexpr double MmPerInch = 25.4;
 constexpr double Tolerance = 0.1 + MmPerInch / Dpi;  // 0.1 mm, plus a pixel's rounding
-constexpr double PenMm = 0.1;
+constexpr int OrientationDpi = 20;
 
 double mm(int pixels) {
     return pixels * MmPerInch / Dpi;
@@ -75,18 +76,13 @@ TEST_F(CaseKinds, EachKindPrintsAtItsPhysicalSizeTenMillimetresIn) {
         choose(row);
         const QString pdf = pathOf(QStringLiteral("%1.pdf").arg(row.name));
         ExportCoverPdf(pdf, PaperSize::A4);
-        const QImage page = RenderPdfPage(pdf, Dpi);
-        ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
         // The slim card and the DVD wrap are wider than A4 is across: they
         // print landscape.
         const QSizeF size = ShapeOf(row.kind, row.hole).size;
+        const QImage page = RenderPdfPage(pdf, OrientationDpi);
+        ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) could not render the PDF";
         EXPECT_EQ(page.width() > page.height(), size.width() > 210);
-        // The outline's pen is centred on the cut.
-        const QRect ink = InkBounds(page);
-        EXPECT_NEAR(mm(ink.left()) + PenMm / 2, 10, Tolerance);
-        EXPECT_NEAR(mm(ink.top()) + PenMm / 2, 10, Tolerance);
-        EXPECT_NEAR(mm(ink.width()) - PenMm, size.width(), Tolerance);
-        EXPECT_NEAR(mm(ink.height()) - PenMm, size.height(), Tolerance);
+        ExpectCutAt(InkBoxMm(pdf, QRectF(QPointF(10, 10), size)), QRectF(QPointF(10, 10), size));
     }
 }
 
@@ -131,9 +127,9 @@ TEST_F(CaseKinds, LabelSheetsTakeTwoDiscsAtTheirPlacesMovedByTheCalibration) {
         const QRect ink = InkBounds(page, around);
         EXPECT_NEAR(mm(ink.center().x()), shifted.x(), Tolerance);
         EXPECT_NEAR(mm(ink.center().y()), shifted.y(), Tolerance);
-        EXPECT_NEAR(mm(ink.width()) - PenMm, 117, Tolerance);
+        EXPECT_NEAR(mm(ink.width()), 117, Tolerance);
     }
-    EXPECT_NEAR(mm(InkBounds(DrawnPage(Dpi)).left()) + PenMm / 2, 10, Tolerance);
+    EXPECT_NEAR(mm(InkBounds(DrawnPage(Dpi)).left()), 10, Tolerance);
 }
 
 // For a print shop the pictures run 3 mm past the cut and the crop marks
@@ -214,24 +210,32 @@ TEST_F(CaseKinds, TextsShrinkIntoTheirBoxes) {
 
 TEST_F(CaseKinds, TheKindIsKeptInTheDocumentAndShownWhenOpened) {
     layOut({"1. Intro"});
-    choose(Kinds[3]);
-    run([] { Form1->DiscTrackList1->trigger(); });
-    saveAs(pathOf("disc.sleevix"));
-    QFile saved(pathOf("disc.sleevix"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    const QByteArray json = saved.readAll();
-    for (const char* key : {"\"case\": \"disc\"", "\"hole\": 17", "\"discTrackList\": false"})
-        EXPECT_TRUE(json.contains(key)) << key;
+    for (const KindRow& row : Kinds) {
+        SCOPED_TRACE(row.name);
+        choose(row);
+        // The full-face label goes without its track list.
+        const bool fullFace = row.hole == DiscHole::FullFace;
+        if (fullFace) run([] { Form1->DiscTrackList1->trigger(); });
+        const CaseChoice chosen = CoverCase;
+        const QString path = pathOf(QStringLiteral("%1.sleevix").arg(row.name));
+        saveAs(path);
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        const QByteArray json = saved.readAll();
+        EXPECT_TRUE(json.contains("\"case\": \"" + CaseKindName(row.kind).toUtf8() + '"'));
+        EXPECT_EQ(json.contains("\"hole\": 17"), fullFace);
+        EXPECT_EQ(json.contains("\"discTrackList\": false"), fullFace);
 
-    restart();
-    EXPECT_EQ(CoverCase, CaseChoice());
-    openFile(pathOf("disc.sleevix"));
-    EXPECT_EQ(CoverCase, (CaseChoice{CaseKind::Disc, DiscHole::FullFace, false}));
-    EXPECT_TRUE(Form1->FullFaceDisc1->isChecked());
+        restart();
+        EXPECT_EQ(CoverCase, CaseChoice());
+        openFile(path);
+        EXPECT_EQ(CoverCase, chosen);
+        EXPECT_EQ(Form1->FullFaceDisc1->isChecked(), fullFace);
+        EXPECT_TRUE(Form1->TabbedNotebook1->widget(0)->findChild<CaseView*>()->isVisibleTo(Form1));
+        EXPECT_FALSE(Form1->Image1.image().isNull());
+        EXPECT_FALSE(Form1->findChild<QWidget*>("Image1")->isVisibleTo(Form1));
+    }
     EXPECT_EQ(Form1->TabbedNotebook1->tabText(1), "Label");
-    EXPECT_TRUE(Form1->TabbedNotebook1->widget(0)->findChild<CaseView*>()->isVisibleTo(Form1));
-    EXPECT_FALSE(Form1->Image1.image().isNull());
-    EXPECT_FALSE(Form1->findChild<QWidget*>("Image1")->isVisibleTo(Form1));
 }
 
 TEST_F(CaseKinds, FileNewAsksForTheKindAndCancelKeepsTheCover) {

@@ -16,9 +16,11 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "cases/case_shapes.h"
 #include "support/cover_fixture.h"
 #include "support/image_probe.h"
 #include "support/pdf_pages.h"
+#include "support/placement.h"
 
 namespace {
 
@@ -116,6 +118,21 @@ TEST_F(PrintPaths, PrintToFileStartsAtThePageCorner) {
     const QPointF corner = inkCornerMm(pdf);
     EXPECT_NEAR(corner.x(), 20.0, PlaceTolerance);
     EXPECT_NEAR(corner.y(), 10.0, PlaceTolerance);
+}
+
+// Each other kind through the same dialog: its one cut outline 10 mm in
+// from the printable corner, at its physical size.
+TEST_F(PrintPaths, EachKindPrintsThroughTheDialogAtItsPhysicalSize) {
+    QTemporaryDir folder;
+    for (const CaseKind kind : {CaseKind::Slim, CaseKind::Dvd, CaseKind::Disc}) {
+        SCOPED_TRACE(CaseKindName(kind).toStdString());
+        run([kind] { Form1->ChooseCaseKind(kind); });
+        const QString pdf = folder.filePath(CaseKindName(kind) + ".pdf");
+        printThroughDialog({QString::fromLatin1(PdfPrinterEntry)}, pdf);
+        ASSERT_TRUE(errors->shown.isEmpty()) << errors->shown.join('\n');
+        const QRectF cut(QPointF(10, 10), ShapeOf(kind).size);
+        ExpectCutAt(InkBoxMm(pdf, cut), cut);
+    }
 }
 
 // The margins queue's PPD leaves 10 mm at the left and 20 mm at the top.

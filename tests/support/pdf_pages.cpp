@@ -12,16 +12,58 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-QImage RenderPdfPage(const QString& pdf, int dotsPerInch) {
+#include "support/image_probe.h"
+
+namespace {
+
+constexpr double MmPerInch = 25.4;
+
+// The first page, or the `window` of it in pixels when one is given.
+QImage renderPdf(const QString& pdf, int dotsPerInch, const QRect& window = QRect()) {
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (pdftoppm.isEmpty()) return QImage();
     QTemporaryDir folder;
+    QStringList arguments{"-r", QString::number(dotsPerInch), "-png", "-singlefile"};
+    if (!window.isEmpty())
+        arguments << "-x" << QString::number(window.x()) << "-y" << QString::number(window.y())
+                  << "-W" << QString::number(window.width()) << "-H"
+                  << QString::number(window.height());
     QProcess render;
     render.setStandardErrorFile(QProcess::nullDevice());  // font warnings
-    render.start(pdftoppm, {"-r", QString::number(dotsPerInch), "-png", "-singlefile", pdf,
-                            folder.filePath("page")});
+    render.start(pdftoppm, arguments << pdf << folder.filePath("page"));
     if (!render.waitForFinished(60000) || render.exitCode() != 0) return QImage();
     return QImage(folder.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage RenderPdfPage(const QString& pdf, int dotsPerInch) {
+    return renderPdf(pdf, dotsPerInch);
+}
+
+QRectF InkBoxMm(const QString& pdf, const QRectF& expectedMm) {
+    constexpr int Dpi = 1200;
+    constexpr double SlackMm = 3;
+    const auto pixels = [](double mm) { return int(mm / MmPerInch * Dpi); };
+    // The ink within a window around a point, in pixels of the page.
+    const auto inkAround = [&](QPointF pointMm) -> QRect {
+        const QRect window(pixels(pointMm.x() - SlackMm), pixels(pointMm.y() - SlackMm),
+                           pixels(2 * SlackMm), pixels(2 * SlackMm));
+        const QImage seen = renderPdf(pdf, Dpi, window);
+        const QRect ink = seen.isNull() ? QRect() : InkBounds(seen);
+        return ink.isEmpty() ? QRect() : ink.translated(window.topLeft());
+    };
+    // Each side's outermost ink lies where the side's middle is, for a
+    // rectangle and a circle alike.
+    const QPointF middle = expectedMm.center();
+    const QRect left = inkAround({expectedMm.left(), middle.y()});
+    const QRect top = inkAround({middle.x(), expectedMm.top()});
+    const QRect right = inkAround({expectedMm.right(), middle.y()});
+    const QRect bottom = inkAround({middle.x(), expectedMm.bottom()});
+    if (left.isEmpty() || top.isEmpty() || right.isEmpty() || bottom.isEmpty()) return QRectF();
+    const QRectF inkPixels(QPointF(left.left(), top.top()),
+                           QPointF(right.right() + 1, bottom.bottom() + 1));
+    return QRectF(inkPixels.topLeft() * MmPerInch / Dpi, inkPixels.size() * MmPerInch / Dpi);
 }
 
 QList<PdfWord> PdfWords(const QString& pdf) {
@@ -31,7 +73,7 @@ QList<PdfWord> PdfWords(const QString& pdf) {
     read.setStandardErrorFile(QProcess::nullDevice());
     read.start(pdftotext, {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
     if (!read.waitForFinished(60000) || read.exitCode() != 0) return {};
-    constexpr double MmPerPoint = 25.4 / 72;
+    constexpr double MmPerPoint = MmPerInch / 72;
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     QList<PdfWord> words;

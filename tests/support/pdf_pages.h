@@ -10,6 +10,13 @@
 // a null image when pdftoppm is missing or fails.
 QImage RenderPdfPage(const QString& pdf, int dotsPerInch);
 
+// The box of the first page's ink around `expectedMm` (millimetres from the
+// page's corner), measured at 1200 dpi from small windows around the middle
+// of each of its sides: a whole page at that resolution is beyond the
+// picture reader's memory limit. Empty when nothing is inked there or
+// pdftoppm fails.
+QRectF InkBoxMm(const QString& pdf, const QRectF& expectedMm);
+
 struct PdfWord {
     QString text;
     QRectF box;  // millimetres from the page's top-left corner

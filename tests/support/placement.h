@@ -18,3 +18,15 @@ inline void ExpectPlaced(const QWidget* control, QRect designed) {
         expected.setWidth(std::max(designed.width(), control->sizeHint().width()));
     EXPECT_EQ(control->geometry(), expected);
 }
+
+// A cut outline, its line lying on the piece with its outer edge on the
+// cut, inks `inkMm` (InkBoxMm, at 1200 dpi): the cut lies at `cutMm` within
+// 0.1 mm and a pixel's rounding.
+inline void ExpectCutAt(const QRectF& inkMm, const QRectF& cutMm) {
+    constexpr double Tolerance = 0.1 + 25.4 / 1200;
+    ASSERT_FALSE(inkMm.isEmpty()) << "no ink around the cut, or pdftoppm (poppler-utils) failed";
+    EXPECT_NEAR(inkMm.left(), cutMm.left(), Tolerance);
+    EXPECT_NEAR(inkMm.top(), cutMm.top(), Tolerance);
+    EXPECT_NEAR(inkMm.width(), cutMm.width(), Tolerance);
+    EXPECT_NEAR(inkMm.height(), cutMm.height(), Tolerance);
+}
