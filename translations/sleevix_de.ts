@@ -544,7 +544,7 @@
         <translation>Als &amp;PDF exportieren...</translation>
     </message>
     <message>
-        <source>Export as P&amp;NG...</source>
+        <source>Export as PN&amp;G...</source>
         <translation>Als PN&amp;G exportieren...</translation>
     </message>
     <message>

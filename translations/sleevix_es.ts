@@ -544,7 +544,7 @@
         <translation>Exportar como P&amp;DF...</translation>
     </message>
     <message>
-        <source>Export as P&amp;NG...</source>
+        <source>Export as PN&amp;G...</source>
         <translation>&amp;Exportar como PNG...</translation>
     </message>
     <message>

@@ -544,7 +544,7 @@
         <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
-        <source>Export as P&amp;NG...</source>
+        <source>Export as PN&amp;G...</source>
         <translation>Exporter en PN&amp;G...</translation>
     </message>
     <message>

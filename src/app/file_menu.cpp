@@ -30,7 +30,7 @@ void TForm1::buildFileMenu() {
         addItem(File1, QCoreApplication::translate("MainWindow", "Save &As..."), "Ctrl+Shift+S");
     File1->addSeparator();
     ExportPdf1 = addItem(File1, QCoreApplication::translate("MainWindow", "Export as P&DF..."));
-    ExportPng1 = addItem(File1, QCoreApplication::translate("MainWindow", "Export as P&NG..."));
+    ExportPng1 = addItem(File1, QCoreApplication::translate("MainWindow", "Export as PN&G..."));
     ExportPrintShop1 =
         addItem(File1, QCoreApplication::translate("MainWindow", "Export for print s&hop..."));
     File1->addSeparator();
