@@ -1132,7 +1132,7 @@
 <context>
     <name>TrackImport</name>
     <message>
-        <source>The chosen folders holds no audio files</source>
+        <source>The chosen folders hold no audio files</source>
         <translation>Die gewählten Ordner enthalten keine Audiodateien</translation>
     </message>
     <message>

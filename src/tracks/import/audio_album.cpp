@@ -112,7 +112,7 @@ ImportedTracks ReadAudioFiles(const QStringList& paths, bool withLengths) {
     if (found.isEmpty()) {
         if (paths.size() != 1)
             throw SleevixError(QCoreApplication::translate(
-                "TrackImport", "The chosen folders holds no audio files"));
+                "TrackImport", "The chosen folders hold no audio files"));
         throw SleevixError(QCoreApplication::translate("TrackImport", "%1 holds no audio files")
                                .arg(QuotedFileName(paths.front())));
     }
