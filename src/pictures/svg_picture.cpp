@@ -153,7 +153,8 @@ void SvgPicture::weighStretched(QPainter& painter, const QRect& target) const {
     const QRectF stretched = painter.deviceTransform().mapRect(QRectF(target));
     const double scale = std::max(stretched.width() / natural_.width(),
                                   stretched.height() / natural_.height());
-    WeighPixelWork(painter, target, double(pixelWork_) + double(scaledPixelWork_) * scale);
+    WeighPixelWork(painter, target,
+                   (double(pixelWork_) + double(scaledPixelWork_) * scale) / SvgPixelWorkPerUnit);
     // A filter on an element Qt's reading knows covers its region around the
     // element's bounds; any other, the whole area.
     const QRectF viewBox = geometry_->viewBoxF();
@@ -174,6 +175,6 @@ void SvgPicture::weighStretched(QPainter& painter, const QRect& target) const {
                             around.height() * y)
                          .intersected(target);
         }
-        WeighPixelWork(painter, region, double(filter.work));
+        WeighPixelWork(painter, region, double(filter.work) / SvgPixelWorkPerUnit);
     }
 }
