@@ -308,7 +308,8 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
         element.definition = open_.back().definition || isDefinition(xml.name());
         direct_ = capped(direct_ + element.work);
         // One path of too many points is refused however few it is drawn.
-        if (measure_ == Measure::Work && times(shapePoints(xml), SvgSegmentWork) > SvgWorkBudget)
+        if (measure_ == Measure::Work &&
+            1 + times(shapePoints(xml), SvgSegmentWork) > SvgWorkBudget)
             direct_ = Endless;
         elements_ = capped(elements_ + 1);
         vertices_ = capped(vertices_ + vertices(xml));
