@@ -79,8 +79,12 @@ TEST_F(SvgPictures, TheNaturalSizeComesFromWidthAndHeightOrElseTheViewBox) {
     const auto boxed = LoadPictureBitmap(files.write("boxed.svg", halfBlack(QString())));
     const auto units =
         LoadPictureBitmap(files.write("units.svg", halfBlack("width='1in' height='0.5in'")));
-    ASSERT_TRUE(sized && boxed && units);
+    // The other side from the view box's shape: 1 in is 96 pixels.
+    const auto half =
+        LoadPictureBitmap(files.write("half.svg", halfBlack("width='100%' height='1in'")));
+    ASSERT_TRUE(sized && boxed && units && half);
     EXPECT_EQ(QSize(boxed->width(), boxed->height()), QSize(10, 8));
+    EXPECT_EQ(QSize(half->width(), half->height()), QSize(120, 96));
     EXPECT_EQ(units->width(), 2 * units->height());
     EXPECT_GT(units->width(), 80);
     EXPECT_EQ(LoadErrorOf(files.write(
