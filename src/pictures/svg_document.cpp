@@ -203,10 +203,8 @@ SelfContained SelfContainedSvg(const QByteArray& text) {
     if (work.total() > SvgWorkBudget) failTooComplex();
     SelfContained drawing{leftOut ? withoutLeftOut(text) : text, pixelWork.total(),
                           scaledPixelWork.total(), {}};
-    if (drawing.pixelWork <= SvgWorkBudget) {
-        drawing.regionalFilters = pixelWork.regionalFilters();
-        for (const SvgWorkTally::RegionalFilter& filter : drawing.regionalFilters)
-            drawing.pixelWork -= filter.work;
-    }
+    drawing.regionalFilters = pixelWork.regionalFilters();
+    for (const SvgWorkTally::RegionalFilter& filter : drawing.regionalFilters)
+        drawing.pixelWork -= filter.work;
     return drawing;
 }

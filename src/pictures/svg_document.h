@@ -33,8 +33,9 @@ QByteArray InflateSvgz(const QByteArray& file);
 struct SelfContained {
     QByteArray text;
     // The renderer's work for each pixel drawn, apart from its shapes, and
-    // the part of it that grows with the scale it is drawn at
-    // (SvgWorkTally::Measure::PixelWork, ScaledPixelWork).
+    // the part of it that grows with the scale it is drawn at, in tenths of
+    // a unit of the drawing meter (SvgWorkTally::Measure::PixelWork,
+    // ScaledPixelWork).
     long long pixelWork = 0;
     long long scaledPixelWork = 0;
     // Filters weighed over their own region rather than the whole area: not

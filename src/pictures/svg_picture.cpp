@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <QCoreApplication>
 
@@ -46,18 +47,39 @@ std::unique_ptr<RsvgHandle, RsvgHandleRelease> parsed(const QByteArray& text) {
     return drawing;
 }
 
-// The size the drawing declares: its width and height, else its view box;
-// else the one Qt's renderer gives it.
+// A length in CSS pixels; none for one relative to a size unknown here
+// (a percentage, the font's).
+std::optional<double> pixelsOf(const RsvgLength& length) {
+    switch (length.unit) {
+        case RSVG_UNIT_PX: return length.length;
+        case RSVG_UNIT_IN: return length.length * SvgPixelsPerInch;
+        case RSVG_UNIT_CM: return length.length * SvgPixelsPerInch / 2.54;
+        case RSVG_UNIT_MM: return length.length * SvgPixelsPerInch / 25.4;
+        case RSVG_UNIT_PT: return length.length * SvgPixelsPerInch / 72;
+        case RSVG_UNIT_PC: return length.length * SvgPixelsPerInch / 6;
+        default: return std::nullopt;
+    }
+}
+
+// The size the drawing declares: its width and height; one of them and the
+// view box's shape (a width of 100 % beside a height in millimetres);
+// else its view box; else the one Qt's renderer gives it.
 QSizeF declaredSize(RsvgHandle* drawing, const QSvgRenderer& geometry) {
     double width = 0, height = 0;
     if (rsvg_handle_get_intrinsic_size_in_pixels(drawing, &width, &height))
         return QSizeF(width, height);
-    gboolean hasViewBox = false;
+    gboolean hasWidth = false, hasHeight = false, hasViewBox = false;
+    RsvgLength declaredWidth{}, declaredHeight{};
     RsvgRectangle viewBox{};
-    rsvg_handle_get_intrinsic_dimensions(drawing, nullptr, nullptr, nullptr, nullptr, &hasViewBox,
-                                         &viewBox);
-    if (hasViewBox) return QSizeF(viewBox.width, viewBox.height);
-    return geometry.defaultSize();
+    rsvg_handle_get_intrinsic_dimensions(drawing, &hasWidth, &declaredWidth, &hasHeight,
+                                         &declaredHeight, &hasViewBox, &viewBox);
+    if (!hasViewBox || viewBox.width <= 0 || viewBox.height <= 0) return geometry.defaultSize();
+    const double aspect = viewBox.width / viewBox.height;
+    if (const auto pixels = pixelsOf(declaredWidth); hasWidth && pixels)
+        return QSizeF(*pixels, *pixels / aspect);
+    if (const auto pixels = pixelsOf(declaredHeight); hasHeight && pixels)
+        return QSizeF(*pixels * aspect, *pixels);
+    return QSizeF(viewBox.width, viewBox.height);
 }
 
 // The device pixels `target` covers on the painter's device.
@@ -153,7 +175,8 @@ void SvgPicture::weighStretched(QPainter& painter, const QRect& target) const {
     const QRectF stretched = painter.deviceTransform().mapRect(QRectF(target));
     const double scale = std::max(stretched.width() / natural_.width(),
                                   stretched.height() / natural_.height());
-    WeighPixelWork(painter, target, double(pixelWork_) + double(scaledPixelWork_) * scale);
+    WeighPixelWork(painter, target,
+                   (double(pixelWork_) + double(scaledPixelWork_) * scale) / SvgPixelWorkPerUnit);
     // A filter on an element Qt's reading knows covers its region around the
     // element's bounds; any other, the whole area.
     const QRectF viewBox = geometry_->viewBoxF();
@@ -174,6 +197,6 @@ void SvgPicture::weighStretched(QPainter& painter, const QRect& target) const {
                             around.height() * y)
                          .intersected(target);
         }
-        WeighPixelWork(painter, region, double(filter.work));
+        WeighPixelWork(painter, region, double(filter.work) / SvgPixelWorkPerUnit);
     }
 }

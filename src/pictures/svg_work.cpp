@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr long long Endless = SvgWorkBudget + 1;
+// Far beyond any budget, and small enough that sums of it never overflow.
+constexpr long long Endless = 1LL << 50;
 // References nest a few levels in real drawings; a longer chain is weighed
 // as endless rather than followed down the stack.
 constexpr int MaxReferenceDepth = 64;
@@ -116,14 +117,19 @@ void forEachProperty(const QXmlStreamReader& xml, Visit visit) {
     }
 }
 
-// Each filter step's work for a pixel of its area, by its kind (the rest
-// cost about as much as laying down a layer).
-constexpr double LightingPixelWork = 22;
-constexpr double OctavePixelWork = 20;
-constexpr double TapPixelWork = 2;
-constexpr double OtherStepPixelWork = 1;
+// Each filter step's own work for a pixel of its region, by its kind (the
+// rest cost about as much as laying down a layer), in tenths of a unit:
+// at or above the figures measured (see SvgPixelWorkPerUnit).
+constexpr double LightingPixelWork = 220;
+constexpr double OctavePixelWork = 200;
+constexpr double TapPixelWork = 20;
+constexpr double OtherStepPixelWork = 10;
 // A morphology step, for each device pixel of its radius.
-constexpr double RadiusPixelWork = 90;
+constexpr double RadiusPixelWork = 900;
+// Each step's result, on a surface as large as the whole drawing; a blur
+// makes several.
+constexpr long long StepSurfacePixelWork = 2;
+constexpr long long BlurSurfacePixelWork = 8;
 
 }  // namespace
 
@@ -156,6 +162,15 @@ double filterStepWork(const QXmlStreamReader& xml) {
         return TapPixelWork * std::min(1e6, x * y);
     }
     return OtherStepPixelWork;
+}
+
+// A step's work over the whole area, beside its own over its region.
+long long filterStepSurfaceWork(const QXmlStreamReader& xml) {
+    if (filterStepWork(xml) <= 0) return 0;
+    const QStringView name = xml.name();
+    return name == QLatin1String("feGaussianBlur") || name == QLatin1String("feDropShadow")
+               ? BlurSurfacePixelWork
+               : StepSurfacePixelWork;
 }
 
 // The part of a step's work that grows with the scale it is drawn at.
@@ -204,6 +219,15 @@ QString referencedId(const QXmlStreamReader& xml) {
     return QString();
 }
 
+// The points of a path, polygon or polyline: its segments.
+long long shapePoints(const QXmlStreamReader& xml) {
+    const QXmlStreamAttributes attributes = xml.attributes();
+    if (xml.name() == QLatin1String("path")) return pointsIn(attributes.value("d"));
+    if (xml.name() == QLatin1String("polygon") || xml.name() == QLatin1String("polyline"))
+        return pointsIn(attributes.value("points"));
+    return 0;
+}
+
 // The points of a shape, where a marker is drawn at each.
 long long vertices(const QXmlStreamReader& xml) {
     const QXmlStreamAttributes attributes = xml.attributes();
@@ -218,32 +242,32 @@ long long SvgWorkTally::ownWork(const QXmlStreamReader& xml) const {
         const double perPixel = measure_ == Measure::PixelWork ? filterStepWork(xml)
                                                                : scaledFilterStepWork(xml);
         // A group with any number of layer properties is one layer; a
-        // filter function is a blur's step more.
-        bool layered = false, function = false, masked = false;
+        // filter function is a filter of one blur over the whole area.
+        bool layered = false, function = false, masked = false, filterNamed = false;
         forEachProperty(xml, [&](QStringView property, QStringView value) {
             if (!isLayer(property, value)) return;
             layered = true;
-            function = function || (property == QLatin1String("filter") &&
-                                    !value.contains(QLatin1String("url(")));
+            const bool filter = property == QLatin1String("filter");
+            const bool named = value.contains(QLatin1String("url("));
+            function = function || (filter && !named);
+            filterNamed = filterNamed || (filter && named);
             masked = masked || property == QLatin1String("mask");
         });
         if (measure_ == Measure::ScaledPixelWork) return (long long)std::ceil(perPixel);
-        return (long long)std::ceil(perPixel) + (layered ? SvgLayerPixelWork : 0) +
-               (masked ? SvgMaskPixelWork : 0) + (function ? SvgBlurPixelWork : 0);
+        const bool filtered = layered && filterNamed;
+        return (long long)std::ceil(perPixel) + filterStepSurfaceWork(xml) +
+               (layered ? SvgLayerPixelWork : 0) + (masked ? SvgMaskPixelWork : 0) +
+               (filtered || function ? SvgFilterPixelWork : 0) +
+               (function ? BlurSurfacePixelWork + SvgBlurPixelWork : 0);
     }
-    const QXmlStreamAttributes attributes = xml.attributes();
-    long long work = 1;
-    if (xml.name() == QLatin1String("path"))
-        work += SvgSegmentWork * pointsIn(attributes.value("d"));
-    if (xml.name() == QLatin1String("polygon") || xml.name() == QLatin1String("polyline"))
-        work += SvgSegmentWork * pointsIn(attributes.value("points"));
-    return work;
+    return 1 + shapePoints(xml);
 }
 
 void SvgWorkTally::addSheet(QStringView sheet) {
     forEachDeclaration(sheet, [&](QStringView property, QStringView value) {
         if (measure_ == Measure::PixelWork && isLayer(property, value))
-            sheetLayers_ = SvgLayerPixelWork + SvgMaskPixelWork + SvgBlurPixelWork;
+            sheetLayers_ = SvgLayerPixelWork + SvgMaskPixelWork + SvgFilterPixelWork +
+                           BlurSurfacePixelWork + SvgBlurPixelWork;
         if (!refers(property)) return;
         QHash<QString, long long>& uses = isMarker(property) ? sheetMarkerUses_ : sheetUses_;
         for (const QString& target : urlTargets(value)) {
@@ -262,16 +286,15 @@ QStringList SvgWorkTally::openIds() const {
 
 std::vector<SvgWorkTally::RegionalFilter> SvgWorkTally::regionalFilters() const {
     std::vector<RegionalFilter> regional;
-    QHash<QString, long long> weights;
-    QHash<QString, bool> resolving;
+    if (measure_ != Measure::PixelWork || total() >= Endless) return regional;
     for (const auto& [element, filtered] : filtered_) {
         // One a reference may draw again stays weighed over the whole area.
         const bool again = referenced_.contains(element) ||
                            std::any_of(filtered.within.cbegin(), filtered.within.cend(),
                                        [&](const QString& outer) { return referenced_.contains(outer); });
-        const long long work = resolve(filtered.filter, weights, resolving, 0);
-        if (work >= Endless) return {};
-        if (!again) regional.push_back({element, filterRegions_.value(filtered.filter), work});
+        const long long work = filterStepWork_.value(filtered.filter);
+        if (!again && work > 0)
+            regional.push_back({element, filterRegions_.value(filtered.filter), work});
     }
     return regional;
 }
@@ -282,7 +305,12 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
         element.id = xml.attributes().value("id").toString();
         element.work = ownWork(xml);
         element.styleSheet = xml.name() == QLatin1String("style");
+        element.definition = open_.back().definition || isDefinition(xml.name());
         direct_ = capped(direct_ + element.work);
+        // One path of too many points is refused however few it is drawn.
+        if (measure_ == Measure::Work &&
+            1 + times(shapePoints(xml), SvgSegmentWork) > SvgWorkBudget)
+            direct_ = Endless;
         elements_ = capped(elements_ + 1);
         vertices_ = capped(vertices_ + vertices(xml));
         // What it draws again: a `use`'s (or any) reference within the
@@ -294,14 +322,20 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
             const long long times = isMarker(property) ? vertices(xml) : 1;
             for (const QString& named : urlTargets(value)) {
                 element.uses[named] = capped(element.uses.value(named) + times);
-                if (property == QLatin1String("filter") && !element.id.isEmpty())
+                if (property == QLatin1String("filter") && !element.id.isEmpty() &&
+                    !element.definition)
                     filtered_.push_back({element.id, {named, openIds()}});
             }
         });
         for (auto use = element.uses.cbegin(); use != element.uses.cend(); ++use)
             referenced_.insert(use.key());
-        if (xml.name() == QLatin1String("filter") && !element.id.isEmpty())
-            filterRegions_.insert(element.id, filterRegion(xml));
+        if (xml.name() == QLatin1String("filter")) {
+            readFilter_ = element.id;
+            if (!element.id.isEmpty()) filterRegions_.insert(element.id, filterRegion(xml));
+        }
+        if (measure_ == Measure::PixelWork && !readFilter_.isEmpty())
+            filterStepWork_[readFilter_] = capped(filterStepWork_.value(readFilter_) +
+                                                  (long long)std::ceil(filterStepWork(xml)));
         open_.push_back(std::move(element));
     } else if (xml.isCharacters() && !xml.isWhitespace()) {
         if (open_.back().styleSheet) addSheet(xml.text());
@@ -310,6 +344,7 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
         open_.back().work = capped(open_.back().work + glyphs);
         direct_ = capped(direct_ + glyphs);
     } else if (xml.isEndElement() && open_.size() > 1) {
+        if (xml.name() == QLatin1String("filter")) readFilter_.clear();
         Open element = std::move(open_.back());
         open_.pop_back();
         Open& parent = open_.back();
@@ -360,5 +395,6 @@ long long SvgWorkTally::total() const {
     // at every point.
     const long long sheet = withUses(sheetLayers_, sheetUses_, weights, resolving, 0);
     const long long markers = withUses(0, sheetMarkerUses_, weights, resolving, 0);
-    return capped(capped(work + times(elements_, sheet)) + times(vertices_, markers));
+    const long long total = capped(capped(work + times(elements_, sheet)) + times(vertices_, markers));
+    return measure_ == Measure::Work ? std::min(total, SvgWorkBudget + 1) : total;
 }

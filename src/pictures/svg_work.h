@@ -12,27 +12,37 @@
 
 class QXmlStreamReader;
 
-// The most drawing work an SVG may ask for, in units of one element or one
-// character of text; a path segment or polygon point weighs SvgSegmentWork,
-// as stroking one costs several times drawing a small shape. Measured at a
-// printed insert at 600 dpi (2900 x 2800): 200,000 small rectangles parse
-// and draw in 1.0 s, 200,000 stroked segments take 4.6 s, so a quarter of
-// them fits; a drawing past the budget is refused before it is parsed.
+// The most drawing work an SVG may ask for, in units of one element, one
+// path segment or polygon point, or one character of text, counting what
+// references draw again; a drawing past the budget is refused before it
+// is parsed. Measured at a printed insert at 600 dpi (2900 x 2800):
+// 200,000 small rectangles parse and draw in 1.0 s. What the shapes cost
+// at the size they are drawn is the drawing meter's to weigh; what it
+// cannot see is the renderer sorting the crossing edges of one path among
+// each other, which grows faster than the path's points: 200,000 stroked
+// segments in one path take 4.6 s, so one path may have a quarter of them
+// (a point of it weighs SvgSegmentWork).
 inline constexpr long long SvgWorkBudget = 200'000;
 inline constexpr long long SvgSegmentWork = 4;
 
-// The renderer's work for each pixel of a layer it composites, and of a
-// blur over it, in units of the drawing meter (about 10 ns). Measured on
-// 1000 x 1000 against Qt's rasteriser at the same load (the Svg cases of
-// bench/drawing_work_bench.cpp measure them again): a layer costs 0.4 units
-// a pixel, a mask 5,
-// a blur 18, lighting 20, each octave of noise 3.5 to 17, each tap of a
-// convolution 2, a morphology step 85 for each pixel of its radius. A
-// filter step covers the whole area, or for a filter on an element drawn
-// once, its region around that element (regionalFilters()).
-inline constexpr long long SvgLayerPixelWork = 1;
-inline constexpr long long SvgMaskPixelWork = 4;
-inline constexpr long long SvgBlurPixelWork = 20;
+// The renderer's work for each pixel, in tenths of a unit of the drawing
+// meter (about 1 ns). The renderer composites every layer (a group with a
+// filter, mask, clip path, opacity or blending) on a surface as large as
+// the whole drawing, however small what it holds: each costs work over the
+// whole area, and so does each filter step's result. A step's own work
+// covers the filter's region (the whole area unless regionalFilters() tells
+// otherwise). Measured on 1000 x 1000 by the clock on the wall, with shapes
+// small and whole (the Svg cases of bench/drawing_work_bench.cpp): a layer
+// costs 0.1 units for each pixel of the whole area, a mask 2, a filter 1
+// and each of its steps 0.1 to 0.8 more (a blur the most); over its region
+// a blur costs 6 to 12 (the first the most), lighting 6, an octave of noise
+// 8, a tap of a convolution 0.7, a morphology step 15 for each pixel of its
+// radius.
+inline constexpr long long SvgPixelWorkPerUnit = 10;
+inline constexpr long long SvgLayerPixelWork = 2;
+inline constexpr long long SvgMaskPixelWork = 18;
+inline constexpr long long SvgFilterPixelWork = 8;
+inline constexpr long long SvgBlurPixelWork = 100;
 
 // The numbers of an attribute such as "3" or "3 5" (the second the first
 // when left out), as magnitudes; `fallback` for one that is no number.
@@ -48,10 +58,10 @@ class SvgWorkTally {
     enum class Measure {
         // Elements, characters and segments drawn.
         Work,
-        // The renderer's work for each pixel of the area drawn, in units of
-        // the drawing meter: groups it composites as layers of their own
-        // (with a filter, mask, clip path, opacity or blending) and every
-        // filter step.
+        // The renderer's work for each pixel of the area drawn, in tenths
+        // of a unit of the drawing meter (SvgPixelWorkPerUnit): groups it
+        // composites as layers of their own (with a filter, mask, clip
+        // path, opacity or blending) and every filter step.
         PixelWork,
         // Of that, what grows with the drawing's scale: the radii of
         // morphology steps, in the drawing's units.
@@ -60,25 +70,27 @@ class SvgWorkTally {
     explicit SvgWorkTally(Measure measure = Measure::Work) : measure_(measure) {}
     // Reads the reader's current token.
     void add(const QXmlStreamReader& xml);
-    // The drawing's whole tally once every token was added; past the budget
-    // (or endless, a reference that contains itself) it is SvgWorkBudget + 1.
+    // The drawing's whole tally once every token was added. Of Work, past
+    // the budget (or endless, a reference that contains itself) it is
+    // SvgWorkBudget + 1; of the pixels' work, endless is far beyond any
+    // budget.
     long long total() const;
     // The tally so far without references: past the budget, the drawing is
     // refused without reading further.
     long long direct() const { return direct_; }
 
-    // A filter on an element drawn once, whose work (PixelWork) covers
-    // only the filter's region around the element's bounds: `region` in
-    // units of those bounds (the filter's x, y, width and height), or
-    // empty for a region given in the drawing's own units.
+    // A filter on an element drawn once, whose steps' own work (PixelWork)
+    // covers only the filter's region around the element's bounds:
+    // `region` in units of those bounds (the filter's x, y, width and
+    // height), or empty for a region given in the drawing's own units.
     struct RegionalFilter {
         QString element;
         QRectF region;
         long long work = 0;
     };
     // The filters on elements with an id that no reference draws again:
-    // total() counts each over the whole area, and less their work is the
-    // rest. Empty when a filter's work is endless.
+    // total() counts their steps over the whole area, and less their work
+    // is the rest. Empty when the drawing's work is endless.
     std::vector<RegionalFilter> regionalFilters() const;
 
   private:
@@ -89,6 +101,7 @@ class SvgWorkTally {
         long long work = 0;
         QHash<QString, long long> uses;
         bool styleSheet = false;
+        bool definition = false;  // drawn only where referenced
     };
     struct Closed {
         long long work = 0;
@@ -114,6 +127,10 @@ class SvgWorkTally {
         QStringList within;
     };
     QHash<QString, QRectF> filterRegions_;
+    // The steps' own work of each filter (what covers its region), and the
+    // filter whose steps are being read.
+    QHash<QString, long long> filterStepWork_;
+    QString readFilter_;
     std::vector<std::pair<QString, FilteredElement>> filtered_;
     QSet<QString> referenced_;
     // Elements and their points, where a style sheet's rules may apply.

@@ -79,8 +79,12 @@ TEST_F(SvgPictures, TheNaturalSizeComesFromWidthAndHeightOrElseTheViewBox) {
     const auto boxed = LoadPictureBitmap(files.write("boxed.svg", halfBlack(QString())));
     const auto units =
         LoadPictureBitmap(files.write("units.svg", halfBlack("width='1in' height='0.5in'")));
-    ASSERT_TRUE(sized && boxed && units);
+    // The other side from the view box's shape: 1 in is 96 pixels.
+    const auto half =
+        LoadPictureBitmap(files.write("half.svg", halfBlack("width='100%' height='1in'")));
+    ASSERT_TRUE(sized && boxed && units && half);
     EXPECT_EQ(QSize(boxed->width(), boxed->height()), QSize(10, 8));
+    EXPECT_EQ(QSize(half->width(), half->height()), QSize(120, 96));
     EXPECT_EQ(units->width(), 2 * units->height());
     EXPECT_GT(units->width(), 80);
     EXPECT_EQ(LoadErrorOf(files.write(
@@ -282,6 +286,20 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
                QByteArray("<rect width='1000' height='1000' filter='url(#f)'/>").repeated(shapes) +
                "</svg>";
     };
+    // Small shapes with ids, each with a layer of its own (`layer`) on a
+    // drawing of 1000 x 1000.
+    const auto smallLayers = [](int shapes, const char* layer) {
+        QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>"
+                         "<filter id='f'><feGaussianBlur stdDeviation='5'/></filter>";
+        for (int i = 0; i < shapes; ++i)
+            svg += QStringLiteral("<rect id='r%1' x='%2' y='%3' width='10' height='10' %4/>")
+                       .arg(i).arg(i % 90 * 11).arg(i / 90 * 11).arg(QLatin1String(layer)).toUtf8();
+        return svg + "</svg>";
+    };
+    // A path of a thousand points drawn again 150 times.
+    const QByteArray drawnAgain = "<path id='p' stroke='black' d='M0,0" +
+                                  QByteArray(" L9,9").repeated(1000) + "'/>" +
+                                  QByteArray("<use xlink:href='#p'/>").repeated(150);
     const QString tooComplexAtSize =
         QStringLiteral("Picture is too complex to draw at 1000 x 1000 pixels");
     const QString tooComplex = QStringLiteral(
@@ -322,20 +340,9 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
                  "'/></filter><rect width='9' height='9' filter='url(#c)'/>"),
          "(no error)"},
         {"many filtered shapes", filtered(1500, 1, 50), tooComplexAtSize},
-        // Each blurred over its own small region, not the whole drawing.
-        {"many small filtered shapes with ids",
-         [&] {
-             QByteArray svg = filtered(0, 1, 5);
-             for (int i = 0; i < 1500; ++i)
-                 svg.replace("</svg>", QStringLiteral("<rect id='r%1' x='%2' y='%3' width='10' "
-                                                      "height='10' filter='url(#f)'/></svg>")
-                                           .arg(i)
-                                           .arg(i % 90 * 11)
-                                           .arg(i / 90 * 11)
-                                           .toUtf8());
-             return svg;
-         }(),
-         "(no error)"},
+        {"a long path drawn again", drawing(drawnAgain), "(no error)"},
+        {"a longer path drawn again",
+         drawing(QByteArray(drawnAgain).replace(" L9,9", " L9,9 L9,9")), tooComplex},
         {"many filter steps", filtered(1, 3000, 50), tooComplexAtSize},
         {"filtered in a style sheet",
          filtered(1000, 1, 50).replace("filter='url(#f)'", "class='b'").replace(
@@ -353,4 +360,21 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
     ASSERT_TRUE(smaller);
     EXPECT_LE(smaller->pixels().width(), 500);
     EXPECT_EQ(QSize(smaller->width(), smaller->height()), QSize(1000, 1000));
+    // A layer costs work over the whole drawing however small its shape, a
+    // filter's steps over the shape's region: in full, or at an eighth.
+    const struct {
+        const char* name;
+        QByteArray svg;
+        int drawnWidth;
+    } layered[] = {
+        {"many small filtered shapes", smallLayers(1500, "filter='url(#f)'"), 125},
+        {"a few small filtered shapes", smallLayers(40, "filter='url(#f)'"), 1000},
+        {"small translucent shapes", smallLayers(400, "opacity='0.5'"), 1000},
+    };
+    for (const auto& c : layered) {
+        SCOPED_TRACE(c.name);
+        const auto drawn = LoadPictureBitmap(files.write("layered.svg", c.svg));
+        ASSERT_TRUE(drawn);
+        EXPECT_EQ(drawn->pixels().width(), c.drawnWidth);
+    }
 }
