@@ -291,4 +291,19 @@ void SvgCrossingFill(benchmark::State& state) {
 }
 BENCHMARK(SvgCrossingFill)->Arg(100)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A star whose edges each cross nearly all the others: the renderer sorts
+// them at every crossing, however small the star is drawn.
+void SvgSelfCrossingStar(benchmark::State& state) {
+    const int points = int(state.range(0));
+    QString list;
+    for (int i = 0; i < points; ++i) {
+        const double turn = 2 * M_PI * i * (points / 2) / points;
+        list += QStringLiteral("%1,%2 ")
+                    .arg(Side / 2 * (1 + 0.98 * std::cos(turn)))
+                    .arg(Side / 2 * (1 + 0.98 * std::sin(turn)));
+    }
+    measureSvg(state, QStringLiteral("<polygon fill='red' points='%1'/>").arg(list));
+}
+BENCHMARK(SvgSelfCrossingStar)->Arg(501)->Arg(1001)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include <QTextItem>
 
 #include "app/error_box.h"
+#include "pictures/edge_crossings.h"
 #include "pictures/picture_limits.h"
 
 namespace {
@@ -41,6 +42,12 @@ constexpr long long EdgeVisitWork = 1;
 // Without antialiasing, the pairs of edges that cross one row: the
 // rasteriser keeps them sorted, and edges that cross each other reorder.
 constexpr double SortedEdgePairsPerUnit = 14;
+// Each crossing of two edges of one outline, for a renderer that sorts
+// crossing edges (cairo's), at any size: measured under a load of 4, a
+// random zigzag of 4000 edges crosses itself 1.8 million times and takes
+// 1.3 s at 100 x 100 pixels, 4.4 s at 1000 x 1000; a star of 2001 points
+// crosses itself 2 million times and takes 1.8 s at 1000 x 1000.
+constexpr long long CrossingWork = 100;
 // A text run: each glyph's outline is built and filled at its height.
 constexpr long long GlyphWork = 1000;
 constexpr long long GlyphPixelWork = 1000;
@@ -102,6 +109,8 @@ class WorkMeter : public QPaintEngine {
         weighImage(target);
     }
 
+    void weighCrossings(bool weighed) { crossingsWeighed_ = weighed; }
+
     void weighPixelWork(const QRectF& area, double perPixel) {
         if (add(CallWork)) add(coveredPixels(transform_.mapRect(area)) * perPixel);
     }
@@ -156,6 +165,7 @@ class WorkMeter : public QPaintEngine {
         const double strokeSides = wideStroke ? 2.0 : 0.0;
 
         std::vector<Edge> edges;
+        std::vector<QLineF> lines;
         QRectF bounds;
         double cells = 0, thinLength = 0, outlineEdges = 0;
         const int rows = int(device_.height());
@@ -177,6 +187,7 @@ class WorkMeter : public QPaintEngine {
                 const double edgeCells =
                     fillSides * length + strokeSides * (length + penWidth);
                 if (strokes && !wideStroke) thinLength += length;
+                if (crossingsWeighed_) lines.emplace_back(last, point);
                 outlineEdges += fillSides + strokeSides;
                 const double top = std::min(point.y(), last.y()) - penWidth / 2;
                 const double bottom = std::max(point.y(), last.y()) + penWidth / 2;
@@ -194,6 +205,9 @@ class WorkMeter : public QPaintEngine {
         const bool solid = brush_.style() == Qt::SolidPattern || !fills;
         if (!add(pixels / (solid ? SolidPixelsPerUnit : PatternPixelsPerUnit))) return;
         if (!add(thinLength * ThinLineWork)) return;
+        if (crossingsWeighed_ &&
+            !add(EdgeCrossings(lines) * double(CrossingWork) * ((fills ? 1 : 0) + (strokes ? 1 : 0))))
+            return;
         add(outlineWork(edges, cells, outlineEdges));
     }
 
@@ -253,6 +267,7 @@ class WorkMeter : public QPaintEngine {
     QPen pen_;
     QBrush brush_;
     bool antialiased_ = false;
+    bool crossingsWeighed_ = false;
     long long work_ = 0;
 };
 
@@ -340,6 +355,11 @@ void WeighPixelWork(QPainter& painter, const QRectF& area, double perPixel) {
     if (perPixel <= 0) return;
     if (auto* meter = dynamic_cast<WorkMeter*>(painter.paintEngine()))
         meter->weighPixelWork(area, perPixel);
+}
+
+void WeighCrossingEdges(QPainter& painter, bool weighed) {
+    if (auto* meter = dynamic_cast<WorkMeter*>(painter.paintEngine()))
+        meter->weighCrossings(weighed);
 }
 
 long long DrawingWork(QSize size, bool antialiased, const std::function<void(QPainter&)>& draw) {

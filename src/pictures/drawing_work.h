@@ -43,6 +43,12 @@ QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antial
 // shapes (layers, filters); on any other painter, nothing.
 void WeighPixelWork(QPainter& painter, const QRectF& area, double perPixel);
 
+// On a painter playing onto the meter, weighs from now on (until told
+// otherwise) how often each outline's edges cross each other, which a
+// renderer that sorts crossing edges (cairo's) pays for however small the
+// outline is drawn; on any other painter, nothing.
+void WeighCrossingEdges(QPainter& painter, bool weighed);
+
 // The predicted work of `draw` at `size`; past the budget, a value above
 // it. For the benchmark that calibrates the units.
 long long DrawingWork(QSize size, bool antialiased, const std::function<void(QPainter&)>& draw);

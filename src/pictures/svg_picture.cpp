@@ -170,7 +170,10 @@ void SvgPicture::drawStretched(QPainter& painter, const QRect& target) const {
 
 void SvgPicture::weighStretched(QPainter& painter, const QRect& target) const {
     painter.save();
+    // Drawn by librsvg, whose rasteriser pays for every crossing.
+    WeighCrossingEdges(painter, true);
     geometry_->render(&painter, QRectF(target));
+    WeighCrossingEdges(painter, false);
     painter.restore();
     const QRectF stretched = painter.deviceTransform().mapRect(QRectF(target));
     const double scale = std::max(stretched.width() / natural_.width(),

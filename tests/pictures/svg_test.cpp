@@ -3,6 +3,8 @@
 // are not what their extension says, and never able to reach outside
 // themselves or past the limits.
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 #include <QPainter>
 
@@ -276,6 +278,21 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
         return "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'><path " +
                QByteArray(paint) + " d='" + d + "'/></svg>";
     };
+    // A star whose edges each cross nearly all the others, as librsvg
+    // pays for at any size: `points` points, each joined to the one
+    // half-way round.
+    const auto star = [](int points) {
+        QByteArray list;
+        for (int i = 0; i < points; ++i) {
+            const double turn = 2 * M_PI * i * (points / 2) / points;
+            list += QStringLiteral("%1,%2 ")
+                        .arg(500 + 490 * std::cos(turn))
+                        .arg(500 + 490 * std::sin(turn))
+                        .toUtf8();
+        }
+        return "<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>"
+               "<polygon fill='red' points='" + list + "'/></svg>";
+    };
     // Shapes over the whole of a 1000 x 1000 drawing, each blurred by a
     // filter of `steps` blurs.
     const auto filtered = [](int shapes, int steps, int deviation) {
@@ -331,6 +348,8 @@ TEST_F(SvgPictures, WorkThatMultipliesOrExceedsTheBudgetIsRefusedAtOnce) {
         {"crossing hairline", zigzag(4000, "fill='none' stroke='black'"), "(no error)"},
         {"few crossing edges", zigzag(10, "fill='red' stroke='black' stroke-width='3'"),
          "(no error)"},
+        {"a star crossing itself 125 thousand times", star(501), "(no error)"},
+        {"a star crossing itself 2 million times", star(2001), tooComplexAtSize},
         // Each filter step is a layer as large as the drawing.
         {"one wide blur", filtered(1, 1, 2000), "(no error)"},
         // A kernel the renderer would stop the program on is left out.
