@@ -37,16 +37,18 @@ int fitFont(Canvas& canvas, Fits&& fits) {
     return canvas.font.size;
 }
 
+// The lines, one under the other in the canvas's font, stand within the box.
+bool linesFit(const Canvas& canvas, const QStringList& lines, const QRect& box) {
+    if (canvas.textHeight(lines.first()) * lines.size() >= box.height()) return false;
+    return std::all_of(lines.begin(), lines.end(),
+                       [&](const QString& line) { return canvas.textWidth(line) < box.width(); });
+}
+
 int drawTrackList(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     const QStringList& tracks = texts.tracks;
     if (tracks.isEmpty() || !texts.trackList) return 0;
     useFont(canvas, texts.backTypeface, texts.backColour, CaseTextStartSize);
-    const int size = fitFont(canvas, [&] {
-        if (canvas.textHeight(tracks.last()) * tracks.size() >= box.height()) return false;
-        return std::all_of(tracks.begin(), tracks.end(), [&](const QString& line) {
-            return canvas.textWidth(line) < box.width();
-        });
-    });
+    const int size = fitFont(canvas, [&] { return linesFit(canvas, tracks, box); });
     const int lineHeight = canvas.textHeight(tracks.first());
     for (int i = 0; i < tracks.size(); ++i) {
         const int x = texts.centred ? box.center().x() - canvas.textWidth(tracks[i]) / 2 : box.left();
@@ -66,12 +68,7 @@ int drawFrontTexts(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     if (!title.isEmpty()) lines << title;
     if (lines.isEmpty()) return 0;
     useFont(canvas, texts.frontTypeface, texts.frontColour, CaseTextStartSize);
-    const int size = fitFont(canvas, [&] {
-        if (canvas.textHeight(lines.first()) * lines.size() >= box.height()) return false;
-        return std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
-            return canvas.textWidth(line) < box.width();
-        });
-    });
+    const int size = fitFont(canvas, [&] { return linesFit(canvas, lines, box); });
     const int lineHeight = canvas.textHeight(lines.first());
     const int top = box.center().y() - lineHeight * int(lines.size()) / 2;
     for (int i = 0; i < lines.size(); ++i)
