@@ -237,7 +237,7 @@ long long vertices(const QXmlStreamReader& xml) {
 }  // namespace
 
 // The tally of one element itself, before its children.
-long long SvgWorkTally::ownWork(const QXmlStreamReader& xml) const {
+long long SvgWorkTally::ownWork(const QXmlStreamReader& xml, long long points) const {
     if (measure_ != Measure::Work) {
         const double perPixel = measure_ == Measure::PixelWork ? filterStepWork(xml)
                                                                : scaledFilterStepWork(xml);
@@ -260,7 +260,7 @@ long long SvgWorkTally::ownWork(const QXmlStreamReader& xml) const {
                (filtered || function ? SvgFilterPixelWork : 0) +
                (function ? BlurSurfacePixelWork + SvgBlurPixelWork : 0);
     }
-    return 1 + shapePoints(xml);
+    return 1 + points;
 }
 
 void SvgWorkTally::addSheet(QStringView sheet) {
@@ -303,23 +303,25 @@ void SvgWorkTally::add(const QXmlStreamReader& xml) {
     if (xml.isStartElement()) {
         Open element;
         element.id = xml.attributes().value("id").toString();
-        element.work = ownWork(xml);
+        // Path data may be long: its points are counted once, and only
+        // where they weigh.
+        const long long points = measure_ == Measure::Work ? shapePoints(xml) : 0;
+        const long long shapeVertices = vertices(xml);
+        element.work = ownWork(xml, points);
         element.styleSheet = xml.name() == QLatin1String("style");
         element.definition = open_.back().definition || isDefinition(xml.name());
         direct_ = capped(direct_ + element.work);
         // One path of too many points is refused however few it is drawn.
-        if (measure_ == Measure::Work &&
-            1 + times(shapePoints(xml), SvgSegmentWork) > SvgWorkBudget)
-            direct_ = Endless;
+        if (1 + times(points, SvgSegmentWork) > SvgWorkBudget) direct_ = Endless;
         elements_ = capped(elements_ + 1);
-        vertices_ = capped(vertices_ + vertices(xml));
+        vertices_ = capped(vertices_ + shapeVertices);
         // What it draws again: a `use`'s (or any) reference within the
         // drawing, and what its properties name.
         const QString target = referencedId(xml);
         if (!target.isEmpty()) element.uses[target] = 1;
         forEachProperty(xml, [&](QStringView property, QStringView value) {
             if (!refers(property)) return;
-            const long long times = isMarker(property) ? vertices(xml) : 1;
+            const long long times = isMarker(property) ? shapeVertices : 1;
             for (const QString& named : urlTargets(value)) {
                 element.uses[named] = capped(element.uses.value(named) + times);
                 if (property == QLatin1String("filter") && !element.id.isEmpty() &&

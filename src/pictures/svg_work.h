@@ -107,7 +107,8 @@ class SvgWorkTally {
         long long work = 0;
         QHash<QString, long long> uses;
     };
-    long long ownWork(const QXmlStreamReader& xml) const;
+    // `points`: the element's path or point list's points (shapePoints).
+    long long ownWork(const QXmlStreamReader& xml, long long points) const;
     QStringList openIds() const;
     void addSheet(QStringView sheet);
     long long withUses(long long work, const QHash<QString, long long>& uses,
