@@ -4,9 +4,6 @@
 // with texts of 1,000 characters. Besides the time, each reports the most
 // memory the process held above what it held before the run (MB).
 
-#include <fstream>
-#include <string>
-
 #include <benchmark/benchmark.h>
 #include <QTemporaryDir>
 
@@ -15,6 +12,7 @@
 #include "document/cover_export.h"
 #include "document/cover_transfer.h"
 #include "render/centred_render.h"
+#include "support/process_use.h"
 
 namespace {
 
@@ -34,33 +32,18 @@ CoverDocument coverWith(qsizetype artistCharacters, qsizetype trackCharacters) {
     return cover;
 }
 
-// A memory figure of the process in kB, by its name in /proc/self/status:
-// "VmRSS:" now, "VmHWM:" the peak (writing 5 to clear_refs starts it anew).
-long statusKilobytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::stol(line.substr(field.size()));
-    return 0;
-}
-
-void resetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 void renderAndExport(benchmark::State& state, const CoverDocument& cover) {
     ResetCoverState();
     ProgramWindows windows(WindowShowing::Hidden);
     ApplyCover(cover);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
-    const long before = statusKilobytes("VmRSS:");
-    resetPeak();
+    const MemoryPeak peak;
     for (auto _ : state) {
         RenderCentredCover();
         ExportCoverPdf(pdf, PaperSize::A4);
     }
-    state.counters["peak_MB_above"] = double(statusKilobytes("VmHWM:") - before) / 1024.0;
+    state.counters["peak_MB_above"] = peak.risenMegabytes();
 }
 
 void LongTextsRenderAndExport(benchmark::State& state) {

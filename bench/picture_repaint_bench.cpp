@@ -6,11 +6,6 @@
 // little memory. Also the bare decodes the picture dialog's preview pane is
 // measured against.
 
-#include <malloc.h>
-
-#include <fstream>
-#include <string>
-
 #include <benchmark/benchmark.h>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -21,35 +16,17 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
+#include "support/process_use.h"
 #include "support/scripted_seams.h"
 #include "tracks/track_editor.h"
 
 namespace {
 
-// A figure of /proc/self/status ("VmHWM:" the peak, "VmRSS:" the present
-// resident memory), in megabytes.
-double statusMegabytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::stod(line.substr(field.size())) / 1024;
-    return -1;
-}
-
-// Starts the peak over from the present resident memory, after handing
-// back to the system what the benchmarks before freed: otherwise the
-// pictures would fit into that and not count.
-void resetPeakMemory() {
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 void OutlineSwitchWithPictures(benchmark::State& state) {
     ResetCoverState();
     ProgramWindows windows;
     QCoreApplication::processEvents();
-    resetPeakMemory();
-    const double empty = statusMegabytes("VmRSS:");
+    const MemoryPeak peak;
     auto dialog = std::make_unique<ScriptedOpenPictureDialog>();
     ScriptedOpenPictureDialog* pictures = dialog.get();
     Form1->OpenPictureDialog1 = std::move(dialog);
@@ -64,8 +41,8 @@ void OutlineSwitchWithPictures(benchmark::State& state) {
         Form1->BitBtn5Click();
     }
     for (auto _ : state) Form1->CheckBox1Click();
-    state.counters["peak_MB"] = statusMegabytes("VmHWM:");
-    state.counters["peak_above_empty_MB"] = statusMegabytes("VmHWM:") - empty;
+    state.counters["peak_MB"] = peak.peakMegabytes();
+    state.counters["peak_above_empty_MB"] = peak.risenMegabytes();
 }
 
 void ThreeBareJpegDecodes(benchmark::State& state) {

@@ -28,9 +28,13 @@ qint64 BytesReadSoFar() {
 MemoryPeak::MemoryPeak() {
     malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
-    startMegabytes_ = procField("/proc/self/status", "VmHWM:") / KilobytesPerMegabyte;
+    startMegabytes_ = peakMegabytes();
+}
+
+double MemoryPeak::peakMegabytes() const {
+    return procField("/proc/self/status", "VmHWM:") / KilobytesPerMegabyte;
 }
 
 double MemoryPeak::risenMegabytes() const {
-    return procField("/proc/self/status", "VmHWM:") / KilobytesPerMegabyte - startMegabytes_;
+    return peakMegabytes() - startMegabytes_;
 }

@@ -11,11 +11,13 @@
 qint64 BytesReadSoFar();
 
 // Starts the peak of resident memory over from the present, after handing
-// back what was freed before; the peak since, in megabytes above the
-// resident memory at the start.
+// back what was freed before (otherwise what comes next could fit into it
+// and not count); the peak since, in megabytes, and how far it rose above
+// the resident memory at the start.
 class MemoryPeak {
   public:
     MemoryPeak();
+    double peakMegabytes() const;
     double risenMegabytes() const;
 
   private:
