@@ -42,14 +42,13 @@ QImage RenderPdfPage(const QString& pdf, int dotsPerInch) {
 }
 
 QRectF InkBoxMm(const QString& pdf, const QRectF& expectedMm) {
-    constexpr int Dpi = 1200;
     constexpr double SlackMm = 3;
-    const auto pixels = [](double mm) { return int(mm / MmPerInch * Dpi); };
+    const auto pixels = [](double mm) { return int(mm / MmPerInch * InkBoxDotsPerInch); };
     // The ink within a window around a point, in pixels of the page.
     const auto inkAround = [&](QPointF pointMm) -> QRect {
         const QRect window(pixels(pointMm.x() - SlackMm), pixels(pointMm.y() - SlackMm),
                            pixels(2 * SlackMm), pixels(2 * SlackMm));
-        const QImage seen = renderPdf(pdf, Dpi, window);
+        const QImage seen = renderPdf(pdf, InkBoxDotsPerInch, window);
         const QRect ink = seen.isNull() ? QRect() : InkBounds(seen);
         return ink.isEmpty() ? QRect() : ink.translated(window.topLeft());
     };
@@ -63,7 +62,8 @@ QRectF InkBoxMm(const QString& pdf, const QRectF& expectedMm) {
     if (left.isEmpty() || top.isEmpty() || right.isEmpty() || bottom.isEmpty()) return QRectF();
     const QRectF inkPixels(QPointF(left.left(), top.top()),
                            QPointF(right.right() + 1, bottom.bottom() + 1));
-    return QRectF(inkPixels.topLeft() * MmPerInch / Dpi, inkPixels.size() * MmPerInch / Dpi);
+    constexpr double MmPerPixel = MmPerInch / InkBoxDotsPerInch;
+    return QRectF(inkPixels.topLeft() * MmPerPixel, inkPixels.size() * MmPerPixel);
 }
 
 QList<PdfWord> PdfWords(const QString& pdf) {

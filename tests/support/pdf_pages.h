@@ -11,10 +11,11 @@
 QImage RenderPdfPage(const QString& pdf, int dotsPerInch);
 
 // The box of the first page's ink around `expectedMm` (millimetres from the
-// page's corner), measured at 1200 dpi from small windows around the middle
-// of each of its sides: a whole page at that resolution is beyond the
-// picture reader's memory limit. Empty when nothing is inked there or
-// pdftoppm fails.
+// page's corner), measured at InkBoxDotsPerInch from small windows around
+// the middle of each of its sides: a whole page at that resolution is
+// beyond the picture reader's memory limit. Empty when nothing is inked
+// there or pdftoppm fails.
+inline constexpr int InkBoxDotsPerInch = 1200;
 QRectF InkBoxMm(const QString& pdf, const QRectF& expectedMm);
 
 struct PdfWord {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "support/pdf_pages.h"
 #include "support/qt_printers.h"
 
 // A control stands at its designed place and size; a caption control may be
@@ -20,10 +21,10 @@ inline void ExpectPlaced(const QWidget* control, QRect designed) {
 }
 
 // A cut outline, its line lying on the piece with its outer edge on the
-// cut, inks `inkMm` (InkBoxMm, at 1200 dpi): the cut lies at `cutMm` within
-// 0.1 mm and a pixel's rounding.
+// cut, inks `inkMm` (InkBoxMm): the cut lies at `cutMm` within 0.1 mm and
+// a pixel's rounding.
 inline void ExpectCutAt(const QRectF& inkMm, const QRectF& cutMm) {
-    constexpr double Tolerance = 0.1 + 25.4 / 1200;
+    constexpr double Tolerance = 0.1 + 25.4 / InkBoxDotsPerInch;
     ASSERT_FALSE(inkMm.isEmpty()) << "no ink around the cut, or pdftoppm (poppler-utils) failed";
     EXPECT_NEAR(inkMm.left(), cutMm.left(), Tolerance);
     EXPECT_NEAR(inkMm.top(), cutMm.top(), Tolerance);
