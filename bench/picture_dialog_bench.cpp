@@ -14,6 +14,7 @@
 
 #include "bench_pictures.h"
 #include "pictures/picture_dialog.h"
+#include "helper/decode_helper.h"
 #include "pictures/preview_stages.h"
 #include "support/image_encoding.h"
 
@@ -115,7 +116,8 @@ void highlightDrawn(benchmark::State& state, const QString& file) {
 void paneDecode(benchmark::State& state, const QString& file) {
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            DecodePreview({file, PaneCover, PaneRoom}, [](PictureBitmap) { return true; }));
+            DecodePreview({file, PaneCover, PaneRoom}, [](PictureBitmap) { return true; },
+                          ProgramDecodeHelper()));
 }
 
 void HighlightDrawnHeavyPng(benchmark::State& state) {

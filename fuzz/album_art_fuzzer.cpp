@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         TagLib::ByteVector(reinterpret_cast<const char*>(data + 1), unsigned(size - 1)));
     try {
         const AlbumArt art = ReadAlbumArt(stream, kind, QStringLiteral("song"));
-        DecodePictureBytes(QStringLiteral("song.") + kind, PackAlbumArt(art), QSize(64, 48));
+        DecodePictureHere(QStringLiteral("song.") + kind, PackAlbumArt(art), QSize(64, 48),
+                          PictureUse::Screen, 0);
     } catch (const SleevixError&) {
     }
     return 0;

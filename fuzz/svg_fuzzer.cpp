@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const bool gzip = size >= 2 && data[0] == 0x1f && data[1] == 0x8b;
     try {
-        DecodePictureBytes(gzip ? QStringLiteral("drawing.svgz") : QStringLiteral("drawing.svg"),
-                           bytes, QSize(64, 48));
+        DecodePictureHere(gzip ? QStringLiteral("drawing.svgz") : QStringLiteral("drawing.svg"),
+                          bytes, QSize(64, 48), PictureUse::Screen, 0);
     } catch (const SleevixError&) {
     }
     return 0;

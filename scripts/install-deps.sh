@@ -11,7 +11,7 @@ set -euo pipefail
 program_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libxcb1-dev
-  libjpeg-dev libpng-dev libgif-dev libcups2-dev libtag1-dev libtag1v5
+  libjpeg-dev libpng-dev libgif-dev libcups2-dev libtag1-dev libtag1v5 libseccomp-dev
   qt6-image-formats-plugins qt6-svg-dev librsvg2-dev zlib1g-dev
   qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fontconfig fonts-wqy-microhei fonts-noto-color-emoji

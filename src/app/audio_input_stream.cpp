@@ -10,6 +10,9 @@
 AudioInputStream::AudioInputStream(const QString& path)
     : file_(path, AudioFileInput), name_(QFile::encodeName(path)) {}
 
+AudioInputStream::AudioInputStream(int openedFd, const QString& path)
+    : file_(openedFd, path, AudioFileInput), name_(QFile::encodeName(path)) {}
+
 TagLib::ByteVector AudioInputStream::readBlock(unsigned long length) {
     const long long wanted = std::min<long long>(
         {(long long)length, MaxAudioTagBytes - readSoFar_, file_.size() - position_});

@@ -21,6 +21,8 @@ inline constexpr long long MaxAudioTagBytes = 64LL * 1024 * 1024;
 class AudioInputStream : public TagLib::IOStream {
   public:
     explicit AudioInputStream(const QString& path);
+    // Reads a descriptor the gate opened, taking it over.
+    AudioInputStream(int openedFd, const QString& path);
 
     TagLib::FileName name() const override { return name_.constData(); }
     TagLib::ByteVector readBlock(unsigned long length) override;

@@ -62,6 +62,19 @@ InputFile::InputFile(const QString& path, InputKind kind) : path_(path), kind_(k
     size_ = status.st_size;
 }
 
+InputFile::InputFile(int openedFd, const QString& path, InputKind kind)
+    : path_(path), kind_(kind), fd_(openedFd) {
+    struct stat status {};
+    try {
+        if (::fstat(fd_, &status) != 0) failWith(path, errno);
+        checkStatus(path, status, kind);
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
+    size_ = status.st_size;
+}
+
 InputFile::~InputFile() {
     ::close(fd_);
 }

@@ -30,11 +30,16 @@ class InputFile {
   public:
     // Opens the file or raises the error that names it and says why not.
     InputFile(const QString& path, InputKind kind);
+    // Takes over a descriptor the gate opened in another process (the decode
+    // helper's files come so), checking it as an opened file is checked.
+    InputFile(int openedFd, const QString& path, InputKind kind);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
     const QString& path() const { return path_; }
+    // The open file, to hand to the decode helper.
+    int descriptor() const { return fd_; }
     // The size the file reported when it was opened.
     long long size() const { return size_; }
     // Up to `count` bytes from `offset`; fewer at the end.

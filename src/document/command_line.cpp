@@ -19,6 +19,7 @@
 #include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 #include "document/open_file.h"
+#include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
 #include "tracks/track_editor.h"
 
@@ -92,6 +93,7 @@ QString exportCover(const ExportRequest& request) {
         printOnly.emplace();
     else
         SetCoverDisplayScale(request.scale);
+    TakeReducedDrawingsNote();  // what earlier pages went without is not this one's
     const QString note = file.open();
     if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
@@ -105,7 +107,10 @@ QString exportCover(const ExportRequest& request) {
     else
         ExportCoverPng(request.output, request.scale);
     errors.raiseFirst();
-    return note;
+    const QString drawings = TakeReducedDrawingsNote();
+    if (!drawings.isEmpty() && request.strict) throw SleevixError(drawings);
+    return note.isEmpty() || drawings.isEmpty() ? note + drawings
+                                                : note + QStringLiteral("; ") + drawings;
 }
 
 // The export the options ask for; raises an error for options that do not

@@ -9,7 +9,7 @@
 
 #include "app/cover_state.h"
 #include "app/error_box.h"
-#include "pictures/qt_image_decoders.h"
+#include "pictures/picture_loader.h"
 
 namespace {
 
@@ -184,7 +184,7 @@ PictureEntry readCarriedPicture(const Fields& picture) {
     if (!png || png.decoded.isEmpty())
         picture.wrong("png", QCoreApplication::translate("DocumentFormat", "a PNG file in base64"));
     try {
-        DecodePng(png.decoded);
+        DecodePictureBytes(QStringLiteral("picture.png"), png.decoded, QSize());
     } catch (const SleevixError& error) {
         refuse(QCoreApplication::translate("DocumentFormat",
                                            "%1 holds no picture that can be shown (%2)")

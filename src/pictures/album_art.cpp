@@ -166,8 +166,8 @@ AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension,
     return std::move(*art);
 }
 
-AlbumArt AlbumArtOfFile(const QString& fileName, const QString& extension) {
-    AudioInputStream stream(fileName);
+AlbumArt AlbumArtOfOpenedFile(int openedFd, const QString& fileName, const QString& extension) {
+    AudioInputStream stream(openedFd, fileName);
     return ReadAlbumArt(stream, extension, QFileInfo(fileName).fileName());
 }
 

@@ -23,8 +23,13 @@ struct AlbumArt {
 // "\"%1\" is not a readable %2 file" with the shown name and the kind.
 AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension, const QString& shownName);
 
-// The same from the file.
-AlbumArt AlbumArtOfFile(const QString& fileName, const QString& extension);
+// The same from a file the gate opened, taking its descriptor over.
+AlbumArt AlbumArtOfOpenedFile(int openedFd, const QString& fileName, const QString& extension);
+
+// The packed album art of the file (see PackAlbumArt), read by the decode
+// helper; kept by the file's identity, so that a repaint reads no tags again.
+class DecodeHelper;
+QByteArray AlbumArtBytes(const QString& fileName, DecodeHelper& helper);
 
 // Album art held as one byte string ("extension\n" and the data), so that
 // the loader can compare what it read with what it drew before.

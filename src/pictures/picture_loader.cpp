@@ -102,15 +102,25 @@ QSize withinLimits(QSize size) {
 }
 
 // Draws a drawing of vectors over white at the size of the area it is read
-// for, or at its natural size; either within the picture limits, and
-// smaller where its work needs it.
+// for, or at its natural size; either within the picture limits. With a
+// `divisor`, at that fraction of each side, bounded by the decode helper's
+// deadline; without (0), smaller where the work meter predicts it must be.
 QImage drawnOnWhite(const DecodedPicture& picture, DecodedPicture::VectorDrawing style,
-                    QSize cover) {
+                    QSize cover, int divisor) {
     const QSize size =
         withinLimits(cover.isEmpty() ? QSize(picture.width(), picture.height()) : cover);
     const auto whole = [](QPainter& painter) {
         return QRect(0, 0, painter.device()->width(), painter.device()->height());
     };
+    if (divisor > 0) {
+        const QSize drawn(std::max(1, size.width() / divisor), std::max(1, size.height() / divisor));
+        QImage bitmap = AllocatePicture(drawn.width(), drawn.height(), style.format);
+        bitmap.fill(Qt::white);
+        QPainter painter(&bitmap);
+        painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
+        picture.drawStretched(painter, whole(painter));
+        return bitmap;
+    }
     return DrawnWithinBudgetOrSmaller(
         size, style.format, style.antialiased,
         [&](QPainter& painter) { picture.drawStretched(painter, whole(painter)); },
@@ -125,8 +135,9 @@ InputKind inputKindOf(DecoderKind kind) {
                      svg ? MaxSvgTextBytes : MaxPictureFileBytes};
 }
 
-// The table's format for the file's extension, or the error naming it.
-const PictureFormat& formatOf(const QString& fileName) {
+}  // namespace
+
+const PictureFormat& PictureFormatOf(const QString& fileName) {
     const QString extension = extensionOf(fileName);
     const PictureFormat* format = PictureFormats().Find(extension);
     if (!format)
@@ -136,32 +147,33 @@ const PictureFormat& formatOf(const QString& fileName) {
     return *format;
 }
 
-}  // namespace
-
 void CheckPictureFileName(const QString& fileName) {
-    formatOf(fileName);
+    PictureFormatOf(fileName);
 }
 
-std::optional<QByteArray> ReadPictureBytes(const QString& fileName) {
+std::optional<QByteArray> ReadPictureBytes(const QString& fileName, DecodeHelper& helper) {
     const QFileInfo file(fileName);
     if (!file.exists() || file.isDir()) return std::nullopt;
-    const DecoderKind kind = formatOf(fileName).decoder;
-    if (kind == DecoderKind::AlbumArt)
-        return PackAlbumArt(AlbumArtOfFile(fileName, extensionOf(fileName)));
+    const DecoderKind kind = PictureFormatOf(fileName).decoder;
+    if (kind == DecoderKind::AlbumArt) return AlbumArtBytes(fileName, helper);
     return ReadInputFile(fileName, inputKindOf(kind));
 }
 
-PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,
-                                 PictureUse use) {
+QByteArray ReadAlbumArtHere(int openedFd, const QString& fileName) {
+    return PackAlbumArt(AlbumArtOfOpenedFile(openedFd, fileName, extensionOf(fileName)));
+}
+
+PictureBitmap DecodePictureHere(const QString& fileName, const QByteArray& bytes, QSize cover,
+                                PictureUse use, int drawDivisor) {
     const QSize rasterCover = use == PictureUse::Screen ? cover : QSize();
     const std::unique_ptr<DecodedPicture> picture =
-        decode(formatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover);
+        decode(PictureFormatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover);
     // Whatever size a decoder reported before it read, what it made is held
     // to the limits; a drawing is drawn within them at any size it declares.
     const std::optional<DecodedPicture::VectorDrawing> vectors = picture->vectorDrawing();
     if (!vectors) CheckPictureSize(picture->width(), picture->height());
     if (vectors)
-        return PictureBitmap(drawnOnWhite(*picture, *vectors, cover),
+        return PictureBitmap(drawnOnWhite(*picture, *vectors, cover, drawDivisor),
                              QSize(picture->width(), picture->height()));
     if (std::optional<QImage> pixels = picture->handOverPixels())
         return PictureBitmap(InSrgb(std::move(*pixels)),

@@ -8,7 +8,9 @@
 #include <QSize>
 #include <QString>
 
+#include "helper/decode_helper.h"
 #include "pictures/picture_bitmap.h"
+#include "pictures/picture_format_table.h"
 
 // What a picture is read for, given the device pixels it is shown in
 // (`cover`): the screen takes only as many pixels as cover that area; the
@@ -30,12 +32,31 @@ std::optional<PictureBitmap> LoadPictureBitmap(const QString& fileName, QSize co
 // Raises the loader's "Unknown picture file extension" error for a name
 // whose extension no format is registered for.
 void CheckPictureFileName(const QString& fileName);
+// The table's format for the file's extension, or that error.
+const PictureFormat& PictureFormatOf(const QString& fileName);
 
 // The two steps of LoadPictureBitmap: the file's bytes (nothing when there
-// is no file), then the picture those bytes hold.
-std::optional<QByteArray> ReadPictureBytes(const QString& fileName);
+// is no file; an audio file's album art, read in the helper), then the
+// picture those bytes hold, decoded or drawn in the helper. A drawing that
+// takes too long is drawn at a half, a quarter or an eighth of each side.
+std::optional<QByteArray> ReadPictureBytes(const QString& fileName,
+                                           DecodeHelper& helper = ProgramDecodeHelper());
 PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,
-                                 PictureUse use = PictureUse::Screen);
+                                 PictureUse use = PictureUse::Screen,
+                                 DecodeHelper& helper = ProgramDecodeHelper());
+
+// The helper's own jobs, run in whatever process calls them: the bytes'
+// picture, a drawing drawn at 1/`drawDivisor` of each side (0: first
+// weighed by the work meter, and drawn smaller or refused by its
+// prediction); and the packed album art of an audio file the gate opened.
+PictureBitmap DecodePictureHere(const QString& fileName, const QByteArray& bytes, QSize cover,
+                                PictureUse use, int drawDivisor);
+QByteArray ReadAlbumArtHere(int openedFd, const QString& fileName);
+
+// What the printed page went without since the last call: drawings drawn
+// smaller than printed, or left out, because drawing them took too long.
+// One line, empty when nothing was.
+QString TakeReducedDrawingsNote();
 
 // Pixels in a colour space of their own (an embedded profile, PNG gamma)
 // converted to sRGB, which the screen, the PNG export and the printed page

@@ -18,6 +18,10 @@
 
 namespace {
 
+// The name a picture carried in a document goes by, in the decode helper's
+// messages and for the choice of its decoder.
+const QString CarriedPictureName = QStringLiteral("picture.png");
+
 // The overlay stands for the whole tray card; these columns of it go to
 // the spines and the tray card.
 constexpr int SpineWidth = 22;
@@ -180,7 +184,7 @@ QByteArray HeldPicturePng(PictureHalf half) {
 }
 
 void HoldPicturePng(PictureHalf half, const QByteArray& png) {
-    const QImage picture = DecodePng(png);
+    const QImage picture = DecodePictureBytes(CarriedPictureName, png, QSize()).pixels();
     if (half == PictureHalf::Back) {
         HoldBackPicture(picture);
         backState.heldPng = png;

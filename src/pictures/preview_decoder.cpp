@@ -3,13 +3,15 @@
 
 #include <mutex>
 #include <optional>
+#include <thread>
 
-#include <QThreadPool>
+#include "helper/decode_helper.h"
 
 // What the decoder and its worker share; the worker may outlive the
 // decoder, so it holds this and never the decoder itself.
 struct PreviewDecoder::Shared {
     PreviewDecode decode;
+    DecodeHelper helper;
     std::mutex mutex;
     // Guarded by the mutex:
     PreviewDecoder* owner = nullptr;  // cleared when the decoder goes
@@ -29,6 +31,7 @@ PreviewDecoder::~PreviewDecoder() {
     const std::lock_guard<std::mutex> lock(shared_->mutex);
     shared_->owner = nullptr;
     shared_->waiting.reset();
+    shared_->helper.cancel();
 }
 
 void PreviewDecoder::request(PreviewRequest request) {
@@ -41,9 +44,12 @@ void PreviewDecoder::request(PreviewRequest request) {
         shared_->working = true;
     }
     if (startWorker) {
-        // The global pool is waited for when the application ends, so a
-        // decode never runs past it.
-        QThreadPool::globalInstance()->start([shared = shared_] { work(shared); });
+        // A thread of its own, never Qt's global pool, which the GUI
+        // thread's painting waits on; nothing waits for it to end.
+        std::thread([shared = shared_] { work(shared); }).detach();
+    } else {
+        // The decode running now is stale.
+        shared_->helper.cancel();
     }
 }
 
@@ -75,8 +81,8 @@ void PreviewDecoder::work(const std::shared_ptr<Shared>& shared) {
         };
         PictureBitmap picture;
         try {
-            picture =
-                shared->decode(request, [&](PictureBitmap first) { return post(first, false); });
+            picture = shared->decode(
+                request, [&](PictureBitmap first) { return post(first, false); }, shared->helper);
         } catch (...) {
             // Whatever failed, the pane shows no picture.
             picture = PictureBitmap();

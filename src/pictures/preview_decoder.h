@@ -22,15 +22,19 @@ struct PreviewRequest {
 // the request is stale, so the decode can stop.
 using ShowFirst = std::function<bool(PictureBitmap)>;
 
-// Decodes a request into the picture to show (null for none); may call
-// `showFirst` before. Runs on a worker thread; may throw.
-using PreviewDecode = std::function<PictureBitmap(const PreviewRequest&, const ShowFirst&)>;
+class DecodeHelper;
 
-// Decodes previews off the GUI thread, one at a time, the newest request
-// winning: a request made while another decodes replaces any still
-// waiting, and results of any but the newest are dropped. Destroying it
-// never waits for a decode; the decode finishes in the background and its
-// result goes nowhere.
+// Decodes a request into the picture to show (null for none) in the decode
+// helper given; may call `showFirst` before. Runs on a worker thread; may
+// throw.
+using PreviewDecode =
+    std::function<PictureBitmap(const PreviewRequest&, const ShowFirst&, DecodeHelper&)>;
+
+// Decodes previews off the GUI thread, on a thread and in a decode helper
+// of its own, one at a time, the newest request winning: a request made
+// while another decodes ends that decode (its helper is ended) and
+// replaces any still waiting, and results of any but the newest are
+// dropped. Destroying it never waits for a decode: the decode is ended.
 class PreviewDecoder : public QObject {
     Q_OBJECT
   public:

@@ -21,6 +21,8 @@ constexpr double AspectTolerance = 0.02;
 // A thumbnail larger than this many times what the pane draws is no
 // thumbnail; the photo itself is decoded then.
 constexpr int LargestUsefulThumbnail = 4;
+// A photo and its thumbnail, decoded for the pane.
+constexpr JobDeadline PreviewPhotoDeadline{2.5};
 
 bool isJpegFile(const QString& path) {
     const PictureFormat* format = PictureFormats().Find(QFileInfo(path).suffix());
@@ -61,16 +63,32 @@ std::optional<PictureBitmap> paneThumbnail(const QByteArray& photo, QSize room) 
 
 }  // namespace
 
-PictureBitmap DecodePreview(const PreviewRequest& request, const ShowFirst& showFirst) {
-    const std::optional<QByteArray> bytes = ReadPictureBytes(request.path);
-    if (!bytes) return PictureBitmap();
-    if (isJpegFile(request.path)) {
-        try {
-            if (std::optional<PictureBitmap> thumbnail = paneThumbnail(*bytes, request.room))
-                if (!showFirst(std::move(*thumbnail))) return PictureBitmap();
-        } catch (...) {
-            // A damaged thumbnail: the photo itself decides what is shown.
-        }
+PictureBitmap DecodePreviewHere(const QString& path, const QByteArray& bytes, QSize cover,
+                                QSize room, const ShowFirst& showFirst) {
+    try {
+        if (std::optional<PictureBitmap> thumbnail = paneThumbnail(bytes, room))
+            if (!showFirst(std::move(*thumbnail))) return PictureBitmap();
+    } catch (...) {
+        // A damaged thumbnail: the photo itself decides what is shown.
     }
-    return DecodePictureBytes(request.path, *bytes, request.cover);
+    return DecodePictureHere(path, bytes, cover, PictureUse::Screen, 1);
+}
+
+PictureBitmap DecodePreview(const PreviewRequest& request, const ShowFirst& showFirst,
+                            DecodeHelper& helper) {
+    const std::optional<QByteArray> bytes = ReadPictureBytes(request.path, helper);
+    if (!bytes) return PictureBitmap();
+    if (!isJpegFile(request.path))
+        return DecodePictureBytes(request.path, *bytes, request.cover, PictureUse::Screen, helper);
+    HelperJob job;
+    job.kind = HelperJobKind::DecodePreview;
+    job.fileName = request.path;
+    job.bytes = *bytes;
+    job.cover = request.cover;
+    job.room = request.room;
+    const HelperReply photo =
+        helper.run(job, PreviewPhotoDeadline, {}, [&](const HelperReply& thumbnail) {
+            return showFirst(PictureBitmap(thumbnail.pixels, thumbnail.natural));
+        });
+    return PictureBitmap(photo.pixels, photo.natural);
 }

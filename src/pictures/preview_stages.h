@@ -7,4 +7,10 @@
 // loader decodes it. A JPEG photo whose Exif thumbnail has the photo's
 // aspect and at least the pixels the pane draws it with is shown from the
 // thumbnail first, with the photo's own size.
-PictureBitmap DecodePreview(const PreviewRequest& request, const ShowFirst& showFirst);
+// Decoded in `helper`, which a newer request may end.
+PictureBitmap DecodePreview(const PreviewRequest& request, const ShowFirst& showFirst,
+                            DecodeHelper& helper);
+
+// The same from the file's bytes, in this process: the helper's job.
+PictureBitmap DecodePreviewHere(const QString& path, const QByteArray& bytes, QSize cover,
+                                QSize room, const ShowFirst& showFirst);

@@ -7,8 +7,9 @@
 
 PictureBitmap PictureForPrinting(const QString& path, const PictureBitmap& held, QSize printed) {
     try {
-        if (std::optional<PictureBitmap> full = LoadPictureBitmap(path, printed, PictureUse::Print))
-            return std::move(*full);
+        // A drawing too slow to draw at any size comes back null.
+        std::optional<PictureBitmap> full = LoadPictureBitmap(path, printed, PictureUse::Print);
+        if (full && !full->isNull()) return std::move(*full);
     } catch (const SleevixError&) {
         if (PrintOnlyPictures::Active()) throw;
     }

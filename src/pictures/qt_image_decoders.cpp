@@ -56,8 +56,13 @@ class FormatReader {
         const QSize size = reader_.size();
         if (size != QSize()) CheckPictureSize(size.width(), size.height());
         QImage image;
-        if (!reader_.read(&image) || image.isNull())
+        if (!reader_.read(&image) || image.isNull()) {
+            // Qt's readers report pixels they could not allocate as an
+            // invalid picture; within the limits, that is memory running out.
+            if (size.isValid() && QImage(size, QImage::Format_ARGB32).isNull())
+                throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
             throw SleevixError(QCoreApplication::translate("Pictures", invalidMessage));
+        }
         return image;
     }
 

@@ -13,6 +13,8 @@
 #include <QFile>
 
 #include "app/error_box.h"
+#include "helper/decode_helper.h"
+#include "helper/helper_sandbox.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
@@ -95,6 +97,61 @@ TEST_F(HostilePictureFiles, AFileLargerThanAnyPictureNeedsIsRefusedBeforeItIsRea
     ASSERT_TRUE(justOver.resize(MaxPictureFileBytes + 1));
     justOver.close();
     EXPECT_TRUE(LoadErrorOf(files.path("over.bmp")).contains("too large to be a picture"));
+}
+
+namespace {
+
+// An MP4 file whose atoms nest without end, which TagLib follows until its
+// stack runs out.
+QByteArray NestedAtoms(int depth) {
+    QByteArray file = QByteArray::fromHex("00000014667479704d344120000000004d344120");
+    for (int level = 0; level < depth; ++level) {
+        const quint32 size = quint32(8 * (depth - level));
+        file += char(size >> 24) + QByteArray(1, char(size >> 16)) + char(size >> 8) + char(size);
+        file += "moov";
+    }
+    return file;
+}
+
+// A progressive JPEG whose last scan comes again and again: each pass costs
+// the decoder the whole image.
+QByteArray RepeatedLastScan(int repeats) {
+    QImage grey(2000, 2000, QImage::Format_RGB32);
+    grey.fill(Qt::gray);
+    const QByteArray jpeg = EncodeJpeg(grey, JpegColours::Rgb, 90, true);
+    const qsizetype lastScan = jpeg.lastIndexOf("\xff\xda");
+    const QByteArray scan = jpeg.mid(lastScan, jpeg.size() - 2 - lastScan);
+    return jpeg.left(lastScan) + scan.repeated(repeats) + "\xff\xd9";
+}
+
+}  // namespace
+
+TEST_F(HostilePictureFiles, AReaderThatCrashesHangsOrNeedsTooMuchEndsOnlyTheHelper) {
+    const int startsBefore = ProgramDecodeHelper().startsSoFar();
+    const QString nested = files.write("nested.m4a", NestedAtoms(100'000));
+    EXPECT_EQ(LoadErrorOf(nested), "\"nested.m4a\" could not be read: the reader stopped (crashed)");
+    const QString endless = files.write("endless.jpg", RepeatedLastScan(20'000));
+    EXPECT_EQ(LoadErrorOf(endless),
+              "\"endless.jpg\" could not be read: the reader stopped (took too long)");
+    if (HelperAddressSpaceLimited) {
+        // A helper of a smaller limit, which a picture of 64 megapixels passes.
+        qputenv("SLEEVIX_DECODE_HELPER_MEMORY_MB", "400");
+        DecodeHelper smaller;
+        QString message = "(no error)";
+        try {
+            DecodePictureBytes("large.png", PngClaiming(8000, 8000), QSize(), PictureUse::Screen,
+                               smaller);
+        } catch (const SleevixError& error) {
+            message = error.message();
+        }
+        qunsetenv("SLEEVIX_DECODE_HELPER_MEMORY_MB");
+        EXPECT_EQ(message,
+                  "\"large.png\" could not be read: the reader stopped (needed too much memory)");
+    }
+    // The program goes on, with a new helper.
+    const QString fine = files.write("fine.png", EncodeImage(QImage(4, 3, QImage::Format_RGB32), "png"));
+    EXPECT_EQ(LoadErrorOf(fine), "(no error)");
+    EXPECT_GE(ProgramDecodeHelper().startsSoFar(), startsBefore + 2);
 }
 
 TEST_F(HostilePictureFiles, EachDecoderRefusesTheContentOfEveryOtherFormat) {

@@ -121,7 +121,7 @@ TEST(PicturePreviewPane, ClosingNeitherWaitsForADecodeNorHearsFromIt) {
     QSemaphore started, release;
     std::atomic<bool> decoded{false}, heardBack{true};
     auto decoder =
-        std::make_unique<PreviewDecoder>([&](const PreviewRequest&, const ShowFirst& first) {
+        std::make_unique<PreviewDecoder>([&](const PreviewRequest&, const ShowFirst& first, DecodeHelper&) {
             started.release();
             release.tryAcquire(1, 30000);
             decoded = true;

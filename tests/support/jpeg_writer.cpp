@@ -24,7 +24,7 @@ struct RecoveringErrors {
 
 }  // namespace
 
-QByteArray EncodeJpeg(const QImage& source, JpegColours colours, int quality) {
+QByteArray EncodeJpeg(const QImage& source, JpegColours colours, int quality, bool progressive) {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info{};
     RecoveringErrors errors;
@@ -48,6 +48,7 @@ QByteArray EncodeJpeg(const QImage& source, JpegColours colours, int quality) {
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     if (cmyk) info.write_Adobe_marker = colours == JpegColours::CmykAdobe;
+    if (progressive) jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         const uchar* rgb = image.constScanLine(int(info.next_scanline));

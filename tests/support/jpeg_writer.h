@@ -6,10 +6,11 @@
 
 enum class JpegColours { Rgb, Grey, CmykAdobe, CmykPlain };
 
-// A JPEG file's bytes for the image, written with libjpeg. For the CMYK
-// kinds each pixel's ink is derived from its RGB colour.
+// A JPEG file's bytes for the image, written with libjpeg, in scans of
+// rising detail when `progressive`. For the CMYK kinds each pixel's ink is
+// derived from its RGB colour.
 QByteArray EncodeJpeg(const QImage& image, JpegColours colours = JpegColours::Rgb,
-                      int quality = 95);
+                      int quality = 95, bool progressive = false);
 
 // Only a header, claiming the given size: enough to test size checks.
 QByteArray JpegHeaderClaiming(int width, int height);

@@ -95,3 +95,42 @@ def bmp(name, width, height, rle):
 
 bmp("topdown-rle.bmp", 16384, 11000, True)
 bmp("topdown-wide.bmp", 20000, 5000, True)
+
+# TagLib recursing without end: 100,000 nested MP4 atoms; 40,000 ID3
+# chapter frames each inside the one before.
+with open("nested-atoms.m4a", "wb") as f:
+    f.write(struct.pack(">I4s4sI4s", 20, b"ftyp", b"M4A ", 0, b"M4A "))
+    depth = 100_000
+    for level in range(depth):
+        f.write(struct.pack(">I4s", 8 * (depth - level), b"moov"))
+
+def syncsafe(n):
+    return bytes([(n >> 21) & 0x7f, (n >> 14) & 0x7f, (n >> 7) & 0x7f, n & 0x7f])
+chapter = b""
+for level in range(40_000):
+    body = b"c\x00" + bytes(16) + chapter
+    chapter = b"CHAP" + syncsafe(len(body)) + b"\x00\x00" + body
+mpeg_frame = b"\xff\xfb\x90\x00" + bytes(413)
+with open("nested-chapters.mp3", "wb") as f:
+    f.write(b"ID3\x04\x00\x00" + syncsafe(len(chapter)) + chapter + mpeg_frame * 4)
+
+# A progressive JPEG whose last scan is repeated 20,000 times: each pass
+# costs the decoder the whole image again.
+import subprocess
+subprocess.run(["convert", "-size", "8000x6000", "xc:gray", "-interlace", "Plane", "progressive.jpg"],
+               check=True)
+with open("progressive.jpg", "rb") as f:
+    jpeg = f.read()
+last_scan = jpeg.rindex(b"\xff\xda")
+with open("repeated-scan.jpg", "wb") as f:
+    f.write(jpeg[:last_scan])
+    for _ in range(20_000):
+        f.write(jpeg[last_scan:-2])
+    f.write(b"\xff\xd9")
+os.remove("progressive.jpg")
+
+# Dashes a thousandth of a pixel long around 199 circles.
+with open("dashed-circles.svg", "w") as f:
+    f.write("<svg xmlns='http://www.w3.org/2000/svg' width='1000' height='1000'>" +
+            "".join("<circle cx='500' cy='500' r='%d' fill='none' stroke='black' "
+                    "stroke-dasharray='0.002'/>" % (r + 2) for r in range(199)) + "</svg>")

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QFileInfo>
 
 #include <taglib/attachedpictureframe.h>
@@ -19,9 +20,14 @@
 
 #include "app/audio_input_stream.h"
 #include "app/error_box.h"
+#include "helper/decode_helper.h"
 #include "tracks/import/list_file.h"
 
 namespace {
+
+// TagLib reads only an audio file's tags (and, asked for its length, its
+// first frames): a second of work is a damaged or hostile file.
+constexpr JobDeadline AudioTagsDeadline{2.0};
 
 // A file opened through TagLib, with the stream it reads from (which must
 // outlive it) and whether it carries a picture.
@@ -75,9 +81,10 @@ bool openByKind(OpenedAudio& audio, const QString& extension, bool withLength) {
     return audio.file->isValid();
 }
 
-OpenedAudio openAudio(const QString& path, bool withLength) {
+OpenedAudio openAudio(std::unique_ptr<AudioInputStream> stream, const QString& path,
+                      bool withLength) {
     OpenedAudio audio;
-    audio.stream = std::make_unique<AudioInputStream>(path);
+    audio.stream = std::move(stream);
     if (!openByKind(audio, QFileInfo(path).suffix().toLower(), withLength))
         throw SleevixError(QCoreApplication::translate(
                                "TrackImport", "%1 is damaged or not the audio file its name says")
@@ -105,8 +112,9 @@ int lengthOf(const TagLib::File& file) {
 
 }  // namespace
 
-AudioTags ReadAudioTags(const QString& path, bool withLength) {
-    const OpenedAudio audio = openAudio(path, withLength);
+AudioTags ReadAudioTagsFrom(std::unique_ptr<AudioInputStream> stream, const QString& path,
+                            bool withLength) {
+    const OpenedAudio audio = openAudio(std::move(stream), path, withLength);
     const TagLib::PropertyMap tags = audio.file->properties();
     AudioTags read;
     read.title = firstValue(tags, "TITLE");
@@ -120,10 +128,40 @@ AudioTags ReadAudioTags(const QString& path, bool withLength) {
     return read;
 }
 
+AudioTags ReadAudioTags(const QString& path, bool withLength) {
+    const InputFile file(path, AudioFileInput);
+    HelperJob job;
+    job.kind = HelperJobKind::AudioTags;
+    job.fileName = path;
+    job.withLength = withLength;
+    return DecodeAudioTags(
+        ProgramDecodeHelper().run(job, AudioTagsDeadline, {file.descriptor()}).data);
+}
+
 int ReadAudioLength(const QString& path) {
     try {
-        return lengthOf(*openAudio(path, true).file);
+        return ReadAudioTags(path, true).lengthMs;
     } catch (const SleevixError&) {
         return -1;
     }
+}
+
+QByteArray EncodeAudioTags(const AudioTags& tags) {
+    QByteArray encoded;
+    QDataStream out(&encoded, QIODevice::WriteOnly);
+    out << tags.title << tags.artist << tags.albumArtist << tags.album << qint32(tags.trackNumber)
+        << qint32(tags.discNumber) << qint32(tags.lengthMs) << tags.hasEmbeddedArt;
+    return encoded;
+}
+
+AudioTags DecodeAudioTags(const QByteArray& encoded) {
+    QDataStream in(encoded);
+    AudioTags tags;
+    qint32 trackNumber = -1, discNumber = -1, lengthMs = -1;
+    in >> tags.title >> tags.artist >> tags.albumArtist >> tags.album >> trackNumber >>
+        discNumber >> lengthMs >> tags.hasEmbeddedArt;
+    tags.trackNumber = trackNumber;
+    tags.discNumber = discNumber;
+    tags.lengthMs = lengthMs;
+    return tags;
 }

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The decode helper: started by the program with its socket at descriptor
+// 3, it loads what it needs from disk, confines itself, says "ready", and
+// then does one job after another until the program closes the socket. It
+// ends with the program.
+#include <csignal>
+#include <cstdlib>
+
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+#include "helper/helper_channel.h"
+#include "helper/helper_jobs.h"
+#include "helper/helper_messages.h"
+#include "helper/helper_sandbox.h"
+
+namespace {
+
+constexpr int ProgramSocket = 3;
+
+// The program speaks for the helper: Qt's notes about its surroundings
+// would break the command line's promise of one line or none.
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    NoteHelperMessage(message);
+}
+
+// What the jobs load from disk lazily, loaded while the helper still may:
+// the platform's fonts and Qt's image plugins.
+void loadWhatJobsNeed() {
+    QFontDatabase::families();
+    QImageReader::supportedImageFormats();
+    QImage sample(8, 8, QImage::Format_RGB32);
+    QPainter painter(&sample);
+    painter.drawText(0, 8, QStringLiteral("Ag"));
+}
+
+void send(const HelperReply& reply) {
+    std::vector<UniqueFd> fds;
+    QByteArray body;
+    try {
+        body = EncodeReply(reply, fds);
+    } catch (const std::bad_alloc&) {
+        HelperReply outOfMemory;
+        outOfMemory.status = HelperStatus::OutOfMemory;
+        fds.clear();
+        body = EncodeReply(outOfMemory, fds);
+    }
+    std::vector<int> raw;
+    for (const UniqueFd& fd : fds) raw.push_back(fd.get());
+    if (!SendMessage(ProgramSocket, body, raw)) std::_Exit(0);  // the program has gone
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Ends with the program, also when the program ended before this line.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (argc < 2 || std::atol(argv[1]) != long(getppid())) return 1;
+    std::signal(SIGPIPE, SIG_IGN);
+    qInstallMessageHandler(keepMessage);
+    QGuiApplication application(argc, argv);
+    loadWhatJobsNeed();
+    if (!EnterHelperSandbox()) return 1;
+    if (!SendMessage(ProgramSocket, QByteArrayLiteral("ready"))) return 0;
+
+    for (;;) {
+        ChannelMessage message;
+        if (!ReceiveMessage(ProgramSocket, message)) return 0;
+        const std::optional<HelperJob> job = DecodeJob(message.body);
+        if (!job) return 1;
+        send(RunHelperJob(*job, message.fds, send));
+    }
+}

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "helper/helper_messages.h"
+
+#include <cstring>
+#include <new>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QColorSpace>
+#include <QDataStream>
+#include <QIODevice>
+
+namespace {
+
+constexpr quint32 JobMagic = 0x534c4a42;    // "SLJB"
+constexpr quint32 ReplyMagic = 0x534c5250;  // "SLRP"
+// No side of a picture the helper hands over is longer; the picture limits
+// are checked where the pixels are made.
+constexpr int LargestSide = 1 << 16;
+
+// A mapping of shared memory that a QImage's pixels live in, released with
+// the last copy of the image.
+struct SharedPixels {
+    void* address;
+    size_t size;
+};
+
+void releaseSharedPixels(void* info) {
+    auto* pixels = static_cast<SharedPixels*>(info);
+    ::munmap(pixels->address, pixels->size);
+    delete pixels;
+}
+
+UniqueFd pixelsIntoSharedMemory(const QImage& image) {
+    const size_t size = size_t(image.sizeInBytes());
+    UniqueFd memory(::memfd_create("sleevix-pixels", MFD_CLOEXEC));
+    if (!memory.valid() || ::ftruncate(memory.get(), off_t(size)) != 0) throw std::bad_alloc();
+    void* address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, memory.get(), 0);
+    if (address == MAP_FAILED) throw std::bad_alloc();
+    std::memcpy(address, image.constBits(), size);
+    ::munmap(address, size);
+    return memory;
+}
+
+// The image whose pixels are the shared memory, without a copy; null when
+// the memory is smaller than the header says.
+QImage pixelsFromSharedMemory(const UniqueFd& memory, int width, int height,
+                              qsizetype bytesPerLine, QImage::Format format) {
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    if (width <= 0 || height <= 0 || width > LargestSide || height > LargestSide || depth <= 0 ||
+        bytesPerLine < (qsizetype(width) * depth + 7) / 8 || bytesPerLine > (1 << 20) * 8)
+        return QImage();
+    const size_t size = size_t(bytesPerLine) * size_t(height);
+    struct stat status {};
+    if (::fstat(memory.get(), &status) != 0 || size_t(status.st_size) < size) return QImage();
+    void* address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, memory.get(), 0);
+    if (address == MAP_FAILED) return QImage();
+    auto* shared = new SharedPixels{address, size};
+    return QImage(static_cast<uchar*>(address), width, height, bytesPerLine, format,
+                  releaseSharedPixels, shared);
+}
+
+}  // namespace
+
+QByteArray EncodeJob(const HelperJob& job) {
+    QByteArray body;
+    QDataStream out(&body, QIODevice::WriteOnly);
+    out << JobMagic << quint8(job.kind) << job.fileName << job.bytes << job.cover << job.room
+        << job.forPrint << qint32(job.divisor) << job.withLength;
+    return body;
+}
+
+std::optional<HelperJob> DecodeJob(const QByteArray& body) {
+    QDataStream in(body);
+    quint32 magic = 0;
+    quint8 kind = 0;
+    qint32 divisor = 1;
+    HelperJob job;
+    in >> magic >> kind >> job.fileName >> job.bytes >> job.cover >> job.room >> job.forPrint >>
+        divisor >> job.withLength;
+    if (in.status() != QDataStream::Ok || magic != JobMagic || kind < 1 ||
+        kind > quint8(HelperJobKind::AudioTags) || divisor < 1 || divisor > 64)
+        return std::nullopt;
+    job.kind = HelperJobKind(kind);
+    job.divisor = divisor;
+    return job;
+}
+
+QByteArray EncodeReply(const HelperReply& reply, std::vector<UniqueFd>& fds) {
+    QByteArray body;
+    QDataStream out(&body, QIODevice::WriteOnly);
+    const bool hasPixels = !reply.pixels.isNull();
+    out << ReplyMagic << quint8(reply.status) << reply.message << reply.natural << reply.data
+        << hasPixels;
+    if (hasPixels) {
+        out << qint32(reply.pixels.width()) << qint32(reply.pixels.height())
+            << qint64(reply.pixels.bytesPerLine()) << qint32(reply.pixels.format())
+            << reply.pixels.colorSpace() << reply.pixels.colorTable();
+        fds.push_back(pixelsIntoSharedMemory(reply.pixels));
+    }
+    return body;
+}
+
+std::optional<HelperReply> DecodeReply(ChannelMessage& message) {
+    QDataStream in(message.body);
+    quint32 magic = 0;
+    quint8 status = 0;
+    bool hasPixels = false;
+    HelperReply reply;
+    in >> magic >> status >> reply.message >> reply.natural >> reply.data >> hasPixels;
+    if (in.status() != QDataStream::Ok || magic != ReplyMagic || status < 1 ||
+        status > quint8(HelperStatus::OutOfMemory))
+        return std::nullopt;
+    reply.status = HelperStatus(status);
+    if (!hasPixels) return reply;
+    qint32 width = 0, height = 0, format = 0;
+    qint64 bytesPerLine = 0;
+    QColorSpace colourSpace;
+    QList<QRgb> colours;
+    in >> width >> height >> bytesPerLine >> format >> colourSpace >> colours;
+    if (in.status() != QDataStream::Ok || message.fds.size() != 1 || format <= 0 ||
+        format >= QImage::NImageFormats)
+        return std::nullopt;
+    reply.pixels = pixelsFromSharedMemory(message.fds.front(), width, height,
+                                          qsizetype(bytesPerLine), QImage::Format(format));
+    if (reply.pixels.isNull()) return std::nullopt;
+    if (colourSpace.isValid()) reply.pixels.setColorSpace(colourSpace);
+    if (!colours.isEmpty()) reply.pixels.setColorTable(colours);
+    return reply;
+}
