@@ -88,9 +88,9 @@ bool executable(const QString& path) {
 
 ReaderStopped::ReaderStopped(const QString& fileName, ReaderStop how)
     : SleevixError([&] {
-          const char* why = how == ReaderStop::Crashed       ? QT_TR_NOOP("crashed")
-                            : how == ReaderStop::TookTooLong ? QT_TR_NOOP("took too long")
-                                                             : QT_TR_NOOP("needed too much memory");
+          const char* why = how == ReaderStop::Crashed       ? QT_TRANSLATE_NOOP("DecodeHelper", "crashed")
+                            : how == ReaderStop::TookTooLong ? QT_TRANSLATE_NOOP("DecodeHelper", "took too long")
+                                                             : QT_TRANSLATE_NOOP("DecodeHelper", "needed too much memory");
           return QCoreApplication::translate("DecodeHelper",
                                              "%1 could not be read: the reader stopped (%2)")
               .arg(QuotedFileName(fileName), QCoreApplication::translate("DecodeHelper", why));
@@ -166,6 +166,10 @@ void DecodeHelper::start() {
 }
 
 void DecodeHelper::end() {
+    {
+        const std::lock_guard<std::mutex> state(state_);
+        killed_ = false;
+    }
     const pid_t pid = pid_.exchange(-1);
     socket_ = UniqueFd();
     if (pid <= 0) return;
@@ -175,9 +179,13 @@ void DecodeHelper::end() {
 }
 
 void DecodeHelper::cancel() {
+    const std::lock_guard<std::mutex> lock(state_);
     cancelled_ = true;
     const pid_t pid = pid_;
-    if (pid > 0) ::kill(pid, SIGKILL);
+    if (busy_ && pid > 0) {
+        ::kill(pid, SIGKILL);
+        killed_ = true;
+    }
 }
 
 void DecodeHelper::stopped(const HelperJob& job, ReaderStop how) {
@@ -189,8 +197,20 @@ HelperReply DecodeHelper::run(const HelperJob& job, JobDeadline deadline,
                               const std::vector<int>& fds,
                               const std::function<bool(const HelperReply&)>& partial) {
     const std::lock_guard<std::mutex> lock(running_);
-    cancelled_ = false;
+    if (cancelled_) throw HelperJobCancelled();
+    if (killed_) end();  // ended by a cancel after it answered its job
     if (pid_ <= 0) start();
+    {
+        const std::lock_guard<std::mutex> state(state_);
+        busy_ = true;
+    }
+    struct Idle {
+        DecodeHelper& helper;
+        ~Idle() {
+            const std::lock_guard<std::mutex> state(helper.state_);
+            helper.busy_ = false;
+        }
+    } idle{*this};
     if (!SendMessage(socket_.get(), EncodeJob(job), fds)) {
         // A helper that ended between jobs: once more with a new one.
         end();

@@ -57,9 +57,12 @@ class DecodeHelper {
     HelperReply run(const HelperJob& job, JobDeadline deadline, const std::vector<int>& fds = {},
                     const std::function<bool(const HelperReply&)>& partial = {});
 
-    // Ends the job running now, from any thread; it raises
-    // HelperJobCancelled. A job started later runs as usual.
+    // Ends the job running now, or the next one to run, from any thread; it
+    // raises HelperJobCancelled. Jobs after it are ended too, until
+    // clearCancel(): whoever hands out the jobs calls that when it hands out
+    // one that is wanted.
     void cancel();
+    void clearCancel() { cancelled_ = false; }
 
     // How many helper processes this one has started, for tests.
     int startsSoFar() const { return starts_; }
@@ -74,6 +77,11 @@ class DecodeHelper {
     std::mutex running_;
     std::atomic<pid_t> pid_{-1};
     std::atomic<bool> cancelled_{false};
+    // Guarded by state_: a job runs (only then does a cancel end the
+    // helper), and a cancel ended the helper, which may have answered first.
+    std::mutex state_;
+    bool busy_ = false;
+    bool killed_ = false;
     UniqueFd socket_;
     int starts_ = 0;
 };

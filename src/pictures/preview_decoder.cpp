@@ -17,6 +17,7 @@ struct PreviewDecoder::Shared {
     PreviewDecoder* owner = nullptr;  // cleared when the decoder goes
     std::optional<PreviewRequest> waiting;
     quint64 newest = 0;
+    quint64 running = 0;  // the request the worker decodes now
     bool working = false;
 };
 
@@ -42,14 +43,14 @@ void PreviewDecoder::request(PreviewRequest request) {
         shared_->waiting = std::move(request);
         startWorker = !shared_->working;
         shared_->working = true;
+        // The decode running now is stale; the worker takes a request and
+        // says so under this lock, so a newer one is never ended.
+        if (!startWorker && shared_->running != shared_->newest) shared_->helper.cancel();
     }
     if (startWorker) {
         // A thread of its own, never Qt's global pool, which the GUI
         // thread's painting waits on; nothing waits for it to end.
         std::thread([shared = shared_] { work(shared); }).detach();
-    } else {
-        // The decode running now is stale.
-        shared_->helper.cancel();
     }
 }
 
@@ -66,6 +67,8 @@ void PreviewDecoder::work(const std::shared_ptr<Shared>& shared) {
             request = std::move(*shared->waiting);
             shared->waiting.reset();
             generation = shared->newest;
+            shared->running = generation;
+            shared->helper.clearCancel();
         }
         // Posts the picture to the decoder when the request is still the
         // newest and the decoder still there.

@@ -113,17 +113,6 @@ QByteArray NestedAtoms(int depth) {
     return file;
 }
 
-// A progressive JPEG whose last scan comes again and again: each pass costs
-// the decoder the whole image.
-QByteArray RepeatedLastScan(int repeats) {
-    QImage grey(2000, 2000, QImage::Format_RGB32);
-    grey.fill(Qt::gray);
-    const QByteArray jpeg = EncodeJpeg(grey, JpegColours::Rgb, 90, true);
-    const qsizetype lastScan = jpeg.lastIndexOf("\xff\xda");
-    const QByteArray scan = jpeg.mid(lastScan, jpeg.size() - 2 - lastScan);
-    return jpeg.left(lastScan) + scan.repeated(repeats) + "\xff\xd9";
-}
-
 }  // namespace
 
 TEST_F(HostilePictureFiles, AReaderThatCrashesHangsOrNeedsTooMuchEndsOnlyTheHelper) {

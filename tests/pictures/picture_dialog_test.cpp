@@ -18,11 +18,13 @@
 #include <QTimer>
 
 #include "pictures/exif_thumbnail.h"
+#include "helper/decode_helper.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"
 #include "pictures/picture_loader.h"
 #include "pictures/preview_decoder.h"
+#include "pictures/preview_stages.h"
 #include "support/album_art_writer.h"
 #include "support/gif_writer.h"
 #include "support/image_encoding.h"
@@ -115,6 +117,44 @@ TEST(PicturePreviewPane, TheNewestHighlightWinsAndTheOldPictureGoesAtOnce) {
     // One decode at a time: the photo's was done, and dropped, before this.
     EXPECT_EQ(shown.count(), 1);
     EXPECT_EQ(pane.caption(), " (40x30)");
+}
+
+TEST(PicturePreviewPane, ANewerHighlightOrClosingEndsAnEndlessDecodeInTheHelper) {
+    PictureFiles files;
+    const QString endless = files.write("endless.jpg", RepeatedLastScan(20'000));
+    const QString red = files.write("red.png", EncodeImage(QImage(40, 30, QImage::Format_RGB32), "png"));
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing ? "closing" : "a newer highlight");
+        QSemaphore started, ended;
+        auto outcome = std::make_shared<QString>();
+        auto decoder = std::make_unique<PreviewDecoder>(
+            [&, outcome](const PreviewRequest& request, const ShowFirst& first, DecodeHelper& helper) {
+                if (request.path == endless) started.release();
+                try {
+                    PictureBitmap picture = DecodePreview(request, first, helper);
+                    if (request.path == endless) *outcome = "decoded";
+                    return picture;
+                } catch (const HelperJobCancelled&) {
+                    *outcome = "ended";
+                } catch (const SleevixError& error) {
+                    *outcome = error.message();
+                }
+                ended.release();
+                return PictureBitmap();
+            });
+        QSignalSpy ready(decoder.get(), &PreviewDecoder::pictureReady);
+        decoder->request({endless, {100, 80}, {100, 80}});
+        ASSERT_TRUE(started.tryAcquire(1, 30000));
+        if (closing) {
+            decoder.reset();
+        } else {
+            decoder->request({red, {100, 80}, {100, 80}});
+            ASSERT_TRUE(ready.wait(30000));
+            EXPECT_EQ(ready.last().at(0).value<PictureBitmap>().width(), 40);
+        }
+        ASSERT_TRUE(ended.tryAcquire(1, 30000));
+        EXPECT_EQ(*outcome, "ended");
+    }
 }
 
 TEST(PicturePreviewPane, ClosingNeitherWaitsForADecodeNorHearsFromIt) {

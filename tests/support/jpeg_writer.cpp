@@ -146,3 +146,12 @@ QByteArray WithIccProfile(const QByteArray& jpeg, const QByteArray& profile) {
     }
     return jpeg.left(2) + markers + jpeg.mid(2);
 }
+
+QByteArray RepeatedLastScan(int repeats) {
+    QImage grey(2000, 2000, QImage::Format_RGB32);
+    grey.fill(Qt::gray);
+    const QByteArray jpeg = EncodeJpeg(grey, JpegColours::Rgb, 90, true);
+    const qsizetype lastScan = jpeg.lastIndexOf("\xff\xda");
+    const QByteArray scan = jpeg.mid(lastScan, jpeg.size() - 2 - lastScan);
+    return jpeg.left(lastScan) + scan.repeated(repeats) + "\xff\xd9";
+}

@@ -30,3 +30,7 @@ QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail
 // The JPEG file carrying an ICC profile in APP2 markers, split into
 // numbered chunks when it is too long for one marker, as cameras write it.
 QByteArray WithIccProfile(const QByteArray& jpeg, const QByteArray& profile);
+
+// A progressive JPEG of 2000 x 2000 pixels whose last scan comes `repeats`
+// times: each pass costs the decoder the whole image again.
+QByteArray RepeatedLastScan(int repeats);
