@@ -15,7 +15,7 @@ seconds=${1:-600}
 shift || true
 decoders=("$@")
 [ ${#decoders[@]} -gt 0 ] || decoders=(jpeg gif bitmap icon metafile png webp tiff svg album_art
-                                       cover_document cue_sheet playlist text_list)
+                                       cover_document cue_sheet playlist text_list helper_messages)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSLEEVIX_FUZZ=ON -DSLEEVIX_TESTS=OFF -DSLEEVIX_BENCH=OFF >/dev/null

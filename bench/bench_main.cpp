@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     reporter.PrintRatios({{"LeftRender", "LeftFloor"},
                           {"CentredRender", "CentredFloor"},
                           {"LoadJpeg", "BareJpeg"},
+                          {"LoadJpegForScreen", "LoadJpegForScreenInProcess"},
                           {"LoadGif", "BareGifDecode"},
                           {"LoadAndDrawEmf", "ReplayRecordedEmf"},
                           {"OutlineSwitchWithPictures", "ThreeBareJpegDecodes"},

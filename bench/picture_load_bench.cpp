@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The loader's own cost: LoadPictureBitmap against the bare library decode
-// of the same file with the same settings.
+// of the same file with the same settings; and a photo read for the screen
+// through the decode helper against the same decode in the process itself.
 
 #include <vector>
 
@@ -20,6 +21,20 @@ void BareJpeg(benchmark::State& state) {
 
 void LoadJpeg(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(LoadPictureBitmap(PhotoJpeg()));
+}
+
+// The back insert's picture area on the screen.
+constexpr QSize ScreenCover(442, 353);
+
+void LoadJpegForScreen(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadPictureBitmap(PhotoJpeg(), ScreenCover));
+}
+
+void LoadJpegForScreenInProcess(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodePictureHere(PhotoJpeg(), *ReadPictureBytes(PhotoJpeg()),
+                                                   ScreenCover, PictureUse::Screen, 1));
 }
 
 void BareGifDecode(benchmark::State& state) {
@@ -49,5 +64,7 @@ void LoadGif(benchmark::State& state) {
 
 BENCHMARK(BareJpeg)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadJpeg)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadJpegForScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadJpegForScreenInProcess)->Unit(benchmark::kMillisecond);
 BENCHMARK(BareGifDecode)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadGif)->Unit(benchmark::kMillisecond);

@@ -10,7 +10,8 @@
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${scratch}")
 file(MAKE_DIRECTORY "${scratch}")
-set(stripped "${scratch}/sleevix")
+get_filename_component(program_name "${SLEEVIX_PROGRAM}" NAME)
+set(stripped "${scratch}/${program_name}")
 file(COPY_FILE "${SLEEVIX_PROGRAM}" "${stripped}")
 # The compiler's version notes that the C runtime's start files bring along
 # have no use in an installed program; Debian's own packages drop them too.
@@ -34,6 +35,10 @@ else()
        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   # The symbols package's documents (copyright, changelog) are the
   # program's, which it depends on.
+  if(NOT SLEEVIX_LINK_DOCUMENTS)
+    file(REMOVE_RECURSE "${scratch}")
+    return()
+  endif()
   set(documents "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${SLEEVIX_DOCDIR}")
   file(MAKE_DIRECTORY "${documents}")
   file(CREATE_LINK sleevix "${documents}/sleevix-dbgsym" SYMBOLIC)

@@ -124,6 +124,33 @@
     </message>
 </context>
 <context>
+    <name>DecodeHelper</name>
+    <message>
+        <source>crashed</source>
+        <translation>abgestürzt</translation>
+    </message>
+    <message>
+        <source>took too long</source>
+        <translation>hat zu lange gebraucht</translation>
+    </message>
+    <message>
+        <source>needed too much memory</source>
+        <translation>hat zu viel Speicher gebraucht</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader stopped (%2)</source>
+        <translation>%1 konnte nicht gelesen werden: das Leseprogramm wurde beendet (%2)</translation>
+    </message>
+    <message>
+        <source>The picture reader %1 cannot start: %2</source>
+        <translation>Das Bild-Leseprogramm %1 kann nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>The picture reader cannot start in its sandbox</source>
+        <translation>Das Bild-Leseprogramm kann in seiner Sandbox nicht starten</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot export %1: %2</source>
@@ -917,6 +944,14 @@
     <message>
         <source>Metafile holds nothing this program can draw</source>
         <translation>Die Metadatei enthält nichts, was dieses Programm zeichnen kann</translation>
+    </message>
+    <message>
+        <source>%1 is printed at 1/%2 of its size: drawing it whole took too long</source>
+        <translation>%1 wird in 1/%2 seiner Größe gedruckt: es ganz zu zeichnen hat zu lange gedauert</translation>
+    </message>
+    <message>
+        <source>%1 is left out: drawing it took too long</source>
+        <translation>%1 wird weggelassen: es zu zeichnen hat zu lange gedauert</translation>
     </message>
 </context>
 <context>

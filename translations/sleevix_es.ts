@@ -124,6 +124,33 @@
     </message>
 </context>
 <context>
+    <name>DecodeHelper</name>
+    <message>
+        <source>crashed</source>
+        <translation>se bloqueó</translation>
+    </message>
+    <message>
+        <source>took too long</source>
+        <translation>tardó demasiado</translation>
+    </message>
+    <message>
+        <source>needed too much memory</source>
+        <translation>necesitó demasiada memoria</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader stopped (%2)</source>
+        <translation>No se pudo leer %1: el lector se detuvo (%2)</translation>
+    </message>
+    <message>
+        <source>The picture reader %1 cannot start: %2</source>
+        <translation>El lector de imágenes %1 no puede iniciarse: %2</translation>
+    </message>
+    <message>
+        <source>The picture reader cannot start in its sandbox</source>
+        <translation>El lector de imágenes no puede iniciarse en su entorno aislado</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot export %1: %2</source>
@@ -917,6 +944,14 @@
     <message>
         <source>Metafile holds nothing this program can draw</source>
         <translation>El metarchivo no contiene nada que este programa pueda dibujar</translation>
+    </message>
+    <message>
+        <source>%1 is printed at 1/%2 of its size: drawing it whole took too long</source>
+        <translation>%1 se imprime a 1/%2 de su tamaño: dibujarlo entero tardaba demasiado</translation>
+    </message>
+    <message>
+        <source>%1 is left out: drawing it took too long</source>
+        <translation>%1 se omite: dibujarlo tardaba demasiado</translation>
     </message>
 </context>
 <context>

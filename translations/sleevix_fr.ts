@@ -124,6 +124,33 @@
     </message>
 </context>
 <context>
+    <name>DecodeHelper</name>
+    <message>
+        <source>crashed</source>
+        <translation>a planté</translation>
+    </message>
+    <message>
+        <source>took too long</source>
+        <translation>a pris trop de temps</translation>
+    </message>
+    <message>
+        <source>needed too much memory</source>
+        <translation>a demandé trop de mémoire</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the reader stopped (%2)</source>
+        <translation>%1 n’a pas pu être lu : le lecteur s’est arrêté (%2)</translation>
+    </message>
+    <message>
+        <source>The picture reader %1 cannot start: %2</source>
+        <translation>Le lecteur d’images %1 ne peut pas démarrer : %2</translation>
+    </message>
+    <message>
+        <source>The picture reader cannot start in its sandbox</source>
+        <translation>Le lecteur d’images ne peut pas démarrer dans son bac à sable</translation>
+    </message>
+</context>
+<context>
     <name>Document</name>
     <message>
         <source>Cannot export %1: %2</source>
@@ -917,6 +944,14 @@
     <message>
         <source>Metafile holds nothing this program can draw</source>
         <translation>Le métafichier ne contient rien que ce programme sache dessiner</translation>
+    </message>
+    <message>
+        <source>%1 is printed at 1/%2 of its size: drawing it whole took too long</source>
+        <translation>%1 est imprimé à 1/%2 de sa taille : le dessiner en entier prenait trop de temps</translation>
+    </message>
+    <message>
+        <source>%1 is left out: drawing it took too long</source>
+        <translation>%1 est omis : le dessiner prenait trop de temps</translation>
     </message>
 </context>
 <context>

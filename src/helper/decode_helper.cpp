@@ -102,12 +102,9 @@ QString DecodeHelperPath() {
     if (!chosen.isEmpty()) return chosen;
     const QString name = QString::fromLatin1(HelperName);
     const QDir programDir(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {programDir.filePath(name),
-          programDir.filePath(QStringLiteral(SLEEVIX_HELPER_FROM_BINDIR "/") + name),
-          QStringLiteral(SLEEVIX_BUILD_HELPER)})
-        if (executable(candidate)) return candidate;
-    return programDir.filePath(name);
+    const QString beside = programDir.filePath(name);
+    if (executable(beside)) return beside;
+    return programDir.filePath(QStringLiteral(SLEEVIX_HELPER_FROM_BINDIR "/") + name);
 }
 
 DecodeHelper::DecodeHelper() = default;

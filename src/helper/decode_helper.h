@@ -90,5 +90,6 @@ class DecodeHelper {
 DecodeHelper& ProgramDecodeHelper();
 
 // Where the helper's executable is: $SLEEVIX_DECODE_HELPER, else beside the
-// program, else where the package installs it, else in the build tree.
+// program, else where the package installs it relative to the program
+// (which the build tree copies).
 QString DecodeHelperPath();

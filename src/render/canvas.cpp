@@ -5,8 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
+#include <QStringList>
 
 #include "render/colour_glyphs.h"
 #include "render/measured_font.h"
@@ -65,8 +68,27 @@ int Canvas::characterHeight(int points) const {
     return std::max(1, int(std::lround(units)));
 }
 
+namespace {
+
+// Emoji take the colour emoji face before any other font that has them
+// (DejaVu Sans and Noto Sans Symbols2 draw some as black outlines): it comes
+// right after the typeface the name resolves to, which keeps every
+// character it has itself.
+const QString ColourEmojiFamily = QStringLiteral("Noto Color Emoji");
+
+QStringList familiesFor(const QString& name) {
+    static QHash<QString, QStringList> resolved;
+    auto found = resolved.find(name);
+    if (found == resolved.end())
+        found = resolved.insert(name, {QFontInfo(QFont(name)).family(), ColourEmojiFamily});
+    return *found;
+}
+
+}  // namespace
+
 QFont Canvas::qtFont() const {
     QFont qfont(font.name);
+    qfont.setFamilies(familiesFor(font.name));
     qfont.setPixelSize(characterHeight(font.size));
     return qfont;
 }

@@ -40,13 +40,15 @@ maintainer=$(cached SLEEVIX_MAINTAINER)
 dpkg -x "$deb" "$work/root"
 desktop=usr/share/applications/$app_id.desktop
 mime=usr/share/mime/packages/$app_id.xml
-for file in usr/bin/sleevix "$desktop" "$mime" \
+for file in usr/bin/sleevix usr/libexec/sleevix/sleevix-decode "$desktop" "$mime" \
             "usr/share/metainfo/$app_id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
             "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
   [ -f "$work/root/$file" ] || { echo "FAIL: the package lacks /$file"; exit 1; }
 done
-[ -x "$work/root/usr/bin/sleevix" ] || { echo "FAIL: /usr/bin/sleevix is not executable"; exit 1; }
+for program in usr/bin/sleevix usr/libexec/sleevix/sleevix-decode; do
+  [ -x "$work/root/$program" ] || { echo "FAIL: /$program is not executable"; exit 1; }
+done
 # The program's catalogue and its manual page in each language it speaks.
 for language in $(cached SLEEVIX_LANGUAGES | tr ';' ' '); do
   for file in "usr/share/sleevix/translations/sleevix_$language.qm" "usr/share/man/$language/man1/sleevix.1.gz"; do
