@@ -59,7 +59,8 @@ SurfaceStyles UsualSurfaceStyles(const CoverDocument& cover) {
 QStringList MissingPictures(const CoverDocument& cover) {
     QStringList missing;
     for (const InsertLook* insert : {&cover.back, &cover.front})
-        if (!insert->picture.path.isEmpty() && !QFileInfo::exists(insert->picture.path))
+        // A folder of the picture's name is no picture either.
+        if (!insert->picture.path.isEmpty() && !QFileInfo(insert->picture.path).isFile())
             missing << insert->picture.path;
     return missing;
 }

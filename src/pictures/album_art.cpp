@@ -159,6 +159,10 @@ AlbumArt ReadAlbumArt(TagLib::IOStream& stream, const QString& extension,
     if (!art || art->data.isEmpty())
         throw SleevixError(
             QCoreApplication::translate("Pictures", "\"%1\" holds no album art").arg(shownName));
+    if (art->extension.isEmpty() && art->declared.isEmpty())
+        throw SleevixError(QCoreApplication::translate(
+                               "Pictures", "The album art in \"%1\" does not say what kind it is")
+                               .arg(shownName));
     if (art->extension.isEmpty())
         throw SleevixError(QCoreApplication::translate(
                                "Pictures", "The album art in \"%1\" is of a kind not read (%2)")

@@ -33,6 +33,17 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
         for (Canvas* surface : visible) surface->brushStyle = BrushStyle::Clear;
     };
 
+    // A cancelled dialog changes nothing a save would write: the brushes as
+    // they were come back once the cover is drawn again.
+    struct Brushes {
+        BrushStyle surfaces[4];
+        BrushStyle saved[4];
+    };
+    const Brushes before{{Image1.brushStyle, Image2.brushStyle, Image3.brushStyle, Image4.brushStyle},
+                         {SavedBackBrushStyle, SavedLeftSpineBrushStyle, SavedRightSpineBrushStyle,
+                          SavedFrontBrushStyle}};
+    bool cancelled = false;
+
     for (Canvas* surface : visible) surface->fillSurface();
     SavedBackBrushStyle = Image1.brushStyle;
     SavedFrontBrushStyle = Image4.brushStyle;
@@ -44,7 +55,10 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
     std::exception_ptr failedPick;
     auto pick = [&](void (*chooseFile)(const QString&), void (*hold)(const QImage&)) {
         const std::optional<PictureChoice> chosen = choose();
-        if (!chosen) return false;
+        if (!chosen) {
+            cancelled = true;
+            return false;
+        }
         try {
             if (chosen->held.isNull())
                 chooseFile(chosen->path);
@@ -89,9 +103,19 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
             allClear();
         }
     };
+    const auto restoreIfCancelled = [&] {
+        if (!cancelled) return;
+        for (int i = 0; i < 4; ++i) visible[i]->brushStyle = before.surfaces[i];
+        SavedBackBrushStyle = before.saved[0];
+        SavedLeftSpineBrushStyle = before.saved[1];
+        SavedRightSpineBrushStyle = before.saved[2];
+        SavedFrontBrushStyle = before.saved[3];
+    };
     try {
         redraw();
+        restoreIfCancelled();
     } catch (...) {
+        restoreIfCancelled();
         // A failed pick's error wins over the redraw's: that one comes back
         // at the next render, the pick's would be lost.
         if (!failedPick) throw;

@@ -34,8 +34,10 @@ struct AudioFile {
 
 // The audio files in a folder and, one level down, in its subfolders; one
 // pass over each folder, its entries typed as the directory reports them.
+// Pipes, devices and sockets named as audio are listed too: the gate
+// refuses each, and the import names it among those passed over.
 void addAudioFilesOf(const QString& folder, QStringList& found, bool withSubfolders) {
-    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    QDirIterator entries(folder, QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
     while (entries.hasNext()) {
         entries.next();
         const QFileInfo entry = entries.fileInfo();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "app/audio_input_stream.h"
 #include "app/error_box.h"
 #include "tracks/import/audio_album.h"
 #include "tracks/import/audio_kinds.h"
@@ -72,9 +73,13 @@ ImportedTracks ImportTracks(const QStringList& paths, bool withLengths) {
         throw SleevixError(
             QCoreApplication::translate("TrackImport", "Nothing was chosen to import"));
     for (const QString& path : paths) {
-        if (!QFileInfo::exists(path))
+        if (!QFileInfo::exists(path)) {
+            // A link that leads nowhere (or round in a loop) is named by
+            // what the gate finds when it follows it.
+            if (QFileInfo(path).isSymLink()) InputFile(path, AudioFileInput);
             throw SleevixError(QCoreApplication::translate("TrackImport", "%1 does not exist")
                                    .arg(QuotedFileName(path)));
+        }
         if (!IsImportable(path))
             throw SleevixError(
                 QCoreApplication::translate("TrackImport",
