@@ -465,23 +465,26 @@ TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
     }
 }
 
-// A thick pen made with a hatch strokes with the hatch, not solid.
+// A thick pen made with a hatch or a pattern strokes with it, not solid.
 TEST(MetafileDrawing, ThickPensWithAHatchStrokeWithIt) {
     constexpr uint32_t EmrExtCreatePen = 95;
-    constexpr int Geometric = 0x00010000, BrushHatched = 2, CrossHatch = 4;
-    Fields pen;
-    pen.u32(1).u32(0).u32(0).u32(0).u32(0);  // slot, no bitmap
-    pen.u32(Geometric).u32(60).u32(BrushHatched).u32(0x0000FF).u32(CrossHatch).u32(0);
-    EmfBuilder emf;
-    emf.record(EmrExtCreatePen, pen);
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrMoveToEx, {100, 500});
-    emf.record(EmrLineTo, {900, 500});
-    const QImage image = playEmf(emf);
-    int red = 0, white = 0;
-    for (int x = 200; x < 800; ++x) (image.pixel(x, 500 + x % 20) == Red ? red : white) += 1;
-    EXPECT_GT(red, 0);
-    EXPECT_GT(white, 0) << "the stroke is solid";
+    constexpr int Geometric = 0x00010000, CrossHatch = 4;
+    const QByteArray dib = TwoByTwoDib(24);      // red and blue
+    for (const int brushStyle : {2, 3, 5, 6}) {  // hatched, pattern, the two DIB patterns
+        Fields pen;
+        pen.u32(1).u32(52).u32(40).u32(92).u32(dib.size() - 40);  // slot, the bitmap's place
+        pen.u32(Geometric).u32(60).u32(brushStyle).u32(0x0000FF).u32(CrossHatch).u32(0);
+        EmfBuilder emf;
+        emf.record(EmrExtCreatePen, pen.bytes(dib));
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrMoveToEx, {100, 500});
+        emf.record(EmrLineTo, {900, 500});
+        const QImage image = playEmf(emf);
+        int red = 0, other = 0;
+        for (int x = 200; x < 800; ++x) (image.pixel(x, 500 + x % 20) == Red ? red : other) += 1;
+        EXPECT_GT(red, 0) << brushStyle;
+        EXPECT_GT(other, 0) << brushStyle << ": the stroke is solid";
+    }
 }
 
 // PolyDraw builds the figures its point types say, as the records it stands
