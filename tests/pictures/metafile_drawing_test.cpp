@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/image_encoding.h"
 #include "support/image_probe.h"
 #include "support/metafile_builder.h"
 
@@ -590,6 +591,7 @@ enum : uint16_t {
     PlusDrawLines = 0x400D,
     PlusFillPie = 0x4010,
     PlusFillPath = 0x4014,
+    PlusDrawImage = 0x401A,
     PlusSave = 0x4025,
     PlusRestore = 0x4026,
     PlusTranslate = 0x402D,
@@ -630,6 +632,14 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
     const QByteArray path = squarePath();
     const Fields redPen = Fields().u32(0xDBC01002).u32(0).u32(0).u32(0).f32(40).u32(0xDBC01002)
                               .u32(0).u32(OpaqueRed);
+    // Red images onto (100, 100, 200, 200): a bitmap (1) or a metafile (2).
+    QImage red(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const auto image = [](const Fields& object) {
+        const Fields versioned = Fields().u32(0xDBC01002).bytes(object.data());
+        return EmfPlusRecords().record(PlusObject, 0x500 | 3, versioned)
+            .record(PlusDrawImage, 3, floats({0, 0, 0, 0, 10, 10, 100, 100, 200, 200}));
+    };
     const struct {
         const char* what;
         EmfPlusRecords records;
@@ -679,6 +689,9 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
              .record(PlusSetClipRect, 1 << 8, floats({0, 0, 500, 1000}))
              .record(PlusFillRects, ColourBrush, colourRectangle(OpaqueRed, {0, 0, 1000, 1000})),
          {300, 500}, {700, 500}},
+        {"a PNG whose bitmap fields are left zero",
+         image(Fields().u32(1).u32(0).u32(0).u32(0).u32(0).u32(1).bytes(EncodeImage(red, "png"))),
+         {200, 200}, {350, 200}},
     };
     for (const auto& c : cases) {
         const QImage drawn = playPlus(c.records);
