@@ -635,6 +635,9 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
     // Red images onto (100, 100, 200, 200): a bitmap (1) or a metafile (2).
     QImage red(10, 10, QImage::Format_RGB32);
     red.fill(Qt::red);
+    const QByteArray wmf = WmfBuilder().record(0x02FC, Fields().u16(0).u32(0xFF).u16(0))
+                               .record(0x012D, {0}).record(0x0418, {10, 10, 0, 0})
+                               .build({0, 0, 10, 10}, 96);  // a red brush's rectangle
     const auto image = [](const Fields& object) {
         const Fields versioned = Fields().u32(0xDBC01002).bytes(object.data());
         return EmfPlusRecords().record(PlusObject, 0x500 | 3, versioned)
@@ -692,6 +695,8 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
         {"a PNG whose bitmap fields are left zero",
          image(Fields().u32(1).u32(0).u32(0).u32(0).u32(0).u32(1).bytes(EncodeImage(red, "png"))),
          {200, 200}, {350, 200}},
+        {"a placeable WMF", image(Fields().u32(2).u32(2).u32(wmf.size()).bytes(wmf)),
+         {200, 200}, {350, 200}},
     };
     for (const auto& c : cases) {
         const QImage drawn = playPlus(c.records);
@@ -719,6 +724,9 @@ TEST(MetafileDrawing, DualFilesDrawTheirEmfPlusRecordsAndTheOlderOnesOnlyAfterGe
     EXPECT_EQ(handedOver.pixel(200, 200), Red);
     EXPECT_EQ(handedOver.pixel(700, 700), 0xff0000ffu);
     EXPECT_EQ(dual(true, PlusSave).pixel(700, 700), White);
+    // In a dual file only, the older records draw for a record that could not.
+    EXPECT_EQ(dual(true, PlusFillPath).pixel(700, 700), 0xff0000ffu);
+    EXPECT_EQ(dual(false, PlusFillPath).pixel(700, 700), White);
     // A drawing record this player lacks: the older records show the picture.
     const QImage older = dual(true, PlusStrokeFillPath);
     EXPECT_EQ(older.pixel(200, 200), 0xff0000ffu);
