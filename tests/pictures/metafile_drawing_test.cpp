@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/image_encoding.h"
 #include "support/image_probe.h"
 #include "support/metafile_builder.h"
 
@@ -465,23 +466,26 @@ TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
     }
 }
 
-// A thick pen made with a hatch strokes with the hatch, not solid.
+// A thick pen made with a hatch or a pattern strokes with it, not solid.
 TEST(MetafileDrawing, ThickPensWithAHatchStrokeWithIt) {
     constexpr uint32_t EmrExtCreatePen = 95;
-    constexpr int Geometric = 0x00010000, BrushHatched = 2, CrossHatch = 4;
-    Fields pen;
-    pen.u32(1).u32(0).u32(0).u32(0).u32(0);  // slot, no bitmap
-    pen.u32(Geometric).u32(60).u32(BrushHatched).u32(0x0000FF).u32(CrossHatch).u32(0);
-    EmfBuilder emf;
-    emf.record(EmrExtCreatePen, pen);
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrMoveToEx, {100, 500});
-    emf.record(EmrLineTo, {900, 500});
-    const QImage image = playEmf(emf);
-    int red = 0, white = 0;
-    for (int x = 200; x < 800; ++x) (image.pixel(x, 500 + x % 20) == Red ? red : white) += 1;
-    EXPECT_GT(red, 0);
-    EXPECT_GT(white, 0) << "the stroke is solid";
+    constexpr int Geometric = 0x00010000, CrossHatch = 4;
+    const QByteArray dib = TwoByTwoDib(24);      // red and blue
+    for (const int brushStyle : {2, 3, 5, 6}) {  // hatched, pattern, the two DIB patterns
+        Fields pen;
+        pen.u32(1).u32(52).u32(40).u32(92).u32(dib.size() - 40);  // slot, the bitmap's place
+        pen.u32(Geometric).u32(60).u32(brushStyle).u32(0x0000FF).u32(CrossHatch).u32(0);
+        EmfBuilder emf;
+        emf.record(EmrExtCreatePen, pen.bytes(dib));
+        emf.record(EmrSelectObject, {1});
+        emf.record(EmrMoveToEx, {100, 500});
+        emf.record(EmrLineTo, {900, 500});
+        const QImage image = playEmf(emf);
+        int red = 0, other = 0;
+        for (int x = 200; x < 800; ++x) (image.pixel(x, 500 + x % 20) == Red ? red : other) += 1;
+        EXPECT_GT(red, 0) << brushStyle;
+        EXPECT_GT(other, 0) << brushStyle << ": the stroke is solid";
+    }
 }
 
 // PolyDraw builds the figures its point types say, as the records it stands
@@ -587,6 +591,7 @@ enum : uint16_t {
     PlusDrawLines = 0x400D,
     PlusFillPie = 0x4010,
     PlusFillPath = 0x4014,
+    PlusDrawImage = 0x401A,
     PlusSave = 0x4025,
     PlusRestore = 0x4026,
     PlusTranslate = 0x402D,
@@ -627,6 +632,17 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
     const QByteArray path = squarePath();
     const Fields redPen = Fields().u32(0xDBC01002).u32(0).u32(0).u32(0).f32(40).u32(0xDBC01002)
                               .u32(0).u32(OpaqueRed);
+    // Red images onto (100, 100, 200, 200): a bitmap (1) or a metafile (2).
+    QImage red(10, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QByteArray wmf = WmfBuilder().record(0x02FC, Fields().u16(0).u32(0xFF).u16(0))
+                               .record(0x012D, {0}).record(0x0418, {10, 10, 0, 0})
+                               .build({0, 0, 10, 10}, 96);  // a red brush's rectangle
+    const auto image = [](const Fields& object) {
+        const Fields versioned = Fields().u32(0xDBC01002).bytes(object.data());
+        return EmfPlusRecords().record(PlusObject, 0x500 | 3, versioned)
+            .record(PlusDrawImage, 3, floats({0, 0, 0, 0, 10, 10, 100, 100, 200, 200}));
+    };
     const struct {
         const char* what;
         EmfPlusRecords records;
@@ -676,6 +692,11 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
              .record(PlusSetClipRect, 1 << 8, floats({0, 0, 500, 1000}))
              .record(PlusFillRects, ColourBrush, colourRectangle(OpaqueRed, {0, 0, 1000, 1000})),
          {300, 500}, {700, 500}},
+        {"a PNG whose bitmap fields are left zero",
+         image(Fields().u32(1).u32(0).u32(0).u32(0).u32(0).u32(1).bytes(EncodeImage(red, "png"))),
+         {200, 200}, {350, 200}},
+        {"a placeable WMF", image(Fields().u32(2).u32(2).u32(wmf.size()).bytes(wmf)),
+         {200, 200}, {350, 200}},
     };
     for (const auto& c : cases) {
         const QImage drawn = playPlus(c.records);
@@ -703,6 +724,9 @@ TEST(MetafileDrawing, DualFilesDrawTheirEmfPlusRecordsAndTheOlderOnesOnlyAfterGe
     EXPECT_EQ(handedOver.pixel(200, 200), Red);
     EXPECT_EQ(handedOver.pixel(700, 700), 0xff0000ffu);
     EXPECT_EQ(dual(true, PlusSave).pixel(700, 700), White);
+    // In a dual file only, the older records draw for a record that could not.
+    EXPECT_EQ(dual(true, PlusFillPath).pixel(700, 700), 0xff0000ffu);
+    EXPECT_EQ(dual(false, PlusFillPath).pixel(700, 700), White);
     // A drawing record this player lacks: the older records show the picture.
     const QImage older = dual(true, PlusStrokeFillPath);
     EXPECT_EQ(older.pixel(200, 200), 0xff0000ffu);

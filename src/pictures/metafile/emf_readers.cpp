@@ -233,6 +233,9 @@ Pen ReadExtCreatePen(const ByteView& r) {
         case BrushHatched:
             pen.stroke = Brush{BrushHatched, pen.colour, int(r.u32(HatchAt))};
             break;
+        // The record carries a pattern bitmap as a DIB with its own colours,
+        // whichever kind of bitmap the pen was made with.
+        case BrushPattern:
         case BrushDibPattern:
         case BrushDibPatternPt:
             if (QImage pattern = RecordBitmap(r, BitmapAt); !pattern.isNull())

@@ -484,12 +484,17 @@ Image ReadImage(const ByteView& r, long long& pixelsLeft) {
         const int width = r.i32(at), height = r.i32(at + 4), stride = r.i32(at + 8);
         const uint32_t format = r.u32(at + 12);
         const bool compressed = r.u32(at + 16) == 1;
-        if (width <= 0 || height <= 0) throw SkipRecord();
-        CheckPictureSize(width, height);
-        if (qint64(width) * height > pixelsLeft) throw SkipRecord();
         const qsizetype data = at + 20;
-        image.bitmap = compressed ? compressedBitmap(r.bytes(data, r.size() - data))
-                                  : pixelBitmap(r, data, width, height, stride, format);
+        if (compressed) {
+            // The file's own header gives the size, checked by its decoder;
+            // writers often leave the fields before it zero.
+            image.bitmap = compressedBitmap(r.bytes(data, r.size() - data));
+        } else {
+            if (width <= 0 || height <= 0) throw SkipRecord();
+            CheckPictureSize(width, height);
+            if (qint64(width) * height > pixelsLeft) throw SkipRecord();
+            image.bitmap = pixelBitmap(r, data, width, height, stride, format);
+        }
         if (image.bitmap.isNull()) throw SkipRecord();
         pixelsLeft -= qint64(image.bitmap.width()) * image.bitmap.height();
         if (pixelsLeft < 0) throw SkipRecord();

@@ -78,9 +78,19 @@ Player::Player(QPainter& painter, const QRectF& target, const QTransform& device
       pixelsLeft_(MaxPicturePixels),
       booleanElementsLeft_(MaxBooleanElements) {}
 
-void Player::header(bool videoDisplay) {
+void Player::header(bool videoDisplay, bool dual) {
     started_ = true;
     videoDisplay_ = videoDisplay;
+    dual_ = dual;
+}
+
+void Player::recordPlayed(bool getDc, bool draws, bool drawn) {
+    if (getDc)
+        olderRecords_ = OlderRecords::AfterGetDc;
+    else if (draws)
+        olderRecords_ = drawn || !dual_ ? OlderRecords::Skipped : OlderRecords::InsteadOfFailed;
+    else if (olderRecords_ == OlderRecords::AfterGetDc)
+        olderRecords_ = OlderRecords::Skipped;
 }
 
 double Player::unitScale(int unit) const {
@@ -234,7 +244,7 @@ void Player::fill(const QPainterPath& world, const Brush& brush, Qt::FillRule ru
     if (brush.kind == Brush::PathGradient) {
         const QPainterPath boundary = brush.transform.map(brush.boundary);
         booleanElementsLeft_ -= path.elementCount() + boundary.elementCount();
-        if (booleanElementsLeft_ < 0) return;
+        if (booleanElementsLeft_ < 0) throw SkipRecord();
         path = path.intersected(boundary);
     }
     prepare();
@@ -295,21 +305,21 @@ void Player::image(const Image& image, const QRectF& source, const QPolygonF& co
         painter_.drawImage(source, image.bitmap, source);
         return;
     }
-    if (!image.metafile || nestedMetafiles >= MaxNestedMetafiles) return;
-    ++nestedMetafiles;
-    try {
-        const MetafilePicture picture(image.metafile->bytes);
-        const QRectF whole(QPointF(0, 0), QSizeF(picture.width(), picture.height()));
-        // Played upright into the bounds of where it lands.
-        const QRectF target = (QTransform::fromScale(source.width() / std::max(1.0, whole.width()),
-                                                     source.height() / std::max(1.0, whole.height())) *
-                               QTransform::fromTranslate(source.left(), source.top()) * toTarget)
-                                  .mapRect(whole);
-        painter_.resetTransform();
-        PlayMetafile(picture.structure(), painter_, target);
-    } catch (const SleevixError&) {
-    }
-    --nestedMetafiles;
+    if (!image.metafile || nestedMetafiles >= MaxNestedMetafiles) throw SkipRecord();
+    // Counted until the play ends, by whatever way it ends.
+    struct Nesting {
+        Nesting() { ++nestedMetafiles; }
+        ~Nesting() { --nestedMetafiles; }
+    } nesting;
+    const MetafilePicture picture(image.metafile->bytes);
+    const QRectF whole(QPointF(0, 0), QSizeF(picture.width(), picture.height()));
+    // Played upright into the bounds of where it lands.
+    const QRectF target = (QTransform::fromScale(source.width() / std::max(1.0, whole.width()),
+                                                 source.height() / std::max(1.0, whole.height())) *
+                           QTransform::fromTranslate(source.left(), source.top()) * toTarget)
+                              .mapRect(whole);
+    painter_.resetTransform();
+    PlayMetafile(picture.structure(), painter_, target);
 }
 
 QFont Player::qtFont(const Font& font, double targetScale) const {

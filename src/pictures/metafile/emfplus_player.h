@@ -25,13 +25,15 @@ class Player {
            QSizeF devicePixelsPerMm);
 
     // The header: whether its reference device was a screen, where display
-    // units are pixels.
-    void header(bool videoDisplay);
+    // units are pixels, and whether the older records draw the same picture.
+    void header(bool videoDisplay, bool dual);
     bool started() const { return started_; }
 
-    // Older records are drawn only after GetDC, until the next EMF+ record.
-    void setOlderRecordsDrawn(bool drawn) { olderRecordsDrawn_ = drawn; }
-    bool olderRecordsDrawn() const { return olderRecordsDrawn_; }
+    // Older records are drawn after GetDC, until the next EMF+ record. In a
+    // dual file they also stand in for an EMF+ drawing record that could
+    // not be drawn (or records lost to damage), until the next one that is.
+    void recordPlayed(bool getDc, bool draws, bool drawn);
+    bool olderRecordsDrawn() const { return olderRecords_ != OlderRecords::Skipped; }
 
     // Objects: one record's part; complete when the last part has come.
     void objectPart(int id, int type, bool continues, const ByteView& data);
@@ -107,7 +109,9 @@ class Player {
     QTransform deviceToTarget_;
     QSizeF devicePixelsPerMm_;
     bool videoDisplay_ = true;
-    bool started_ = false, olderRecordsDrawn_ = true;
+    bool started_ = false, dual_ = false;
+    enum class OlderRecords { Skipped, AfterGetDc, InsteadOfFailed };
+    OlderRecords olderRecords_ = OlderRecords::AfterGetDc;
     State state_;
     std::vector<Saved> saved_;
     std::array<Object, ObjectSlots> objects_;

@@ -70,6 +70,8 @@ enum Record : uint16_t {
 constexpr uint16_t ColourBrush = 0x8000, Compressed = 0x4000, Relative = 0x0800,
                    Closed = 0x2000, Winding = 0x2000, Appended = 0x2000, Continues = 0x8000;
 constexpr uint16_t ObjectIdMask = 0xFF;
+// The header's flag: the older records draw the same picture.
+constexpr uint16_t DualHeader = 0x0001;
 
 bool drawing(uint16_t type) {
     return (type >= Clear && type <= DrawString) || type == DrawDriverString ||
@@ -77,8 +79,9 @@ bool drawing(uint16_t type) {
 }
 
 // Calls `each` with every EMF+ record of a comment: its type, flags and data.
+// False when a record's size runs past the comment: the rest is lost.
 template <typename Each>
-void forEachRecord(const ByteView& comment, Each each) {
+bool forEachRecord(const ByteView& comment, Each each) {
     const qint64 length = std::min<qint64>(comment.u32(CommentDataSizeAt),
                                            comment.size() - CommentIdentifierAt);
     const ByteView records = comment.sub(FirstRecordAt, qsizetype(length) - 4);
@@ -86,12 +89,13 @@ void forEachRecord(const ByteView& comment, Each each) {
     while (records.has(at, RecordHeaderSize)) {
         const uint16_t type = records.u16(at), flags = records.u16(at + 2);
         const qint64 size = records.u32(at + 4), dataSize = records.u32(at + 8);
-        if (size < RecordHeaderSize || size > records.size() - at) return;
+        if (size < RecordHeaderSize || size > records.size() - at) return false;
         const ByteView data =
             records.sub(at + RecordHeaderSize, qsizetype(std::min(dataSize, size - RecordHeaderSize)));
         each(type, flags, data);
         at += qsizetype(size);
     }
+    return true;
 }
 
 QRectF rectangleAt(const ByteView& r, qsizetype at, bool compressed) {
@@ -212,7 +216,7 @@ void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r
     switch (type) {
         case Header: {
             constexpr uint32_t VideoDisplay = 0x0001;
-            return player.header(r.u32(4) & VideoDisplay);
+            return player.header(r.u32(4) & VideoDisplay, flags & DualHeader);
         }
         case ObjectRecord:
             return player.objectPart(int(id), flags >> 8 & 0x7F, flags & Continues, r);
@@ -351,24 +355,33 @@ void Survey(const ByteView& record, Contents& contents) {
     forEachRecord(record, [&](uint16_t type, uint16_t flags, const ByteView&) {
         if (type == Header) {
             contents.header = true;
-            contents.dual = flags & 0x0001;
+            contents.dual = flags & DualHeader;
         }
         if (drawing(type)) (type == StrokeFillPath ? contents.unplayed : contents.plays) = true;
     });
 }
 
 void PlayComment(Player& player, const ByteView& record) {
-    forEachRecord(record, [&](uint16_t type, uint16_t flags, const ByteView& data) {
-        // The older records after GetDC, up to the next EMF+ record, draw
-        // what the program drew on the device itself.
-        player.setOlderRecordsDrawn(type == GetDc);
+    const auto play = [&](uint16_t type, uint16_t flags, const ByteView& data) {
+        bool played = false;
         try {
             playRecord(player, type, flags, data);
+            played = true;
         } catch (const SkipRecord&) {
         } catch (const OutOfBounds&) {
         } catch (const SleevixError&) {
         }
-    });
+        // The older records after GetDC draw what the program drew on the
+        // device itself; in a dual file, they also draw what EMF+ could not.
+        player.recordPlayed(type == GetDc, drawing(type), played);
+    };
+    bool whole = false;
+    try {
+        whole = forEachRecord(record, play);
+    } catch (const OutOfBounds&) {
+    }
+    // Records lost to damage may have drawn.
+    if (!whole) player.recordPlayed(false, true, false);
 }
 
 }  // namespace emfplus
