@@ -953,6 +953,10 @@
         <source>%1 is left out: drawing it took too long</source>
         <translation>%1 wird weggelassen: es zu zeichnen hat zu lange gedauert</translation>
     </message>
+    <message>
+        <source>The album art in &quot;%1&quot; does not say what kind it is</source>
+        <translation>Das Albumcover in &quot;%1&quot; sagt nicht, welches Format es hat</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

@@ -953,6 +953,10 @@
         <source>%1 is left out: drawing it took too long</source>
         <translation>%1 se omite: dibujarlo tardaba demasiado</translation>
     </message>
+    <message>
+        <source>The album art in &quot;%1&quot; does not say what kind it is</source>
+        <translation>La portada del álbum de &quot;%1&quot; no dice de qué tipo es</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

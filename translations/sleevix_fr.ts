@@ -953,6 +953,10 @@
         <source>%1 is left out: drawing it took too long</source>
         <translation>%1 est omis : le dessiner prenait trop de temps</translation>
     </message>
+    <message>
+        <source>The album art in &quot;%1&quot; does not say what kind it is</source>
+        <translation>La pochette d’album de « %1 » ne dit pas de quel type elle est</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
