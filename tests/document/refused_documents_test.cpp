@@ -3,6 +3,7 @@
 // screen exactly as it was; pictures that are gone are said once.
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -151,4 +152,12 @@ TEST_F(GonePictures, OpenWithoutThePictureSayItOnceAndKeepItsPlace) {
     QFile saved(pathOf("cover.sleevix"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().contains("\"picture\": \"back.bmp\""));
+    saved.close();
+
+    // A folder of the picture's name is no picture either.
+    ASSERT_TRUE(QDir().mkpath(back));
+    restart();
+    openFile(pathOf("cover.sleevix"));
+    EXPECT_EQ(errors->shown,
+              QStringList{"The picture " + back + " was not found; the cover opens without it."});
 }

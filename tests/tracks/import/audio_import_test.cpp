@@ -3,6 +3,8 @@
 // and an album made of them: order, agreement, files without tags, damaged
 // files and folders with other things in them.
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -187,6 +189,14 @@ TEST_F(AudioImport, DamagedFilesAndFoldersWithoutAudioSayWhy) {
     QFile picture(empty.filePath("cover.jpg"));
     ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
     EXPECT_EQ(errorOf({empty.path()}), "\"Empty\" holds no audio files");
+
+    // A pipe named as audio is named too, unread.
+    QDir piped(folder.filePath("Piped"));
+    ASSERT_TRUE(folder.mkpath("Piped"));
+    WriteSilentAudio(piped.filePath("good.flac"), AudioKind::Flac, 1);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(piped.filePath("pipe.ogg")).constData(), 0600), 0);
+    EXPECT_TRUE(PassedOverMessage(ImportTracks({piped.path()}, false))
+                    .contains("\"pipe.ogg\". It is not a regular file"));
 }
 
 }  // namespace

@@ -154,6 +154,9 @@ TEST_F(ListImport, FilesThatAreNoListSayWhyAndGiveNothing) {
         EXPECT_EQ(errorOf({write(c.name, c.bytes)}), c.message);
     }
     EXPECT_EQ(errorOf({folder.filePath("gone.cue")}), "\"gone.cue\" does not exist");
+    ASSERT_TRUE(QFile::link(folder.filePath("loop.cue"), folder.filePath("loop.cue")));
+    EXPECT_EQ(errorOf({folder.filePath("loop.cue")}),
+              "Cannot open file \"loop.cue\". Too many levels of symbolic links");
     EXPECT_EQ(errorOf({write("a.txt", "A\n"), write("b.txt", "B\n")}),
               "Import one CUE sheet, playlist or text file at a time, without other files");
 }
