@@ -19,6 +19,7 @@
 #include "helper/helper_jobs.h"
 #include "helper/helper_messages.h"
 #include "helper/helper_sandbox.h"
+#include "pictures/picture_limits.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler(keepMessage);
     QGuiApplication application(argc, argv);
+    UsePictureAllocator(AllocateSharedPicture);
     loadWhatJobsNeed();
     if (!EnterHelperSandbox()) return 1;
     if (!SendMessage(ProgramSocket, QByteArrayLiteral("ready"))) return 0;

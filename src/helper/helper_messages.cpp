@@ -2,8 +2,11 @@
 #include "helper/helper_messages.h"
 
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <new>
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,32 +23,70 @@ constexpr quint32 ReplyMagic = 0x534c5250;  // "SLRP"
 // are checked where the pixels are made.
 constexpr int LargestSide = 1 << 16;
 
+// Shared pixels cannot shrink under the program's reading, which would end
+// it with a bus error.
+constexpr int PixelSeals = F_SEAL_SEAL | F_SEAL_SHRINK | F_SEAL_GROW;
+
 // A mapping of shared memory that a QImage's pixels live in, released with
-// the last copy of the image.
+// the last copy of the image; the helper keeps the memory's descriptor
+// while the mapping lives, to hand it over.
 struct SharedPixels {
     void* address;
     size_t size;
+    int fd = -1;
 };
+
+std::mutex sharedMutex;
+std::map<const void*, SharedPixels*> sharedPictures;  // guarded by sharedMutex
 
 void releaseSharedPixels(void* info) {
     auto* pixels = static_cast<SharedPixels*>(info);
+    if (pixels->fd >= 0) {
+        const std::lock_guard<std::mutex> lock(sharedMutex);
+        sharedPictures.erase(pixels->address);
+        ::close(pixels->fd);
+    }
     ::munmap(pixels->address, pixels->size);
     delete pixels;
 }
 
-UniqueFd pixelsIntoSharedMemory(const QImage& image) {
-    const size_t size = size_t(image.sizeInBytes());
-    UniqueFd memory(::memfd_create("sleevix-pixels", MFD_CLOEXEC));
-    if (!memory.valid() || ::ftruncate(memory.get(), off_t(size)) != 0) throw std::bad_alloc();
-    void* address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, memory.get(), 0);
-    if (address == MAP_FAILED) throw std::bad_alloc();
-    std::memcpy(address, image.constBits(), size);
-    ::munmap(address, size);
+UniqueFd newSharedMemory(size_t size) {
+    UniqueFd memory(::memfd_create("sleevix-pixels", MFD_CLOEXEC | MFD_ALLOW_SEALING));
+    if (!memory.valid() || ::ftruncate(memory.get(), off_t(size)) != 0) return UniqueFd();
     return memory;
 }
 
-// The image whose pixels are the shared memory, without a copy; null when
-// the memory is smaller than the header says.
+// The shared memory an image's pixels lie in, when they lie in one whole.
+UniqueFd sharedMemoryOf(const QImage& image) {
+    const std::lock_guard<std::mutex> lock(sharedMutex);
+    const auto found = sharedPictures.find(image.constBits());
+    if (found == sharedPictures.end() || size_t(image.sizeInBytes()) > found->second->size)
+        return UniqueFd();
+    return UniqueFd(::fcntl(found->second->fd, F_DUPFD_CLOEXEC, 0));
+}
+
+UniqueFd pixelsIntoSharedMemory(const QImage& image) {
+    UniqueFd memory = sharedMemoryOf(image);
+    if (!memory.valid()) {
+        const size_t size = size_t(image.sizeInBytes());
+        memory = newSharedMemory(size);
+        if (!memory.valid()) throw std::bad_alloc();
+        // Populated at once: one call instead of a fault for every page.
+        void* address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE,
+                               memory.get(), 0);
+        if (address == MAP_FAILED) throw std::bad_alloc();
+        std::memcpy(address, image.constBits(), size);
+        ::munmap(address, size);
+    }
+    const int seals = ::fcntl(memory.get(), F_GET_SEALS);
+    if (seals != PixelSeals && ::fcntl(memory.get(), F_ADD_SEALS, PixelSeals) != 0)
+        throw std::bad_alloc();
+    return memory;
+}
+
+// The image whose pixels are the shared memory, without a copy (read only:
+// a change copies them); null when the memory is smaller than the header
+// says, or not sealed against changes of its size or content.
 QImage pixelsFromSharedMemory(const UniqueFd& memory, int width, int height,
                               qsizetype bytesPerLine, QImage::Format format) {
     const int depth = QImage::toPixelFormat(format).bitsPerPixel();
@@ -54,15 +95,37 @@ QImage pixelsFromSharedMemory(const UniqueFd& memory, int width, int height,
         return QImage();
     const size_t size = size_t(bytesPerLine) * size_t(height);
     struct stat status {};
-    if (::fstat(memory.get(), &status) != 0 || size_t(status.st_size) < size) return QImage();
-    void* address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE, memory.get(), 0);
+    if (::fcntl(memory.get(), F_GET_SEALS) != PixelSeals || ::fstat(memory.get(), &status) != 0 ||
+        size_t(status.st_size) < size)
+        return QImage();
+    void* address =
+        ::mmap(nullptr, size, PROT_READ, MAP_SHARED | MAP_POPULATE, memory.get(), 0);
     if (address == MAP_FAILED) return QImage();
     auto* shared = new SharedPixels{address, size};
-    return QImage(static_cast<uchar*>(address), width, height, bytesPerLine, format,
+    return QImage(static_cast<const uchar*>(address), width, height, bytesPerLine, format,
                   releaseSharedPixels, shared);
 }
 
 }  // namespace
+
+QImage AllocateSharedPicture(int width, int height, QImage::Format format) {
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    if (width <= 0 || height <= 0 || depth <= 0) return QImage();
+    // Rows of whole 32-bit words, as QImage lays out its own.
+    const qsizetype bytesPerLine = ((qsizetype(width) * depth + 31) / 32) * 4;
+    const size_t size = size_t(bytesPerLine) * size_t(height);
+    UniqueFd memory = newSharedMemory(size);
+    if (!memory.valid()) return QImage();
+    void* address = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, memory.get(), 0);
+    if (address == MAP_FAILED) return QImage();
+    auto* shared = new SharedPixels{address, size, memory.release()};
+    {
+        const std::lock_guard<std::mutex> lock(sharedMutex);
+        sharedPictures[address] = shared;
+    }
+    return QImage(static_cast<uchar*>(address), width, height, bytesPerLine, format,
+                  releaseSharedPixels, shared);
+}
 
 QByteArray EncodeJob(const HelperJob& job) {
     QByteArray body;

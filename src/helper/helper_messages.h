@@ -47,6 +47,10 @@ struct HelperReply {
     QByteArray data;  // what a job other than a picture's gives, in its own encoding
 };
 
+// A bitmap whose pixels lie in memory that a reply hands over without a
+// copy; null when there is no memory for it. For the helper's decoders.
+QImage AllocateSharedPicture(int width, int height, QImage::Format format);
+
 QByteArray EncodeJob(const HelperJob& job);
 std::optional<HelperJob> DecodeJob(const QByteArray& body);
 

@@ -18,8 +18,19 @@ void CheckPictureSize(long long width, long long height) {
                                .arg(height));
 }
 
+namespace {
+
+PictureAllocator chosenAllocator = nullptr;
+
+}  // namespace
+
+void UsePictureAllocator(PictureAllocator allocator) {
+    chosenAllocator = allocator;
+}
+
 QImage AllocatePicture(int width, int height, QImage::Format format) {
-    QImage image(width, height, format);
+    QImage image = chosenAllocator ? chosenAllocator(width, height, format)
+                                   : QImage(width, height, format);
     if (image.isNull()) throw SleevixError(QCoreApplication::translate("Errors", "Out of memory"));
     return image;
 }

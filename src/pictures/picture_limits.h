@@ -18,3 +18,9 @@ void CheckPictureSize(long long width, long long height);
 
 // A new bitmap of that size and format, or the error "Out of memory".
 QImage AllocatePicture(int width, int height, QImage::Format format);
+
+// Where AllocatePicture takes its bitmaps from: the decode helper takes
+// them from memory it can hand to the program without a copy. A null
+// bitmap from it is memory running out.
+using PictureAllocator = QImage (*)(int width, int height, QImage::Format format);
+void UsePictureAllocator(PictureAllocator allocator);
