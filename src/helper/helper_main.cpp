@@ -3,10 +3,11 @@
 // 3, it loads what it needs from disk, confines itself, says "ready", and
 // then does one job after another until the program closes the socket. It
 // ends with the program.
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <thread>
 
-#include <sys/prctl.h>
 #include <unistd.h>
 
 #include <QFontDatabase>
@@ -41,6 +42,21 @@ void loadWhatJobsNeed() {
     painter.drawText(0, 8, QStringLiteral("Ag"));
 }
 
+// Between jobs the helper sees the program go by its socket's end; during
+// one (an endless decode) a watch looks for the program now and then. The
+// kernel's own "parent gone" signal is no use: it follows the thread that
+// started the helper, and the program starts it from threads that end.
+constexpr auto ProgramWatchInterval = std::chrono::milliseconds(200);
+
+void watchTheProgram(pid_t program) {
+    std::thread([program] {
+        for (;;) {
+            std::this_thread::sleep_for(ProgramWatchInterval);
+            if (getppid() != program) std::_Exit(0);
+        }
+    }).detach();
+}
+
 void send(const HelperReply& reply) {
     std::vector<UniqueFd> fds;
     QByteArray body;
@@ -60,9 +76,8 @@ void send(const HelperReply& reply) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Ends with the program, also when the program ended before this line.
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (argc < 2 || std::atol(argv[1]) != long(getppid())) return 1;
+    watchTheProgram(getppid());
     std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler(keepMessage);
     QGuiApplication application(argc, argv);
