@@ -5,9 +5,11 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 #include <QUrl>
 
 #include "app/copy_drop.h"
+#include "render/shown_text.h"
 
 namespace {
 // The format in which Qt's item views carry dragged entries.
@@ -40,7 +42,26 @@ QStringList LocalFilesOf(const QMimeData* data) {
     return paths;
 }
 
+namespace {
+
+// Shows and measures no more of an entry than any list can show: an entry
+// of megabytes would otherwise be shaped whole for every size the list asks
+// for, freezing the window. The entry itself stays whole.
+class ShownEntryDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = ShownText(option->text);
+    }
+};
+
+}  // namespace
+
 TrackListBox::TrackListBox(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new ShownEntryDelegate(this));
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);

@@ -208,6 +208,10 @@ TEST_F(TrackEditor, LongTextsAreKeptWhole) {
     Form2->Edit2->setText(longTitle);
     EXPECT_EQ(Form2->Edit3->text().size(), longTitle.size());
     EXPECT_EQ(Form2->Edit2->text().size(), longTitle.size());
+    // The list measures no more of an entry than it can show.
+    const int measured = Form2->ListBox1->sizeHintForColumn(0);
+    Form2->ListBox1->item(0)->setText("1. " + QString(4 << 20, QLatin1Char('x')));
+    EXPECT_EQ(Form2->ListBox1->sizeHintForColumn(0), measured);
 }
 
 TEST_F(TrackEditor, ShowsItsAddedControlsInsideTheWindowClearOfTheDesignedOnes) {
