@@ -27,21 +27,26 @@ hazards() {  # makes pipe.EXT, zero.EXT, sparse.EXT, wrong.EXT
   head -c 4096 /dev/urandom > "wrong.$ext"
 }
 
+# Processor time counts the decode helper's too (the program waits for
+# it); the peak is of the program or its helper, whichever held more.
 run() {  # reader, case, file
-  local start end status message peak
+  local start end status message peak cpu
   start=$(date +%s.%N)
-  message=$( { /usr/bin/time -f 'PEAK %M' timeout 60 "$sleevix" --export "$work/out.pdf" "$3"; } 2>&1 )
+  message=$( { /usr/bin/time -f 'PEAK %M CPU %U %S' timeout 60 "$sleevix" --export "$work/out.pdf" "$3"; } 2>&1 )
   status=$?
   end=$(date +%s.%N)
   peak=$(grep -o 'PEAK [0-9]*' <<<"$message" | cut -d' ' -f2)
+  cpu=$(grep -o 'CPU [0-9.]* [0-9.]*' <<<"$message" | awk '{ printf "%.2f", $2 + $3 }')
   message=$(grep -v '^PEAK' <<<"$message" | grep -v '^Command exited' | head -1 | sed 's/^sleevix: //')
   [ $status -eq 124 ] && message="(killed after 60 s)"
-  printf '| %s | %s | %s | %s s | %d MB |\n' "$1" "$2" "${message:-(exported)}" \
-    "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')" "$(( ${peak:-0} / 1024 ))"
+  [ $status -gt 128 ] && [ $status -ne 124 ] && message="(ended by signal $((status - 128))) $message"
+  printf '| %s | %s | %s | %s s | %s s | %d MB |\n' "$1" "$2" "${message:-(exported)}" \
+    "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')" "${cpu:-?}" \
+    "$(( ${peak:-0} / 1024 ))"
 }
 
-echo "| reader | case | result | time | peak memory |"
-echo "|---|---|---|---|---|"
+echo "| reader | case | result | time | processor time | peak memory |"
+echo "|---|---|---|---|---|---|"
 run "baseline" "a small cover" short-texts.sleevix
 for kind in "document:sleevix" "CUE sheet:cue" "playlist:m3u" "text list:txt" "audio (import):flac"; do
   reader=${kind%%:*}; ext=${kind##*:}
@@ -67,3 +72,9 @@ run "picture .svg" "20,000 wide-stroked edges crossing every row" "$(as_picture 
 run "picture .svg" "1,000 full-page rectangles" "$(as_picture page-rects.svg)"
 run "picture .bmp" "top-down 16384 x 11000 RLE" "$(as_picture topdown-rle.bmp)"
 run "picture .bmp" "top-down 20000 x 5000 RLE" "$(as_picture topdown-wide.bmp)"
+run "album art .m4a" "100,000 nested atoms" "$(as_picture nested-atoms.m4a)"
+run "audio (import)" "100,000 nested atoms" nested-atoms.m4a
+run "album art .mp3" "40,000 nested chapter frames" "$(as_picture nested-chapters.mp3)"
+run "audio (import)" "40,000 nested chapter frames" nested-chapters.mp3
+run "picture .jpg" "8000 x 6000, last scan 20,000 times" "$(as_picture repeated-scan.jpg)"
+run "picture .svg" "199 circles dashed every 0.002" "$(as_picture dashed-circles.svg)"
