@@ -104,9 +104,42 @@ ends() {  # the program ends by itself, with status 0
 click 568 28   # "Close": nothing unsaved, so no question
 ends Close
 
+# The picture dialog previews a photo whose decode never ends by itself
+# (its last scan repeated 20,000 times); Cancel, then Quit, end the program
+# and its decode helpers without waiting for the decode.
+convert -size 3000x2000 xc:gray -interlace Plane "$work/progressive.jpg"
+perl -e 'local $/; my $j = <STDIN>; my $i = rindex($j, "\xff\xda");
+         print substr($j, 0, $i), substr($j, $i, length($j) - 2 - $i) x 20000, "\xff\xd9"' \
+  < "$work/progressive.jpg" > "$work/endless.jpg"
+"$exe" & pid=$!
+main=$(window '^Sleevix v2\.0$' 20) || fail "the main window did not appear again"
+click 380 28   # "Image"
+window '^Open$' 10 >/dev/null || fail "the picture dialog did not open"
+sleep 0.5
+xdotool type --delay 5 "$work/endless.jpg"
+helpers=
+for _ in $(seq 100); do
+  helpers=$(pgrep -P "$pid" -x sleevix-decode || true)
+  [ -n "$helpers" ] && break
+  sleep 0.1
+done
+[ -n "$helpers" ] || fail "the preview started no decode helper"
+# The first Escape may close the name field's completions instead.
+for _ in 1 2 3; do
+  xdotool key Escape
+  sleep 0.3
+  window '^Open$' 1 >/dev/null || break
+done
+window '^Open$' 1 >/dev/null && fail "Escape did not close the picture dialog"
+xdotool windowfocus --sync "$main" key ctrl+q
+ends "Quit while a preview decodes"
+for helper in $helpers; do
+  kill -0 "$helper" 2>/dev/null && fail "a decode helper ($helper) outlived the program"
+done
+
 # Started with the document, the program opens it.
 "$exe" "$work/e2e.sleevix" & pid=$!
 main=$(window '^e2e\.sleevix - Sleevix v2\.0$' 20) || fail "the document did not open from the command line"
 xdotool windowfocus --sync "$main" key ctrl+q
 ends Ctrl+Q
-echo "end-to-end: tracks, spines, outlines, Save, Close and opening a document all as expected"
+echo "end-to-end: tracks, spines, outlines, Save, Close, Quit while a preview decodes and opening a document all as expected"
