@@ -946,16 +946,16 @@
         <translation>Die Metadatei enthält nichts, was dieses Programm zeichnen kann</translation>
     </message>
     <message>
-        <source>%1 is printed at 1/%2 of its size: drawing it whole took too long</source>
-        <translation>%1 wird in 1/%2 seiner Größe gedruckt: es ganz zu zeichnen hat zu lange gedauert</translation>
-    </message>
-    <message>
-        <source>%1 is left out: drawing it took too long</source>
-        <translation>%1 wird weggelassen: es zu zeichnen hat zu lange gedauert</translation>
-    </message>
-    <message>
         <source>The album art in &quot;%1&quot; does not say what kind it is</source>
         <translation>Das Albumcover in &quot;%1&quot; sagt nicht, welches Format es hat</translation>
+    </message>
+    <message>
+        <source>%1 is printed at 1/%2 of its size: it was too heavy to draw whole</source>
+        <translation>%1 wird in 1/%2 seiner Größe gedruckt: es ganz zu zeichnen war zu aufwendig</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it was too heavy to draw</source>
+        <translation>%1 wird weggelassen: es zu zeichnen war zu aufwendig</translation>
     </message>
 </context>
 <context>

@@ -946,16 +946,16 @@
         <translation>El metarchivo no contiene nada que este programa pueda dibujar</translation>
     </message>
     <message>
-        <source>%1 is printed at 1/%2 of its size: drawing it whole took too long</source>
-        <translation>%1 se imprime a 1/%2 de su tamaño: dibujarlo entero tardaba demasiado</translation>
-    </message>
-    <message>
-        <source>%1 is left out: drawing it took too long</source>
-        <translation>%1 se omite: dibujarlo tardaba demasiado</translation>
-    </message>
-    <message>
         <source>The album art in &quot;%1&quot; does not say what kind it is</source>
         <translation>La portada del álbum de &quot;%1&quot; no dice de qué tipo es</translation>
+    </message>
+    <message>
+        <source>%1 is printed at 1/%2 of its size: it was too heavy to draw whole</source>
+        <translation>%1 se imprime a 1/%2 de su tamaño: dibujarlo entero era demasiado pesado</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it was too heavy to draw</source>
+        <translation>%1 se omite: dibujarlo era demasiado pesado</translation>
     </message>
 </context>
 <context>

@@ -946,16 +946,16 @@
         <translation>Le métafichier ne contient rien que ce programme sache dessiner</translation>
     </message>
     <message>
-        <source>%1 is printed at 1/%2 of its size: drawing it whole took too long</source>
-        <translation>%1 est imprimé à 1/%2 de sa taille : le dessiner en entier prenait trop de temps</translation>
-    </message>
-    <message>
-        <source>%1 is left out: drawing it took too long</source>
-        <translation>%1 est omis : le dessiner prenait trop de temps</translation>
-    </message>
-    <message>
         <source>The album art in &quot;%1&quot; does not say what kind it is</source>
         <translation>La pochette d’album de « %1 » ne dit pas de quel type elle est</translation>
+    </message>
+    <message>
+        <source>%1 is printed at 1/%2 of its size: it was too heavy to draw whole</source>
+        <translation>%1 est imprimé à 1/%2 de sa taille : le dessiner en entier était trop lourd</translation>
+    </message>
+    <message>
+        <source>%1 is left out: it was too heavy to draw</source>
+        <translation>%1 est omis : le dessiner était trop lourd</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,7 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
     job.cover = cover;
     job.forPrint = use == PictureUse::Print;
     if (!isDrawing(PictureFormatOf(fileName).decoder)) return bitmapOf(helper.run(job, PhotoDeadline));
+    ReaderStop lastStop = ReaderStop::TookTooLong;
     for (const DrawingAttempt& attempt : DrawingAttempts) {
         job.divisor = attempt.divisor;
         try {
@@ -82,21 +83,24 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
             if (attempt.divisor > 1 && use == PictureUse::Print)
                 noteReducedDrawing(QCoreApplication::translate(
                                        "Pictures",
-                                       "%1 is printed at 1/%2 of its size: drawing it whole took "
-                                       "too long")
+                                       "%1 is printed at 1/%2 of its size: it was too heavy to "
+                                       "draw whole")
                                        .arg(QuotedFileName(fileName))
                                        .arg(attempt.divisor));
             return drawn;
         } catch (const ReaderStopped& stop) {
-            if (stop.how() != ReaderStop::TookTooLong) throw;
+            // Smaller is quicker and takes less memory; a crash is no matter
+            // of size.
+            if (stop.how() == ReaderStop::Crashed) throw;
+            lastStop = stop.how();
         }
     }
     // An export does not fail because a drawing is heavy: the page goes
     // without it, and says so.
-    if (use != PictureUse::Print) throw ReaderStopped(fileName, ReaderStop::TookTooLong);
-    noteReducedDrawing(
-        QCoreApplication::translate("Pictures", "%1 is left out: drawing it took too long")
-            .arg(QuotedFileName(fileName)));
+    if (use != PictureUse::Print) throw ReaderStopped(fileName, lastStop);
+    noteReducedDrawing(QCoreApplication::translate(
+                           "Pictures", "%1 is left out: it was too heavy to draw")
+                           .arg(QuotedFileName(fileName)));
     return PictureBitmap();
 }
 

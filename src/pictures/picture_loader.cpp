@@ -46,8 +46,10 @@ std::unique_ptr<RasterPicture> coveringRaster(QImage pixels, QSize cover) {
     return std::make_unique<RasterPicture>(std::move(pixels), true, natural);
 }
 
+// `weighed`: a drawing is refused by the work meter's tally, in this process;
+// otherwise the decode helper's deadline bounds it.
 std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes,
-                                       const QString& extension, QSize cover) {
+                                       const QString& extension, QSize cover, bool weighed) {
     switch (kind) {
         case DecoderKind::Png:
             return coveringRaster(DecodePng(bytes), cover);
@@ -56,16 +58,16 @@ std::unique_ptr<DecodedPicture> decode(DecoderKind kind, const QByteArray& bytes
         case DecoderKind::Tiff:
             return coveringRaster(DecodeTiff(bytes), cover);
         case DecoderKind::Svg:
-            return std::make_unique<SvgPicture>(SvgText(bytes));
+            return std::make_unique<SvgPicture>(SvgText(bytes), weighed);
         case DecoderKind::Svgz:
-            return std::make_unique<SvgPicture>(InflateSvgz(bytes));
+            return std::make_unique<SvgPicture>(InflateSvgz(bytes), weighed);
         case DecoderKind::AlbumArt: {
             // The art's declared format picks its decoder, as an extension
             // does for a file.
             const AlbumArt art = UnpackAlbumArt(bytes);
             const PictureFormat* format = PictureFormats().Find(art.extension);
             if (!format || format->decoder == DecoderKind::AlbumArt) break;
-            return decode(format->decoder, art.data, art.extension, cover);
+            return decode(format->decoder, art.data, art.extension, cover, weighed);
         }
         case DecoderKind::Jpeg: {
             ScaledJpeg jpeg = DecodeJpegToCover(bytes, cover);
@@ -167,7 +169,8 @@ PictureBitmap DecodePictureHere(const QString& fileName, const QByteArray& bytes
                                 PictureUse use, int drawDivisor) {
     const QSize rasterCover = use == PictureUse::Screen ? cover : QSize();
     const std::unique_ptr<DecodedPicture> picture =
-        decode(PictureFormatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover);
+        decode(PictureFormatOf(fileName).decoder, bytes, extensionOf(fileName), rasterCover,
+               drawDivisor == 0);
     // Whatever size a decoder reported before it read, what it made is held
     // to the limits; a drawing is drawn within them at any size it declares.
     const std::optional<DecodedPicture::VectorDrawing> vectors = picture->vectorDrawing();

@@ -168,7 +168,7 @@ QByteArray InflateSvgz(const QByteArray& file) {
     return SvgText(text);
 }
 
-SelfContained SelfContainedSvg(const QByteArray& text) {
+SelfContained SelfContainedSvg(const QByteArray& text, bool refuseBeyondBudget) {
     QXmlStreamReader xml(text);
     bool leftOut = false;
     long long carried = 0;
@@ -180,7 +180,7 @@ SelfContained SelfContainedSvg(const QByteArray& text) {
         work.add(xml);
         pixelWork.add(xml);
         scaledPixelWork.add(xml);
-        if (work.direct() > SvgWorkBudget) failTooComplex();
+        if (refuseBeyondBudget && work.direct() > SvgWorkBudget) failTooComplex();
         if (isImage(xml)) {
             const QString href = hrefOf(xml);
             if (namesOwnElement(href)) continue;
@@ -200,7 +200,7 @@ SelfContained SelfContainedSvg(const QByteArray& text) {
     }
     if (xml.hasError())
         throw SleevixError(QCoreApplication::translate("Pictures", "SVG image is not valid"));
-    if (work.total() > SvgWorkBudget) failTooComplex();
+    if (refuseBeyondBudget && work.total() > SvgWorkBudget) failTooComplex();
     SelfContained drawing{leftOut ? withoutLeftOut(text) : text, pixelWork.total(),
                           scaledPixelWork.total(), {}};
     drawing.regionalFilters = pixelWork.regionalFilters();

@@ -42,4 +42,6 @@ struct SelfContained {
     // counted in pixelWork.
     std::vector<SvgWorkTally::RegionalFilter> regionalFilters;
 };
-SelfContained SelfContainedSvg(const QByteArray& text);
+// Without `refuseBeyondBudget`, a drawing whose tally passes the budget is
+// not refused here: the decode helper's deadline bounds its drawing.
+SelfContained SelfContainedSvg(const QByteArray& text, bool refuseBeyondBudget = true);

@@ -95,8 +95,9 @@ void RsvgHandleRelease::operator()(RsvgHandle* drawing) const {
     g_object_unref(drawing);
 }
 
-SvgPicture::SvgPicture(const QByteArray& text) : geometry_(std::make_unique<QSvgRenderer>()) {
-    const SelfContained drawing = SelfContainedSvg(text);
+SvgPicture::SvgPicture(const QByteArray& text, bool weighed)
+    : geometry_(std::make_unique<QSvgRenderer>()) {
+    const SelfContained drawing = SelfContainedSvg(text, weighed);
     pixelWork_ = drawing.pixelWork;
     scaledPixelWork_ = drawing.scaledPixelWork;
     regionalFilters_ = drawing.regionalFilters;

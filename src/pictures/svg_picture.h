@@ -27,7 +27,9 @@ class SvgPicture : public DecodedPicture {
     // The drawing's text (inflated already for .svgz). Raises "SVG image is
     // not valid" for text that is no drawing, and the errors of
     // SelfContainedSvg.
-    explicit SvgPicture(const QByteArray& text);
+    // `weighed`: refused when its tally passes the budget (a drawing drawn
+    // in the program itself); otherwise a deadline bounds it.
+    explicit SvgPicture(const QByteArray& text, bool weighed = true);
     ~SvgPicture() override;
     int width() const override { return natural_.width(); }
     int height() const override { return natural_.height(); }
