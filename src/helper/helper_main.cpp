@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QFontDatabase>
@@ -40,6 +41,18 @@ void loadWhatJobsNeed() {
     QImage sample(8, 8, QImage::Format_RGB32);
     QPainter painter(&sample);
     painter.drawText(0, 8, QStringLiteral("Ag"));
+}
+
+// Libraries write their notes to standard error themselves (libtiff names
+// the file "foo"); the program says what a user needs to know. Only a
+// build with sanitizers keeps the helper's, for their reports.
+void silenceStandardError() {
+#if !defined(__SANITIZE_ADDRESS__)
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nowhere < 0) return;
+    ::dup2(nowhere, STDERR_FILENO);
+    ::close(nowhere);
+#endif
 }
 
 // Between jobs the helper sees the program go by its socket's end; during
@@ -83,6 +96,7 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     UsePictureAllocator(AllocateSharedPicture);
     loadWhatJobsNeed();
+    silenceStandardError();
     if (!EnterHelperSandbox()) return 1;
     if (!SendMessage(ProgramSocket, QByteArrayLiteral("ready"))) return 0;
 
