@@ -106,6 +106,32 @@ QImage pixelsFromSharedMemory(const UniqueFd& memory, int width, int height,
                   releaseSharedPixels, shared);
 }
 
+// A palette has no more than 256 colours; the stream's own reading of a
+// list would take whatever count it is told, a helper gone wrong could make
+// the program allocate gigabytes.
+constexpr quint32 LargestColourTable = 256;
+
+void writeColourTable(QDataStream& out, const QList<QRgb>& colours) {
+    out << quint32(colours.size());
+    for (const QRgb colour : colours) out << quint32(colour);
+}
+
+QList<QRgb> readColourTable(QDataStream& in) {
+    quint32 count = 0;
+    in >> count;
+    QList<QRgb> colours;
+    if (count > LargestColourTable) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return colours;
+    }
+    for (quint32 i = 0; i < count; ++i) {
+        quint32 colour = 0;
+        in >> colour;
+        colours << QRgb(colour);
+    }
+    return colours;
+}
+
 }  // namespace
 
 QImage AllocateSharedPicture(int width, int height, QImage::Format format) {
@@ -160,7 +186,8 @@ QByteArray EncodeReply(const HelperReply& reply, std::vector<UniqueFd>& fds) {
     if (hasPixels) {
         out << qint32(reply.pixels.width()) << qint32(reply.pixels.height())
             << qint64(reply.pixels.bytesPerLine()) << qint32(reply.pixels.format())
-            << reply.pixels.colorSpace() << reply.pixels.colorTable();
+            << reply.pixels.colorSpace().isValid();
+        writeColourTable(out, reply.pixels.colorTable());
         fds.push_back(pixelsIntoSharedMemory(reply.pixels));
     }
     return body;
@@ -180,16 +207,16 @@ std::optional<HelperReply> DecodeReply(ChannelMessage& message) {
     if (!hasPixels) return reply;
     qint32 width = 0, height = 0, format = 0;
     qint64 bytesPerLine = 0;
-    QColorSpace colourSpace;
-    QList<QRgb> colours;
-    in >> width >> height >> bytesPerLine >> format >> colourSpace >> colours;
+    bool inSrgb = false;
+    in >> width >> height >> bytesPerLine >> format >> inSrgb;
+    const QList<QRgb> colours = readColourTable(in);
     if (in.status() != QDataStream::Ok || message.fds.size() != 1 || format <= 0 ||
         format >= QImage::NImageFormats)
         return std::nullopt;
     reply.pixels = pixelsFromSharedMemory(message.fds.front(), width, height,
                                           qsizetype(bytesPerLine), QImage::Format(format));
     if (reply.pixels.isNull()) return std::nullopt;
-    if (colourSpace.isValid()) reply.pixels.setColorSpace(colourSpace);
+    if (inSrgb) reply.pixels.setColorSpace(QColorSpace(QColorSpace::SRgb));
     if (!colours.isEmpty()) reply.pixels.setColorTable(colours);
     return reply;
 }
