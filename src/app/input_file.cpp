@@ -52,22 +52,19 @@ InputFile::InputFile(const QString& path, InputKind kind) : path_(path), kind_(k
     // ...and opened without blocking, should a pipe take its place meanwhile.
     fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd_ < 0) failWith(path, errno);
-    try {
-        if (::fstat(fd_, &status) != 0) failWith(path, errno);
-        checkStatus(path, status, kind);
-    } catch (...) {
-        ::close(fd_);
-        throw;
-    }
-    size_ = status.st_size;
+    checkOpened();
 }
 
 InputFile::InputFile(int openedFd, const QString& path, InputKind kind)
     : path_(path), kind_(kind), fd_(openedFd) {
+    checkOpened();
+}
+
+void InputFile::checkOpened() {
     struct stat status {};
     try {
-        if (::fstat(fd_, &status) != 0) failWith(path, errno);
-        checkStatus(path, status, kind);
+        if (::fstat(fd_, &status) != 0) failWith(path_, errno);
+        checkStatus(path_, status, kind_);
     } catch (...) {
         ::close(fd_);
         throw;

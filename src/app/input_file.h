@@ -51,6 +51,9 @@ class InputFile {
     QByteArray readWhole();
 
   private:
+    // The opened file is checked as the path was; closed when it fails.
+    void checkOpened();
+
     QString path_;
     InputKind kind_;
     int fd_ = -1;
