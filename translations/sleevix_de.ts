@@ -1167,6 +1167,10 @@
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
+    <message>
+        <source>This text is too long to edit here; it is kept whole (%1 characters)</source>
+        <translation>Dieser Text ist zu lang, um ihn hier zu bearbeiten; er bleibt ganz erhalten (%1 Zeichen)</translation>
+    </message>
 </context>
 <context>
     <name>TrackImport</name>

@@ -1167,6 +1167,10 @@
         <source>Paste</source>
         <translation>Pegar</translation>
     </message>
+    <message>
+        <source>This text is too long to edit here; it is kept whole (%1 characters)</source>
+        <translation>Este texto es demasiado largo para editarlo aquí; se conserva entero (%1 caracteres)</translation>
+    </message>
 </context>
 <context>
     <name>TrackImport</name>

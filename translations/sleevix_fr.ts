@@ -1167,6 +1167,10 @@
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
+    <message>
+        <source>This text is too long to edit here; it is kept whole (%1 characters)</source>
+        <translation>Ce texte est trop long pour être modifié ici ; il est gardé en entier (%1 caractères)</translation>
+    </message>
 </context>
 <context>
     <name>TrackImport</name>

@@ -15,6 +15,7 @@
 #include "pictures/picture_repaint.h"
 #include "render/centred_render.h"
 #include "render/outlines.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -35,8 +36,8 @@ void setEditor(const CoverDocument& cover) {
     }
     TrackCount = int(cover.tracks.size());
     editor.Edit1->clear();
-    editor.Edit3->setText(cover.artist);
-    editor.Edit2->setText(cover.title);
+    SetFieldText(*editor.Edit3, cover.artist);
+    SetFieldText(*editor.Edit2, cover.title);
     // As the first inserted track does.
     editor.Button1->setEnabled(TrackCount > 0);
 }

@@ -13,6 +13,7 @@
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
 #include "pictures/picture_repaint.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"
 
@@ -49,8 +50,8 @@ CoverDocument CaptureCover() {
     const TForm2& editor = *Form2;
     CoverDocument cover;
     cover.tracks = ListEntries(*editor.ListBox1);
-    cover.artist = editor.Edit3->text();
-    cover.title = editor.Edit2->text();
+    cover.artist = FieldText(*editor.Edit3);
+    cover.title = FieldText(*editor.Edit2);
     cover.committed = CoverCommitted;
     cover.layout = CenteredLayout ? CoverLayout::Centred : CoverLayout::Left;
     cover.back = {chosenTypeface(BackFontName), BackFontColor,

@@ -12,6 +12,7 @@
 #include "cases/case_page.h"
 #include "print/print_job.h"
 #include "render/shown_text.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -41,8 +42,8 @@ QString PrintJobName() {
 
 void PrepareCoverPrint(QPrinter& printer) {
     // The editor's fields as they stand now, committed or not.
-    PrintArtistName = Form2->Edit3->text();
-    PrintAlbumTitle = Form2->Edit2->text();
+    PrintArtistName = FieldText(*Form2->Edit3);
+    PrintAlbumTitle = FieldText(*Form2->Edit2);
     printer.setDocName(PrintJobName());
     if (CoverCase.kind != CaseKind::Jewel) SetPaperForCase(LiveCaseShape(), printer);
 }

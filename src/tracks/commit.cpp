@@ -11,6 +11,7 @@
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 #include "render/outlines.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -32,8 +33,8 @@ void TForm2::Button1Click() {
     back.font.size = BackStartSize;
     front.font.name = CommitTypeface;
     front.font.size = FrontStartSize;
-    ArtistName = Edit3->text();
-    AlbumTitle = Edit2->text();
+    ArtistName = FieldText(*Edit3);
+    AlbumTitle = FieldText(*Edit2);
 
     // Every surface starts white, whatever its brush; the pictures come back
     // in the next step.

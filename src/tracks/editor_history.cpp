@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "app/cover_state.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"
 
@@ -22,9 +23,9 @@ EditorState CaptureEditorState(const TForm2& editor) {
     EditorState state;
     state.entries = ListEntries(*editor.ListBox1);
     state.selectedRow = SelectedRow(*editor.ListBox1);
-    state.track = editor.Edit1->text();
-    state.artist = editor.Edit3->text();
-    state.title = editor.Edit2->text();
+    state.track = FieldText(*editor.Edit1);
+    state.artist = FieldText(*editor.Edit3);
+    state.title = FieldText(*editor.Edit2);
     return state;
 }
 
@@ -43,7 +44,7 @@ void ApplyEditorState(TForm2& editor, const EditorState& state) {
     for (auto [field, text] :
          {std::pair{editor.Edit1, &state.track}, std::pair{editor.Edit3, &state.artist},
           std::pair{editor.Edit2, &state.title}})
-        if (field->text() != *text) field->setText(*text);
+        if (FieldText(*field) != *text) SetFieldText(*field, *text);
 }
 
 EditorChange::EditorChange(TForm2& editor, const QString& what, EditorState before,

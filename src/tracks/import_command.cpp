@@ -14,6 +14,7 @@
 #include "app/program_windows.h"
 #include "pictures/picture_drop.h"
 #include "tracks/import/track_import.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"
 
@@ -22,7 +23,7 @@ namespace {
 // prompt or nothing, so that nothing the user typed is overwritten.
 void fillField(QLineEdit& field, const QString& text, const QString& prompt, bool replacing) {
     if (text.isEmpty()) return;
-    if (replacing || field.text().isEmpty() || field.text() == prompt) field.setText(text);
+    if (replacing || field.text().isEmpty() || field.text() == prompt) SetFieldText(field, text);
 }
 }  // namespace
 

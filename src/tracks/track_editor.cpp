@@ -17,6 +17,7 @@
 #include "app/caption_fit.h"
 #include "app/error_box.h"
 #include "app/handler_guard.h"
+#include "tracks/text_field.h"
 #include "tracks/track_list_box.h"
 
 namespace {
@@ -37,11 +38,8 @@ QLabel* makeCaption(const QString& text, QRect geometry, QWidget* parent) {
     return label;
 }
 
-// The fields take any length: Qt's default limit of 32,767 characters would
-// cut a longer text without a word.
 QLineEdit* makeEdit(const QString& text, QRect geometry, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(std::numeric_limits<int>::max());
+    auto* edit = new TextField(parent);
     edit->setText(text);
     edit->setGeometry(geometry);
     return edit;

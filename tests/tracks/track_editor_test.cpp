@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "support/placement.h"
 #include "tracks/editor_fixture.h"
+#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 
 class TrackEditor : public EditorFixture {};
@@ -208,6 +209,16 @@ TEST_F(TrackEditor, LongTextsAreKeptWhole) {
     Form2->Edit2->setText(longTitle);
     EXPECT_EQ(Form2->Edit3->text().size(), longTitle.size());
     EXPECT_EQ(Form2->Edit2->text().size(), longTitle.size());
+    // A text longer than a field edits is kept whole beside it, shown in
+    // part; another text makes it an ordinary field again.
+    const QString huge(10 << 20, QLatin1Char('w'));
+    SetFieldText(*Form2->Edit3, huge);
+    EXPECT_EQ(FieldText(*Form2->Edit3).size(), huge.size());
+    EXPECT_EQ(Form2->Edit3->text().size(), MaxEditedCharacters);
+    EXPECT_TRUE(Form2->Edit3->isReadOnly());
+    Form2->Edit3->setText(QStringLiteral("Short"));
+    EXPECT_EQ(FieldText(*Form2->Edit3), "Short");
+    EXPECT_FALSE(Form2->Edit3->isReadOnly());
     // The list measures no more of an entry than it can show.
     const int measured = Form2->ListBox1->sizeHintForColumn(0);
     Form2->ListBox1->item(0)->setText("1. " + QString(4 << 20, QLatin1Char('x')));
