@@ -985,10 +985,6 @@
         <translation>Drucken fehlgeschlagen: &quot;%1&quot; hat den Auftrag abgelehnt: %2</translation>
     </message>
     <message>
-        <source>Printing failed: &quot;%1&quot; was not written completely; the disk may be full</source>
-        <translation>Drucken fehlgeschlagen: &quot;%1&quot; wurde nicht vollständig geschrieben; der Datenträger ist womöglich voll</translation>
-    </message>
-    <message>
         <source>Print Preview</source>
         <translation>Druckvorschau</translation>
     </message>

@@ -985,10 +985,6 @@
         <translation>Falló la impresión: &quot;%1&quot; rechazó el trabajo: %2</translation>
     </message>
     <message>
-        <source>Printing failed: &quot;%1&quot; was not written completely; the disk may be full</source>
-        <translation>Falló la impresión: &quot;%1&quot; no se escribió por completo; puede que el disco esté lleno</translation>
-    </message>
-    <message>
         <source>Print Preview</source>
         <translation>Vista previa de impresión</translation>
     </message>

@@ -985,10 +985,6 @@
         <translation>Échec de l’impression : « %1 » a refusé le travail : %2</translation>
     </message>
     <message>
-        <source>Printing failed: &quot;%1&quot; was not written completely; the disk may be full</source>
-        <translation>Échec de l’impression : « %1 » n’a pas été écrit entièrement ; le disque est peut-être plein</translation>
-    </message>
-    <message>
         <source>Print Preview</source>
         <translation>Aperçu avant impression</translation>
     </message>

@@ -39,12 +39,15 @@ mode_t usualMode(const QString& target) {
 // Why a write failed, as the user is told: "the disk is full" rather than
 // the system's words for it.
 QString reasonOf(int error) {
-    if (error == ENOSPC || error == EDQUOT || error == EFBIG)
-        return QCoreApplication::translate("OutputFile", "the disk is full");
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG) return DiskIsFullReason();
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace
+
+QString DiskIsFullReason() {
+    return QCoreApplication::translate("OutputFile", "the disk is full");
+}
 
 QString CannotWriteMessage() {
     return QCoreApplication::translate("OutputFile", "Cannot write %1: %2");

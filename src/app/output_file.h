@@ -11,6 +11,8 @@
 // that is no regular file (a device, a pipe) is written directly.
 // "Cannot write %1: %2", in the program's language.
 QString CannotWriteMessage();
+// "the disk is full", as every write that ran out of room says it.
+QString DiskIsFullReason();
 
 class OutputFile {
   public:

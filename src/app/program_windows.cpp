@@ -41,6 +41,9 @@ ProgramWindows::~ProgramWindows() {
 }
 
 void SetUpApplication() {
+    // Settings (calibration, label sheets, last choices) are kept under
+    // these names, not Qt's "Unknown Organization".
+    QApplication::setOrganizationName(QStringLiteral("Sleevix"));
     QApplication::setApplicationName(QStringLiteral("sleevix"));
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     // No display name: Qt would append it to every window title, and each

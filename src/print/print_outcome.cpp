@@ -6,11 +6,13 @@
 #include <cups/cups.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include "app/error_box.h"
+#include "app/output_file.h"
 
 namespace {
 
@@ -65,10 +67,9 @@ void CheckQueueTookJob(const QString& queue) {
 
 void CheckFileWrittenCompletely(const QString& path, const QString& shownPath) {
     if (!QFileInfo(path).isFile()) return;  // a device or a pipe: nothing to read back
+    // Qt's writer does not say why it stopped; a PDF cut short is a disk
+    // that filled, said as every other write says it.
     if (!PdfIsComplete(path))
-        throw SleevixError(
-            QCoreApplication::translate(
-                "Printing",
-                "Printing failed: \"%1\" was not written completely; the disk may be full")
-                .arg(shownPath));
+        throw SleevixError(CannotWriteMessage().arg(QDir::toNativeSeparators(shownPath),
+                                                    DiskIsFullReason()));
 }
