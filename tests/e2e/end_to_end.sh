@@ -10,7 +10,9 @@ if [ "${1:-}" != --inside ]; then
   for tool in xvfb-run xdotool import convert; do
     command -v "$tool" >/dev/null || { echo "end-to-end test needs $tool"; exit 1; }
   done
-  exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inside "$1"
+  # -noreset: the server would start over each time its last client leaves, and
+  # a program started in that moment could not reach it.
+  exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' bash "$0" --inside "$1"
 fi
 exe=$2
 work=$(mktemp -d)
