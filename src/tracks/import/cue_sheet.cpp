@@ -172,5 +172,6 @@ ImportedTracks ReadCueSheet(const QString& path, const AudioLengthReader& audioL
     imported.artist = listArtist(sheet);
     imported.album = sheet.title;
     for (const CueTrack& track : sheet.tracks) imported.tracks << track.track;
+    DropTrackNumbers(imported.tracks);
     return imported;
 }

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include "tracks/pasted_titles.h"
+
 namespace {
 const QString ArtistTitleSeparator = QStringLiteral(" - ");
 constexpr int MsPerSecond = 1000;
@@ -45,4 +47,11 @@ QStringList EntryTexts(const ImportedTracks& imported, bool withLengths) {
         texts << text;
     }
     return texts;
+}
+
+void DropTrackNumbers(QVector<ImportedTrack>& tracks) {
+    QStringList titles;
+    for (const ImportedTrack& track : tracks) titles << track.title;
+    titles = WithoutTrackNumbers(titles);
+    for (int i = 0; i < titles.size(); ++i) tracks[i].title = titles[i];
 }

@@ -25,6 +25,12 @@ struct ImportedTracks {
     QStringList passedOver;
 };
 
+// The tracks' titles without the track numbers they lead with, by the rule
+// of a pasted list (see WithoutTrackNumbers): every source that names
+// titles ("01 Alpha" in a CUE sheet, a playlist or a text list) gives the
+// same entries.
+void DropTrackNumbers(QVector<ImportedTrack>& tracks);
+
 // One message naming every file passed over and why; empty when none was.
 QString PassedOverMessage(const ImportedTracks& imported);
 

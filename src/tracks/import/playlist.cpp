@@ -7,7 +7,6 @@
 
 #include "app/error_box.h"
 #include "tracks/import/list_file.h"
-#include "tracks/pasted_titles.h"
 
 namespace {
 
@@ -98,10 +97,7 @@ ImportedTracks ReadPlaylist(const QString& path) {
     if (list.tracks.isEmpty())
         throw SleevixError(QCoreApplication::translate("TrackImport", "%1 names no tracks")
                                .arg(QuotedFileName(path)));
-    QStringList titles;
-    for (const ImportedTrack& track : list.tracks) titles << track.title;
-    titles = WithoutTrackNumbers(titles);
-    for (int i = 0; i < titles.size(); ++i) list.tracks[i].title = titles[i];
+    DropTrackNumbers(list.tracks);
     takeSharedArtist(list);
     return list;
 }

@@ -216,6 +216,13 @@ TEST_F(ListImport, ATextListIsReadAsAPasteIs) {
     EXPECT_EQ(titles(ImportTracks({list}, true)),
               (QStringList{"Intro", "99 Luftballons", "Outro"}));
     EXPECT_TRUE(ImportTracks({list}, true).artist.isEmpty());
+    // A CUE sheet's titles follow the same rule.
+    const QString sheet = write("numbered.cue",
+                                "FILE \"a.wav\" WAVE\n"
+                                "TRACK 01 AUDIO\nTITLE \"01 Alpha\"\nINDEX 01 00:00:00\n"
+                                "TRACK 02 AUDIO\nTITLE \"2. Beta\"\nINDEX 01 01:00:00\n"
+                                "TRACK 03 AUDIO\nTITLE \"3 - Gamma\"\nINDEX 01 02:00:00\n");
+    EXPECT_EQ(titles(ImportTracks({sheet}, false)), (QStringList{"Alpha", "Beta", "Gamma"}));
 }
 
 TEST(PastedTitles, ListNumbersAreDroppedWhereTheyCountUpOrAreTheLinesPlace) {
