@@ -335,7 +335,9 @@ long long weigh(QSize size, QImage::Format format, bool antialiased,
     return device.work();
 }
 
-QImage drawnOnWhite(QSize size, QImage::Format format, bool antialiased,
+}  // namespace
+
+QImage DrawnOnWhite(QSize size, QImage::Format format, bool antialiased,
                     const std::function<void(QPainter&)>& draw) {
     QImage bitmap = AllocatePicture(size.width(), size.height(), format);
     bitmap.fill(Qt::white);
@@ -344,8 +346,6 @@ QImage drawnOnWhite(QSize size, QImage::Format format, bool antialiased,
     draw(painter);
     return bitmap;
 }
-
-}  // namespace
 
 // A drawing too complex for its whole size is first tried at these
 // fractions of each side: an eighth of a printed page is still 150 dpi.
@@ -370,7 +370,7 @@ QImage DrawnWithinBudget(QSize size, QImage::Format format, bool antialiased,
                          const std::function<void(QPainter&)>& draw) {
     CheckPictureSize(size.width(), size.height());
     if (weigh(size, format, antialiased, draw) > DrawingWorkBudget) failTooComplex(size);
-    return drawnOnWhite(size, format, antialiased, draw);
+    return DrawnOnWhite(size, format, antialiased, draw);
 }
 
 QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antialiased,
@@ -385,7 +385,7 @@ QImage DrawnWithinBudgetOrSmaller(QSize size, QImage::Format format, bool antial
     QSize tried = size;
     for (int fraction = 1; fraction <= SmallestFraction; fraction *= 2) {
         if (weigh(tried, format, antialiased, weighed) <= DrawingWorkBudget)
-            return drawnOnWhite(tried, format, antialiased, draw);
+            return DrawnOnWhite(tried, format, antialiased, draw);
         tried = QSize(std::max(1, size.width() / (fraction * 2)),
                       std::max(1, size.height() / (fraction * 2)));
     }

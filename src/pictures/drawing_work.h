@@ -14,6 +14,11 @@ class QPainter;
 // (bench/drawing_work_bench.cpp): at most 2 s at any size it is drawn.
 inline constexpr long long DrawingWorkBudget = 125'000'000;
 
+// Draws `draw` onto a new white bitmap of `size`, with or without
+// antialiasing, unweighed: for a drawing a deadline bounds instead.
+QImage DrawnOnWhite(QSize size, QImage::Format format, bool antialiased,
+                    const std::function<void(QPainter&)>& draw);
+
 // Draws `draw` onto a new white bitmap of `size`, after weighing what it
 // will cost: the drawing is first played onto a meter that sees every
 // shape, stroke, text and image at its device size and predicts the

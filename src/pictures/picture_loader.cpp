@@ -114,15 +114,11 @@ QImage drawnOnWhite(const DecodedPicture& picture, DecodedPicture::VectorDrawing
     const auto whole = [](QPainter& painter) {
         return QRect(0, 0, painter.device()->width(), painter.device()->height());
     };
-    if (divisor > 0) {
-        const QSize drawn(std::max(1, size.width() / divisor), std::max(1, size.height() / divisor));
-        QImage bitmap = AllocatePicture(drawn.width(), drawn.height(), style.format);
-        bitmap.fill(Qt::white);
-        QPainter painter(&bitmap);
-        painter.setRenderHint(QPainter::Antialiasing, style.antialiased);
-        picture.drawStretched(painter, whole(painter));
-        return bitmap;
-    }
+    if (divisor > 0)
+        return DrawnOnWhite(
+            QSize(std::max(1, size.width() / divisor), std::max(1, size.height() / divisor)),
+            style.format, style.antialiased,
+            [&](QPainter& painter) { picture.drawStretched(painter, whole(painter)); });
     return DrawnWithinBudgetOrSmaller(
         size, style.format, style.antialiased,
         [&](QPainter& painter) { picture.drawStretched(painter, whole(painter)); },
