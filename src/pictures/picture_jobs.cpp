@@ -104,6 +104,20 @@ PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& byte
     return PictureBitmap();
 }
 
+PictureBitmap DecodePhotoPreview(const QString& fileName, const QByteArray& bytes, QSize cover,
+                                 QSize room, const std::function<bool(PictureBitmap)>& showFirst,
+                                 DecodeHelper& helper) {
+    HelperJob job;
+    job.kind = HelperJobKind::DecodePreview;
+    job.fileName = fileName;
+    job.bytes = bytes;
+    job.cover = cover;
+    job.room = room;
+    return bitmapOf(helper.run(job, PhotoDeadline, {}, [&](const HelperReply& thumbnail) {
+        return showFirst(bitmapOf(thumbnail));
+    }));
+}
+
 QString TakeReducedDrawingsNote() {
     const std::lock_guard<std::mutex> lock(notesMutex);
     const QString note = reducedDrawings.join(QLatin1String("; "));

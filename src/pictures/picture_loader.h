@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QByteArray>
@@ -44,6 +45,13 @@ std::optional<QByteArray> ReadPictureBytes(const QString& fileName,
 PictureBitmap DecodePictureBytes(const QString& fileName, const QByteArray& bytes, QSize cover,
                                  PictureUse use = PictureUse::Screen,
                                  DecodeHelper& helper = ProgramDecodeHelper());
+
+// A photo for the picture dialog's pane, decoded in `helper`; its Exif
+// thumbnail goes to `showFirst` first where it can stand in for it (false
+// from there ends the decode).
+PictureBitmap DecodePhotoPreview(const QString& fileName, const QByteArray& bytes, QSize cover,
+                                 QSize room, const std::function<bool(PictureBitmap)>& showFirst,
+                                 DecodeHelper& helper);
 
 // The helper's own jobs, run in whatever process calls them: the bytes'
 // picture, a drawing drawn at 1/`drawDivisor` of each side (0: first

@@ -21,8 +21,6 @@ constexpr double AspectTolerance = 0.02;
 // A thumbnail larger than this many times what the pane draws is no
 // thumbnail; the photo itself is decoded then.
 constexpr int LargestUsefulThumbnail = 4;
-// A photo and its thumbnail, decoded for the pane.
-constexpr JobDeadline PreviewPhotoDeadline{2.5};
 
 bool isJpegFile(const QString& path) {
     const PictureFormat* format = PictureFormats().Find(QFileInfo(path).suffix());
@@ -80,15 +78,5 @@ PictureBitmap DecodePreview(const PreviewRequest& request, const ShowFirst& show
     if (!bytes) return PictureBitmap();
     if (!isJpegFile(request.path))
         return DecodePictureBytes(request.path, *bytes, request.cover, PictureUse::Screen, helper);
-    HelperJob job;
-    job.kind = HelperJobKind::DecodePreview;
-    job.fileName = request.path;
-    job.bytes = *bytes;
-    job.cover = request.cover;
-    job.room = request.room;
-    const HelperReply photo =
-        helper.run(job, PreviewPhotoDeadline, {}, [&](const HelperReply& thumbnail) {
-            return showFirst(PictureBitmap(thumbnail.pixels, thumbnail.natural));
-        });
-    return PictureBitmap(photo.pixels, photo.natural);
+    return DecodePhotoPreview(request.path, *bytes, request.cover, request.room, showFirst, helper);
 }
