@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helper/decode_helper.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <spawn.h>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -228,7 +226,6 @@ HelperReply DecodeHelper::awaitReply(const HelperJob& job, JobDeadline deadline,
     long long largestSeen = 0;
     const auto crashed = [&] {
         const bool nearLimit =
-            HelperAddressSpaceLimited &&
             double(largestSeen) > NearTheLimit * double(HelperAddressSpaceLimit());
         stopped(job, nearLimit ? ReaderStop::NeededTooMuchMemory : ReaderStop::Crashed);
     };
@@ -266,7 +263,7 @@ HelperReply DecodeHelper::awaitReply(const HelperJob& job, JobDeadline deadline,
                     continue;
             }
         }
-        largestSeen = std::max(largestSeen, addressSpace(pid));
+        if (HelperAddressSpaceLimited) largestSeen = std::max(largestSeen, addressSpace(pid));
         if (cpuSeconds(pid) - cpuAtStart > cpuLimit ||
             std::chrono::steady_clock::now() > clockLimit)
             stopped(job, ReaderStop::TookTooLong);

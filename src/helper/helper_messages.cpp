@@ -86,7 +86,7 @@ UniqueFd pixelsIntoSharedMemory(const QImage& image) {
 
 // The image whose pixels are the shared memory, without a copy (read only:
 // a change copies them); null when the memory is smaller than the header
-// says, or not sealed against changes of its size or content.
+// says, or not sealed against changes of its size.
 QImage pixelsFromSharedMemory(const UniqueFd& memory, int width, int height,
                               qsizetype bytesPerLine, QImage::Format format) {
     const int depth = QImage::toPixelFormat(format).bitsPerPixel();
