@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
@@ -58,7 +59,7 @@ void drawAtFinalSizes(const FinalSizes& sizes, LayoutMode mode) {
     back.font.size = sizes.back;
     const int lineHeight = back.textHeight(QString());
     for (int i = 0; i < TrackCount; ++i) {
-        const QString line = TrackLine(i);
+        const QString line = Form2->trackEntry(i);
         const int x = mode == LayoutMode::Centred ? 200 - back.textWidth(line) / 2 : 10;
         back.textOut(x, i * lineHeight + 5, line);
     }
@@ -71,7 +72,7 @@ void drawAtFinalSizes(const FinalSizes& sizes, LayoutMode mode) {
     left.font.size = right.font.size = sizes.spine;
     left.textOut(1, 176 + sizes.spineLength / 2, spineText);
     right.textOut(21, 176 - sizes.spineLength / 2, spineText);
-    DrawOutlines(AllOutlineGroups);
+    DrawWindowOutlines(AllOutlineGroups);
 }
 
 void LeftRender(benchmark::State& state) {

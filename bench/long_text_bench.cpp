@@ -7,11 +7,11 @@
 #include <benchmark/benchmark.h>
 #include <QTemporaryDir>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/program_windows.h"
 #include "document/cover_export.h"
 #include "document/cover_transfer.h"
-#include "render/centred_render.h"
 #include "support/process_use.h"
 
 namespace {
@@ -40,8 +40,9 @@ void renderAndExport(benchmark::State& state, const CoverDocument& cover) {
     const QString pdf = folder.filePath(QStringLiteral("cover.pdf"));
     const MemoryPeak peak;
     for (auto _ : state) {
-        RenderCentredCover();
-        ExportCoverPdf(pdf, PaperSize::A4);
+        CenteredLayout = true;
+        RenderCover();
+        ExportCoverPdf(pdf, PaperSize::A4, CoverToPrint());
     }
     state.counters["peak_MB_above"] = peak.risenMegabytes();
 }

@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
@@ -100,8 +101,8 @@ void SvgOntoTheBackStrip(benchmark::State& state) {
     ProgramWindows windows;
     const QString& artwork = Artwork();
     for (auto _ : state) {
-        ChooseBackPicture(artwork);
-        DrawBackPicture();
+        ChooseBackPicture(artwork, BackPictureCover());
+        DrawHeldPictures(PictureHalf::Back);
     }
 }
 

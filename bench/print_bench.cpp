@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "app/current_cover.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
@@ -64,7 +65,7 @@ void printJob(benchmark::State& state, CaseKind kind) {
         setUpPrinter(printer, file);
         // The wrap is wider than A4 is across.
         if (kind == CaseKind::Dvd) printer.setPageOrientation(QPageLayout::Landscape);
-        PrintCover(printer);
+        PrintCover(printer, CurrentCover(CoverUse::Print));
     }
     state.counters["pdf_MB"] = double(QFileInfo(file).size()) / 1e6;
 }
@@ -84,7 +85,7 @@ void coverImage(benchmark::State& state, CaseKind kind) {
     ProgramWindows windows;
     setUpCover();
     Form1->ChooseCaseKind(kind);
-    for (auto _ : state) benchmark::DoNotOptimize(CoverImage(2));
+    for (auto _ : state) benchmark::DoNotOptimize(CoverImage(CurrentCover(), 2));
 }
 
 void JewelCoverImage(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 
+#include "app/current_cover.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
@@ -43,6 +44,6 @@ int main(int argc, char** argv) {
     printer.setOutputFileName(QString::fromLocal8Bit(argv[1]));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    PrintCover(printer);
+    PrintCover(printer, CurrentCover(CoverUse::Print));
     return 0;
 }

@@ -14,9 +14,7 @@
 #include "cases/case_kind.h"
 #include "pictures/picture_bitmap.h"
 #include "render/canvas.h"
-
-// The layout keeps one width per track, so a cover holds at most this many.
-inline constexpr int MaxTracks = 41;
+#include "render/cover_value.h"
 
 extern int TrackCount;
 extern QString ArtistName;

@@ -15,6 +15,8 @@
 #include "app/application_title.h"
 #include "app/caption_fit.h"
 #include "app/captioned_button.h"
+#include "app/current_cover.h"
+#include "app/error_box.h"
 #include "app/handler_guard.h"
 #include "app/program_windows.h"
 #include "app/toolbar_icons.h"
@@ -153,8 +155,17 @@ void TForm1::buildNotebook() {
 
     // The other kinds show their whole piece on each page, drawn again
     // whenever the surfaces are, since every command draws on those.
-    BackCaseView = new CaseView(backPage);
-    FrontCaseView = new CaseView(frontPage);
+    // A view's paint must not raise: a cover whose track count reaches past
+    // the editor's list shows without its tracks until the next render.
+    const auto shownCover = [] {
+        try {
+            return CurrentCover();
+        } catch (const SleevixError&) {
+            return CurrentLook();
+        }
+    };
+    BackCaseView = new CaseView(backPage, shownCover);
+    FrontCaseView = new CaseView(frontPage, shownCover);
     for (CaseView* view : {BackCaseView, FrontCaseView}) {
         auto* filling = new QVBoxLayout(view->parentWidget());
         filling->setContentsMargins(0, 0, 0, 0);

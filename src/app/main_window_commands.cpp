@@ -50,11 +50,13 @@ void TForm1::FormShow() {
 
 void TForm1::Button3Click() {
     Form2->exec();
-    // However the editor was closed.
-    Button1->setEnabled(true);
+    // However the editor was closed; the look commands only once there is a
+    // committed cover to change: closed without "Continue", they would lay
+    // out the editor's prompts.
     button4->setEnabled(true);
-    BitBtn1->setEnabled(true);
-    BitBtn2->setEnabled(true);
+    for (QWidget* look : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(BitBtn1),
+                          static_cast<QWidget*>(BitBtn2)})
+        look->setEnabled(look->isEnabled() || CoverCommitted);
 }
 
 void TForm1::BitBtn3Click() {

@@ -4,12 +4,14 @@
 #include <QImage>
 #include <QSize>
 
+#include "render/cover_value.h"
+
 // The cover at hand (a kind other than the jewel case) as the screen shows
 // it, on white: at the screen's 96 pixels per inch times `scale`.
-QImage CaseImage(int scale);
+QImage CaseImage(const CoverValue& cover, int scale);
 // Its size at scale 1.
-QSize CaseImageSize();
+QSize CaseImageSize(const CoverValue& cover);
 
 // The same drawing at `pixelsPerMm` device pixels per millimetre, for a
 // view that fits the piece into its area.
-QImage CaseImageAt(double pixelsPerMm);
+QImage CaseImageAt(const CoverValue& cover, double pixelsPerMm);

@@ -93,8 +93,8 @@ void SetPaperForCase(const CaseShape& shape, QPrinter& printer) {
         printer.setPageOrientation(QPageLayout::Landscape);
 }
 
-void DrawCasePage(QPainter& painter, int dotsPerInch) {
-    const CaseShape& shape = LiveCaseShape();
+void DrawCasePage(QPainter& painter, int dotsPerInch, const CoverValue& cover) {
+    const CaseShape& shape = ShapeOf(cover.kind);
     const double devicePerMm = dotsPerInch / MillimetresPerInch;
     // A printer knows where its printable area lies on the paper; a raster
     // page starts at the paper's corner.
@@ -109,7 +109,7 @@ void DrawCasePage(QPainter& painter, int dotsPerInch) {
     } catch (const SleevixError&) {
         // Printing checks first; a preview shows what would be cut off.
     }
-    const CaseContent content = LiveCaseContent(CaseUse::Print);
+    const CaseContent content = CaseContentOf(cover, CoverUse::Print);
     for (const QPointF& corner : copies) {
         painter.save();
         painter.scale(devicePerMm / CaseUnitsPerMm, devicePerMm / CaseUnitsPerMm);

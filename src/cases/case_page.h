@@ -8,6 +8,7 @@
 #include <QSizeF>
 
 #include "cases/case_shapes.h"
+#include "render/cover_value.h"
 
 class QPainter;
 class QPrinter;
@@ -40,4 +41,4 @@ void SetPaperForCase(const CaseShape& shape, QPrinter& printer);
 
 // Draws the cover at hand (a kind other than the jewel case) on the page:
 // the painter is active on the page, origin at the printable area.
-void DrawCasePage(QPainter& painter, int dotsPerInch);
+void DrawCasePage(QPainter& painter, int dotsPerInch, const CoverValue& cover);

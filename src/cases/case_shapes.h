@@ -53,3 +53,6 @@ struct CaseShape {
 // The shape of a kind other than the jewel case (whose surfaces the main
 // window draws); the hole matters only for a disc label.
 const CaseShape& ShapeOf(CaseKind kind, DiscHole hole = DiscHole::Standard);
+inline const CaseShape& ShapeOf(const CaseChoice& choice) {
+    return ShapeOf(choice.kind, choice.hole);
+}

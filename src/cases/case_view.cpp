@@ -6,14 +6,15 @@
 #include <QCoreApplication>
 #include <QPainter>
 
-#include "cases/case_content.h"
+#include "cases/case_shapes.h"
 #include "cases/case_image.h"
 
 namespace {
 constexpr int ViewMargin = 8;  // pixels of the page's background around the piece
 }
 
-CaseView::CaseView(QWidget* parent) : QWidget(parent) {
+CaseView::CaseView(QWidget* parent, std::function<CoverValue()> cover)
+    : QWidget(parent), cover_(std::move(cover)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QCoreApplication::translate("Cases", "Cover"));
 }
@@ -21,11 +22,12 @@ CaseView::CaseView(QWidget* parent) : QWidget(parent) {
 void CaseView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    const QSizeF piece = LiveCaseShape().size;
+    const CoverValue cover = cover_();
+    const QSizeF piece = ShapeOf(cover.kind).size;
     const QSizeF room = QSizeF(size()) - QSizeF(2 * ViewMargin, 2 * ViewMargin);
     const double pixelsPerMm =
         std::max(0.1, std::min(room.width() / piece.width(), room.height() / piece.height()));
-    QImage image = CaseImageAt(pixelsPerMm * devicePixelRatioF());
+    QImage image = CaseImageAt(cover, pixelsPerMm * devicePixelRatioF());
     image.setDevicePixelRatio(devicePixelRatioF());
     const QSizeF shown = image.deviceIndependentSize();
     painter.drawImage(QPointF((width() - shown.width()) / 2, (height() - shown.height()) / 2),

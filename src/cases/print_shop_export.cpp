@@ -4,16 +4,11 @@
 #include <cmath>
 
 #include <QCoreApplication>
-#include <QCheckBox>
 #include <QPainter>
 #include <QPrinter>
-#include <QSignalBlocker>
 
-#include "app/cover_state.h"
 #include "app/error_box.h"
-#include "app/main_window.h"
 #include "app/output_file.h"
-#include "app/program_windows.h"
 #include "cases/case_content.h"
 #include "cases/case_render.h"
 #include "pictures/printed_picture.h"
@@ -60,62 +55,33 @@ void drawCropMarks(QPainter& painter, const ShopPage& page, double bleedMm) {
     painter.restore();
 }
 
-// The guide lines stay off the print shop's pages: the marks say where to
-// cut and fold. The switches are put back afterwards.
-class GuidesOff {
-  public:
-    GuidesOff() {
-        for (QCheckBox* box : boxes()) {
-            const QSignalBlocker quiet(box);
-            was_.push_back(box->isChecked());
-            box->setChecked(false);
-        }
-    }
-    ~GuidesOff() {
-        int i = 0;
-        for (QCheckBox* box : boxes()) {
-            const QSignalBlocker quiet(box);
-            box->setChecked(was_[i++]);
-        }
-    }
-    GuidesOff(const GuidesOff&) = delete;
-    GuidesOff& operator=(const GuidesOff&) = delete;
-
-  private:
-    static std::vector<QCheckBox*> boxes() {
-        return {Form1->CheckBox1, Form1->CheckBox2, Form1->CheckBox3};
-    }
-    std::vector<bool> was_;
-};
-
-std::vector<ShopPage> kindPages(double bleedMm) {
-    const CaseShape& shape = LiveCaseShape();
-    return {{shape.size, shape.folds, [&shape, bleedMm](QPainter& painter, double perUnit) {
-                 DrawCase(painter, perUnit, shape, LiveCaseContent(CaseUse::Print), bleedMm);
+std::vector<ShopPage> kindPages(const CoverValue& cover, double bleedMm) {
+    const CaseShape& shape = ShapeOf(cover.kind);
+    return {{shape.size, shape.folds, [&shape, &cover, bleedMm](QPainter& painter, double perUnit) {
+                 DrawCase(painter, perUnit, shape, CaseContentOf(cover, CoverUse::Print), bleedMm);
              }}};
 }
 
 // A jewel insert: its picture stretched over the insert grown by the bleed,
 // then the printed page on top within the cut, moved so that the insert's
 // corner is here.
-ShopPage jewelPage(JewelInsert insert, double bleedMm) {
+ShopPage jewelPage(const CoverValue& cover, JewelInsert insert, double bleedMm) {
     const QRect place = JewelInsertOnPage(insert);  // tenths of a mm
     const QSizeF cut = QSizeF(place.size()) / CaseUnitsPerMm;
     std::vector<double> folds;
     if (insert == JewelInsert::Back)
         for (int fold : JewelFoldsOnPage()) folds.push_back(double(fold - place.left()) / CaseUnitsPerMm);
-    return {cut, folds, [=](QPainter& painter, double perUnit) {
+    return {cut, folds, [=, &cover](QPainter& painter, double perUnit) {
                 const double bleed = bleedMm * CaseUnitsPerMm;
                 const QRectF grown = QRectF(QPointF(), QSizeF(place.size()))
                                          .adjusted(-bleed, -bleed, bleed, bleed);
                 painter.save();
                 painter.setClipRect(grown);
-                const bool back = insert == JewelInsert::Back;
-                const bool has = back ? HasBackPicture : HasFrontPicture;
-                if (has) {
+                const CoverPicture& chosen =
+                    insert == JewelInsert::Back ? cover.backPicture : cover.frontPicture;
+                if (chosen.chosen) {
                     const PictureBitmap picture = PictureForPrinting(
-                        back ? BackPicturePath : FrontPicturePath, back ? BackPicture : FrontPicture,
-                        (grown.size() * perUnit).toSize());
+                        chosen.path, chosen.shown, (grown.size() * perUnit).toSize());
                     Canvas canvas(painter, grown.size().toSize(), CaseUnitsPerInch);
                     picture.drawStretched(canvas, grown.toRect());
                 }
@@ -124,7 +90,7 @@ ShopPage jewelPage(JewelInsert insert, double bleedMm) {
                 painter.setClipRect(QRectF(QPointF(), QSizeF(place.size())));
                 painter.translate(-QPointF(place.topLeft()));
                 painter.scale(1 / perUnit, 1 / perUnit);
-                DrawCoverPage(painter, int(std::lround(perUnit * CaseUnitsPerInch)));
+                DrawCoverPage(painter, int(std::lround(perUnit * CaseUnitsPerInch)), cover);
                 painter.restore();
             }};
 }
@@ -158,16 +124,19 @@ void paintPages(QPrinter& printer, const std::vector<ShopPage>& pages, double bl
 
 }  // namespace
 
-void ExportForPrintShop(const QString& path, double bleedMm) {
+void ExportForPrintShop(const QString& path, double bleedMm, const CoverValue& printed) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    PrepareCoverPrint(printer);
-    const GuidesOff guidesOff;
+    PrepareCoverPrint(printer, printed);
+    // The guide lines stay off the print shop's pages: the marks say where
+    // to cut and fold.
+    CoverValue cover = printed;
+    cover.guides.folds = cover.guides.back = cover.guides.front = false;
     const std::vector<ShopPage> pages =
-        CoverCase.kind == CaseKind::Jewel
-            ? std::vector<ShopPage>{jewelPage(JewelInsert::Back, bleedMm),
-                                    jewelPage(JewelInsert::Front, bleedMm)}
-            : kindPages(bleedMm);
+        cover.kind.kind == CaseKind::Jewel
+            ? std::vector<ShopPage>{jewelPage(cover, JewelInsert::Back, bleedMm),
+                                    jewelPage(cover, JewelInsert::Front, bleedMm)}
+            : kindPages(cover, bleedMm);
     OutputFile output(path, QCoreApplication::translate("Document", "Cannot export %1: %2"));
     printer.setOutputFileName(output.writablePath());
     paintPages(printer, pages, bleedMm);

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QFileInfo>
 
+#include "app/cover_operations.h"
+#include "app/current_cover.h"
 #include "app/application_title.h"
 #include "app/error_box.h"
 #include "app/cover_state.h"
@@ -89,23 +91,20 @@ QString exportCover(const ExportRequest& request) {
     const FileToOpen file = ReadFileToOpen(request.input);
     // A PDF is the printed page alone: nobody sees the screen's pictures.
     std::optional<PrintOnlyPictures> printOnly;
-    if (request.pdf)
-        printOnly.emplace();
-    else
-        SetCoverDisplayScale(request.scale);
+    if (request.pdf) printOnly.emplace();
     TakeReducedDrawingsNote();  // what earlier pages went without is not this one's
     const QString note = file.open();
     if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
     if (request.caseKind) Form1->ChooseCaseKind(*request.caseKind);
     if (request.thumbnailSide > 0)
-        ExportCoverThumbnail(request.output, request.thumbnailSide);
+        ExportCoverThumbnail(request.output, request.thumbnailSide, CurrentCover());
     else if (request.bleedMm)
-        ExportForPrintShop(request.output, *request.bleedMm);
+        ExportForPrintShop(request.output, *request.bleedMm, CoverToPrint());
     else if (request.pdf)
-        ExportCoverPdf(request.output, request.paper);
+        ExportCoverPdf(request.output, request.paper, CoverToPrint());
     else
-        ExportCoverPng(request.output, request.scale);
+        ExportCoverPng(request.output, request.scale, CurrentCover());
     errors.raiseFirst();
     const QString drawings = TakeReducedDrawingsNote();
     if (!drawings.isEmpty() && request.strict) throw SleevixError(drawings);

@@ -8,13 +8,11 @@
 #include <QSignalBlocker>
 
 #include "app/captioned_button.h"
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
-#include "pictures/picture_repaint.h"
-#include "render/centred_render.h"
-#include "render/outlines.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 
@@ -94,19 +92,17 @@ void setBrushes(const SurfaceStyles& styles) {
     SavedFrontBrushStyle = styles.front.saved;
 }
 
-// The surfaces take the styles given; `fresh` also puts back the fonts and
-// pens they start with, and the overlay's white, as a new program has them.
-void prepareSurfaces(const SurfaceStyles& styles, bool fresh) {
+// The surfaces take the styles given, and the fonts and pens they start
+// with, and the overlay's white, as a new program has them.
+void prepareSurfaces(const SurfaceStyles& styles) {
     TForm1& window = *Form1;
-    if (fresh) {
-        for (Canvas* surface :
-             {&window.Image1, &window.Image2, &window.Image3, &window.Image4, &window.Image5}) {
-            surface->font = CanvasFont();
-            surface->pen = CanvasPen();
-        }
-        // Only a back picture is drawn through it.
-        if (HasBackPicture) window.Image5.clear();
+    for (Canvas* surface :
+         {&window.Image1, &window.Image2, &window.Image3, &window.Image4, &window.Image5}) {
+        surface->font = CanvasFont();
+        surface->pen = CanvasPen();
     }
+    // Only a back picture is drawn through it.
+    if (HasBackPicture) window.Image5.clear();
     setBrushes(styles);
     window.Image1.pen.color = styles.backPen;
     window.Image4.pen.color = styles.frontPen;
@@ -117,16 +113,8 @@ void prepareSurfaces(const SurfaceStyles& styles, bool fresh) {
 // "Center" lays out the texts the commit took. Both start from white
 // surfaces; a cover never laid out shows its pictures and outlines alone.
 void drawCover(const SurfaceStyles& styles, bool takeEditorTexts) {
-    if (CoverCommitted && (takeEditorTexts || !CenteredLayout)) Form2->Button1Click();
-    if (CenteredLayout) {
-        RenderCentredCover();
-    } else if (!CoverCommitted) {
-        TForm1& window = *Form1;
-        for (Canvas* surface : {&window.Image1, &window.Image2, &window.Image3, &window.Image4})
-            surface->clear();
-        RepaintPictures(BothPictureHalves);
-        DrawOutlines(AllOutlineGroups);
-    }
+    if (CoverCommitted && (takeEditorTexts || !CenteredLayout)) CommitEditor();
+    if (CenteredLayout || !CoverCommitted) RenderCover();
     // The renders set some surfaces' brushes as they go; the cover keeps its own.
     setBrushes(styles);
 }
@@ -135,7 +123,7 @@ void replaceCover(const CoverDocument& cover) {
     setCoverState(cover);
     setEditor(cover);
     setMainWindow(cover);
-    prepareSurfaces(cover.surfaces, true);
+    prepareSurfaces(cover.surfaces);
     drawCover(cover.surfaces, true);
 }
 
@@ -151,10 +139,4 @@ void ApplyCover(const CoverDocument& cover) {
         replaceCover(before);
         throw;
     }
-}
-
-void RedrawCover() {
-    const SurfaceStyles styles = CaptureCover().surfaces;
-    prepareSurfaces(styles, false);
-    drawCover(styles, false);
 }

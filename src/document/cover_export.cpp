@@ -12,13 +12,13 @@
 #include <QPrinter>
 
 #include "app/error_box.h"
-#include "app/main_window.h"
 #include "app/output_file.h"
-#include "app/program_windows.h"
-#include "app/cover_state.h"
 #include "cases/case_image.h"
-#include "document/cover_transfer.h"
+#include "pictures/picture_repaint.h"
 #include "print/print_job.h"
+#include "render/canvas.h"
+#include "render/jewel_screen.h"
+#include "render/jewel_surfaces.h"
 #include "render/measured_font.h"
 
 namespace {
@@ -35,45 +35,58 @@ constexpr int GapBeforeFront = 20;
                            .arg(QDir::toNativeSeparators(path), why));
 }
 
-// The scales the surfaces are drawn at: the shown ones, and the overlay
-// the back picture is stretched on before it is cut into the strip.
-struct DisplayScales {
-    qreal shown;
-    qreal overlay;
-};
-
-DisplayScales displayScales() {
-    return {Form1->Image1.displayImage().devicePixelRatio(),
-            Form1->Image5.displayImage().devicePixelRatio()};
-}
-
-void setDisplayScales(DisplayScales scales) {
-    TForm1& window = *Form1;
-    for (Canvas* surface : {&window.Image1, &window.Image2, &window.Image3, &window.Image4})
-        surface->setDisplayScale(scales.shown);
-    window.Image5.setDisplayScale(scales.overlay);
-}
-
 // The cover's size at scale 1: the back strip, the gap, the front; or the
 // piece of another kind.
-QSize coverSize() {
-    if (CoverCase.kind != CaseKind::Jewel) return CaseImageSize();
-    return QSize(StripWidth + GapBeforeFront + Form1->Image4.width(), Form1->Image1.height());
+QSize coverSize(const CoverValue& cover) {
+    if (cover.kind.kind != CaseKind::Jewel) return CaseImageSize(cover);
+    return QSize(StripWidth + GapBeforeFront + JewelFrontSize.width(), JewelBackSize.height());
 }
 
-QImage composeStrips(int scale) {
-    const TForm1& window = *Form1;
-    const QSize size = coverSize();
-    QImage image(size * scale, QImage::Format_RGB32);
+// The jewel case's own surfaces at `scale` device pixels per pixel.
+struct ExportSurfaces {
+    explicit ExportSurfaces(int scale) {
+        for (Canvas* surface : {&back, &leftSpine, &rightSpine, &front, &overlay})
+            surface->setDisplayScale(scale);
+    }
+    JewelSurfaces all() { return {back, leftSpine, rightSpine, front, overlay}; }
+
+    Canvas back{JewelBackSize.width(), JewelBackSize.height()};
+    Canvas leftSpine{JewelSpineSize.width(), JewelSpineSize.height()};
+    Canvas rightSpine{JewelSpineSize.width(), JewelSpineSize.height()};
+    Canvas front{JewelFrontSize.width(), JewelFrontSize.height()};
+    Canvas overlay{JewelOverlaySize.width(), JewelOverlaySize.height()};
+};
+
+// Each picture read for the pixels it covers at the export's scale.
+CoverValue withPicturesFor(CoverValue cover, const ExportSurfaces& surfaces) {
+    CoverPicture& back = cover.backPicture;
+    CoverPicture& front = cover.frontPicture;
+    if (back.chosen)
+        back.shown = PictureForSurface(PictureHalf::Back, back.path, back.shown,
+                                       surfaces.overlay.displayImage().size());
+    if (front.chosen)
+        front.shown = PictureForSurface(PictureHalf::Front, front.path, front.shown,
+                                        surfaces.front.displayImage().size());
+    return cover;
+}
+
+QImage jewelImage(const CoverValue& shown, int scale) {
+    ExportSurfaces surfaces(scale);
+    const CoverValue cover = withPicturesFor(shown, surfaces);
+    JewelSurfaces drawn = surfaces.all();
+    JewelScreenFit fit;
+    DrawJewelScreen(cover, drawn, fit);
+
+    QImage image(coverSize(cover) * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.setDotsPerMeterX(ScreenDotsPerMetre * scale);
     image.setDotsPerMeterY(ScreenDotsPerMetre * scale);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.drawImage(QPoint(BackInStrip, 0), window.Image1.displayImage());
-    painter.drawImage(QPoint(0, 0), window.Image2.displayImage());
-    painter.drawImage(QPoint(RightSpineInStrip, 0), window.Image3.displayImage());
-    painter.drawImage(QPoint(StripWidth + GapBeforeFront, 0), window.Image4.displayImage());
+    painter.drawImage(QPoint(BackInStrip, 0), surfaces.back.displayImage());
+    painter.drawImage(QPoint(0, 0), surfaces.leftSpine.displayImage());
+    painter.drawImage(QPoint(RightSpineInStrip, 0), surfaces.rightSpine.displayImage());
+    painter.drawImage(QPoint(StripWidth + GapBeforeFront, 0), surfaces.front.displayImage());
     painter.end();
     image.setDevicePixelRatio(1);
     return image;
@@ -93,41 +106,28 @@ void writePng(const QString& path, const QImage& image) {
 
 }  // namespace
 
-void ExportCoverPdf(const QString& path, PaperSize paper) {
+void ExportCoverPdf(const QString& path, PaperSize paper, const CoverValue& cover) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4));
-    PrepareCoverPrint(printer);
-    PrintCover(printer, QCoreApplication::translate("Document", "Cannot export %1: %2"));
+    PrepareCoverPrint(printer, cover);
+    PrintCover(printer, cover, QCoreApplication::translate("Document", "Cannot export %1: %2"));
 }
 
-QImage CoverImage(int scale) {
-    if (CoverCase.kind != CaseKind::Jewel) return CaseImage(scale);
-    const DisplayScales before = displayScales();
-    const DisplayScales wanted{qreal(scale), qreal(scale)};
-    if (before.shown == wanted.shown && before.overlay == wanted.overlay)
-        return composeStrips(scale);
-    setDisplayScales(wanted);
-    RedrawCover();
-    QImage image = composeStrips(scale);
-    setDisplayScales(before);
-    RedrawCover();
-    return image;
+QImage CoverImage(const CoverValue& cover, int scale) {
+    if (cover.kind.kind != CaseKind::Jewel) return CaseImage(cover, scale);
+    return jewelImage(cover, scale);
 }
 
-void SetCoverDisplayScale(int scale) {
-    setDisplayScales({qreal(scale), qreal(scale)});
+void ExportCoverPng(const QString& path, int scale, const CoverValue& cover) {
+    writePng(path, CoverImage(cover, scale));
 }
 
-void ExportCoverPng(const QString& path, int scale) {
-    writePng(path, CoverImage(scale));
-}
-
-void ExportCoverThumbnail(const QString& path, int side) {
-    const int longest = std::max(coverSize().width(), coverSize().height());
+void ExportCoverThumbnail(const QString& path, int side, const CoverValue& cover) {
+    const QSize size = coverSize(cover);
+    const int longest = std::max(size.width(), size.height());
     const int scale = std::clamp((side + longest - 1) / longest, MinExportScale, MaxExportScale);
-    const QImage drawn = CoverImage(scale);
+    const QImage drawn = CoverImage(cover, scale);
     writePng(path, drawn.scaled(QSize(side, side), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
-

@@ -23,7 +23,3 @@ void ApplyCover(const CoverDocument& cover);
 // look commands closed until the editor is closed again; a cover of the
 // given kind.
 void StartNewCover(CaseKind kind = CaseKind::Jewel);
-
-// Draws the cover again, whole, from its state, in the layout it has; for
-// surfaces given a new display scale.
-void RedrawCover();

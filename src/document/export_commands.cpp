@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include "app/cover_operations.h"
+#include "app/current_cover.h"
 #include "app/main_window.h"
 #include "cases/print_shop_export.h"
 #include "document/cover_export.h"
@@ -24,17 +26,17 @@ void suggestName(ExportDialog& dialog, const char* extension) {
 void TForm1::ExportPdf1Click() {
     suggestName(*ExportDialog1, "pdf");
     if (!ExportDialog1->Execute(ExportKind::Pdf, this)) return;
-    ExportCoverPdf(ExportDialog1->FileName, ExportDialog1->Paper);
+    ExportCoverPdf(ExportDialog1->FileName, ExportDialog1->Paper, CoverToPrint());
 }
 
 void TForm1::ExportPrintShop1Click() {
     suggestName(*ExportDialog1, "pdf");
     if (!ExportDialog1->Execute(ExportKind::PrintShop, this)) return;
-    ExportForPrintShop(ExportDialog1->FileName, ExportDialog1->Bleed);
+    ExportForPrintShop(ExportDialog1->FileName, ExportDialog1->Bleed, CoverToPrint());
 }
 
 void TForm1::ExportPng1Click() {
     suggestName(*ExportDialog1, "png");
     if (!ExportDialog1->Execute(ExportKind::Png, this)) return;
-    ExportCoverPng(ExportDialog1->FileName, ExportDialog1->Scale);
+    ExportCoverPng(ExportDialog1->FileName, ExportDialog1->Scale, CurrentCover());
 }

@@ -9,12 +9,10 @@
 #include <QCheckBox>
 #include <QTabWidget>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/main_window.h"
-#include "pictures/picture_repaint.h"
-#include "render/outlines.h"
-#include "tracks/refresh_cover.h"
 
 void TForm1::BitBtn5Click() {
     RunImageCommand(*this, [this]() -> std::optional<PictureChoice> {
@@ -53,7 +51,8 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
     // A pick that cannot be read leaves the insert's picture as it was; its
     // error is raised once the cover has been drawn again.
     std::exception_ptr failedPick;
-    auto pick = [&](void (*chooseFile)(const QString&), void (*hold)(const QImage&)) {
+    auto pick = [&](void (*chooseFile)(const QString&, QSize), QSize cover,
+                    void (*hold)(const QImage&)) {
         const std::optional<PictureChoice> chosen = choose();
         if (!chosen) {
             cancelled = true;
@@ -61,7 +60,7 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
         }
         try {
             if (chosen->held.isNull())
-                chooseFile(chosen->path);
+                chooseFile(chosen->path, cover);
             else
                 hold(chosen->held);
             return true;
@@ -72,13 +71,13 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
     };
 
     if (window.TabbedNotebook1->currentIndex() == TForm1::BackPage) {
-        if (pick(ChooseBackPicture, HoldBackPicture)) {
+        if (pick(ChooseBackPicture, BackPictureCover(), HoldBackPicture)) {
             allClear();
-            DrawBackPicture();
+            DrawHeldPictures(PictureHalf::Back);
         }
-    } else if (pick(ChooseFrontPicture, HoldFrontPicture)) {
+    } else if (pick(ChooseFrontPicture, FrontPictureCover(), HoldFrontPicture)) {
         allClear();
-        DrawFrontPicture();
+        DrawHeldPictures(PictureHalf::Front);
     }
 
     auto redraw = [&] {
@@ -87,19 +86,19 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
         if (window.CheckBox1->isChecked()) {
             Image2.brushStyle = SavedLeftSpineBrushStyle;
             Image3.brushStyle = SavedRightSpineBrushStyle;
-            DrawOutlines(OutlineGroup::FoldLines);
+            DrawWindowOutlines(OutlineGroup::FoldLines);
             allClear();
         }
         if (window.CheckBox2->isChecked()) {
             Image1.brushStyle = SavedBackBrushStyle;
             Image2.brushStyle = SavedLeftSpineBrushStyle;
             Image3.brushStyle = SavedRightSpineBrushStyle;
-            DrawOutlines(OutlineGroup::BackOutline);
+            DrawWindowOutlines(OutlineGroup::BackOutline);
             allClear();
         }
         if (window.CheckBox3->isChecked()) {
             Image4.brushStyle = SavedFrontBrushStyle;
-            DrawOutlines(OutlineGroup::FrontOutline);
+            DrawWindowOutlines(OutlineGroup::FrontOutline);
             allClear();
         }
     };

@@ -9,8 +9,6 @@
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
-#include "app/program_windows.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
@@ -21,16 +19,6 @@ namespace {
 // The name a picture carried in a document goes by, in the decode helper's
 // messages and for the choice of its decoder.
 const QString CarriedPictureName = QStringLiteral("picture.png");
-
-// The overlay stands for the whole tray card; these columns of it go to
-// the spines and the tray card.
-constexpr int SpineWidth = 22;
-constexpr int TrayCardStart = 22;
-constexpr int RightSpineStart = 420;
-
-QRect whole(const Canvas& surface) {
-    return QRect(0, 0, surface.width(), surface.height());
-}
 
 // What a half's held picture was decoded from. Every repaint reads the
 // file again; bytes equal to these, for the same area, would decode to the
@@ -97,43 +85,18 @@ PictureBitmap reload(const QString& path, QSize cover, const PictureBitmap& held
 
 }  // namespace
 
-QSize BackPictureCover() {
-    return Form1->Image5.displayImage().size();
-}
-
-QSize FrontPictureCover() {
-    return Form1->Image4.displayImage().size();
-}
-
-void DrawBackPicture() {
-    TForm1& window = *Form1;
-    Canvas& overlay = window.Image5;
-    BackPicture.drawStretched(overlay, whole(overlay));
-    const int height = overlay.height();
-    window.Image2.copyRect(whole(window.Image2), overlay, QRect(0, 0, SpineWidth, height));
-    window.Image3.copyRect(whole(window.Image3), overlay,
-                           QRect(RightSpineStart, 0, overlay.width() - RightSpineStart, height));
-    // 398 columns of the tray card, widened to the back's 400.
-    window.Image1.copyRect(whole(window.Image1), overlay,
-                           QRect(TrayCardStart, 0, RightSpineStart - TrayCardStart, height));
-}
-
-void DrawFrontPicture() {
-    FrontPicture.drawStretched(Form1->Image4, whole(Form1->Image4));
-}
-
-void ChooseBackPicture(const QString& path) {
+void ChooseBackPicture(const QString& path, QSize cover) {
     PictureSource source;
-    PictureBitmap picture = read(path, BackPictureCover(), PictureBitmap(), source);
+    PictureBitmap picture = read(path, cover, PictureBitmap(), source);
     BackPicturePath = path;
     BackPicture = std::move(picture);
     HasBackPicture = true;
     backState = HalfState{std::move(source), QString(), false, QByteArray()};
 }
 
-void ChooseFrontPicture(const QString& path) {
+void ChooseFrontPicture(const QString& path, QSize cover) {
     PictureSource source;
-    PictureBitmap picture = read(path, FrontPictureCover(), PictureBitmap(), source);
+    PictureBitmap picture = read(path, cover, PictureBitmap(), source);
     FrontPicturePath = path;
     FrontPicture = std::move(picture);
     HasFrontPicture = true;
@@ -194,16 +157,23 @@ void HoldPicturePng(PictureHalf half, const QByteArray& png) {
     }
 }
 
-void RepaintPictures(PictureHalves halves) {
+void ReloadPictures(PictureHalves halves, QSize backCover, QSize frontCover) {
     // Read again every time: a file changed on disk shows its new content.
     // Only as many pixels are decoded as the surfaces show; printing reads
     // the file again at full size.
-    if (halves.testFlag(PictureHalf::Back) && HasBackPicture) {
-        BackPicture = reload(BackPicturePath, BackPictureCover(), BackPicture, backState);
-        DrawBackPicture();
-    }
-    if (halves.testFlag(PictureHalf::Front) && HasFrontPicture) {
-        FrontPicture = reload(FrontPicturePath, FrontPictureCover(), FrontPicture, frontState);
-        DrawFrontPicture();
-    }
+    if (halves.testFlag(PictureHalf::Back) && HasBackPicture)
+        BackPicture = reload(BackPicturePath, backCover, BackPicture, backState);
+    if (halves.testFlag(PictureHalf::Front) && HasFrontPicture)
+        FrontPicture = reload(FrontPicturePath, frontCover, FrontPicture, frontState);
+}
+
+PictureBitmap PictureForSurface(PictureHalf half, const QString& path, const PictureBitmap& held,
+                                QSize cover) {
+    HalfState& state = half == PictureHalf::Back ? backState : frontState;
+    // The held picture and what it was read from stay for the screen; only
+    // a failure is remembered, so that it is reported once.
+    HalfState scratch = state;
+    PictureBitmap picture = reload(path, cover, held, scratch);
+    state.reportedFailure = scratch.reportedFailure;
+    return picture;
 }

@@ -15,22 +15,12 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(PictureHalves)
 inline constexpr PictureHalves BothPictureHalves =
     PictureHalves(PictureHalf::Back) | PictureHalf::Front;
 
-// Draws the held back picture across the overlay, then its slices onto the
-// left spine, the right spine and the tray card; and the held front picture
-// over the front insert. A null picture draws nothing.
-void DrawBackPicture();
-void DrawFrontPicture();
-
-// The device pixels the back picture (stretched over the overlay) and the
-// front picture are shown in: a picture for the screen is read to cover them.
-QSize BackPictureCover();
-QSize FrontPictureCover();
-
 // Reads the picked file for the screen and makes it the insert's picture
 // (path, bitmap and flag). A file that cannot be read raises its error and
 // changes nothing.
-void ChooseBackPicture(const QString& path);
-void ChooseFrontPicture(const QString& path);
+// `cover` is the size in device pixels the picture is shown in.
+void ChooseBackPicture(const QString& path, QSize cover);
+void ChooseFrontPicture(const QString& path, QSize cover);
 
 // Makes a picture held in memory, with no file behind it (pasted or
 // dropped as pixels), the insert's picture: its path is empty, and every
@@ -48,9 +38,14 @@ QByteArray HeldPicturePng(PictureHalf half);
 // raises the PNG decoder's errors and then changes nothing.
 void HoldPicturePng(PictureHalf half, const QByteArray& png);
 
-// Draws the chosen pictures again under the texts and lines of a render,
-// reading each file anew, a held picture excepted (bytes equal to those the held picture came from
-// are not decoded again); draws nothing for a half with no picture. A held
-// picture whose file has become unreadable is reported once and left out,
-// so the texts and lines of the render are still drawn.
-void RepaintPictures(PictureHalves halves);
+// Reads the chosen pictures again before a render, for the device pixels
+// they are shown in, a held picture excepted (bytes equal to those the held
+// picture came from are not decoded again); a half with no picture stays
+// as it is. A picture whose file has become unreadable is reported once and
+// left out, so the texts and lines of the render are still drawn.
+void ReloadPictures(PictureHalves halves, QSize backCover, QSize frontCover);
+
+// The half's picture read for `cover` device pixels, as a reload would read
+// it, leaving the held picture as it is: for a drawing at another scale.
+PictureBitmap PictureForSurface(PictureHalf half, const QString& path, const PictureBitmap& held,
+                                QSize cover);

@@ -5,14 +5,11 @@
 #include <QLineEdit>
 #include <QPrinter>
 
-#include "app/cover_state.h"
+#include "app/cover_operations.h"
 #include "app/main_window.h"
-#include "app/program_windows.h"
-#include "cases/case_content.h"
 #include "cases/case_page.h"
 #include "print/print_job.h"
 #include "render/shown_text.h"
-#include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 
 namespace {
@@ -27,9 +24,9 @@ const QString UnnamedJob = QStringLiteral("cover");
 
 // The name the print queue and a PDF printer's file show for the job: the
 // artist and title, leaving out the editor's prompts, which name nothing.
-QString PrintJobName() {
+QString printJobName(const CoverValue& cover) {
     QStringList parts;
-    for (const QString& whole : {PrintArtistName, PrintAlbumTitle}) {
+    for (const QString& whole : {cover.artist, cover.title}) {
         const QString part = TextBeginning(whole, MaxJobNameCharacters).trimmed();
         if (!part.isEmpty() && part != TForm2::ArtistPrompt() && part != TForm2::TitlePrompt())
             parts << part;
@@ -40,17 +37,15 @@ QString PrintJobName() {
 
 }  // namespace
 
-void PrepareCoverPrint(QPrinter& printer) {
-    // The editor's fields as they stand now, committed or not.
-    PrintArtistName = FieldText(*Form2->Edit3);
-    PrintAlbumTitle = FieldText(*Form2->Edit2);
-    printer.setDocName(PrintJobName());
-    if (CoverCase.kind != CaseKind::Jewel) SetPaperForCase(LiveCaseShape(), printer);
+void PrepareCoverPrint(QPrinter& printer, const CoverValue& cover) {
+    printer.setDocName(printJobName(cover));
+    if (cover.kind.kind != CaseKind::Jewel) SetPaperForCase(ShapeOf(cover.kind), printer);
 }
 
 void TForm1::Button4Click() {
+    const CoverValue cover = CoverToPrint();
     QPrinter printer(QPrinter::HighResolution);
-    PrepareCoverPrint(printer);
+    PrepareCoverPrint(printer, cover);
     if (!PrintDialog1->Execute(printer, this)) return;
-    PrintCover(printer);
+    PrintCover(printer, cover);
 }

@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/print_job.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/cover_state.h"
 #include "app/error_box.h"
-#include "app/main_window.h"
 #include "app/output_file.h"
-#include "app/program_windows.h"
-#include "cases/case_content.h"
 #include "cases/case_page.h"
 #include "pictures/printed_picture.h"
 #include "print/print_outcome.h"
@@ -63,38 +58,37 @@ void useTypeface(Canvas& page, const QString& chosen) {
 }
 
 // A drawing (SVG) is drawn for the device pixels its insert covers.
-void drawPictures(Canvas& page, double devicePerUnit) {
-    if (HasBackPicture)
-        PictureForPrinting(BackPicturePath, BackPicture, BackInsert.size() * devicePerUnit)
-            .drawStretched(page, BackInsert);
-    if (HasFrontPicture)
-        PictureForPrinting(FrontPicturePath, FrontPicture, FrontInsert.size() * devicePerUnit)
-            .drawStretched(page, FrontInsert);
+void drawPictures(Canvas& page, double devicePerUnit, const CoverValue& cover) {
+    for (const auto& [picture, insert] : {std::pair(&cover.backPicture, BackInsert),
+                                          std::pair(&cover.frontPicture, FrontInsert)}) {
+        if (picture->chosen)
+            PictureForPrinting(picture->path, picture->shown, insert.size() * devicePerUnit)
+                .drawStretched(page, insert);
+    }
 }
 
-void drawOutlines(Canvas& page) {
-    page.pen.color = OutlineColor;
+void drawOutlines(Canvas& page, const GuideSwitches& guides) {
+    page.pen.color = guides.colour;
     page.pen.width = OutlinePenWidth;
-    if (Form1->CheckBox2->isChecked()) outline(page, BackInsert);
-    if (Form1->CheckBox1->isChecked()) {
+    if (guides.back) outline(page, BackInsert);
+    if (guides.folds) {
         for (int x : {LeftFoldX, RightFoldX}) {
             page.moveTo(x, BackInsert.y());
             page.lineTo(x, BackInsert.y() + BackInsert.height());
         }
     }
-    if (Form1->CheckBox3->isChecked()) outline(page, FrontInsert);
+    if (guides.front) outline(page, FrontInsert);
 }
 
-void drawTrackLines(Canvas& page) {
-    if (TrackCount == 0) return;  // nothing to fit or draw
-    const QString last = TrackLine(TrackCount - 1);
-    while (page.textHeight(last) * TrackCount >= TrackBlockLimit && CanShrink(page))
+void drawTrackLines(Canvas& page, const QStringList& tracks, bool centred) {
+    if (tracks.isEmpty()) return;  // nothing to fit or draw
+    const int count = int(tracks.size());
+    while (page.textHeight(tracks.last()) * count >= TrackBlockLimit && CanShrink(page))
         --page.font.size;
 
     QString widest;
     int widestWidth = 0;
-    for (int i = 0; i < TrackCount; ++i) {
-        const QString line = TrackLine(i);
+    for (const QString& line : tracks) {
         const int width = page.textWidth(line);
         if (width > widestWidth) widest = line, widestWidth = width;
     }
@@ -103,36 +97,36 @@ void drawTrackLines(Canvas& page) {
         widestWidth = page.textWidth(widest);
     }
 
-    const int lineHeight = page.textHeight(TrackLine(0));
-    for (int i = 0; i < TrackCount; ++i) {
-        const QString line = TrackLine(i);
-        const int x = CenteredLayout ? BackMiddleX - page.textWidth(line) / 2 : LeftTrackX;
+    const int lineHeight = page.textHeight(tracks.first());
+    for (int i = 0; i < count; ++i) {
+        const QString& line = tracks[i];
+        const int x = centred ? BackMiddleX - page.textWidth(line) / 2 : LeftTrackX;
         page.textOut(x, FirstTrackTop + i * lineHeight, line, Paragraph::LeftToRight);
     }
 }
 
-void drawFrontTexts(Canvas& page) {
-    if (Form1->CheckBox4->isChecked()) return;
-    useTypeface(page, FrontFontName);
-    page.font.color = FrontFontColor;
+void drawFrontTexts(Canvas& page, const CoverValue& cover) {
+    if (cover.noFrontText) return;
+    useTypeface(page, cover.front.typeface);
+    page.font.color = cover.front.colour;
     page.font.size = FrontStartSizeOnPage;
-    const QString artist = ShownText(PrintArtistName);
-    const QString title = ShownText(PrintAlbumTitle);
+    const QString artist = ShownText(cover.artist);
+    const QString title = ShownText(cover.title);
     const QString artistMeasured = artist + SeparatorText;
     while (page.textWidth(artistMeasured) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
     while (page.textWidth(title) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
     const int lineHeight = page.textHeight(title);
     // Centred as if ": " followed the artist, whatever the separator.
     page.textOut(FrontMiddleX - page.textWidth(artistMeasured) / 2, ArtistLineTop,
-                 artist + TitleSeparator);
+                 artist + cover.separator);
     page.textOut(FrontMiddleX - page.textWidth(title) / 2, TitleGap + lineHeight, title);
 }
 
-void drawSpineTexts(Canvas& page) {
-    const QString artist = ShownText(PrintArtistName);
-    const QString title = ShownText(PrintAlbumTitle);
+void drawSpineTexts(Canvas& page, const CoverValue& cover) {
+    const QString artist = ShownText(cover.artist);
+    const QString title = ShownText(cover.title);
     const QString measured = artist + SeparatorText + title;
-    const QString drawn = artist + TitleSeparator + title;
+    const QString drawn = artist + cover.separator + title;
     page.font.name = QString::fromLatin1(SpineTypeface);
     page.font.size = SpineStartSizeOnPage;
     int h = page.textHeight(measured);
@@ -145,13 +139,13 @@ void drawSpineTexts(Canvas& page) {
         --page.font.size;
         w = page.textWidth(measured);
     }
-    page.font.color = BackFontColor;
+    page.font.color = cover.back.colour;
 
     // By default the left spine reads upward from its lower end, tops toward
     // the page's left edge, and the right one downward with tops toward the
     // right edge. The check box exchanges the two turns, for printers that
     // turn text the other way.
-    const bool exchanged = Form1->CheckBox5->isChecked();
+    const bool exchanged = cover.spinesTurned;
     page.font.escapement = exchanged ? ReadingDownward : ReadingUpward;
     page.textOut(BackInsert.left(), SpineMiddleY + w / 2, drawn);
     page.font.escapement = exchanged ? ReadingUpward : ReadingDownward;
@@ -169,8 +163,8 @@ std::vector<int> JewelFoldsOnPage() {
     return {LeftFoldX, RightFoldX};
 }
 
-void DrawCoverPage(QPainter& painter, int dotsPerInch) {
-    if (CoverCase.kind != CaseKind::Jewel) return DrawCasePage(painter, dotsPerInch);
+void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover) {
+    if (cover.kind.kind != CaseKind::Jewel) return DrawCasePage(painter, dotsPerInch, cover);
     painter.save();
     const double devicePerUnit = double(dotsPerInch) / PageUnitsPerInch;
     painter.scale(devicePerUnit, devicePerUnit);
@@ -184,14 +178,14 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch) {
     canvas.brushStyle = BrushStyle::Clear;  // no text boxes, outlines without fill
 
     canvas.font.size = TrackStartSize;
-    useTypeface(canvas, BackFontName);
-    canvas.font.color = BackFontColor;
-    drawPictures(canvas, devicePerUnit);
-    drawOutlines(canvas);
-    if (CoverCommitted) {
-        drawTrackLines(canvas);
-        drawFrontTexts(canvas);
-        drawSpineTexts(canvas);
+    useTypeface(canvas, cover.back.typeface);
+    canvas.font.color = cover.back.colour;
+    drawPictures(canvas, devicePerUnit, cover);
+    drawOutlines(canvas, cover.guides);
+    if (cover.committed) {
+        drawTrackLines(canvas, cover.tracks, cover.centred);
+        drawFrontTexts(canvas, cover);
+        drawSpineTexts(canvas, cover);
     }
     painter.restore();
 }
@@ -202,12 +196,12 @@ namespace {
 
 // A PDF is written through the one way every file is written, and takes
 // its name only when it is complete.
-void printToFile(QPrinter& printer, const QString& failing) {
+void printToFile(QPrinter& printer, const CoverValue& cover, const QString& failing) {
     const QString target = printer.outputFileName();
     OutputFile output(target, failing);
     printer.setOutputFileName(output.writablePath());
     try {
-        PaintCoverPage(printer);
+        PaintCoverPage(printer, cover);
         CheckFileWrittenCompletely(output.writablePath(), target);
     } catch (...) {
         printer.setOutputFileName(target);
@@ -223,24 +217,24 @@ QString CannotPrintToMessage() {
     return QCoreApplication::translate("Printing", "Cannot print to %1: %2");
 }
 
-void PrintCover(QPrinter& printer, const QString& failing) {
+void PrintCover(QPrinter& printer, const CoverValue& cover, const QString& failing) {
     UsePrintableAreaAsOrigin(printer);
     // Said before anything prints: a piece larger than the printable area.
-    if (CoverCase.kind != CaseKind::Jewel) CheckCaseFitsPrinter(LiveCaseShape(), printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, failing);
+    if (cover.kind.kind != CaseKind::Jewel) CheckCaseFitsPrinter(ShapeOf(cover.kind), printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, cover, failing);
     const QString queue = printer.printerName();
     const bool toQueue = !queue.isEmpty();
     if (toQueue) CheckQueueAcceptsJobs(queue);
-    PaintCoverPage(printer);
+    PaintCoverPage(printer, cover);
     if (toQueue) CheckQueueTookJob(queue);
 }
 
-void PaintCoverPage(QPrinter& printer) {
+void PaintCoverPage(QPrinter& printer, const CoverValue& cover) {
     QPainter painter;
     if (!painter.begin(&printer))
         throw SleevixError(QCoreApplication::translate(
             "Printing", "Cannot print: the printer could not be started"));
-    DrawCoverPage(painter, printer.resolution());
+    DrawCoverPage(painter, printer.resolution(), cover);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw SleevixError(QCoreApplication::translate(
             "Printing", "Printing failed: the printer reported an error"));

@@ -5,21 +5,23 @@
 #include <QString>
 #include <vector>
 
+#include "render/cover_value.h"
+
 class QPainter;
 class QPrinter;
 
 // Draws the cover's page: both inserts at physical size, laid out in tenths
 // of a millimetre from the top-left corner of the printable area. The
 // painter is active on the page; `dotsPerInch` is the device's resolution.
-void DrawCoverPage(QPainter& painter, int dotsPerInch);
+void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover);
 
 // Draws the cover's page on the printer as set up, through one painter;
 // raises an error when the printer cannot start or reports one.
-void PaintCoverPage(QPrinter& printer);
+void PaintCoverPage(QPrinter& printer, const CoverValue& cover);
 
-// Takes the editor's artist and title as the page prints them, and names
-// the job after them.
-void PrepareCoverPrint(QPrinter& printer);
+// Names the job after the cover's artist and title and, for a kind other
+// than the jewel case, chooses the paper it needs.
+void PrepareCoverPrint(QPrinter& printer, const CoverValue& cover);
 
 // "Cannot print to %1: %2", in the program's language.
 QString CannotPrintToMessage();
@@ -27,7 +29,8 @@ QString CannotPrintToMessage();
 // One job of one page on the printer as set up; raises an error when the
 // printer cannot start or reports a failure. A file the printer writes to
 // is named in its failures after `failing`.
-void PrintCover(QPrinter& printer, const QString& failing = CannotPrintToMessage());
+void PrintCover(QPrinter& printer, const CoverValue& cover,
+                const QString& failing = CannotPrintToMessage());
 
 // Where the jewel case's inserts and folds stand on the printed page, in
 // tenths of a millimetre from the printable area's corner.

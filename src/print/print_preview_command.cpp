@@ -4,15 +4,18 @@
 
 #include <QPrinter>
 
+#include "app/cover_operations.h"
 #include "app/main_window.h"
 #include "print/print_job.h"
 #include "print/printable_area.h"
 
 void TForm1::PrintPreview1Click() {
+    const CoverValue cover = CoverToPrint();
     QPrinter printer(QPrinter::HighResolution);
-    PrepareCoverPrint(printer);
+    PrepareCoverPrint(printer, cover);
     PrintDialog1->OfferLastChoice(printer);
     // The page is laid out from the printable area before it is shown.
     UsePrintableAreaAsOrigin(printer);
-    if (PrintPreviewDialog1->Execute(printer, this, &PaintCoverPage)) Button4Click();
+    const auto drawPage = [&cover](QPrinter& shown) { PaintCoverPage(shown, cover); };
+    if (PrintPreviewDialog1->Execute(printer, this, drawPage)) Button4Click();
 }

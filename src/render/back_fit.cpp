@@ -2,7 +2,6 @@
 // The back insert's font: the largest size at which the whole track block is
 // lower than the back and its widest line narrower than it.
 
-#include "app/cover_state.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 
@@ -12,8 +11,8 @@ constexpr int BackWidthMargin = 30;
 
 // Every line of a font has the same height, so measuring the last track
 // stands for measuring each in turn.
-void measureTrackBlock(const Canvas& back) {
-    TrackBlockHeight = back.textHeight(TrackLine(TrackCount - 1)) * TrackCount;
+int trackBlockHeight(const Canvas& back, const QStringList& tracks) {
+    return back.textHeight(tracks.last()) * int(tracks.size());
 }
 
 void shrink(Canvas& surface) {
@@ -21,31 +20,32 @@ void shrink(Canvas& surface) {
 }
 }  // namespace
 
-void FitBackFont(Canvas& back) {
-    measureTrackBlock(back);
-    while (TrackBlockHeight >= back.height() - BackHeightMargin && CanShrink(back)) {
+void FitBackFont(Canvas& back, const QStringList& tracks, JewelScreenFit& fit) {
+    const int count = int(tracks.size());
+    fit.trackBlockHeight = trackBlockHeight(back, tracks);
+    while (fit.trackBlockHeight >= back.height() - BackHeightMargin && CanShrink(back)) {
         shrink(back);
-        measureTrackBlock(back);
+        fit.trackBlockHeight = trackBlockHeight(back, tracks);
     }
 
-    for (int i = 0; i < TrackCount; ++i) TrackWidths[i] = back.textWidth(TrackLine(i));
+    for (int i = 0; i < count; ++i) fit.trackWidths[i] = back.textWidth(tracks[i]);
     // Tracks deleted, cleared or undone since leave no width behind.
-    for (int i = TrackCount; i < MaxTracks; ++i) TrackWidths[i] = 0;
+    for (int i = count; i < MaxTracks; ++i) fit.trackWidths[i] = 0;
 
     // Ties keep the first; only this line is measured again below, even if
     // another would be wider at a smaller size.
-    WidestTrackWidth = 0;
+    fit.widestTrackWidth = 0;
     int widest = -1;
     for (int i = 0; i < MaxTracks; ++i) {
-        if (TrackWidths[i] > WidestTrackWidth) {
-            WidestTrackWidth = TrackWidths[i];
+        if (fit.trackWidths[i] > fit.widestTrackWidth) {
+            fit.widestTrackWidth = fit.trackWidths[i];
             widest = i;
         }
     }
-    while (WidestTrackWidth >= back.width() - BackWidthMargin && CanShrink(back)) {
+    while (fit.widestTrackWidth >= back.width() - BackWidthMargin && CanShrink(back)) {
         shrink(back);
-        WidestTrackWidth = back.textWidth(TrackLine(widest));
+        fit.widestTrackWidth = back.textWidth(tracks[widest]);
     }
 
-    TrackLineHeight = back.textHeight(TrackLine(0));
+    fit.trackLineHeight = back.textHeight(tracks.first());
 }

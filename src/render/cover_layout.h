@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The sub-steps every render of the cover is built from: fit the back font,
-// draw the track lines, draw the front texts, draw the spine texts. The two
-// layout modes run them in their own order (centred_render.cpp, and the
-// track editor's commit).
+// The sub-steps every screen render of the jewel case is built from: fit the
+// back font, draw the track lines, draw the front texts, draw the spine
+// texts. The two layout modes run them in their own order (jewel_screen.cpp).
+
+#include <array>
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
+
+#include "render/cover_value.h"
 
 class Canvas;
 
@@ -24,28 +28,36 @@ inline constexpr const char* SpineTypeface = "arial";
 // measures and centres with it when the committed separator is empty.
 inline const QString SeparatorText = QStringLiteral(": ");
 
+// What a screen render settles: each track line's width, the track block's
+// height, the widest line's width, the line heights. A step that does not
+// run leaves its values as they were.
+struct JewelScreenFit {
+    std::array<int, MaxTracks> trackWidths{};
+    int trackBlockHeight = 0;
+    int widestTrackWidth = 0;
+    int trackLineHeight = 0;
+    int frontLineHeight = 0;
+};
+
 // Whether a fit may still lower the surface's font by a point.
 bool CanShrink(const Canvas& surface);
 
-// The track editor's entries as the layout reads them.
-QString TrackLine(int index);
-
-// Fits Image1's font to the track list (its size must already be the start
-// size) and sets TrackBlockHeight, TrackWidths, WidestTrackWidth and
-// TrackLineHeight. Needs at least one track.
-void FitBackFont(Canvas& back);
+// Fits the back's font to the track list (its size must already be the
+// start size). Needs at least one track.
+void FitBackFont(Canvas& back, const QStringList& tracks, JewelScreenFit& fit);
 
 // Draws the track lines at the fitted size: from x = 10, or centred.
-void DrawTrackLines(Canvas& back, LayoutMode mode);
+void DrawTrackLines(Canvas& back, const QStringList& tracks, LayoutMode mode, JewelScreenFit& fit);
 
-// Fits and draws the artist line and the title on the front, unless "No text
-// on front cover" is checked.
-void DrawFrontTexts(Canvas& front, LayoutMode mode);
+// Fits and draws the artist line and the title on the front, unless the
+// cover has no text on its front.
+void DrawFrontTexts(Canvas& front, const CoverValue& cover, LayoutMode mode, JewelScreenFit& fit);
 
 // Fits both spines to the artist and title and draws them rotated, the left
 // reading upward, the right downward.
-void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode);
+void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, const CoverValue& cover,
+                    LayoutMode mode);
 
 // The surface's typeface and colour, as chosen for its insert; an empty name
 // keeps the typeface the surface has.
-void ApplyChosenFont(Canvas& surface, const QString& name, const QColor& colour);
+void ApplyChosenFont(Canvas& surface, const TextLook& look);

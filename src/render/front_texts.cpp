@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The front insert: the artist line and, below it, the title, both centred.
 
-#include <QCheckBox>
-
-#include "app/cover_state.h"
-#include "app/main_window.h"
-#include "app/program_windows.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 #include "render/shown_text.h"
@@ -16,26 +11,27 @@ constexpr int ArtistLineTop = 135;
 constexpr int TitleGap = 140;  // the title's top is the line height plus this
 }  // namespace
 
-void DrawFrontTexts(Canvas& front, LayoutMode mode) {
-    if (Form1->CheckBox4->isChecked()) return;
+void DrawFrontTexts(Canvas& front, const CoverValue& cover, LayoutMode mode, JewelScreenFit& fit) {
+    if (cover.noFrontText) return;
 
-    if (HasBackPicture && !HasFrontPicture) front.brushStyle = SavedFrontBrushStyle;
+    if (cover.backPicture.chosen && !cover.frontPicture.chosen)
+        front.brushStyle = cover.savedBrushes.front;
     if (mode == LayoutMode::Centred) front.font.size = FrontStartSize;
 
     // Joined from the parts that can be seen, not copied whole at each size.
-    const QString artist = ShownText(ArtistName);
-    const QString title = ShownText(AlbumTitle);
+    const QString artist = ShownText(cover.artist);
+    const QString title = ShownText(cover.title);
     const QString artistMeasured = artist + SeparatorText;
     const int limit = front.width() - FrontWidthMargin;
     while (front.textWidth(artistMeasured) >= limit && CanShrink(front)) --front.font.size;
     while (front.textWidth(title) >= limit && CanShrink(front)) --front.font.size;
-    FrontLineHeight = front.textHeight(title);
+    fit.frontLineHeight = front.textHeight(title);
 
     // The centred mode centres the artist as if ": " always followed it.
     const QString centringText =
-        mode == LayoutMode::Centred ? artistMeasured : artist + TitleSeparator;
+        mode == LayoutMode::Centred ? artistMeasured : artist + cover.separator;
     const int half = front.width() / 2;
     front.textOut(half - front.textWidth(centringText) / 2, ArtistLineTop,
-                  artist + TitleSeparator);
-    front.textOut(half - front.textWidth(title) / 2, FrontLineHeight + TitleGap, title);
+                  artist + cover.separator);
+    front.textOut(half - front.textWidth(title) / 2, fit.frontLineHeight + TitleGap, title);
 }

@@ -4,12 +4,9 @@
 
 #include <QTabWidget>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
-#include "app/program_windows.h"
-#include "render/centred_render.h"
-#include "tracks/refresh_cover.h"
-#include "tracks/track_editor.h"
 
 void TForm1::Button1Click() {
     if (FontDialog1->Execute(this)) {
@@ -26,12 +23,13 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::BitBtn1Click() {
-    RenderCentredCover();
+    CenteredLayout = true;
+    RenderCover();
 }
 
 void TForm1::BitBtn2Click() {
     CenteredLayout = false;
-    Form2->Button1Click();
+    RefreshCover();
 }
 
 void TForm1::CheckBox4Click() {

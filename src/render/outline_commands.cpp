@@ -3,11 +3,9 @@
 
 #include <QCheckBox>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
-#include "pictures/picture_repaint.h"
-#include "render/outlines.h"
-#include "tracks/refresh_cover.h"
 
 namespace {
 void refreshIfCommitted() {
@@ -20,7 +18,7 @@ void TForm1::CheckBox1Click() {
     Image3.brushStyle = SavedRightSpineBrushStyle;
     for (Canvas* surface : {&Image1, &Image2, &Image3}) surface->clear();
     RepaintPictures(PictureHalf::Back);
-    DrawOutlines(OutlineGroups(OutlineGroup::FoldLines) | OutlineGroup::BackOutline);
+    DrawWindowOutlines(OutlineGroups(OutlineGroup::FoldLines) | OutlineGroup::BackOutline);
     refreshIfCommitted();
 }
 
@@ -33,7 +31,7 @@ void TForm1::CheckBox3Click() {
     Image4.brushStyle = SavedFrontBrushStyle;
     Image4.clear();
     RepaintPictures(PictureHalf::Front);
-    DrawOutlines(OutlineGroup::FrontOutline);
+    DrawWindowOutlines(OutlineGroup::FrontOutline);
     refreshIfCommitted();
 }
 

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/outlines.h"
 
-#include <QCheckBox>
-
-#include "app/cover_state.h"
-#include "app/main_window.h"
-#include "app/program_windows.h"
 #include "render/canvas.h"
+#include "render/jewel_surfaces.h"
 
 namespace {
 
@@ -15,17 +11,17 @@ void line(Canvas& surface, int fromX, int fromY, int toX, int toY) {
     surface.lineTo(toX, toY);
 }
 
-void drawFoldLines(Canvas& leftSpine, Canvas& rightSpine) {
-    leftSpine.pen.color = OutlineColor;
-    rightSpine.pen.color = OutlineColor;
+void drawFoldLines(Canvas& leftSpine, Canvas& rightSpine, const QColor& colour) {
+    leftSpine.pen.color = colour;
+    rightSpine.pen.color = colour;
     line(leftSpine, leftSpine.width() - 1, 0, leftSpine.width() - 1, leftSpine.height());
     line(rightSpine, 0, 0, 0, rightSpine.height());
 }
 
 // The outer edge of the tray card, spines included; the back's own first and
 // last columns lie under the spines and are left alone.
-void drawBackOutline(Canvas& leftSpine, Canvas& back, Canvas& rightSpine) {
-    for (Canvas* surface : {&leftSpine, &back, &rightSpine}) surface->pen.color = OutlineColor;
+void drawBackOutline(Canvas& leftSpine, Canvas& back, Canvas& rightSpine, const QColor& colour) {
+    for (Canvas* surface : {&leftSpine, &back, &rightSpine}) surface->pen.color = colour;
     const int bottom = back.height() - 1;
     const int spineEdge = rightSpine.width() - 1;
     line(leftSpine, 0, 0, leftSpine.width(), 0);
@@ -40,8 +36,8 @@ void drawBackOutline(Canvas& leftSpine, Canvas& back, Canvas& rightSpine) {
     leftSpine.lineTo(0, 0);
 }
 
-void drawFrontOutline(Canvas& front) {
-    front.pen.color = OutlineColor;
+void drawFrontOutline(Canvas& front, const QColor& colour) {
+    front.pen.color = colour;
     const int right = front.width() - 1;
     const int bottom = front.height() - 1;
     front.moveTo(0, 0);
@@ -53,11 +49,11 @@ void drawFrontOutline(Canvas& front) {
 
 }  // namespace
 
-void DrawOutlines(OutlineGroups groups) {
-    if (groups.testFlag(OutlineGroup::FoldLines) && Form1->CheckBox1->isChecked())
-        drawFoldLines(Form1->Image2, Form1->Image3);
-    if (groups.testFlag(OutlineGroup::BackOutline) && Form1->CheckBox2->isChecked())
-        drawBackOutline(Form1->Image2, Form1->Image1, Form1->Image3);
-    if (groups.testFlag(OutlineGroup::FrontOutline) && Form1->CheckBox3->isChecked())
-        drawFrontOutline(Form1->Image4);
+void DrawOutlines(const GuideSwitches& guides, JewelSurfaces& surfaces, OutlineGroups groups) {
+    if (groups.testFlag(OutlineGroup::FoldLines) && guides.folds)
+        drawFoldLines(surfaces.leftSpine, surfaces.rightSpine, guides.colour);
+    if (groups.testFlag(OutlineGroup::BackOutline) && guides.back)
+        drawBackOutline(surfaces.leftSpine, surfaces.back, surfaces.rightSpine, guides.colour);
+    if (groups.testFlag(OutlineGroup::FrontOutline) && guides.front)
+        drawFrontOutline(surfaces.front, guides.colour);
 }

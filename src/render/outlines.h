@@ -6,6 +6,9 @@
 
 #include <QFlags>
 
+struct GuideSwitches;
+struct JewelSurfaces;
+
 enum class OutlineGroup { FoldLines = 1, BackOutline = 2, FrontOutline = 4 };
 Q_DECLARE_FLAGS(OutlineGroups, OutlineGroup)
 Q_DECLARE_OPERATORS_FOR_FLAGS(OutlineGroups)
@@ -13,6 +16,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(OutlineGroups)
 inline constexpr OutlineGroups AllOutlineGroups =
     OutlineGroups(OutlineGroup::FoldLines) | OutlineGroup::BackOutline | OutlineGroup::FrontOutline;
 
-// Draws those of the groups whose check box is on, in OutlineColor, in the
-// order fold lines, back outline, front outline. Only draws, never erases.
-void DrawOutlines(OutlineGroups groups);
+// Draws those of the groups whose switch is on, in the switches' colour, in
+// the order fold lines, back outline, front outline. Only draws, never erases.
+void DrawOutlines(const GuideSwitches& guides, JewelSurfaces& surfaces, OutlineGroups groups);

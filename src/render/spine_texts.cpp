@@ -2,7 +2,6 @@
 // The artist and title along both spines: the left reads upward with the
 // letters' tops toward its outer edge, the right reads downward.
 
-#include "app/cover_state.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 #include "render/shown_text.h"
@@ -20,13 +19,14 @@ void shrinkBoth(Canvas& left, Canvas& right) {
 }
 }  // namespace
 
-void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode) {
+void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, const CoverValue& cover,
+                    LayoutMode mode) {
     leftSpine.font.name = QString::fromLatin1(SpineTypeface);
     leftSpine.font.size = SpineStartSize;
     rightSpine.font.size = SpineStartSize;
 
-    const QString artist = ShownText(ArtistName);
-    const QString title = ShownText(AlbumTitle);
+    const QString artist = ShownText(cover.artist);
+    const QString title = ShownText(cover.title);
     const QString measured = artist + SeparatorText + title;
     while (leftSpine.textHeight(measured) >= leftSpine.width() && CanShrink(leftSpine))
         shrinkBoth(leftSpine, rightSpine);
@@ -39,13 +39,13 @@ void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, LayoutMode mode) {
     // The left mode draws the committed separator but centres as if ": "
     // were there.
     const QString drawn =
-        mode == LayoutMode::Centred ? measured : artist + TitleSeparator + title;
+        mode == LayoutMode::Centred ? measured : artist + cover.separator + title;
 
-    leftSpine.font.color = BackFontColor;
+    leftSpine.font.color = cover.back.colour;
     leftSpine.font.escapement = ReadingUpward;
     leftSpine.textOut(LeftSpineX, leftSpine.height() / 2 + length / 2, drawn);
 
-    rightSpine.font.color = BackFontColor;
+    rightSpine.font.color = cover.back.colour;
     rightSpine.font.name = QString::fromLatin1(SpineTypeface);
     rightSpine.font.escapement = ReadingDownward;
     rightSpine.textOut(RightSpineX, rightSpine.height() / 2 - length / 2, drawn);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -175,6 +176,10 @@ TEST_F(MainWindow, ShowsEachToolbarCommandInTheMenusWithItsShortcutAndAccessLett
         {Form1->Quit1, Form1->BitBtn3, QKeySequence("Ctrl+Q"), QKeySequence("Alt+O"), false},
     };
     EXPECT_FALSE(Form1->Left1->isEnabled()) << "the menu offers a command the toolbar withholds";
+    // A committed cover: the editor's closing opens the look commands.
+    Form2->Edit1->setText(QStringLiteral("Intro"));
+    Form2->Button3Click();
+    Form2->Button1Click();
     for (const auto& command : commands) {
         SCOPED_TRACE(command.shortcut.toString().toStdString());
         EXPECT_EQ(command.item->shortcut(), command.shortcut);
@@ -195,7 +200,7 @@ TEST_F(MainWindow, ShowsEachToolbarCommandInTheMenusWithItsShortcutAndAccessLett
     }
 }
 
-TEST_F(MainWindow, EditTracksOpensTheEditorModallyAndItsClosingEnablesTheLookButtons) {
+TEST_F(MainWindow, EditTracksOpensTheEditorModallyAndOnlyACommittedCoverEnablesTheLookButtons) {
     bool editorWasModal = false;
     whenModalOpens([&] {
         editorWasModal = QApplication::activeModalWidget() == Form2;
@@ -205,12 +210,19 @@ TEST_F(MainWindow, EditTracksOpensTheEditorModallyAndItsClosingEnablesTheLookBut
 
     EXPECT_TRUE(editorWasModal);
     EXPECT_FALSE(Form2->isVisible());
-    EXPECT_TRUE(Form1->Button1->isEnabled());
-    EXPECT_TRUE(Form1->BitBtn1->isEnabled());
-    EXPECT_TRUE(Form1->BitBtn2->isEnabled());
+    // Closed without "Continue": the look commands would lay out the prompts.
+    EXPECT_FALSE(Form1->Button1->isEnabled());
+    EXPECT_FALSE(Form1->BitBtn1->isEnabled());
+    EXPECT_FALSE(Form1->BitBtn2->isEnabled());
     EXPECT_TRUE(Form1->button4->isEnabled());
     EXPECT_FALSE(CoverCommitted);
     EXPECT_TRUE(errors->shown.isEmpty());
+
+    whenModalOpens([] { Form2->Button1Click(); });
+    QTest::mouseClick(Form1->button3, Qt::LeftButton);
+    EXPECT_TRUE(Form1->Button1->isEnabled());
+    EXPECT_TRUE(Form1->BitBtn1->isEnabled());
+    EXPECT_TRUE(Form1->BitBtn2->isEnabled());
 }
 
 TEST_F(MainWindow, CloseEndsTheMainWindow) {

@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QTabWidget>
 
+#include "app/cover_operations.h"
+#include "app/current_cover.h"
 #include "app/cover_state.h"
 #include "app/error_box.h"
 #include "app/main_window.h"
@@ -75,7 +77,7 @@ TEST_F(CaseKinds, EachKindPrintsAtItsPhysicalSizeTenMillimetresIn) {
         SCOPED_TRACE(row.name);
         choose(row);
         const QString pdf = pathOf(QStringLiteral("%1.pdf").arg(row.name));
-        ExportCoverPdf(pdf, PaperSize::A4);
+        ExportCoverPdf(pdf, PaperSize::A4, CoverToPrint());
         // The slim card and the DVD wrap are wider than A4 is across: they
         // print landscape.
         const QSizeF size = ShapeOf(row.kind, row.hole).size;
@@ -94,10 +96,11 @@ TEST_F(CaseKinds, APieceLargerThanThePrintableAreaIsRefusedBeforeAnythingPrints)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    PrepareCoverPrint(printer);
+    const CoverValue cover = CoverToPrint();
+    PrepareCoverPrint(printer, cover);
     printer.setPageOrientation(QPageLayout::Portrait);  // the user's choice in the dialog
     try {
-        PrintCover(printer);
+        PrintCover(printer, cover);
         ADD_FAILURE() << "a 273 mm wrap printed on 210 mm";
     } catch (const SleevixError& error) {
         EXPECT_EQ(error.message(),
@@ -141,7 +144,7 @@ TEST_F(CaseKinds, APrintShopPdfBleedsThePicturesAndMarksTheCutsOutsideThem) {
     choosePicture(1, writePicture(pathOf("front.bmp")));
     choose(Kinds[0]);
     const QString pdf = pathOf("shop.pdf");
-    ExportForPrintShop(pdf, DefaultBleedMm);
+    ExportForPrintShop(pdf, DefaultBleedMm, CoverToPrint());
     const QImage page = RenderPdfPage(pdf, Dpi);
     ASSERT_FALSE(page.isNull());
     constexpr double Margin = 3 + 1 + 5;  // bleed, gap, mark
@@ -160,7 +163,7 @@ TEST_F(CaseKinds, APrintShopPdfBleedsThePicturesAndMarksTheCutsOutsideThem) {
     EXPECT_NEAR(mm(leftMark.bottom() + 1), Margin + 120 + 0.125, Tolerance);
 
     run([] { Form1->JewelCase1->trigger(); });
-    ExportForPrintShop(pdf, DefaultBleedMm);
+    ExportForPrintShop(pdf, DefaultBleedMm, CoverToPrint());
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

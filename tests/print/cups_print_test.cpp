@@ -7,6 +7,8 @@
 #include <QPrinterInfo>
 #include <QTest>
 
+#include "app/cover_operations.h"
+#include "app/current_cover.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "support/image_probe.h"
@@ -38,7 +40,7 @@ class CupsPrinting : public CoverFixture {
             QStringLiteral("sleevix-cups-test-%1").arg(QCoreApplication::applicationPid());
         if (printer.printerName() != queue) printer.setPrinterName(queue);
         printer.setDocName(job);
-        PrintCover(printer);
+        PrintCover(printer, CurrentCover(CoverUse::Print));
         const QString pdf = WaitForPdf(output, job);
         EXPECT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
         const QImage page = RenderPdfPage(pdf, dpi);
@@ -91,7 +93,7 @@ TEST_F(CupsPrinting, ADvdWrapPrintsLandscapeAtItsSizeWithinThePrintableArea) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(queue);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    PrepareCoverPrint(printer);
+    PrepareCoverPrint(printer, CoverToPrint());
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     const QImage page = printThroughQueue(printer, Dpi);
     ASSERT_FALSE(page.isNull());

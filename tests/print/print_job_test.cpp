@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "app/current_cover.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "print/print_job.h"
@@ -203,7 +204,7 @@ TEST_F(PrintJob, PrintToPdfWritesOnePageWithTheOutlinesInPlace) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     commitCover({"Intro", "Outro"}, "Artist", "Title");
-    PrintCover(printer);
+    PrintCover(printer, CurrentCover(CoverUse::Print));
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -274,7 +275,7 @@ TEST_F(PrintJob, PrintTakesTheEditorsFieldsAndReportsAFailureOfThePrinter) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName("/nonexistent-folder/cover.pdf");
-    run([&] { PrintCover(printer); });
+    run([&] { PrintCover(printer, CurrentCover(CoverUse::Print)); });
     EXPECT_EQ(errors->shown, QStringList{"Cannot print to /nonexistent-folder/cover.pdf: No such "
                                          "file or directory."});
 }
@@ -351,7 +352,7 @@ TEST_F(PrintJob, TextsPrintAtTheSameSizeAndPlaceAtEveryResolution) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setResolution(dpi);
         printer.setOutputFileName(folder.filePath(QStringLiteral("cover-%1.pdf").arg(dpi)));
-        PrintCover(printer);
+        PrintCover(printer, CurrentCover(CoverUse::Print));
         prints.push_back(PdfWords(printer.outputFileName()));
         ASSERT_FALSE(prints.back().isEmpty()) << "pdftotext (poppler-utils) read no words";
     }

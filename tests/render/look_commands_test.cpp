@@ -74,11 +74,19 @@ TEST_F(LookCommands, CenterBeforeAnyCommitUsesArialAndEmptyTexts) {
     EXPECT_FALSE(InkBounds(Form1->Image2.image(), QRect(1, 2, 19, 349)).isEmpty());
 }
 
-TEST_F(LookCommands, CancelledFontDialogStillRerendersAndInLeftModeCommits) {
+TEST_F(LookCommands, CancelledFontDialogRerendersAndCommitsOnlyACommittedCover) {
     addTracks({"Intro"});
     run([] { Form1->Button1Click(); });
     EXPECT_EQ(fontDialog->executions, 1);
+    EXPECT_FALSE(CoverCommitted);  // the editor's prompts stay off the cover
+    EXPECT_TRUE(ArtistName.isEmpty());
+    EXPECT_TRUE(InkBounds(Form1->Image4.image(), inner(Form1->Image4)).isEmpty());
+
+    commit();
+    Form2->Edit3->setText(QStringLiteral("Changed"));
+    run([] { Form1->Button1Click(); });
     EXPECT_TRUE(CoverCommitted);
+    EXPECT_EQ(ArtistName, "Changed");
     EXPECT_TRUE(BackFontName.isEmpty());
     EXPECT_FALSE(InkBounds(Form1->Image1.image(), inner(Form1->Image1)).isEmpty());
 }
@@ -105,6 +113,7 @@ TEST_F(LookCommands, AFontForTheFrontChangesOnlyTheFront) {
 TEST_F(LookCommands, ABackFontColoursTracksAndSpinesButSpinesStayArial) {
     addTracks({"Intro"});
     setArtistAndTitle("Artist", "Title");
+    commit();
     fontDialog->answers = {{QFont("DejaVu Serif"), QColor(Qt::green)}};
     run([] { Form1->Button1Click(); });
     EXPECT_EQ(Form1->Image1.font.name, "DejaVu Serif");

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/current_cover.h"
 #include "support/drawn_page.h"
 
 #include <QPainter>
@@ -21,6 +22,6 @@ QImage DrawnPage(int dpi) {
     page.setDotsPerMeterY(dotsPerMetre);
     page.fill(Qt::white);
     QPainter painter(&page);
-    DrawCoverPage(painter, dpi);
+    DrawCoverPage(painter, dpi, CurrentCover(CoverUse::Print));
     return page;
 }

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/jewel_screen.h"
+
+#include "render/canvas.h"
+#include "render/jewel_surfaces.h"
+#include "render/outlines.h"
+
+namespace {
+
+// The overlay stands for the whole tray card; these columns of it go to
+// the spines and the tray card.
+constexpr int SpineWidth = 22;
+constexpr int TrayCardStart = 22;
+constexpr int RightSpineStart = 420;
+const QString CommitTypeface = QStringLiteral("arial");
+
+QRect whole(const Canvas& surface) {
+    return QRect(0, 0, surface.width(), surface.height());
+}
+
+// A frame over the whole surface in its pen, filled with its brush.
+void frame(Canvas& surface) {
+    surface.rectangle(0, 0, surface.width(), surface.height());
+}
+
+// Every surface starts white, whatever its brush, so nothing of an earlier
+// render stays.
+void clearShown(JewelSurfaces& surfaces) {
+    for (Canvas* surface :
+         {&surfaces.back, &surfaces.leftSpine, &surfaces.rightSpine, &surfaces.front})
+        surface->clear();
+}
+
+void drawCentred(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreenFit& fit) {
+    Canvas& back = surfaces.back;
+    Canvas& front = surfaces.front;
+    clearShown(surfaces);
+    back.pen.width = 1;
+    frame(back);
+    frame(front);
+    DrawJewelPictures(cover, surfaces, BothPictureHalves);
+
+    back.font.size = BackStartSize;
+    ApplyChosenFont(back, cover.back);
+    ApplyChosenFont(front, cover.front);
+    const bool hasTracks = !cover.tracks.isEmpty();
+    if (hasTracks) FitBackFont(back, cover.tracks, fit);
+
+    back.pen.width = 1;
+    if (!cover.backPicture.chosen) frame(back);
+    if (cover.frontPicture.chosen && !cover.backPicture.chosen)
+        back.brushStyle = cover.savedBrushes.back;
+
+    if (hasTracks) DrawTrackLines(back, cover.tracks, LayoutMode::Centred, fit);
+    DrawFrontTexts(front, cover, LayoutMode::Centred, fit);
+    DrawSpineTexts(surfaces.leftSpine, surfaces.rightSpine, cover, LayoutMode::Centred);
+    DrawOutlines(cover.guides, surfaces, AllOutlineGroups);
+}
+
+void drawFlushLeft(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreenFit& fit) {
+    Canvas& back = surfaces.back;
+    Canvas& front = surfaces.front;
+    back.font.name = CommitTypeface;
+    back.font.size = BackStartSize;
+    front.font.name = CommitTypeface;
+    front.font.size = FrontStartSize;
+    clearShown(surfaces);
+    DrawJewelPictures(cover, surfaces, BothPictureHalves);
+    ApplyChosenFont(back, cover.back);
+    ApplyChosenFont(front, cover.front);
+
+    DrawFrontTexts(front, cover, LayoutMode::Left, fit);
+    DrawSpineTexts(surfaces.leftSpine, surfaces.rightSpine, cover, LayoutMode::Left);
+    const bool hasTracks = !cover.tracks.isEmpty();
+    if (hasTracks) FitBackFont(back, cover.tracks, fit);
+    if (cover.frontPicture.chosen && !cover.backPicture.chosen)
+        back.brushStyle = cover.savedBrushes.back;
+    if (hasTracks) DrawTrackLines(back, cover.tracks, LayoutMode::Left, fit);
+    DrawOutlines(cover.guides, surfaces, AllOutlineGroups);
+}
+
+}  // namespace
+
+void DrawJewelPictures(const CoverValue& cover, JewelSurfaces& surfaces, PictureHalves halves) {
+    if (halves.testFlag(PictureHalf::Back) && cover.backPicture.chosen) {
+        Canvas& overlay = surfaces.overlay;
+        cover.backPicture.shown.drawStretched(overlay, whole(overlay));
+        const int height = overlay.height();
+        surfaces.leftSpine.copyRect(whole(surfaces.leftSpine), overlay,
+                                    QRect(0, 0, SpineWidth, height));
+        surfaces.rightSpine.copyRect(
+            whole(surfaces.rightSpine), overlay,
+            QRect(RightSpineStart, 0, overlay.width() - RightSpineStart, height));
+        // 398 columns of the tray card, widened to the back's 400.
+        surfaces.back.copyRect(whole(surfaces.back), overlay,
+                               QRect(TrayCardStart, 0, RightSpineStart - TrayCardStart, height));
+    }
+    if (halves.testFlag(PictureHalf::Front) && cover.frontPicture.chosen)
+        cover.frontPicture.shown.drawStretched(surfaces.front, whole(surfaces.front));
+}
+
+void DrawJewelScreen(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreenFit& fit) {
+    SetDrawingStates(surfaces, cover.surfaces);
+    if (cover.centred) {
+        drawCentred(cover, surfaces, fit);
+    } else if (cover.committed) {
+        drawFlushLeft(cover, surfaces, fit);
+    } else {
+        clearShown(surfaces);
+        DrawJewelPictures(cover, surfaces, BothPictureHalves);
+        DrawOutlines(cover.guides, surfaces, AllOutlineGroups);
+    }
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The jewel case's screen surfaces: the window's own, or an export's drawn
+// at its own scale. The overlay is never shown: the back picture is
+// stretched over it and cut into the spines and the tray card.
+
+#include <QSize>
+
+#include "render/cover_value.h"
+
+class Canvas;
+
+struct JewelSurfaces {
+    Canvas& back;
+    Canvas& leftSpine;
+    Canvas& rightSpine;
+    Canvas& front;
+    Canvas& overlay;
+};
+
+JewelSurfaceStates DrawingStatesOf(const JewelSurfaces& surfaces);
+void SetDrawingStates(JewelSurfaces& surfaces, const JewelSurfaceStates& states);
+
+// The sizes of the window's surfaces, in screen pixels.
+inline constexpr QSize JewelBackSize{400, 353};
+inline constexpr QSize JewelSpineSize{22, 353};
+inline constexpr QSize JewelFrontSize{361, 353};
+inline constexpr QSize JewelOverlaySize{442, 353};
