@@ -57,7 +57,8 @@ struct ExportSurfaces {
     Canvas overlay{JewelOverlaySize.width(), JewelOverlaySize.height()};
 };
 
-// Each picture read for the pixels it covers at the export's scale.
+// Each picture read for the pixels the window's surfaces show it in at the
+// export's scale, so that a larger export is sharp.
 CoverValue withPicturesFor(CoverValue cover, const ExportSurfaces& surfaces) {
     CoverPicture& back = cover.backPicture;
     CoverPicture& front = cover.frontPicture;
@@ -116,7 +117,8 @@ void ExportCoverPdf(const QString& path, PaperSize paper, const CoverValue& cove
 }
 
 QImage CoverImage(const CoverValue& cover, int scale) {
-    if (cover.kind.kind != CaseKind::Jewel) return CaseImage(cover, scale);
+    if (cover.kind.kind != CaseKind::Jewel)
+        return CaseImage(withPicturesFor(cover, ExportSurfaces(scale)), scale);
     return jewelImage(cover, scale);
 }
 
