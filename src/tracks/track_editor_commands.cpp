@@ -67,7 +67,12 @@ void TForm2::insertFromTrackField() {
 }
 
 void TForm2::Edit1KeyDown(int key, Qt::KeyboardModifiers) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) Button3Click();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return;
+    // Enter on an empty field is a keystroke too many, not a track: it would
+    // add a blank numbered line to the cover.
+    const bool appending = ListBox1->selectedItems().isEmpty();
+    if (appending && Edit1->text().trimmed().isEmpty()) return;
+    Button3Click();
 }
 
 void TForm2::ListBox1Click() {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -205,6 +206,24 @@ TEST_F(UnsavedChanges, NewAsksFirstThenEveryWindowStandsAsTheProgramStarts) {
     EXPECT_TRUE(CaptureCover() == startCover);
     EXPECT_TRUE(surfacePixels() == startPixels);
     EXPECT_EQ(Form1->Image5.image(), startOverlay);
+}
+
+TEST_F(UnsavedChanges, ASaveRemovesWhatAKilledSaveLeftButNotAWriteInProgress) {
+    const auto passingFile = [&](const char* name, qint64 ageSeconds) {
+        QFile file(pathOf(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("{}");
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                         QFileDevice::FileModificationTime);
+    };
+    passingFile(".sleevix-Ab12Cd", 3600);  // whole, left by a kill before its rename
+    passingFile(".sleevix-Ef34Gh", 0);     // another window's save, in progress
+    addTracks({QStringLiteral("Intro")});
+    saveAs(pathOf("cover.sleevix"));
+    saveAs(pathOf("cover.sleevix"));  // a replacing save passes a name too
+    EXPECT_EQ(QDir(pathOf("")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{".sleevix-Ef34Gh", "cover.sleevix"}));
 }
 
 TEST_F(UnsavedChanges, AFailedSaveKeepsTheOldFileAndSaysWhy) {
