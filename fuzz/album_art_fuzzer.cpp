@@ -10,7 +10,7 @@
 
 #include <taglib/tbytevectorstream.h>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "fuzz/decoder_fuzzer.h"
 #include "pictures/album_art.h"
 #include "pictures/picture_loader.h"

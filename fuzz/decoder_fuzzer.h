@@ -11,7 +11,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 // For targets that draw or read fonts: a GUI application on the off-screen
 // platform, with Qt's own messages (missing fonts, every flaw of a drawing)

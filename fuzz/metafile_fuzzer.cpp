@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "fuzz/decoder_fuzzer.h"
 #include "pictures/metafile/metafile_picture.h"
 

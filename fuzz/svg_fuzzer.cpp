@@ -8,7 +8,7 @@
 
 #include <QByteArray>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "fuzz/decoder_fuzzer.h"
 #include "pictures/picture_loader.h"
 

@@ -20,7 +20,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 
 namespace {

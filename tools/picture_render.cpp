@@ -7,7 +7,7 @@
 
 #include <QGuiApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 
 int main(int argc, char** argv) {

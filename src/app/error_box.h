@@ -2,20 +2,10 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 
 #include <QString>
 
-// A step that fails throws this with the text the user is to read.
-class SleevixError : public std::runtime_error {
-  public:
-    explicit SleevixError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-  private:
-    QString message_;
-};
+#include "base/sleevix_error.h"
 
 // The text the error box shows for an error message: a full stop is appended
 // when the last character sorts after the full stop.

@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "app/dialog_placement.h"
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 namespace {
 constexpr int DefaultFontPoints = 8;

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 void StartProgramForEach(const QStringList& paths) {
     QStringList failed;

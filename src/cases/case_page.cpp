@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "cases/case_content.h"
 #include "cases/case_render.h"
 #include "cases/label_sheets.h"

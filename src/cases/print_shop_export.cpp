@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/error_box.h"
-#include "app/output_file.h"
+#include "base/output_file.h"
+#include "base/sleevix_error.h"
 #include "cases/case_content.h"
 #include "cases/case_render.h"
 #include "pictures/printed_picture.h"

@@ -11,8 +11,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/error_box.h"
-#include "app/output_file.h"
+#include "base/output_file.h"
+#include "base/sleevix_error.h"
 #include "cases/case_image.h"
 #include "pictures/picture_repaint.h"
 #include "print/print_job.h"

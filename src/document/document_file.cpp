@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/error_box.h"
-#include "app/input_file.h"
-#include "app/output_file.h"
+#include "base/input_file.h"
+#include "base/output_file.h"
+#include "base/sleevix_error.h"
 #include "document/document_format.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 
 #include "app/cover_state.h"
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 
 namespace {

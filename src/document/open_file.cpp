@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "document/cover_transfer.h"
 #include "document/document_file.h"
 #include "pictures/picture_loader.h"

@@ -20,7 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/input_file.h"
+#include "base/input_file.h"
 #include "helper/helper_sandbox.h"
 
 extern char** environ;

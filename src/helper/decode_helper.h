@@ -8,7 +8,7 @@
 
 #include <sys/types.h>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "helper/helper_channel.h"
 #include "helper/helper_messages.h"
 

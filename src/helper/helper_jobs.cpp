@@ -6,8 +6,8 @@
 
 #include <QCoreApplication>
 
-#include "app/audio_input_stream.h"
-#include "app/error_box.h"
+#include "base/audio_input_stream.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 #include "pictures/preview_stages.h"
 #include "tracks/import/audio_tags.h"

@@ -18,8 +18,8 @@
 #include <taglib/vorbisfile.h>
 #include <taglib/xiphcomment.h>
 
-#include "app/audio_input_stream.h"
-#include "app/error_box.h"
+#include "base/audio_input_stream.h"
+#include "base/sleevix_error.h"
 
 namespace {
 

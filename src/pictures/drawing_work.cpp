@@ -15,7 +15,7 @@
 #include <QPainterPath>
 #include <QTextItem>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/edge_crossings.h"
 #include "pictures/picture_limits.h"
 

@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_limits.h"
 
 namespace {

@@ -11,8 +11,8 @@
 
 #include "app/cover_operations.h"
 #include "app/cover_state.h"
-#include "app/error_box.h"
 #include "app/main_window.h"
+#include "base/sleevix_error.h"
 
 void TForm1::BitBtn5Click() {
     RunImageCommand(*this, [this]() -> std::optional<PictureChoice> {

@@ -12,7 +12,7 @@
 #include <QColorSpace>
 #include <QCoreApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/exif_block.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_orientation.h"

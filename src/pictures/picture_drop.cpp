@@ -16,9 +16,9 @@
 #include <QUrl>
 
 #include "app/copy_drop.h"
-#include "app/error_box.h"
 #include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/sleevix_error.h"
 #include "pictures/image_command.h"
 #include "pictures/picture_loader.h"
 #include "render/surface_view.h"

@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "app/audio_input_stream.h"
-#include "app/input_file.h"
+#include "base/audio_input_stream.h"
+#include "base/input_file.h"
 #include "helper/decode_helper.h"
 #include "pictures/album_art.h"
 #include "pictures/picture_loader.h"

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 void CheckPictureSize(long long width, long long height) {
     // A top-down bitmap reports its height negative: its magnitude is held.

@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QPainter>
 
-#include "app/error_box.h"
-#include "app/input_file.h"
+#include "base/input_file.h"
+#include "base/sleevix_error.h"
 #include "pictures/album_art.h"
 #include "pictures/decoded_picture.h"
 #include "pictures/drawing_work.h"

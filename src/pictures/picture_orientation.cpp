@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QTransform>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/exif_block.h"
 
 namespace {

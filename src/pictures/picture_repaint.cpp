@@ -7,8 +7,8 @@
 #include <QImageWriter>
 
 #include "app/cover_state.h"
-#include "app/error_box.h"
 #include "app/handler_guard.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"

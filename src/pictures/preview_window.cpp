@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 
 namespace {

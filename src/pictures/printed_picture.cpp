@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/printed_picture.h"
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
 

@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/icon_directory.h"
 #include "pictures/picture_limits.h"
 #include "pictures/picture_orientation.h"

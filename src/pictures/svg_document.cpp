@@ -11,7 +11,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_limits.h"
 #include "pictures/svg_work.h"
 

@@ -16,7 +16,7 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/cairo_handles.h"
 #include "pictures/drawing_work.h"
 #include "pictures/picture_limits.h"

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/error_box.h"
-#include "app/output_file.h"
+#include "base/output_file.h"
+#include "base/sleevix_error.h"
 #include "cases/case_page.h"
 #include "pictures/printed_picture.h"
 #include "print/print_outcome.h"

@@ -11,8 +11,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "app/error_box.h"
-#include "app/output_file.h"
+#include "base/output_file.h"
+#include "base/sleevix_error.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 
 #include "app/application_title.h"
 #include "app/caption_fit.h"
-#include "app/error_box.h"
 #include "app/handler_guard.h"
+#include "base/sleevix_error.h"
 #include "tracks/text_field.h"
 #include "tracks/track_list_box.h"
 

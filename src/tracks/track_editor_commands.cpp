@@ -12,8 +12,8 @@
 #include <QUndoStack>
 
 #include "app/cover_state.h"
-#include "app/error_box.h"
 #include "app/window_sizing.h"
+#include "base/sleevix_error.h"
 #include "tracks/entry_numbers.h"
 #include "tracks/track_editor.h"
 

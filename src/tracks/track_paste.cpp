@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "app/cover_state.h"
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "tracks/entry_numbers.h"
 #include "tracks/pasted_titles.h"
 #include "tracks/track_editor.h"

@@ -10,10 +10,10 @@
 #include <QTabWidget>
 
 #include "app/cover_operations.h"
-#include "app/current_cover.h"
 #include "app/cover_state.h"
-#include "app/error_box.h"
+#include "app/current_cover.h"
 #include "app/main_window.h"
+#include "base/sleevix_error.h"
 #include "cases/case_render.h"
 #include "cases/case_view.h"
 #include "cases/label_sheets.h"

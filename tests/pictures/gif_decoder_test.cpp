@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/gif_decoder.h"
 #include "support/gif_writer.h"
 #include "support/qt_printers.h"

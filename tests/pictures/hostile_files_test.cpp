@@ -12,7 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "helper/decode_helper.h"
 #include "helper/helper_sandbox.h"
 #include "pictures/picture_files.h"

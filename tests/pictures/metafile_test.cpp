@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QPainter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/metafile/metafile_picture.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"

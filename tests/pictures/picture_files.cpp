@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_loader.h"
 

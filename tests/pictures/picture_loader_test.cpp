@@ -5,7 +5,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"
 #include "support/gif_writer.h"

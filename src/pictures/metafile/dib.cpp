@@ -6,7 +6,7 @@
 #include <cstring>
 #include <optional>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/picture_limits.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include <QCoreApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/gif_decoder.h"
 #include "pictures/jpeg_decoder.h"
 #include "pictures/metafile/record_reading.h"

@@ -12,7 +12,7 @@
 #include <QGlyphRun>
 #include <QRawFont>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/metafile/metafile_picture.h"
 #include "pictures/metafile/record_reading.h"
 #include "pictures/picture_limits.h"

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/metafile/emfplus_player.h"
 #include "pictures/metafile/record_reading.h"
 

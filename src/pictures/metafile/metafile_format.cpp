@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/metafile/emfplus_records.h"
 #include "pictures/metafile/metafile_records.h"
 

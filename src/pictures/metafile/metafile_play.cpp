@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QPainter>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "pictures/metafile/emfplus_player.h"
 #include "pictures/metafile/emfplus_records.h"
 #include "pictures/metafile/gdi_player.h"

@@ -13,7 +13,7 @@
 #include <QLocale>
 #include <QVector>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "tracks/import/audio_kinds.h"
 #include "tracks/import/audio_tags.h"
 #include "tracks/import/list_file.h"

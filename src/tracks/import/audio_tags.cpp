@@ -18,8 +18,8 @@
 #include <taglib/wavfile.h>
 #include <taglib/xiphcomment.h>
 
-#include "app/audio_input_stream.h"
-#include "app/error_box.h"
+#include "base/audio_input_stream.h"
+#include "base/sleevix_error.h"
 #include "helper/decode_helper.h"
 #include "tracks/import/list_file.h"
 

@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QVector>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "tracks/import/audio_kinds.h"
 #include "tracks/import/list_file.h"
 

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 
-#include "app/error_box.h"
-#include "app/input_file.h"
+#include "base/input_file.h"
+#include "base/sleevix_error.h"
 
 namespace {
 // Far above any real track list; a larger file is some other file.

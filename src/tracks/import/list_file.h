@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "app/input_file.h"  // QuotedFileName, for the readers
+#include "base/input_file.h"  // QuotedFileName, for the readers
 
 // A track-list file (CUE sheet, playlist, plain list) as text. Throws
 // SleevixError naming the file when it cannot be read, is larger than any

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "tracks/import/list_file.h"
 
 namespace {

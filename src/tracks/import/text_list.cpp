@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "tracks/import/list_file.h"
 #include "tracks/pasted_titles.h"
 

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "app/audio_input_stream.h"
-#include "app/error_box.h"
+#include "base/audio_input_stream.h"
+#include "base/sleevix_error.h"
 #include "tracks/import/audio_album.h"
 #include "tracks/import/audio_kinds.h"
 #include "tracks/import/audio_tags.h"

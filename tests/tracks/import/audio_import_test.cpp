@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "support/audio_files.h"
 #include "tracks/import/audio_tags.h"
 #include "tracks/import/imported_tracks.h"

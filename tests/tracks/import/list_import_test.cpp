@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 #include "support/audio_files.h"
 #include "tracks/import/imported_tracks.h"
 #include "tracks/import/track_import.h"

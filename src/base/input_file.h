@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 // Every file the program reads is opened here, and only here: cover
 // documents, track lists, audio files, pictures, dropped files and files

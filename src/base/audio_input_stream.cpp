@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/audio_input_stream.h"
+#include "base/audio_input_stream.h"
 
 #include <algorithm>
 
 #include <QFile>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 AudioInputStream::AudioInputStream(const QString& path)
     : file_(path, AudioFileInput), name_(QFile::encodeName(path)) {}

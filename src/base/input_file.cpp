@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/input_file.h"
+#include "base/input_file.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/output_file.h"
+#include "base/output_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,7 +17,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include "app/error_box.h"
+#include "base/sleevix_error.h"
 
 namespace {
 

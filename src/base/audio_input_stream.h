@@ -5,7 +5,7 @@
 
 #include <taglib/tiostream.h>
 
-#include "app/input_file.h"
+#include "base/input_file.h"
 
 // An audio file as every reader of its tags takes it: opened through the
 // one gate, for TagLib to read through. An audio file may be of any size,

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/audio_input_stream.h"
-#include "app/error_box.h"
+#include "base/audio_input_stream.h"
+#include "base/sleevix_error.h"
 #include "document/open_file.h"
 #include "pictures/album_art.h"
 #include "pictures/picture_files.h"
