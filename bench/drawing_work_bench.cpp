@@ -13,8 +13,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "pictures/drawing_work.h"
-#include "pictures/svg_picture.h"
+#include "pictures/svg/drawing_work.h"
+#include "pictures/svg/svg_picture.h"
 
 namespace {
 

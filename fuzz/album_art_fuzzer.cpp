@@ -12,7 +12,7 @@
 
 #include "base/sleevix_error.h"
 #include "fuzz/decoder_fuzzer.h"
-#include "pictures/album_art.h"
+#include "pictures/decoders/album_art.h"
 #include "pictures/picture_loader.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {

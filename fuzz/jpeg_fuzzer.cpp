@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fuzz/decoder_fuzzer.h"
-#include "pictures/jpeg_decoder.h"
+#include "pictures/decoders/jpeg_decoder.h"
 
 namespace {
 

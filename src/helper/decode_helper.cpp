@@ -21,7 +21,7 @@
 #include <QFileInfo>
 
 #include "base/input_file.h"
-#include "helper/helper_sandbox.h"
+#include "helper/helper_limits.h"
 
 extern char** environ;
 

@@ -14,7 +14,7 @@
 #include "base/audio_input_stream.h"
 #include "base/input_file.h"
 #include "helper/decode_helper.h"
-#include "pictures/album_art.h"
+#include "pictures/decoders/album_art.h"
 #include "pictures/picture_loader.h"
 
 namespace {

@@ -12,17 +12,17 @@
 
 #include "base/input_file.h"
 #include "base/sleevix_error.h"
-#include "pictures/album_art.h"
-#include "pictures/decoded_picture.h"
-#include "pictures/drawing_work.h"
-#include "pictures/gif_decoder.h"
-#include "pictures/jpeg_decoder.h"
+#include "pictures/decoders/album_art.h"
+#include "pictures/decoders/decoded_picture.h"
+#include "pictures/decoders/gif_decoder.h"
+#include "pictures/decoders/jpeg_decoder.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/decoders/qt_image_decoders.h"
 #include "pictures/metafile/metafile_picture.h"
 #include "pictures/picture_format_table.h"
-#include "pictures/picture_limits.h"
-#include "pictures/qt_image_decoders.h"
-#include "pictures/svg_document.h"
-#include "pictures/svg_picture.h"
+#include "pictures/svg/drawing_work.h"
+#include "pictures/svg/svg_document.h"
+#include "pictures/svg/svg_picture.h"
 
 namespace {
 

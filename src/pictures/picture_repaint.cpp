@@ -9,10 +9,10 @@
 #include "app/cover_state.h"
 #include "app/handler_guard.h"
 #include "base/sleevix_error.h"
-#include "pictures/picture_limits.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/decoders/qt_image_decoders.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
-#include "pictures/qt_image_decoders.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 
 #include <QFileInfo>
 
-#include "pictures/exif_thumbnail.h"
-#include "pictures/jpeg_decoder.h"
+#include "pictures/decoders/exif_thumbnail.h"
+#include "pictures/decoders/jpeg_decoder.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/decoders/picture_orientation.h"
 #include "pictures/picture_format_table.h"
-#include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
-#include "pictures/picture_orientation.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "helper/helper_sandbox.h"
+#include "helper/process/helper_sandbox.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/sleevix_error.h"
-#include "pictures/gif_decoder.h"
+#include "pictures/decoders/gif_decoder.h"
 #include "support/gif_writer.h"
 #include "support/qt_printers.h"
 

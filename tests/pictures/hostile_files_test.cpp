@@ -14,9 +14,9 @@
 
 #include "base/sleevix_error.h"
 #include "helper/decode_helper.h"
-#include "helper/helper_sandbox.h"
+#include "helper/process/helper_sandbox.h"
+#include "pictures/decoders/picture_limits.h"
 #include "pictures/picture_files.h"
-#include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
 #include "support/gif_writer.h"
 #include "support/icon_builder.h"

@@ -17,8 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "pictures/exif_thumbnail.h"
 #include "helper/decode_helper.h"
+#include "pictures/decoders/exif_thumbnail.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_format_table.h"

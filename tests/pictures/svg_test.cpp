@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 #include <QPainter>
 
+#include "pictures/decoders/picture_limits.h"
 #include "pictures/picture_files.h"
-#include "pictures/picture_limits.h"
 #include "pictures/picture_loader.h"
-#include "pictures/svg_document.h"
-#include "pictures/svg_work.h"
+#include "pictures/svg/svg_document.h"
+#include "pictures/svg/svg_work.h"
 #include "support/image_encoding.h"
 #include "support/pipe_watchdog.h"
 #include "support/qt_printers.h"

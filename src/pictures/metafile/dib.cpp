@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "base/sleevix_error.h"
-#include "pictures/picture_limits.h"
+#include "pictures/decoders/picture_limits.h"
 
 namespace {
 constexpr int FileHeaderSize = 14;

@@ -11,11 +11,11 @@
 #include <QCoreApplication>
 
 #include "base/sleevix_error.h"
-#include "pictures/gif_decoder.h"
-#include "pictures/jpeg_decoder.h"
+#include "pictures/decoders/gif_decoder.h"
+#include "pictures/decoders/jpeg_decoder.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/decoders/qt_image_decoders.h"
 #include "pictures/metafile/record_reading.h"
-#include "pictures/picture_limits.h"
-#include "pictures/qt_image_decoders.h"
 
 namespace emfplus {
 

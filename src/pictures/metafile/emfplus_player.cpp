@@ -13,9 +13,9 @@
 #include <QRawFont>
 
 #include "base/sleevix_error.h"
+#include "pictures/decoders/picture_limits.h"
 #include "pictures/metafile/metafile_picture.h"
 #include "pictures/metafile/record_reading.h"
-#include "pictures/picture_limits.h"
 
 namespace emfplus {
 

@@ -3,7 +3,7 @@
 
 #include <QByteArray>
 
-#include "pictures/decoded_picture.h"
+#include "pictures/decoders/decoded_picture.h"
 #include "pictures/metafile/metafile_format.h"
 
 // A Windows metafile or enhanced metafile, read whole and played onto a

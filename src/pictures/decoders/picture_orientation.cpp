@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/picture_orientation.h"
+#include "pictures/decoders/picture_orientation.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,7 +9,7 @@
 #include <QTransform>
 
 #include "base/sleevix_error.h"
-#include "pictures/exif_block.h"
+#include "pictures/decoders/exif_block.h"
 
 namespace {
 

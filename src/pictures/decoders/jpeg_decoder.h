@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "pictures/picture_orientation.h"
+#include "pictures/decoders/picture_orientation.h"
 
 // Decodes a JPEG file's bytes at full size and best quality: 24 bits per
 // pixel, or 8 bits with a grey palette for a greyscale file. CMYK files

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/svg_picture.h"
+#include "pictures/svg/svg_picture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +17,10 @@
 #include <QXmlStreamReader>
 
 #include "base/sleevix_error.h"
-#include "pictures/cairo_handles.h"
-#include "pictures/drawing_work.h"
-#include "pictures/picture_limits.h"
-#include "pictures/svg_document.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/svg/cairo_handles.h"
+#include "pictures/svg/drawing_work.h"
+#include "pictures/svg/svg_document.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-#include "pictures/svg_work.h"
+#include "pictures/svg/svg_work.h"
 
 // The most SVG text a drawing may have, compressed or not: far beyond any
 // real drawing, and small enough that its parse cannot exhaust the machine.

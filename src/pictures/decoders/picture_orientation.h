@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "pictures/exif_block.h"
+#include "pictures/decoders/exif_block.h"
 
 // How a picture's stored pixels are turned to stand upright, numbered as
 // the Exif and TIFF Orientation tag numbers them.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/exif_block.h"
+#include "pictures/decoders/exif_block.h"
 
 #include <QtEndian>
 

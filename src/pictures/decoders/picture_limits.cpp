@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/picture_limits.h"
+#include "pictures/decoders/picture_limits.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/exif_thumbnail.h"
+#include "pictures/decoders/exif_thumbnail.h"
 
 #include <cstdint>
 
-#include "pictures/exif_block.h"
+#include "pictures/decoders/exif_block.h"
 
 namespace {
 

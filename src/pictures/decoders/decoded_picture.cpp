@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/decoded_picture.h"
+#include "pictures/decoders/decoded_picture.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/album_art.h"
+#include "pictures/decoders/album_art.h"
 
 #include <memory>
 #include <optional>

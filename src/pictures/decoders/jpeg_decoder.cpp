@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/jpeg_decoder.h"
+#include "pictures/decoders/jpeg_decoder.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -13,9 +13,9 @@
 #include <QCoreApplication>
 
 #include "base/sleevix_error.h"
-#include "pictures/exif_block.h"
-#include "pictures/picture_limits.h"
-#include "pictures/picture_orientation.h"
+#include "pictures/decoders/exif_block.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/decoders/picture_orientation.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "pictures/decoded_picture.h"
-#include "pictures/svg_work.h"
+#include "pictures/decoders/decoded_picture.h"
+#include "pictures/svg/svg_work.h"
 
 class QSvgRenderer;
 typedef struct _RsvgHandle RsvgHandle;

@@ -2,7 +2,7 @@
 // Counting every crossing of n edges takes n squared tests; a renderer
 // that sorts crossing edges (cairo's) spends time on each, so an estimate
 // from a sample is all the weighing needs.
-#include "pictures/edge_crossings.h"
+#include "pictures/svg/edge_crossings.h"
 
 #include <cstdint>
 

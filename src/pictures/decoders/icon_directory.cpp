@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/icon_directory.h"
+#include "pictures/decoders/icon_directory.h"
 
 #include <climits>
 #include <functional>

@@ -18,10 +18,10 @@
 #include <QPainter>
 
 #include "helper/helper_channel.h"
-#include "helper/helper_jobs.h"
 #include "helper/helper_messages.h"
-#include "helper/helper_sandbox.h"
-#include "pictures/picture_limits.h"
+#include "helper/process/helper_jobs.h"
+#include "helper/process/helper_sandbox.h"
+#include "pictures/decoders/picture_limits.h"
 
 namespace {
 

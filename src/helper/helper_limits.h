@@ -3,13 +3,9 @@
 
 #include <QtGlobal>
 
-// The decode helper's confinement, entered once everything it loads from
-// disk (Qt's plugins, fonts) is loaded: no address space beyond
-// `MaxHelperAddressSpace`, no network, no program started, no file opened
-// for writing, made, renamed or removed. A system call refused returns an
-// error, so a library that tries (fontconfig writing its cache) carries on.
-// Returns false, having done nothing it cannot undo, when the kernel offers
-// no filter; the helper then refuses to work.
+// The address space the decode helper may take, known to the helper's
+// sandbox and to the program, which tells a helper that ran out of it from
+// one that crashed.
 inline constexpr long long MaxHelperAddressSpace = 3LL << 30;
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -28,5 +24,3 @@ inline long long HelperAddressSpaceLimit() {
     if (set && megabytes > 0 && megabytes < (MaxHelperAddressSpace >> 20)) return megabytes << 20;
     return MaxHelperAddressSpace;
 }
-
-bool EnterHelperSandbox();

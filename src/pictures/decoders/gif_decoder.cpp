@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/gif_decoder.h"
+#include "pictures/decoders/gif_decoder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +9,7 @@
 #include <QCoreApplication>
 
 #include "base/sleevix_error.h"
-#include "pictures/picture_limits.h"
+#include "pictures/decoders/picture_limits.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/svg_work.h"
+#include "pictures/svg/svg_work.h"
 
 #include <algorithm>
 #include <cmath>

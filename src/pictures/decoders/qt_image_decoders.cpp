@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/qt_image_decoders.h"
+#include "pictures/decoders/qt_image_decoders.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -8,9 +8,9 @@
 #include <QPainter>
 
 #include "base/sleevix_error.h"
-#include "pictures/icon_directory.h"
-#include "pictures/picture_limits.h"
-#include "pictures/picture_orientation.h"
+#include "pictures/decoders/icon_directory.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/decoders/picture_orientation.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helper/helper_sandbox.h"
+#include "helper/process/helper_sandbox.h"
 
 #include <cerrno>
 #include <initializer_list>

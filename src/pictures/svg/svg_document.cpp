@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/svg_document.h"
+#include "pictures/svg/svg_document.h"
 
 #include <zlib.h>
 
@@ -12,8 +12,8 @@
 #include <QXmlStreamWriter>
 
 #include "base/sleevix_error.h"
-#include "pictures/picture_limits.h"
-#include "pictures/svg_work.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/svg/svg_work.h"
 
 namespace {
 

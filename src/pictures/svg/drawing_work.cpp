@@ -2,7 +2,7 @@
 // The meter is our own: no library predicts what Qt's rasteriser will cost.
 // Its weights were measured with bench/drawing_work_bench.cpp, which draws
 // each kind of hostile and ordinary geometry and reports time per unit.
-#include "pictures/drawing_work.h"
+#include "pictures/svg/drawing_work.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +16,8 @@
 #include <QTextItem>
 
 #include "base/sleevix_error.h"
-#include "pictures/edge_crossings.h"
-#include "pictures/picture_limits.h"
+#include "pictures/decoders/picture_limits.h"
+#include "pictures/svg/edge_crossings.h"
 
 namespace {
 
