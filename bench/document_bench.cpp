@@ -4,6 +4,8 @@
 // start-up, to be read beside the in-process print job (print_bench.cpp)
 // of the same cover.
 
+#include <string>
+
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QFile>
@@ -58,11 +60,26 @@ const QString& picturedDocument() {
     return path;
 }
 
-void runSleevix(benchmark::State& state, const QStringList& arguments) {
+// Far longer than an export takes, even on a loaded machine: a program that
+// hangs fails the benchmark instead of the run.
+constexpr int ProcessBoundMs = 60'000;
+
+// One run of the program; false, with the benchmark failed, when it did not
+// end well within the bound.
+bool runSleevix(benchmark::State& state, const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(SLEEVIX_EXECUTABLE), arguments);
-    if (!process.waitForFinished(-1) || process.exitCode() != 0)
-        state.SkipWithError("sleevix failed");
+    if (!process.waitForFinished(ProcessBoundMs)) {
+        process.kill();
+        process.waitForFinished();
+        static const std::string failure =
+            "sleevix did not end within " + std::to_string(ProcessBoundMs / 1000) + " s";
+        state.SkipWithError(failure.c_str());
+        return false;
+    }
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) return true;
+    state.SkipWithError("sleevix failed");
+    return false;
 }
 
 void OpenAndDrawDocument(benchmark::State& state) {
@@ -72,13 +89,14 @@ void OpenAndDrawDocument(benchmark::State& state) {
 }
 
 void StartUpProcess(benchmark::State& state) {
-    for (auto _ : state) runSleevix(state, {QStringLiteral("--version")});
+    for (auto _ : state)
+        if (!runSleevix(state, {QStringLiteral("--version")})) break;
 }
 
 void ExportProcessToPdf(benchmark::State& state) {
     const QString output = folder().filePath(QStringLiteral("export.pdf"));
     for (auto _ : state)
-        runSleevix(state, {QStringLiteral("--export"), output, picturedDocument()});
+        if (!runSleevix(state, {QStringLiteral("--export"), output, picturedDocument()})) break;
 }
 
 }  // namespace

@@ -5,11 +5,23 @@
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
-        if (run.iterations > 0)
+        if (run.error_occurred)
+            failed_.insert(run.benchmark_name());
+        else if (run.iterations > 0)
             secondsPerIteration_[run.benchmark_name()] =
                 run.real_accumulated_time / double(run.iterations);
     }
     ConsoleReporter::ReportRuns(runs);
+}
+
+bool RatioReporter::reportFailure(const std::string& ratio,
+                                  const std::vector<std::string>& names) const {
+    for (const std::string& name : names) {
+        if (!failed_.count(name)) continue;
+        std::printf("ratio %s: none, %s failed\n", ratio.c_str(), name.c_str());
+        return true;
+    }
+    return false;
 }
 
 std::optional<double> RatioReporter::secondsOf(const std::string& name) const {
@@ -24,6 +36,7 @@ std::optional<double> RatioReporter::secondsOf(const std::string& name) const {
 void RatioReporter::PrintRatios(
     const std::vector<std::pair<std::string, std::string>>& pairs) const {
     for (const auto& [numerator, denominator] : pairs) {
+        if (reportFailure(numerator + " / " + denominator, {numerator, denominator})) continue;
         const std::optional<double> top = secondsOf(numerator);
         const std::optional<double> bottom = secondsOf(denominator);
         if (!top || !bottom) continue;
@@ -34,15 +47,18 @@ void RatioReporter::PrintRatios(
 
 void RatioReporter::PrintRatioToSum(const std::string& numerator,
                                     const std::vector<std::string>& denominators) const {
+    std::string names;
+    for (const std::string& name : denominators) names += (names.empty() ? "" : " + ") + name;
+    std::vector<std::string> all{numerator};
+    all.insert(all.end(), denominators.begin(), denominators.end());
+    if (reportFailure(numerator + " / (" + names + ")", all)) return;
     const std::optional<double> top = secondsOf(numerator);
     if (!top) return;
     double sum = 0;
-    std::string names;
     for (const std::string& name : denominators) {
         const std::optional<double> part = secondsOf(name);
         if (!part) return;
         sum += *part;
-        names += (names.empty() ? "" : " + ") + name;
     }
     std::printf("ratio %s / (%s) = %.2f\n", numerator.c_str(), names.c_str(), *top / sum);
 }

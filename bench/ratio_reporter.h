@@ -3,6 +3,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,7 +12,8 @@
 
 // Prints the usual table, then the ratio of each named pair measured in the
 // same run (the medians, with repetitions): absolute times drift on shared
-// machines, ratios much less.
+// machines, ratios much less. A benchmark that failed gives no ratio, and
+// the line says so.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override;
@@ -23,6 +25,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
   private:
     std::optional<double> secondsOf(const std::string& name) const;
+    // Prints "ratio <ratio>: none, <name> failed" instead of the ratio when
+    // one of `names` failed.
+    bool reportFailure(const std::string& ratio, const std::vector<std::string>& names) const;
 
     std::map<std::string, double> secondsPerIteration_;
+    std::set<std::string> failed_;
 };
