@@ -148,6 +148,9 @@ void DecodeHelper::start() {
     ++starts_;
     pid_ = pid;
     socket_ = std::move(ours);
+    // Only the helper holds its end now: should it die before saying it is
+    // ready, the wait below sees the socket close instead of waiting it out.
+    theirs = UniqueFd();
 
     // The helper says it is ready once it is confined.
     pollfd ready{socket_.get(), POLLIN, 0};
@@ -155,6 +158,7 @@ void DecodeHelper::start() {
     if (::poll(&ready, 1, StartWaitMs) != 1 || !ReceiveMessage(socket_.get(), hello) ||
         hello.body != "ready") {
         end();
+        if (cancelled_) throw HelperJobCancelled();  // killed by the cancel itself
         throw SleevixError(QCoreApplication::translate(
             "DecodeHelper", "The picture reader cannot start in its sandbox"));
     }
