@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/application_title.h"
-#include "app/handler_guard.h"
+#include "base/application_title.h"
+#include "base/handler_guard.h"
 
 const char* const SleevixWebAddress = "https://example.org/sleevix";
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/platform_seams.h"
+#include "widgets/platform_seams.h"
 
 class QFrame;
 class QLabel;

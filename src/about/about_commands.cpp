@@ -10,7 +10,7 @@
 #include "about/about_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/window_sizing.h"
+#include "widgets/window_sizing.h"
 
 namespace {
 // The window keeps these proportions to its panel.

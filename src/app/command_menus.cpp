@@ -7,9 +7,9 @@
 #include <QMenuBar>
 
 #include "app/button_command.h"
-#include "app/captioned_button.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
+#include "widgets/captioned_button.h"
 
 void TForm1::buildCommandMenus() {
     // "Close" is the File menu's "Quit"; "Print" stands in the File menu.

@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "document/document_dialogs.h"
 
 namespace {

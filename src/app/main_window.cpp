@@ -12,13 +12,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/application_title.h"
-#include "app/caption_fit.h"
-#include "app/captioned_button.h"
 #include "app/current_cover.h"
-#include "app/handler_guard.h"
 #include "app/program_windows.h"
 #include "app/toolbar_icons.h"
+#include "base/application_title.h"
+#include "base/handler_guard.h"
 #include "base/sleevix_error.h"
 #include "cases/case_kind_question.h"
 #include "cases/case_view.h"
@@ -28,6 +26,8 @@
 #include "print/print_preview_dialog.h"
 #include "render/font_color_dialog.h"
 #include "render/surface_view.h"
+#include "widgets/caption_fit.h"
+#include "widgets/captioned_button.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <QWidget>
 
-#include "app/platform_seams.h"
 #include "cases/case_kind.h"
 #include "render/canvas.h"
+#include "widgets/platform_seams.h"
 
 class CaptionedButton;
 class CaseKindQuestion;

@@ -8,13 +8,13 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-#include "app/captioned_button.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "app/window_sizing.h"
 #include "pictures/picture_format_table.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
+#include "widgets/window_sizing.h"
 
 namespace {
 // The window keeps these proportions to its toolbar and notebook.

@@ -6,10 +6,10 @@
 #include <QIcon>
 
 #include "about/about_box.h"
-#include "app/application_title.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "app/program_per_file.h"
+#include "base/application_title.h"
+#include "base/handler_guard.h"
 #include "document/document_commands.h"
 #include "document/document_session.h"
 #include "tracks/track_editor.h"

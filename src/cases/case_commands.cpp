@@ -15,14 +15,14 @@
 #include <QTabWidget>
 
 #include "app/cover_state.h"
-#include "app/dialog_placement.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "cases/calibration_dialog.h"
 #include "cases/case_shapes.h"
-#include "cases/label_sheets.h"
 #include "cases/case_view.h"
+#include "cases/label_sheets.h"
 #include "render/surface_view.h"
+#include "widgets/dialog_placement.h"
 
 namespace {
 QAction* addKind(QMenu* menu, QActionGroup* group, const QString& caption) {

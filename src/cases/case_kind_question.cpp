@@ -5,7 +5,7 @@
 #include <QInputDialog>
 #include <QStringList>
 
-#include "app/dialog_placement.h"
+#include "widgets/dialog_placement.h"
 
 std::optional<CaseKind> ScreenCaseKindQuestion::Ask(QWidget* parent) {
     QStringList captions;

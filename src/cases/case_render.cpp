@@ -132,7 +132,7 @@ void drawPictures(QPainter& painter, Canvas& canvas, double devicePerUnit, const
         if (picture.isNull()) continue;
         painter.save();
         if (shape.ring) painter.setClipPath(ringPath(*shape.ring, bleedMm), Qt::IntersectClip);
-        picture.drawStretched(canvas, target);
+        canvas.drawPicture(target, picture);
         painter.restore();
     }
 }

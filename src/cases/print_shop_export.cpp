@@ -83,7 +83,7 @@ ShopPage jewelPage(const CoverValue& cover, JewelInsert insert, double bleedMm) 
                     const PictureBitmap picture = PictureForPrinting(
                         chosen.path, chosen.shown, (grown.size() * perUnit).toSize());
                     Canvas canvas(painter, grown.size().toSize(), CaseUnitsPerInch);
-                    picture.drawStretched(canvas, grown.toRect());
+                    canvas.drawPicture(grown.toRect(), picture);
                 }
                 // The printed page's own drawing stops at the cut: the other
                 // insert lies closer than the bleed.

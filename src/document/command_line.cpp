@@ -12,12 +12,12 @@
 #include <QFileInfo>
 
 #include "app/cover_operations.h"
-#include "app/current_cover.h"
-#include "app/application_title.h"
-#include "app/error_box.h"
 #include "app/cover_state.h"
+#include "app/current_cover.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "base/application_title.h"
+#include "base/error_box.h"
 #include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 #include "document/open_file.h"

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/captioned_button.h"
 #include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
@@ -15,6 +14,7 @@
 #include "document/cover_transfer.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 namespace {
 

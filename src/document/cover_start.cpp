@@ -5,11 +5,11 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
-#include "app/captioned_button.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 void StartNewCover(CaseKind kind) {
     CoverDocument start;

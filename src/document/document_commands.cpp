@@ -7,9 +7,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "base/error_box.h"
 #include "cases/case_kind_question.h"
 #include "document/cover_transfer.h"
 #include "document/document_dialogs.h"

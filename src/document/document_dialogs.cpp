@@ -11,8 +11,8 @@
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 
-#include "app/application_title.h"
-#include "app/dialog_placement.h"
+#include "base/application_title.h"
+#include "widgets/dialog_placement.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/application_title.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "base/application_title.h"
+#include "base/handler_guard.h"
 #include "document/cover_transfer.h"
 #include "tracks/track_editor.h"
 

@@ -5,8 +5,6 @@
 #include <QRect>
 #include <QSize>
 
-class Canvas;
-
 // A picture read from a file: its natural size and the pixel format its
 // decoder delivered (24 bits on the conversion path). A picture read for the
 // screen may hold fewer pixels than its natural size; it is drawn stretched.
@@ -21,8 +19,6 @@ class PictureBitmap {
     int height() const { return natural_.height(); }
     int bitsPerPixel() const { return pixels_.isNull() ? 0 : pixels_.depth(); }
     const QImage& pixels() const { return pixels_; }
-
-    void drawStretched(Canvas& canvas, const QRect& target) const;
 
   private:
     QImage pixels_;

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/dialog_placement.h"
 #include "pictures/preview_decoder.h"
 #include "pictures/preview_stages.h"
 #include "pictures/preview_window.h"
+#include "widgets/dialog_placement.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "app/platform_seams.h"
 #include "pictures/picture_bitmap.h"
+#include "widgets/platform_seams.h"
 
 class PreviewDecoder;
 class QPushButton;

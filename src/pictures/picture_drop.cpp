@@ -15,13 +15,13 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/copy_drop.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "base/sleevix_error.h"
 #include "pictures/image_command.h"
 #include "pictures/picture_loader.h"
 #include "render/surface_view.h"
+#include "widgets/copy_drop.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QImageWriter>
 
 #include "app/cover_state.h"
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 #include "base/sleevix_error.h"
 #include "pictures/decoders/picture_limits.h"
 #include "pictures/decoders/qt_image_decoders.h"

@@ -62,8 +62,8 @@ void drawPictures(Canvas& page, double devicePerUnit, const CoverValue& cover) {
     for (const auto& [picture, insert] : {std::pair(&cover.backPicture, BackInsert),
                                           std::pair(&cover.frontPicture, FrontInsert)}) {
         if (picture->chosen)
-            PictureForPrinting(picture->path, picture->shown, insert.size() * devicePerUnit)
-                .drawStretched(page, insert);
+            page.drawPicture(insert, PictureForPrinting(picture->path, picture->shown,
+                                                        insert.size() * devicePerUnit));
     }
 }
 

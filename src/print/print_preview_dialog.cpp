@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/dialog_placement.h"
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
+#include "widgets/dialog_placement.h"
 
 namespace {
 

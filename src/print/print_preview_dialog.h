@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/platform_seams.h"
+#include "widgets/platform_seams.h"
 
 // Qt's preview of the printer's page, printable area included, with
 // "Print..." to go on to the print dialog and "Close".

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStringList>
 
+#include "pictures/picture_bitmap.h"
 #include "render/colour_glyphs.h"
 #include "render/measured_font.h"
 #include "render/shown_text.h"
@@ -275,4 +276,13 @@ void Canvas::copyRect(const QRect& target, const Canvas& source, const QRect& so
                           QRectF(sourceRect.x() * ratio, sourceRect.y() * ratio,
                                  sourceRect.width() * ratio, sourceRect.height() * ratio));
     });
+}
+
+void Canvas::drawPicture(const QRect& target, const PictureBitmap& picture) {
+    const QImage& pixels = picture.pixels();
+    if (pixels.isNull()) return;
+    if (pixels.hasAlphaChannel())
+        stretchDraw(target, pixels.convertToFormat(QImage::Format_RGB32));
+    else
+        stretchDraw(target, pixels);
 }

@@ -18,6 +18,7 @@
 #include <QTransform>
 
 class MeasuredFont;
+class PictureBitmap;
 class QPainter;
 
 // The brush colour is always white; only its style changes.
@@ -96,6 +97,9 @@ class Canvas {
     // the empty one included, so an empty track line takes a full line.
     int textHeight(const QString& text) const;
     void stretchDraw(const QRect& target, const QImage& picture);
+    // A picture read from a file, stretched opaque over the target (a
+    // transparent part shows its colour); a null picture draws nothing.
+    void drawPicture(const QRect& target, const PictureBitmap& picture);
     void copyRect(const QRect& target, const Canvas& source, const QRect& sourceRect);
 
     // Character height in canvas units of a font of the given size in points.

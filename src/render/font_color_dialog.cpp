@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/application_title.h"
+#include "base/application_title.h"
 
 namespace {
 

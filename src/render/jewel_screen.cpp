@@ -84,7 +84,7 @@ void drawFlushLeft(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreen
 void DrawJewelPictures(const CoverValue& cover, JewelSurfaces& surfaces, PictureHalves halves) {
     if (halves.testFlag(PictureHalf::Back) && cover.backPicture.chosen) {
         Canvas& overlay = surfaces.overlay;
-        cover.backPicture.shown.drawStretched(overlay, whole(overlay));
+        overlay.drawPicture(whole(overlay), cover.backPicture.shown);
         const int height = overlay.height();
         surfaces.leftSpine.copyRect(whole(surfaces.leftSpine), overlay,
                                     QRect(0, 0, SpineWidth, height));
@@ -96,7 +96,7 @@ void DrawJewelPictures(const CoverValue& cover, JewelSurfaces& surfaces, Picture
                                QRect(TrayCardStart, 0, RightSpineStart - TrayCardStart, height));
     }
     if (halves.testFlag(PictureHalf::Front) && cover.frontPicture.chosen)
-        cover.frontPicture.shown.drawStretched(surfaces.front, whole(surfaces.front));
+        surfaces.front.drawPicture(whole(surfaces.front), cover.frontPicture.shown);
 }
 
 void DrawJewelScreen(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreenFit& fit) {

@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/application_title.h"
+#include "base/application_title.h"
 #include "tracks/import/track_import.h"
 
 namespace {

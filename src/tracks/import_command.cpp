@@ -9,9 +9,9 @@
 #include <QSignalBlocker>
 
 #include "app/cover_state.h"
-#include "app/error_box.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "base/error_box.h"
 #include "pictures/picture_drop.h"
 #include "tracks/import/track_import.h"
 #include "tracks/text_field.h"

@@ -13,12 +13,12 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/application_title.h"
-#include "app/caption_fit.h"
-#include "app/handler_guard.h"
+#include "base/application_title.h"
+#include "base/handler_guard.h"
 #include "base/sleevix_error.h"
 #include "tracks/text_field.h"
 #include "tracks/track_list_box.h"
+#include "widgets/caption_fit.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <QUndoStack>
 
 #include "app/cover_state.h"
-#include "app/window_sizing.h"
 #include "base/sleevix_error.h"
 #include "tracks/entry_numbers.h"
 #include "tracks/track_editor.h"
+#include "widgets/window_sizing.h"
 
 namespace {
 // The window keeps these proportions to its group boxes.

@@ -15,12 +15,12 @@
 #include <QPushButton>
 #include <QUndoStack>
 
-#include "app/copy_drop.h"
 #include "app/cover_state.h"
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 #include "tracks/pasted_titles.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"
+#include "widgets/copy_drop.h"
 
 namespace {
 // Below the "Continue" row's left end, and in the track group under "Insert".

@@ -8,8 +8,8 @@
 #include <QStyledItemDelegate>
 #include <QUrl>
 
-#include "app/copy_drop.h"
 #include "render/shown_text.h"
+#include "widgets/copy_drop.h"
 
 namespace {
 // The format in which Qt's item views carry dragged entries.

@@ -6,9 +6,9 @@
 #include <QTest>
 
 #include "about/about_box.h"
-#include "app/captioned_button.h"
 #include "app/main_window.h"
 #include "support/window_fixture.h"
+#include "widgets/captioned_button.h"
 
 using AboutBox = WindowFixture;
 

@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "about/about_box.h"
-#include "app/captioned_button.h"
 #include "app/main_window.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 namespace {
 // Every control of the window says what it is to assistive technology.

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error_box.h"
-#include "app/handler_guard.h"
+#include "base/error_box.h"
+#include "base/handler_guard.h"
 #include "support/qt_printers.h"
 #include "support/scripted_seams.h"
 

@@ -11,13 +11,13 @@
 #include <QTest>
 
 #include "about/about_box.h"
-#include "app/captioned_button.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "support/image_probe.h"
 #include "support/placement.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 using MainWindow = WindowFixture;
 

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "support/window_fixture.h"
 
 using StandardDialogs = WindowFixture;

@@ -6,10 +6,10 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include "app/captioned_button.h"
 #include "app/main_window.h"
 #include "app/translations.h"
 #include "support/window_fixture.h"
+#include "widgets/captioned_button.h"
 
 // The windows speak the language they are given, the program's texts and
 // Qt's own buttons alike; English and C are the texts as written.

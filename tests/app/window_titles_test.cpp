@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "about/about_box.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
 

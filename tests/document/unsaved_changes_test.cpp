@@ -17,11 +17,11 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/captioned_button.h"
 #include "app/main_window.h"
 #include "document/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 using Answer = SaveChangesQuestion::Answer;
 

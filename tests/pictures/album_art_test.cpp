@@ -7,8 +7,8 @@
 #include <QPainter>
 
 #include "app/cover_state.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "pictures/picture_dialog.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "app/cover_state.h"
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "document/cover_transfer.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"

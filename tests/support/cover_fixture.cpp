@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/handler_guard.h"
 #include "app/main_window.h"
+#include "base/handler_guard.h"
 #include "tracks/track_editor.h"
 
 void CoverFixture::SetUp() {

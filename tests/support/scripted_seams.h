@@ -8,8 +8,8 @@
 #include <QPrinter>
 #include <QStringList>
 
-#include "app/error_box.h"
-#include "app/platform_seams.h"
+#include "base/error_box.h"
+#include "widgets/platform_seams.h"
 
 class ScriptedErrorBox : public ErrorBox {
   public:

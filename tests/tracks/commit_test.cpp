@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/captioned_button.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "support/cover_fixture.h"
 #include "support/image_probe.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 using Commit = CoverFixture;
 

@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include "app/captioned_button.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "document/document_fixture.h"
@@ -17,6 +16,7 @@
 #include "support/audio_files.h"
 #include "support/pdf_pages.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/captioned_button.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "support/placement.h"
 #include "tracks/editor_fixture.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
+#include "widgets/captioned_button.h"
 
 class TrackEditor : public EditorFixture {};
 

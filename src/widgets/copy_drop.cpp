@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/copy_drop.h"
+#include "widgets/copy_drop.h"
 
 #include <QDropEvent>
 

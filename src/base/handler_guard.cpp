@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/handler_guard.h"
+#include "base/handler_guard.h"
 
 #include <QCoreApplication>
 
 #include <exception>
 
-#include "app/error_box.h"
+#include "base/error_box.h"
 
 namespace {
 

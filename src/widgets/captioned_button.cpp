@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/captioned_button.h"
+#include "widgets/captioned_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

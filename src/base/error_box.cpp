@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/error_box.h"
+#include "base/error_box.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/application_title.h"
+#include "base/application_title.h"
 
 namespace {
 std::unique_ptr<ErrorBox>& errorBoxSlot() {

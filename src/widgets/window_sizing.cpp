@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/window_sizing.h"
+#include "widgets/window_sizing.h"
 
-#include "app/desktop_frame.h"
+#include "widgets/desktop_frame.h"
 
 #include <QElapsedTimer>
 #include <QEvent>

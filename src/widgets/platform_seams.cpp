@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform_seams.h"
+#include "widgets/platform_seams.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -10,8 +10,8 @@
 #include <QPrinter>
 #include <QUrl>
 
-#include "app/dialog_placement.h"
 #include "base/sleevix_error.h"
+#include "widgets/dialog_placement.h"
 
 namespace {
 constexpr int DefaultFontPoints = 8;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/caption_fit.h"
+#include "widgets/caption_fit.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/release_identity.h"
+#include "base/release_identity.h"
 
 // The program's title: window caption, error box caption and the prefix of
 // the other windows' captions.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/desktop_frame.h"
+#include "widgets/desktop_frame.h"
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/dialog_placement.h"
+#include "widgets/dialog_placement.h"
 
 #include <algorithm>
 #include <optional>
@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/desktop_frame.h"
+#include "widgets/desktop_frame.h"
 
 namespace {
 
