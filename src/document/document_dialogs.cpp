@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 
+#include "app/access_letters.h"
 #include "app/application_title.h"
 #include "app/dialog_placement.h"
 
@@ -119,6 +120,7 @@ SaveChangesQuestion::Answer ScreenSaveChangesQuestion::Ask(const QString& docume
     box.setInformativeText(QCoreApplication::translate(
         "DocumentDialogs", "Your changes are lost if you don't save them."));
     box.setDefaultButton(QMessageBox::Save);
+    AddMissingAccessLetters(box);
     switch (box.exec()) {
         case QMessageBox::Save:
             return Answer::Save;
