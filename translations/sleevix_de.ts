@@ -91,26 +91,6 @@
         <translation>Eine CD auf dem %1 reicht über den druckbaren Bereich dieses Druckers hinaus (%2 ab %3 mm waagerecht, %4 mm senkrecht): Der Drucker kann nicht so nah am Rand des Bogens drucken</translation>
     </message>
     <message>
-        <source>Inside</source>
-        <translation>Innen</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Vorderseite</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Rückseite</translation>
-    </message>
-    <message>
-        <source>Track list</source>
-        <translation>Trackliste</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Etikett</translation>
-    </message>
-    <message>
         <source>Cover</source>
         <translation>Cover</translation>
     </message>
@@ -121,6 +101,26 @@
     <message>
         <source>Letter label sheet (two discs)</source>
         <translation>Letter-Etikettenbogen (zwei CDs)</translation>
+    </message>
+    <message>
+        <source>Insi&amp;de</source>
+        <translation>Inn&amp;en</translation>
+    </message>
+    <message>
+        <source>Fron&amp;t</source>
+        <translation>&amp;Vorderseite</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Rückseite</translation>
+    </message>
+    <message>
+        <source>&amp;Track list</source>
+        <translation>T&amp;rackliste</translation>
+    </message>
+    <message>
+        <source>La&amp;bel</source>
+        <translation>&amp;Etikett</translation>
     </message>
 </context>
 <context>
@@ -587,10 +587,6 @@
         <translation>&amp;Trackliste</translation>
     </message>
     <message>
-        <source>Font &amp;type/color</source>
-        <translation>&amp;Schrift/Farbe</translation>
-    </message>
-    <message>
         <source>Ce&amp;nter</source>
         <translation>&amp;Zentriert</translation>
     </message>
@@ -603,24 +599,12 @@
         <translation>Dr&amp;ucken</translation>
     </message>
     <message>
-        <source>Cl&amp;ose</source>
-        <translation>Schl&amp;ießen</translation>
-    </message>
-    <message>
         <source>&amp;About</source>
         <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Inserts</source>
         <translation>Einleger</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Rückseite</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Vorderseite</translation>
     </message>
     <message>
         <source>Back insert</source>
@@ -643,14 +627,6 @@
         <translation>Umrisse</translation>
     </message>
     <message>
-        <source>Vertical lines</source>
-        <translation>Senkrechte Linien</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
         <source>Outline colour</source>
         <translation>Umrissfarbe</translation>
     </message>
@@ -659,22 +635,13 @@
         <translation>Textoptionen</translation>
     </message>
     <message>
-        <source>No text on front cover</source>
-        <translation>Kein Text vorne</translation>
-    </message>
-    <message>
         <source>The vertical text on the </source>
-        <extracomment>The first line of a check box; its second line is &quot;printout is messed up!&quot;.</extracomment>
+        <extracomment>The first line of a check box; its second line is &quot;printout is messed up!&quot;. The access letter may stand in either line.</extracomment>
         <translation>Senkrechter Text im </translation>
     </message>
     <message>
         <source>The vertical text on the printout is messed up!</source>
         <translation>Senkrechter Text im Ausdruck ist verdreht!</translation>
-    </message>
-    <message>
-        <source>printout is messed up!</source>
-        <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
-        <translation>Ausdruck ist verdreht!</translation>
     </message>
     <message>
         <source>Export for print s&amp;hop...</source>
@@ -720,6 +687,51 @@
         <source>Label sheet &amp;calibration...</source>
         <translation>Etikettenbogen &amp;kalibrieren...</translation>
     </message>
+    <message>
+        <source>Font t&amp;ype/color</source>
+        <translation>&amp;Schrift/Farbe</translation>
+    </message>
+    <message>
+        <source>Clo&amp;se</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>The tab of the back insert&apos;s page; the outline switch &quot;Back&quot; has another access letter.</extracomment>
+        <translation>&amp;Rückseite</translation>
+    </message>
+    <message>
+        <source>Fron&amp;t</source>
+        <extracomment>The tab of the front insert&apos;s page.</extracomment>
+        <translation>&amp;Vorderseite</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical lines</source>
+        <translation>Se&amp;nkrechte Linien</translation>
+    </message>
+    <message>
+        <source>Bac&amp;k</source>
+        <extracomment>The switch of the back insert&apos;s outline; the tab &quot;Back&quot; has another access letter.</extracomment>
+        <translation>Rüc&amp;kseite</translation>
+    </message>
+    <message>
+        <source>F&amp;ront</source>
+        <extracomment>The switch of the front insert&apos;s outline.</extracomment>
+        <translation>V&amp;orderseite</translation>
+    </message>
+    <message>
+        <source>C&amp;olor</source>
+        <translation>&amp;Farbe</translation>
+    </message>
+    <message>
+        <source>No te&amp;xt on front cover</source>
+        <translation>Kein Te&amp;xt vorne</translation>
+    </message>
+    <message>
+        <source>printout is &amp;messed up!</source>
+        <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
+        <translation>&amp;Ausdruck ist verdreht!</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -749,6 +761,10 @@
     <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
     </message>
 </context>
 <context>
@@ -1020,14 +1036,6 @@
         <translation>Die Liste enthält bereits %1. Durch die %2 importierten ersetzen oder diese hinten anfügen?</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>Append</source>
-        <translation>Anfügen</translation>
-    </message>
-    <message>
         <source>Clear the list of %1?</source>
         <translation>Die Liste mit %1 leeren?</translation>
     </message>
@@ -1072,48 +1080,24 @@
         <translation>%1 - Tracks bearbeiten</translation>
     </message>
     <message>
-        <source>Continue</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
         <source>Tracks</source>
         <translation>Tracks</translation>
-    </message>
-    <message>
-        <source>Tracks on the CD:</source>
-        <translation>Tracks auf der CD:</translation>
     </message>
     <message>
         <source>Tracks on the CD</source>
         <translation>Tracks auf der CD</translation>
     </message>
     <message>
-        <source>Type in track:</source>
-        <translation>Track eingeben:</translation>
-    </message>
-    <message>
         <source>Type in track</source>
         <translation>Track eingeben</translation>
-    </message>
-    <message>
-        <source>Insert</source>
-        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Artist and title</source>
         <translation>Interpret und Titel</translation>
     </message>
     <message>
-        <source>Artist:</source>
-        <translation>Interpret:</translation>
-    </message>
-    <message>
         <source>Artist</source>
         <translation>Interpret</translation>
-    </message>
-    <message>
-        <source>Title:</source>
-        <translation>Titel:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1128,34 +1112,6 @@
         <translation>Ein Cover fasst höchstens %1 Tracks.</translation>
     </message>
     <message>
-        <source>Import...</source>
-        <translation>Import...</translation>
-    </message>
-    <message>
-        <source>Tracks from files...</source>
-        <translation>Tracks aus Dateien...</translation>
-    </message>
-    <message>
-        <source>Tracks from a folder...</source>
-        <translation>Tracks aus einem Ordner...</translation>
-    </message>
-    <message>
-        <source>Add track lengths</source>
-        <translation>Tracklängen hinzufügen</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Clear list...</source>
-        <translation>Liste leeren...</translation>
-    </message>
-    <message>
         <source>%1 of %2 tracks</source>
         <translation>%1 von %2 Tracks</translation>
     </message>
@@ -1166,6 +1122,74 @@
     <message>
         <source>This text is too long to edit here; it is kept whole (%1 characters)</source>
         <translation>Dieser Text ist zu lang, um ihn hier zu bearbeiten; er bleibt ganz erhalten (%1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>E&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>&amp;Anfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Tracks &amp;on the CD:</source>
+        <translation>Tracks auf der &amp;CD:</translation>
+    </message>
+    <message>
+        <source>&amp;Type in track:</source>
+        <translation>&amp;Track eingeben:</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Artist:</source>
+        <translation>I&amp;nterpret:</translation>
+    </message>
+    <message>
+        <source>Tit&amp;le:</source>
+        <translation>Tite&amp;l:</translation>
+    </message>
+    <message>
+        <source>I&amp;mport...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <source>Tracks from &amp;files...</source>
+        <translation>Tracks aus &amp;Dateien...</translation>
+    </message>
+    <message>
+        <source>Tracks from a f&amp;older...</source>
+        <translation>Tracks aus einem &amp;Ordner...</translation>
+    </message>
+    <message>
+        <source>&amp;Add track lengths</source>
+        <translation>Tracklängen &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Renumber</source>
+        <translation>&amp;Neu nummerieren</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list...</source>
+        <translation>Liste l&amp;eeren...</translation>
     </message>
 </context>
 <context>

@@ -91,26 +91,6 @@
         <translation>Un disco de la %1 sobrepasa el área imprimible de esta impresora (%2 desde %3 mm en horizontal, %4 mm en vertical): la impresora no puede imprimir tan cerca del borde de la hoja</translation>
     </message>
     <message>
-        <source>Inside</source>
-        <translation>Interior</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Delantera</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Trasera</translation>
-    </message>
-    <message>
-        <source>Track list</source>
-        <translation>Lista de pistas</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Etiqueta</translation>
-    </message>
-    <message>
         <source>Cover</source>
         <translation>Carátula</translation>
     </message>
@@ -121,6 +101,26 @@
     <message>
         <source>Letter label sheet (two discs)</source>
         <translation>Hoja de etiquetas Letter (dos discos)</translation>
+    </message>
+    <message>
+        <source>Insi&amp;de</source>
+        <translation>In&amp;terior</translation>
+    </message>
+    <message>
+        <source>Fron&amp;t</source>
+        <translation>De&amp;lantera</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Trasera</translation>
+    </message>
+    <message>
+        <source>&amp;Track list</source>
+        <translation>&amp;Lista de pistas</translation>
+    </message>
+    <message>
+        <source>La&amp;bel</source>
+        <translation>E&amp;tiqueta</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation>&amp;Izquierda</translation>
+        <translation>I&amp;zquierda</translation>
     </message>
     <message>
         <source>&amp;Center</source>
@@ -584,11 +584,7 @@
     </message>
     <message>
         <source>&amp;Edit Tracks</source>
-        <translation>&amp;Editar pistas</translation>
-    </message>
-    <message>
-        <source>Font &amp;type/color</source>
-        <translation>&amp;Fuente/color</translation>
+        <translation>Ed&amp;itar pistas</translation>
     </message>
     <message>
         <source>Ce&amp;nter</source>
@@ -596,15 +592,11 @@
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation>I&amp;magen</translation>
+        <translation>Ima&amp;gen</translation>
     </message>
     <message>
         <source>&amp;Print</source>
         <translation>Im&amp;primir</translation>
-    </message>
-    <message>
-        <source>Cl&amp;ose</source>
-        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -613,14 +605,6 @@
     <message>
         <source>Inserts</source>
         <translation>Carátulas</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Trasera</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Delantera</translation>
     </message>
     <message>
         <source>Back insert</source>
@@ -643,14 +627,6 @@
         <translation>Contornos</translation>
     </message>
     <message>
-        <source>Vertical lines</source>
-        <translation>Líneas verticales</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
         <source>Outline colour</source>
         <translation>Color del contorno</translation>
     </message>
@@ -659,22 +635,13 @@
         <translation>Opciones de texto</translation>
     </message>
     <message>
-        <source>No text on front cover</source>
-        <translation>Sin texto delante</translation>
-    </message>
-    <message>
         <source>The vertical text on the </source>
-        <extracomment>The first line of a check box; its second line is &quot;printout is messed up!&quot;.</extracomment>
+        <extracomment>The first line of a check box; its second line is &quot;printout is messed up!&quot;. The access letter may stand in either line.</extracomment>
         <translation>¡El texto vertical de la </translation>
     </message>
     <message>
         <source>The vertical text on the printout is messed up!</source>
         <translation>¡El texto vertical de la impresión sale mal!</translation>
-    </message>
-    <message>
-        <source>printout is messed up!</source>
-        <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
-        <translation>impresión sale mal!</translation>
     </message>
     <message>
         <source>Export for print s&amp;hop...</source>
@@ -720,6 +687,51 @@
         <source>Label sheet &amp;calibration...</source>
         <translation>Cali&amp;brar hoja de etiquetas...</translation>
     </message>
+    <message>
+        <source>Font t&amp;ype/color</source>
+        <translation>&amp;Fuente/color</translation>
+    </message>
+    <message>
+        <source>Clo&amp;se</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>The tab of the back insert&apos;s page; the outline switch &quot;Back&quot; has another access letter.</extracomment>
+        <translation>&amp;Trasera</translation>
+    </message>
+    <message>
+        <source>Fron&amp;t</source>
+        <extracomment>The tab of the front insert&apos;s page.</extracomment>
+        <translation>De&amp;lantera</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical lines</source>
+        <translation>Líneas &amp;verticales</translation>
+    </message>
+    <message>
+        <source>Bac&amp;k</source>
+        <extracomment>The switch of the back insert&apos;s outline; the tab &quot;Back&quot; has another access letter.</extracomment>
+        <translation>Tra&amp;sera</translation>
+    </message>
+    <message>
+        <source>F&amp;ront</source>
+        <extracomment>The switch of the front insert&apos;s outline.</extracomment>
+        <translation>D&amp;elantera</translation>
+    </message>
+    <message>
+        <source>C&amp;olor</source>
+        <translation>C&amp;olor</translation>
+    </message>
+    <message>
+        <source>No te&amp;xt on front cover</source>
+        <translation>Sin te&amp;xto delante</translation>
+    </message>
+    <message>
+        <source>printout is &amp;messed up!</source>
+        <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
+        <translation>impresión sale &amp;mal!</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -749,6 +761,10 @@
     <message>
         <source>Preview</source>
         <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vista previa</translation>
     </message>
 </context>
 <context>
@@ -1020,14 +1036,6 @@
         <translation>La lista ya contiene %1. ¿Reemplazarlas por las %2 importadas o añadir estas a continuación?</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Reemplazar</translation>
-    </message>
-    <message>
-        <source>Append</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
         <source>Clear the list of %1?</source>
         <translation>¿Vaciar la lista de %1?</translation>
     </message>
@@ -1072,48 +1080,24 @@
         <translation>%1 - Editar pistas</translation>
     </message>
     <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
         <source>Tracks</source>
         <translation>Pistas</translation>
-    </message>
-    <message>
-        <source>Tracks on the CD:</source>
-        <translation>Pistas del CD:</translation>
     </message>
     <message>
         <source>Tracks on the CD</source>
         <translation>Pistas del CD</translation>
     </message>
     <message>
-        <source>Type in track:</source>
-        <translation>Escriba una pista:</translation>
-    </message>
-    <message>
         <source>Type in track</source>
         <translation>Escriba una pista</translation>
-    </message>
-    <message>
-        <source>Insert</source>
-        <translation>Insertar</translation>
     </message>
     <message>
         <source>Artist and title</source>
         <translation>Artista y título</translation>
     </message>
     <message>
-        <source>Artist:</source>
-        <translation>Artista:</translation>
-    </message>
-    <message>
         <source>Artist</source>
         <translation>Artista</translation>
-    </message>
-    <message>
-        <source>Title:</source>
-        <translation>Título:</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1128,34 +1112,6 @@
         <translation>Una carátula admite como máximo %1 pistas.</translation>
     </message>
     <message>
-        <source>Import...</source>
-        <translation>Importar...</translation>
-    </message>
-    <message>
-        <source>Tracks from files...</source>
-        <translation>Pistas de archivos...</translation>
-    </message>
-    <message>
-        <source>Tracks from a folder...</source>
-        <translation>Pistas de una carpeta...</translation>
-    </message>
-    <message>
-        <source>Add track lengths</source>
-        <translation>Añadir duración de las pistas</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Clear list...</source>
-        <translation>Vaciar la lista...</translation>
-    </message>
-    <message>
         <source>%1 of %2 tracks</source>
         <translation>%1 de %2 pistas</translation>
     </message>
@@ -1166,6 +1122,74 @@
     <message>
         <source>This text is too long to edit here; it is kept whole (%1 characters)</source>
         <translation>Este texto es demasiado largo para editarlo aquí; se conserva entero (%1 caracteres)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Tracks &amp;on the CD:</source>
+        <translation>&amp;Pistas del CD:</translation>
+    </message>
+    <message>
+        <source>&amp;Type in track:</source>
+        <translation>&amp;Escriba una pista:</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insertar</translation>
+    </message>
+    <message>
+        <source>&amp;Artist:</source>
+        <translation>&amp;Artista:</translation>
+    </message>
+    <message>
+        <source>Tit&amp;le:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>I&amp;mport...</source>
+        <translation>I&amp;mportar...</translation>
+    </message>
+    <message>
+        <source>Tracks from &amp;files...</source>
+        <translation>Pistas de &amp;archivos...</translation>
+    </message>
+    <message>
+        <source>Tracks from a f&amp;older...</source>
+        <translation>Pistas de una &amp;carpeta...</translation>
+    </message>
+    <message>
+        <source>&amp;Add track lengths</source>
+        <translation>Añadir &amp;duración de las pistas</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Renumber</source>
+        <translation>&amp;Renumerar</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list...</source>
+        <translation>&amp;Vaciar la lista...</translation>
     </message>
 </context>
 <context>

@@ -91,26 +91,6 @@
         <translation>Un disque de la %1 dépasse la zone imprimable de cette imprimante (%2 à partir de %3 mm horizontalement, %4 mm verticalement) : l&apos;imprimante ne peut pas imprimer si près du bord de la planche</translation>
     </message>
     <message>
-        <source>Inside</source>
-        <translation>Intérieur</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Recto</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Verso</translation>
-    </message>
-    <message>
-        <source>Track list</source>
-        <translation>Liste des pistes</translation>
-    </message>
-    <message>
-        <source>Label</source>
-        <translation>Étiquette</translation>
-    </message>
-    <message>
         <source>Cover</source>
         <translation>Pochette</translation>
     </message>
@@ -121,6 +101,26 @@
     <message>
         <source>Letter label sheet (two discs)</source>
         <translation>Planche d&apos;étiquettes Letter (deux disques)</translation>
+    </message>
+    <message>
+        <source>Insi&amp;de</source>
+        <translation>Intéri&amp;eur</translation>
+    </message>
+    <message>
+        <source>Fron&amp;t</source>
+        <translation>Rec&amp;to</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>V&amp;erso</translation>
+    </message>
+    <message>
+        <source>&amp;Track list</source>
+        <translation>List&amp;e des pistes</translation>
+    </message>
+    <message>
+        <source>La&amp;bel</source>
+        <translation>É&amp;tiquette</translation>
     </message>
 </context>
 <context>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation>À &amp;gauche</translation>
+        <translation>À gauc&amp;he</translation>
     </message>
     <message>
         <source>&amp;Center</source>
@@ -584,15 +584,11 @@
     </message>
     <message>
         <source>&amp;Edit Tracks</source>
-        <translation>Pis&amp;tes</translation>
-    </message>
-    <message>
-        <source>Font &amp;type/color</source>
-        <translation>Police/&amp;couleur</translation>
+        <translation>Pi&amp;stes</translation>
     </message>
     <message>
         <source>Ce&amp;nter</source>
-        <translation>C&amp;entré</translation>
+        <translation>Ce&amp;ntré</translation>
     </message>
     <message>
         <source>&amp;Image</source>
@@ -603,24 +599,12 @@
         <translation>Imp&amp;rimer</translation>
     </message>
     <message>
-        <source>Cl&amp;ose</source>
-        <translation>Fer&amp;mer</translation>
-    </message>
-    <message>
         <source>&amp;About</source>
         <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>Inserts</source>
         <translation>Jaquettes</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Verso</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Recto</translation>
     </message>
     <message>
         <source>Back insert</source>
@@ -643,14 +627,6 @@
         <translation>Contours</translation>
     </message>
     <message>
-        <source>Vertical lines</source>
-        <translation>Lignes verticales</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
         <source>Outline colour</source>
         <translation>Couleur des contours</translation>
     </message>
@@ -659,22 +635,13 @@
         <translation>Options du texte</translation>
     </message>
     <message>
-        <source>No text on front cover</source>
-        <translation>Pas de texte au recto</translation>
-    </message>
-    <message>
         <source>The vertical text on the </source>
-        <extracomment>The first line of a check box; its second line is &quot;printout is messed up!&quot;.</extracomment>
-        <translation>Le texte vertical imprimé </translation>
+        <extracomment>The first line of a check box; its second line is &quot;printout is messed up!&quot;. The access letter may stand in either line.</extracomment>
+        <translation>Le te&amp;xte vertical imprimé </translation>
     </message>
     <message>
         <source>The vertical text on the printout is messed up!</source>
         <translation>Le texte vertical imprimé sort à l’envers !</translation>
-    </message>
-    <message>
-        <source>printout is messed up!</source>
-        <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
-        <translation>sort à l’envers !</translation>
     </message>
     <message>
         <source>Export for print s&amp;hop...</source>
@@ -720,6 +687,51 @@
         <source>Label sheet &amp;calibration...</source>
         <translation>Étal&amp;onner la planche d&apos;étiquettes...</translation>
     </message>
+    <message>
+        <source>Font t&amp;ype/color</source>
+        <translation>Po&amp;lice/couleur</translation>
+    </message>
+    <message>
+        <source>Clo&amp;se</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>The tab of the back insert&apos;s page; the outline switch &quot;Back&quot; has another access letter.</extracomment>
+        <translation>V&amp;erso</translation>
+    </message>
+    <message>
+        <source>Fron&amp;t</source>
+        <extracomment>The tab of the front insert&apos;s page.</extracomment>
+        <translation>Rec&amp;to</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical lines</source>
+        <translation>Li&amp;gnes verticales</translation>
+    </message>
+    <message>
+        <source>Bac&amp;k</source>
+        <extracomment>The switch of the back insert&apos;s outline; the tab &quot;Back&quot; has another access letter.</extracomment>
+        <translation>&amp;Verso</translation>
+    </message>
+    <message>
+        <source>F&amp;ront</source>
+        <extracomment>The switch of the front insert&apos;s outline.</extracomment>
+        <translation>Re&amp;cto</translation>
+    </message>
+    <message>
+        <source>C&amp;olor</source>
+        <translation>Co&amp;uleur</translation>
+    </message>
+    <message>
+        <source>No te&amp;xt on front cover</source>
+        <translation>Pas &amp;de texte au recto</translation>
+    </message>
+    <message>
+        <source>printout is &amp;messed up!</source>
+        <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
+        <translation>sort à l’envers !</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>
@@ -749,6 +761,10 @@
     <message>
         <source>Preview</source>
         <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
     </message>
 </context>
 <context>
@@ -1020,14 +1036,6 @@
         <translation>La liste contient déjà %1. Les remplacer par les %2 importées, ou ajouter celles-ci à la suite ?</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
-    </message>
-    <message>
-        <source>Append</source>
-        <translation>Ajouter</translation>
-    </message>
-    <message>
         <source>Clear the list of %1?</source>
         <translation>Vider la liste de %1 ?</translation>
     </message>
@@ -1072,48 +1080,24 @@
         <translation>%1 - Modifier les pistes</translation>
     </message>
     <message>
-        <source>Continue</source>
-        <translation>Continuer</translation>
-    </message>
-    <message>
         <source>Tracks</source>
         <translation>Pistes</translation>
-    </message>
-    <message>
-        <source>Tracks on the CD:</source>
-        <translation>Pistes du CD :</translation>
     </message>
     <message>
         <source>Tracks on the CD</source>
         <translation>Pistes du CD</translation>
     </message>
     <message>
-        <source>Type in track:</source>
-        <translation>Saisir une piste :</translation>
-    </message>
-    <message>
         <source>Type in track</source>
         <translation>Saisir une piste</translation>
-    </message>
-    <message>
-        <source>Insert</source>
-        <translation>Insérer</translation>
     </message>
     <message>
         <source>Artist and title</source>
         <translation>Artiste et titre</translation>
     </message>
     <message>
-        <source>Artist:</source>
-        <translation>Artiste :</translation>
-    </message>
-    <message>
         <source>Artist</source>
         <translation>Artiste</translation>
-    </message>
-    <message>
-        <source>Title:</source>
-        <translation>Titre :</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1128,34 +1112,6 @@
         <translation>Une pochette contient au plus %1 pistes.</translation>
     </message>
     <message>
-        <source>Import...</source>
-        <translation>Importer...</translation>
-    </message>
-    <message>
-        <source>Tracks from files...</source>
-        <translation>Pistes depuis des fichiers...</translation>
-    </message>
-    <message>
-        <source>Tracks from a folder...</source>
-        <translation>Pistes depuis un dossier...</translation>
-    </message>
-    <message>
-        <source>Add track lengths</source>
-        <translation>Ajouter la durée des pistes</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>Clear list...</source>
-        <translation>Vider la liste...</translation>
-    </message>
-    <message>
         <source>%1 of %2 tracks</source>
         <translation>%1 pistes sur %2</translation>
     </message>
@@ -1166,6 +1122,74 @@
     <message>
         <source>This text is too long to edit here; it is kept whole (%1 characters)</source>
         <translation>Ce texte est trop long pour être modifié ici ; il est gardé en entier (%1 caractères)</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>Tracks &amp;on the CD:</source>
+        <translation>&amp;Pistes du CD :</translation>
+    </message>
+    <message>
+        <source>&amp;Type in track:</source>
+        <translation>&amp;Saisir une piste :</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>&amp;Artist:</source>
+        <translation>&amp;Artiste :</translation>
+    </message>
+    <message>
+        <source>Tit&amp;le:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>I&amp;mport...</source>
+        <translation>I&amp;mporter...</translation>
+    </message>
+    <message>
+        <source>Tracks from &amp;files...</source>
+        <translation>Pistes depuis des &amp;fichiers...</translation>
+    </message>
+    <message>
+        <source>Tracks from a f&amp;older...</source>
+        <translation>Pistes depuis un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>&amp;Add track lengths</source>
+        <translation>&amp;Ajouter la durée des pistes</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Renumber</source>
+        <translation>&amp;Renuméroter</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list...</source>
+        <translation>&amp;Vider la liste...</translation>
     </message>
 </context>
 <context>

@@ -109,10 +109,10 @@ void TForm1::buildToolbar() {
     Panel1->setGeometry(0, 0, 697, 57);
     Panel1->setAccessibleName(QCoreApplication::translate("MainWindow", "Toolbar"));
     // Each caption underlines its access letter (Alt and the letter); none
-    // is taken by the menu bar's menus.
+    // is taken by the menu bar's menus, the pages' tabs or the switches.
     button3 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Edit Tracks"),
                                 ToolbarPicture::EditTracks, {0, 0}, true, Panel1);
-    Button1 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Font &type/color"),
+    Button1 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Font t&ype/color"),
                                 ToolbarPicture::FontTypeColor, {88, 0}, false, Panel1);
     BitBtn2 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Left"),
                                 ToolbarPicture::Left, {176, 0}, false, Panel1);
@@ -122,7 +122,7 @@ void TForm1::buildToolbar() {
                                 ToolbarPicture::Image, {352, 0}, true, Panel1);
     button4 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&Print"),
                                 ToolbarPicture::Print, {440, 0}, true, Panel1);
-    BitBtn3 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Cl&ose"),
+    BitBtn3 = makeToolbarButton(QCoreApplication::translate("MainWindow", "Clo&se"),
                                 ToolbarPicture::Close, {528, 0}, true, Panel1);
     BitBtn4 = makeToolbarButton(QCoreApplication::translate("MainWindow", "&About"),
                                 ToolbarPicture::About, {616, 0}, true, ClientArea);
@@ -135,8 +135,11 @@ void TForm1::buildNotebook() {
     TabbedNotebook1->setAccessibleName(QCoreApplication::translate("MainWindow", "Inserts"));
     auto* backPage = new QWidget;
     auto* frontPage = new QWidget;
-    TabbedNotebook1->addTab(backPage, QCoreApplication::translate("MainWindow", "Back"));
-    TabbedNotebook1->addTab(frontPage, QCoreApplication::translate("MainWindow", "Front"));
+    //: The tab of the back insert's page; the outline switch "Back" has
+    //: another access letter.
+    TabbedNotebook1->addTab(backPage, QCoreApplication::translate("MainWindow", "&Back"));
+    //: The tab of the front insert's page.
+    TabbedNotebook1->addTab(frontPage, QCoreApplication::translate("MainWindow", "Fron&t"));
 
     // The spines are placed after the back so that they lie above its first
     // and last columns.
@@ -182,13 +185,16 @@ void TForm1::buildNotebook() {
 void TForm1::buildOutlineGroup() {
     GroupBox1 = new QGroupBox(QCoreApplication::translate("MainWindow", "Outlines"), ClientArea);
     GroupBox1->setGeometry(536, 78, 161, 171);
-    CheckBox1 = makeCheckBox(QCoreApplication::translate("MainWindow", "Vertical lines"),
+    CheckBox1 = makeCheckBox(QCoreApplication::translate("MainWindow", "&Vertical lines"),
                              {32, 32, 97, 17}, true, GroupBox1);
-    CheckBox2 = makeCheckBox(QCoreApplication::translate("MainWindow", "Back"), {32, 56, 97, 17},
+    //: The switch of the back insert's outline; the tab "Back" has another
+    //: access letter.
+    CheckBox2 = makeCheckBox(QCoreApplication::translate("MainWindow", "Bac&k"), {32, 56, 97, 17},
                              true, GroupBox1);
-    CheckBox3 = makeCheckBox(QCoreApplication::translate("MainWindow", "Front"), {32, 80, 97, 17},
+    //: The switch of the front insert's outline.
+    CheckBox3 = makeCheckBox(QCoreApplication::translate("MainWindow", "F&ront"), {32, 80, 97, 17},
                              true, GroupBox1);
-    Button2 = new QPushButton(QCoreApplication::translate("MainWindow", "Color"), GroupBox1);
+    Button2 = new QPushButton(QCoreApplication::translate("MainWindow", "C&olor"), GroupBox1);
     Button2->setGeometry(43, 104, 75, 25);
     Panel2 = new QFrame(GroupBox1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -202,19 +208,22 @@ void TForm1::buildPrintGroup() {
     GroupBox2 = new QGroupBox(ClientArea);
     GroupBox2->setAccessibleName(QCoreApplication::translate("MainWindow", "Text options"));
     GroupBox2->setGeometry(536, 250, 161, 105);
-    CheckBox4 = makeCheckBox(QCoreApplication::translate("MainWindow", "No text on front cover"),
+    CheckBox4 = makeCheckBox(QCoreApplication::translate("MainWindow", "No te&xt on front cover"),
                              {15, 24, 130, 17}, false, GroupBox2);
     //: The first line of a check box; its second line is "printout is messed up!".
+    //: The access letter may stand in either line.
     CheckBox5 = makeCheckBox(QCoreApplication::translate("MainWindow", "The vertical text on the "),
                              {15, 56, 138, 17}, false, GroupBox2);
     CheckBox5->setAccessibleName(QCoreApplication::translate(
         "MainWindow", "The vertical text on the printout is messed up!"));
     //: The second line of the check box "The vertical text on the ".
     Label1 =
-        new QLabel(QCoreApplication::translate("MainWindow", "printout is messed up!"), GroupBox2);
+        new QLabel(QCoreApplication::translate("MainWindow", "printout is &messed up!"), GroupBox2);
+    // Its access letter ticks the box, as the box's own would. With a buddy
+    // the marker of the letter takes no room.
+    Label1->setBuddy(CheckBox5);
     Label1->setGeometry(34, 72, 105, 14);
     WidenToShowCaption(*Label1);
-    Label1->setBuddy(CheckBox5);
 }
 
 // As the eye reads the window: the toolbar row left to right, About at its

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QStringList>
 
+#include "widgets/access_letters.h"
 #include "widgets/dialog_placement.h"
 
 std::optional<CaseKind> ScreenCaseKindQuestion::Ask(QWidget* parent) {
@@ -15,6 +16,8 @@ std::optional<CaseKind> ScreenCaseKindQuestion::Ask(QWidget* parent) {
     dialog.setLabelText(QCoreApplication::translate("Cases", "&Kind of cover:"));
     dialog.setComboBoxItems(captions);
     dialog.setComboBoxEditable(false);
+    dialog.okButtonText();  // the dialog makes its buttons when first asked for one
+    AddMissingAccessLetters(dialog);
     CentreOverOwner(dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const qsizetype chosen = captions.indexOf(dialog.textValue());

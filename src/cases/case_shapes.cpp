@@ -13,7 +13,7 @@ const CaseShape Shapes[] = {
     {CaseKind::Slim, {240, 120}, {120}, std::nullopt,
      {{TextRole::TrackList, {6, 6, 108, 108}}, {TextRole::FrontTexts, {126, 6, 108, 108}}},
      {{InsertSide::Back, {0, 0, 120, 120}}, {InsertSide::Front, {120, 0, 120, 120}}},
-     QT_TRANSLATE_NOOP("Cases", "Inside"), QT_TRANSLATE_NOOP("Cases", "Front")},
+     QT_TRANSLATE_NOOP("Cases", "Insi&de"), QT_TRANSLATE_NOOP("Cases", "Fron&t")},
     // The wrap as it lies flat: back panel, spine, front panel. The spine
     // shows the back's picture, as the jewel case's spines do.
     {CaseKind::Dvd, {273, 183}, {129.5, 143.5}, std::nullopt,
@@ -21,7 +21,7 @@ const CaseShape Shapes[] = {
       {TextRole::Spine, {129.5, 4, 14, 175}},
       {TextRole::FrontTexts, {151.5, 8, 113.5, 167}}},
      {{InsertSide::Back, {0, 0, 143.5, 183}}, {InsertSide::Front, {143.5, 0, 129.5, 183}}},
-     QT_TRANSLATE_NOOP("Cases", "Back"), QT_TRANSLATE_NOOP("Cases", "Front")},
+     QT_TRANSLATE_NOOP("Cases", "&Back"), QT_TRANSLATE_NOOP("Cases", "Fron&t")},
 };
 
 // Disc labels, one row per hole: artist and title above the hole, the
@@ -30,11 +30,11 @@ const CaseShape DiscShapes[] = {
     {CaseKind::Disc, {117, 117}, {}, DiscRing{{58.5, 58.5}, 58.5, 20.5},
      {{TextRole::FrontTexts, {26, 12, 65, 23}}, {TextRole::TrackList, {30.5, 82, 56, 26}}},
      {{InsertSide::Front, {0, 0, 117, 117}}},
-     QT_TRANSLATE_NOOP("Cases", "Track list"), QT_TRANSLATE_NOOP("Cases", "Label")},
+     QT_TRANSLATE_NOOP("Cases", "&Track list"), QT_TRANSLATE_NOOP("Cases", "La&bel")},
     {CaseKind::Disc, {117, 117}, {}, DiscRing{{58.5, 58.5}, 58.5, 8.5},
      {{TextRole::FrontTexts, {26, 12, 65, 35}}, {TextRole::TrackList, {30.5, 70, 56, 38}}},
      {{InsertSide::Front, {0, 0, 117, 117}}},
-     QT_TRANSLATE_NOOP("Cases", "Track list"), QT_TRANSLATE_NOOP("Cases", "Label")},
+     QT_TRANSLATE_NOOP("Cases", "&Track list"), QT_TRANSLATE_NOOP("Cases", "La&bel")},
 };
 
 }  // namespace

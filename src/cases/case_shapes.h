@@ -45,7 +45,7 @@ struct CaseShape {
     std::vector<TextBox> texts;
     std::vector<PictureArea> pictures;
     // The main window's tabs, untranslated: the back insert's page and the
-    // front insert's.
+    // front insert's. Their access letters are free of the window's others.
     const char* backTab;
     const char* frontTab;
 };

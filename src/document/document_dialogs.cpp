@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "base/application_title.h"
+#include "widgets/access_letters.h"
 #include "widgets/dialog_placement.h"
 
 namespace {
@@ -119,6 +120,7 @@ SaveChangesQuestion::Answer ScreenSaveChangesQuestion::Ask(const QString& docume
     box.setInformativeText(QCoreApplication::translate(
         "DocumentDialogs", "Your changes are lost if you don't save them."));
     box.setDefaultButton(QMessageBox::Save);
+    AddMissingAccessLetters(box);
     switch (box.exec()) {
         case QMessageBox::Save:
             return Answer::Save;

@@ -95,7 +95,7 @@ PicturePreviewPane::PicturePreviewPane(QWidget* parent) : QWidget(parent) {
     PaintPanel = new PaintPanelWidget(picture_, this);
     PaintPanel->installEventFilter(this);
     PaintPanel->setAccessibleName(QCoreApplication::translate("PictureDialog", "Picture preview"));
-    PreviewButton = new QPushButton(QCoreApplication::translate("PictureDialog", "Preview"), this);
+    PreviewButton = new QPushButton(QCoreApplication::translate("PictureDialog", "&Preview"), this);
     PreviewButton->setEnabled(false);
     PreviewButton->setAutoDefault(false);
     connect(PreviewButton, &QPushButton::clicked, this, &PicturePreviewPane::openPreviewWindow);

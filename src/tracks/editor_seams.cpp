@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "base/application_title.h"
+#include "widgets/access_letters.h"
 #include "tracks/import/track_import.h"
 
 namespace {
@@ -42,12 +43,13 @@ TrackListQuestions::ImportMode ScreenTrackListQuestions::AskImportMode(QWidget* 
                                     "imported, or add those after them?")
             .arg(entriesText(entries), entriesText(incoming)),
         QMessageBox::NoButton, parent);
-    QPushButton* replace = box.addButton(QCoreApplication::translate("TrackEditor", "Replace"),
+    QPushButton* replace = box.addButton(QCoreApplication::translate("TrackEditor", "&Replace"),
                                          QMessageBox::DestructiveRole);
-    QPushButton* append = box.addButton(QCoreApplication::translate("TrackEditor", "Append"),
+    QPushButton* append = box.addButton(QCoreApplication::translate("TrackEditor", "&Append"),
                                         QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(append);
+    AddMissingAccessLetters(box);
     box.exec();
     if (box.clickedButton() == replace) return ImportMode::Replace;
     if (box.clickedButton() == append) return ImportMode::Append;

@@ -28,12 +28,15 @@ constexpr int WindowFontPixels = 11;
 constexpr int CaptionFontPixels = 16;
 const char* const WindowTypeface = "arial";
 
-QLabel* makeCaption(const QString& text, QRect geometry, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+// The caption of a field, whose access letter reaches the field; set before
+// the widening, the field makes the letter's marker take no room.
+QLabel* makeCaption(const QString& text, QRect geometry, QWidget* field) {
+    auto* label = new QLabel(text, field->parentWidget());
     QFont captionFont(QString::fromLatin1(WindowTypeface));
     captionFont.setPixelSize(CaptionFontPixels);
     label->setFont(captionFont);
     label->setGeometry(geometry);
+    label->setBuddy(field);
     WidenToShowCaption(*label);
     return label;
 }
@@ -77,8 +80,8 @@ TForm2::TForm2() {
 
     buildTrackGroup();
     buildTitleGroup();
-    Button1 = makeButton(QCoreApplication::translate("TrackEditor", "Continue"), {218, 392, 75, 25},
-                         this);
+    Button1 = makeButton(QCoreApplication::translate("TrackEditor", "&Continue"),
+                         {218, 392, 75, 25}, this);
     Button1->setEnabled(false);
     buildEditingTools();
     chainTabOrder();
@@ -89,19 +92,18 @@ void TForm2::buildTrackGroup() {
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setGeometry(16, 8, 225, 337);
     GroupBox1->setAccessibleName(QCoreApplication::translate("TrackEditor", "Tracks"));
-    Label4 = makeCaption(QCoreApplication::translate("TrackEditor", "Tracks on the CD:"),
-                         {49, 24, 127, 20}, GroupBox1);
     ListBox1 = new TrackListBox(GroupBox1);
     ListBox1->setGeometry(16, 56, 177, 153);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setSortingEnabled(false);
     ListBox1->setAccessibleName(QCoreApplication::translate("TrackEditor", "Tracks on the CD"));
-    Label1 = makeCaption(QCoreApplication::translate("TrackEditor", "Type in track:"),
-                         {66, 216, 93, 20}, GroupBox1);
+    Label4 = makeCaption(QCoreApplication::translate("TrackEditor", "Tracks &on the CD:"),
+                         {49, 24, 127, 20}, ListBox1);
     Edit1 = makeEdit(QString(), {16, 248, 177, 21}, GroupBox1);
     Edit1->setAccessibleName(QCoreApplication::translate("TrackEditor", "Type in track"));
-    Label1->setBuddy(Edit1);
-    Button3 = makeButton(QCoreApplication::translate("TrackEditor", "Insert"), {75, 288, 75, 25},
+    Label1 = makeCaption(QCoreApplication::translate("TrackEditor", "&Type in track:"),
+                         {66, 216, 93, 20}, Edit1);
+    Button3 = makeButton(QCoreApplication::translate("TrackEditor", "&Insert"), {75, 288, 75, 25},
                          GroupBox1);
 }
 
@@ -109,16 +111,14 @@ void TForm2::buildTitleGroup() {
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setGeometry(272, 8, 225, 337);
     GroupBox2->setAccessibleName(QCoreApplication::translate("TrackEditor", "Artist and title"));
-    Label5 = makeCaption(QCoreApplication::translate("TrackEditor", "Artist:"), {92, 24, 41, 20},
-                         GroupBox2);
     Edit3 = makeEdit(ArtistPrompt(), {24, 56, 177, 21}, GroupBox2);
     Edit3->setAccessibleName(QCoreApplication::translate("TrackEditor", "Artist"));
-    Label5->setBuddy(Edit3);
-    Label6 = makeCaption(QCoreApplication::translate("TrackEditor", "Title:"), {96, 216, 33, 20},
-                         GroupBox2);
+    Label5 = makeCaption(QCoreApplication::translate("TrackEditor", "&Artist:"), {92, 24, 41, 20},
+                         Edit3);
     Edit2 = makeEdit(TitlePrompt(), {24, 248, 177, 21}, GroupBox2);
     Edit2->setAccessibleName(QCoreApplication::translate("TrackEditor", "Title"));
-    Label6->setBuddy(Edit2);
+    Label6 = makeCaption(QCoreApplication::translate("TrackEditor", "Tit&le:"), {96, 216, 33, 20},
+                         Edit2);
 }
 
 void TForm2::chainTabOrder() {

@@ -54,17 +54,17 @@ void TForm2::buildEditingTools() {
     TrackCountLabel->setGeometry(TrackCountPlace);
     TrackCountLabel->setAlignment(Qt::AlignCenter);
 
-    ImportButton = new QPushButton(QCoreApplication::translate("TrackEditor", "Import..."), this);
+    ImportButton = new QPushButton(QCoreApplication::translate("TrackEditor", "I&mport..."), this);
     ImportButton->setGeometry(ImportButtonPlace);
     ImportButton->setAutoDefault(false);
     auto* importMenu = new QMenu(ImportButton);
     ImportFilesAction =
-        importMenu->addAction(QCoreApplication::translate("TrackEditor", "Tracks from files..."));
+        importMenu->addAction(QCoreApplication::translate("TrackEditor", "Tracks from &files..."));
     ImportFolderAction = importMenu->addAction(
-        QCoreApplication::translate("TrackEditor", "Tracks from a folder..."));
+        QCoreApplication::translate("TrackEditor", "Tracks from a f&older..."));
     importMenu->addSeparator();
     AddLengthsAction =
-        importMenu->addAction(QCoreApplication::translate("TrackEditor", "Add track lengths"));
+        importMenu->addAction(QCoreApplication::translate("TrackEditor", "&Add track lengths"));
     AddLengthsAction->setCheckable(true);
     ImportButton->setMenu(importMenu);
     ConnectHandler(ImportFilesAction, &QAction::triggered, this, [this] { ImportFilesClick(); });
@@ -98,16 +98,16 @@ void TForm2::buildListActions() {
         ConnectHandler(action, &QAction::triggered, this, handler);
         return action;
     };
-    MoveUpAction = command(QCoreApplication::translate("TrackEditor", "Move up"),
+    MoveUpAction = command(QCoreApplication::translate("TrackEditor", "Move &up"),
                            QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveSelectedEntry(-1); });
     MoveDownAction =
-        command(QCoreApplication::translate("TrackEditor", "Move down"),
+        command(QCoreApplication::translate("TrackEditor", "Move do&wn"),
                 QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveSelectedEntry(1); });
-    DeleteAction = command(QCoreApplication::translate("TrackEditor", "Delete"),
+    DeleteAction = command(QCoreApplication::translate("TrackEditor", "&Delete"),
                            QKeySequence(Qt::Key_Delete), [this] { DeleteSelectedEntry(); });
-    RenumberAction = command(QCoreApplication::translate("TrackEditor", "Renumber"), {},
+    RenumberAction = command(QCoreApplication::translate("TrackEditor", "&Renumber"), {},
                              [this] { RenumberEntries(); });
-    ClearAction = command(QCoreApplication::translate("TrackEditor", "Clear list..."), {},
+    ClearAction = command(QCoreApplication::translate("TrackEditor", "&Clear list..."), {},
                           [this] { ClearList(); });
     UndoAction = History->createUndoAction(this);
     UndoAction->setShortcut(QKeySequence::Undo);
@@ -163,8 +163,8 @@ void TForm2::connectHistory() {
 
 void TForm2::showEditingMode() {
     const bool correcting = !ListBox1->selectedItems().isEmpty();
-    Button3->setText(correcting ? QCoreApplication::translate("TrackEditor", "Replace")
-                                : QCoreApplication::translate("TrackEditor", "Insert"));
+    Button3->setText(correcting ? QCoreApplication::translate("TrackEditor", "&Replace")
+                                : QCoreApplication::translate("TrackEditor", "&Insert"));
 }
 
 void TForm2::showTrackCount() {

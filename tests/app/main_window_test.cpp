@@ -60,7 +60,7 @@ TEST_F(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndStartStates) {
         {Form1->GroupBox2, "", {536, 250, 161, 105}, true},
         {Form1->CheckBox4, "No text on front cover", {15, 24, 130, 17}, true},
         {Form1->CheckBox5, "The vertical text on the ", {15, 56, 138, 17}, true},
-        {Form1->Label1, "printout is messed up!", {34, 72, 105, 14}, true},
+        {Form1->Label1, "printout is &messed up!", {34, 72, 105, 14}, true},
     };
     for (const Expected& expected : controls) {
         SCOPED_TRACE(expected.control->objectName() + " " + expected.caption);
@@ -78,8 +78,8 @@ TEST_F(MainWindow, ControlsStandAtTheirPlacesWithTheirCaptionsAndStartStates) {
     EXPECT_FALSE(Form1->CheckBox4->isChecked());
     EXPECT_FALSE(Form1->CheckBox5->isChecked());
     EXPECT_EQ(Form1->TabbedNotebook1->count(), 2);
-    EXPECT_EQ(Form1->TabbedNotebook1->tabText(0), "Back");
-    EXPECT_EQ(Form1->TabbedNotebook1->tabText(1), "Front");
+    EXPECT_EQ(Form1->TabbedNotebook1->tabText(0), "&Back");
+    EXPECT_EQ(Form1->TabbedNotebook1->tabText(1), "Fron&t");
     EXPECT_EQ(Form1->TabbedNotebook1->currentIndex(), 0);
 }
 
@@ -137,7 +137,7 @@ TEST_F(MainWindow, SurfacesStartBlankAtTheirSizesAndPlaces) {
     EXPECT_FALSE(CenteredLayout);
 }
 
-TEST_F(MainWindow, TabOrderFollowsTheToolbarLeftToRightThenNotebookAndGroups) {
+TEST_F(MainWindow, TabOrderFollowsTheToolbarThenNotebookAndGroupsAndAltReachesTheSwitches) {
     // The disabled toolbar buttons are skipped until the editor was closed.
     QApplication::setActiveWindow(Form1);
     Form1->BitBtn5->setFocus();
@@ -151,6 +151,12 @@ TEST_F(MainWindow, TabOrderFollowsTheToolbarLeftToRightThenNotebookAndGroups) {
         EXPECT_EQ(QApplication::focusWidget(), target)
             << QApplication::focusWidget()->metaObject()->className();
     }
+    // Alt and a switch's letter flips it a moment later, as a click looks;
+    // the second line's letter flips the two-line switch.
+    QTest::keyClick(Form1, Qt::Key_V, Qt::AltModifier);
+    QTest::keyClick(Form1, Qt::Key_M, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return !Form1->CheckBox1->isChecked() && Form1->CheckBox5->isChecked(); }, 2000));
 }
 
 TEST_F(MainWindow, ShowsEachToolbarCommandInTheMenusWithItsShortcutAndAccessLetter) {
@@ -167,13 +173,13 @@ TEST_F(MainWindow, ShowsEachToolbarCommandInTheMenusWithItsShortcutAndAccessLett
     } commands[] = {
         // The editor first: its closing opens the look commands.
         {Form1->EditTracks1, Form1->button3, QKeySequence("Ctrl+E"), QKeySequence("Alt+E"), true},
-        {Form1->FontTypeColor1, Form1->Button1, QKeySequence("Ctrl+T"), QKeySequence("Alt+T"), true},
+        {Form1->FontTypeColor1, Form1->Button1, QKeySequence("Ctrl+T"), QKeySequence("Alt+Y"), true},
         {Form1->Left1, Form1->BitBtn2, QKeySequence("Ctrl+L"), QKeySequence("Alt+L"), false},
         {Form1->Center1, Form1->BitBtn1, QKeySequence("Ctrl+M"), QKeySequence("Alt+N"), false},
         {Form1->Image1Item, Form1->BitBtn5, QKeySequence("Ctrl+I"), QKeySequence("Alt+I"), true},
         {Form1->Print1, Form1->button4, QKeySequence("Ctrl+P"), QKeySequence("Alt+P"), true},
         {Form1->About1, Form1->BitBtn4, QKeySequence("F1"), QKeySequence("Alt+A"), true},
-        {Form1->Quit1, Form1->BitBtn3, QKeySequence("Ctrl+Q"), QKeySequence("Alt+O"), false},
+        {Form1->Quit1, Form1->BitBtn3, QKeySequence("Ctrl+Q"), QKeySequence("Alt+S"), false},
     };
     EXPECT_FALSE(Form1->Left1->isEnabled()) << "the menu offers a command the toolbar withholds";
     // A committed cover: the editor's closing opens the look commands.

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "app/main_window.h"
 #include "app/translations.h"
+#include "cases/case_kind_question.h"
+#include "document/document_dialogs.h"
+#include "pictures/picture_dialog.h"
 #include "support/window_fixture.h"
+#include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"
 
 // The windows speak the language they are given, the program's texts and
@@ -23,12 +29,15 @@ class Translations : public WindowFixture {
 
 namespace {
 // The access letters of controls that share a window or a menu: each must
-// stand for one of them only.
-void expectUniqueAccessLetters(const QStringList& captions) {
+// stand for one of them only; with eachHasOne every control has one.
+void expectUniqueAccessLetters(const QStringList& captions, bool eachHasOne = false) {
     QStringList letters;
     for (const QString& caption : captions) {
         const qsizetype marker = caption.indexOf(QLatin1Char('&'));
-        if (marker >= 0) letters << caption.mid(marker + 1, 1).toLower();
+        if (marker >= 0)
+            letters << caption.mid(marker + 1, 1).toLower();
+        else if (eachHasOne)
+            ADD_FAILURE() << "no access letter: " << caption.toStdString();
     }
     for (const QString& letter : letters)
         EXPECT_EQ(letters.count(letter), 1) << "'" << letter.toStdString() << "' in "
@@ -37,8 +46,19 @@ void expectUniqueAccessLetters(const QStringList& captions) {
 
 QStringList texts(const QList<QAction*>& actions) {
     QStringList captions;
-    for (const QAction* action : actions) captions << action->text();
+    for (const QAction* action : actions)
+        if (!action->isSeparator()) captions << action->text();
     return captions;
+}
+
+// Each control's caption: a button's, and those of the labels standing for it.
+QStringList captionsIn(const QWidget& window) {
+    QMap<const QWidget*, QString> captions;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (!button->text().isEmpty()) captions[button] += button->text();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy()) captions[label->buddy()] += label->text();
+    return captions.values();
 }
 
 struct Language {
@@ -69,13 +89,41 @@ TEST_F(Translations, EachLanguageCaptionsTheWindowsAndEnglishStaysAsWritten) {
         const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(),
                   QLatin1String(language.cancelButton));
-        const TForm1& window = *Form1;
-        QStringList windowLetters = texts(window.MainMenu1->actions());
-        for (const QPushButton* button : window.findChildren<CaptionedButton*>())
-            windowLetters << button->text();
-        expectUniqueAccessLetters(windowLetters);
+        TForm1& window = *Form1;
+        for (CaseKind kind : AllCaseKinds) {  // each kind has tabs of its own
+            window.ChooseCaseKind(kind);
+            expectUniqueAccessLetters(texts(window.MainMenu1->actions()) + captionsIn(window) +
+                                          QStringList{window.TabbedNotebook1->tabText(0),
+                                                      window.TabbedNotebook1->tabText(1)},
+                                      true);
+        }
         for (const QMenu* menu : {window.File1, window.Cover1, window.Help1})
             expectUniqueAccessLetters(texts(menu->actions()));
+        const TForm2& editor = *Form2;
+        expectUniqueAccessLetters(
+            captionsIn(editor) << QCoreApplication::translate("TrackEditor", "&Replace"), true);
+        expectUniqueAccessLetters(texts(editor.ImportButton->menu()->actions()), true);
+        expectUniqueAccessLetters(
+            texts({editor.MoveUpAction, editor.MoveDownAction, editor.DeleteAction,
+                   editor.RenumberAction, editor.ClearAction}),
+            true);
+        // The questions and the picture dialog, read as they open.
+        const auto shown = [](const std::function<void()>& open) {
+            QStringList captions;
+            whenModalOpens([&] {
+                captions = captionsIn(*QApplication::activeModalWidget());
+                QApplication::activeModalWidget()->close();
+            });
+            open();
+            EXPECT_FALSE(captions.isEmpty());
+            return captions;
+        };
+        for (const auto& ask : std::initializer_list<std::function<void()>>{
+                 [] { ScreenSaveChangesQuestion().Ask(QString(), Form1); },
+                 [] { ScreenCaseKindQuestion().Ask(Form1); },
+                 [] { ScreenTrackListQuestions().AskImportMode(Form2, 2, 3); }})
+            expectUniqueAccessLetters(shown(ask), true);
+        expectUniqueAccessLetters(shown([] { ScreenOpenPictureDialog().Execute(Form1); }));
     }
 }
 

@@ -238,7 +238,7 @@ TEST_F(CaseKinds, TheKindIsKeptInTheDocumentAndShownWhenOpened) {
         EXPECT_FALSE(Form1->Image1.image().isNull());
         EXPECT_FALSE(Form1->findChild<QWidget*>("Image1")->isVisibleTo(Form1));
     }
-    EXPECT_EQ(Form1->TabbedNotebook1->tabText(1), "Label");
+    EXPECT_EQ(Form1->TabbedNotebook1->tabText(1), "La&bel");
 }
 
 TEST_F(CaseKinds, FileNewAsksForTheKindAndCancelKeepsTheCover) {
@@ -259,6 +259,6 @@ TEST_F(CaseKinds, FileNewAsksForTheKindAndCancelKeepsTheCover) {
     EXPECT_EQ(TrackCount, 1);
     EXPECT_EQ(CoverCase.kind, CaseKind::Dvd);
     run([] { Form1->JewelCase1->trigger(); });
-    EXPECT_EQ(Form1->TabbedNotebook1->tabText(0), "Back");
+    EXPECT_EQ(Form1->TabbedNotebook1->tabText(0), "&Back");
     EXPECT_TRUE(Form1->CheckBox3->isEnabled());
 }

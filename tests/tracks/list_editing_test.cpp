@@ -58,7 +58,7 @@ TEST_F(ListEditing, DeleteRemovesTheSelectedEntryAndKeepsTheNumbersCountingUp) {
     // is back.
     EXPECT_TRUE(Form2->Edit1->text().isEmpty());
     EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(Form2->Button3->text(), "Insert");
+    EXPECT_EQ(Form2->Button3->text(), "&Insert");
     type("D");
     EXPECT_EQ(entries(), (QStringList{"1. A", "2. C", "3. D"}));
 
@@ -78,7 +78,7 @@ TEST_F(ListEditing, EntriesMoveByKeysMenuAndDragKeepingTheirSelectionAndNumbersC
     EXPECT_EQ(entries(), (QStringList{"1. B", "2. A", "3. C", "4. D"}));
     EXPECT_EQ(selectedRow(), 1);
     EXPECT_EQ(Form2->Edit1->text(), "2. A");
-    EXPECT_EQ(Form2->Button3->text(), "Replace");
+    EXPECT_EQ(Form2->Button3->text(), "&Replace");
 
     Form2->MoveDownAction->trigger();
     Form2->MoveDownAction->trigger();
@@ -139,13 +139,13 @@ TEST_F(ListEditing, ClearListAsksFirst) {
 
 TEST_F(ListEditing, CorrectModeShowsAndEscapeLeavesItWithoutChangingAnything) {
     fill({"A", "B"});
-    EXPECT_EQ(Form2->Button3->text(), "Insert");
+    EXPECT_EQ(Form2->Button3->text(), "&Insert");
     clickEntry(1);
-    EXPECT_EQ(Form2->Button3->text(), "Replace");
+    EXPECT_EQ(Form2->Button3->text(), "&Replace");
     Form2->Edit1->setText("2. B, half edited");
     QTest::keyClick(Form2->Edit1, Qt::Key_Escape);
     EXPECT_EQ(selectedRow(), -1);
-    EXPECT_EQ(Form2->Button3->text(), "Insert");
+    EXPECT_EQ(Form2->Button3->text(), "&Insert");
     EXPECT_EQ(Form2->Edit1->text(), "2. B, half edited");
     EXPECT_EQ(entries(), (QStringList{"1. A", "2. B"}));
     QTest::keyClick(Form2->Edit1, Qt::Key_Return);
@@ -252,7 +252,7 @@ TEST_F(ListEditing, AClickThatReplacesTypedTextCanBeUndone) {
     undo(Form2->ListBox1);
     EXPECT_EQ(Form2->Edit1->text(), "1. A (live)");
     EXPECT_EQ(selectedRow(), 0);
-    EXPECT_EQ(Form2->Button3->text(), "Replace");
+    EXPECT_EQ(Form2->Button3->text(), "&Replace");
     QTest::keyClick(Form2->Edit1, Qt::Key_Return);
     EXPECT_EQ(entries(), (QStringList{"1. A (live)", "2. B"}));
 

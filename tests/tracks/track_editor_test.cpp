@@ -25,17 +25,17 @@ TEST_F(TrackEditor, ControlsStandAtTheirPlacesWithTheirTexts) {
         QRect geometry;
     } controls[] = {
         {Form2->GroupBox1, "", {16, 8, 225, 337}},
-        {Form2->Label4, "Tracks on the CD:", {49, 24, 127, 20}},
+        {Form2->Label4, "Tracks &on the CD:", {49, 24, 127, 20}},
         {Form2->ListBox1, "", {16, 56, 177, 153}},
-        {Form2->Label1, "Type in track:", {66, 216, 93, 20}},
+        {Form2->Label1, "&Type in track:", {66, 216, 93, 20}},
         {Form2->Edit1, "", {16, 248, 177, 21}},
-        {Form2->Button3, "Insert", {75, 288, 75, 25}},
+        {Form2->Button3, "&Insert", {75, 288, 75, 25}},
         {Form2->GroupBox2, "", {272, 8, 225, 337}},
-        {Form2->Label5, "Artist:", {92, 24, 41, 20}},
+        {Form2->Label5, "&Artist:", {92, 24, 41, 20}},
         {Form2->Edit3, "<Type in name of the artist here>", {24, 56, 177, 21}},
-        {Form2->Label6, "Title:", {96, 216, 33, 20}},
+        {Form2->Label6, "Tit&le:", {96, 216, 33, 20}},
         {Form2->Edit2, "<Type in title here>", {24, 248, 177, 21}},
-        {Form2->Button1, "Continue", {218, 392, 75, 25}},
+        {Form2->Button1, "&Continue", {218, 392, 75, 25}},
     };
     for (const auto& c : controls) {
         SCOPED_TRACE(c.text.toStdString());
