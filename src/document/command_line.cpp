@@ -18,11 +18,11 @@
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/error_box.h"
-#include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 #include "document/open_file.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
+#include "print/print_shop_export.h"
 #include "tracks/track_editor.h"
 
 namespace {

@@ -13,10 +13,10 @@
 
 #include "base/output_file.h"
 #include "base/sleevix_error.h"
-#include "cases/case_image.h"
 #include "pictures/picture_repaint.h"
 #include "print/print_job.h"
 #include "render/canvas.h"
+#include "render/case_image.h"
 #include "render/jewel_screen.h"
 #include "render/jewel_surfaces.h"
 #include "render/measured_font.h"

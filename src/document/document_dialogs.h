@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "cases/print_shop_export.h"
 #include "document/cover_export.h"
+#include "print/print_shop_export.h"
 
 class QWidget;
 

@@ -8,10 +8,10 @@
 #include "app/cover_operations.h"
 #include "app/current_cover.h"
 #include "app/main_window.h"
-#include "cases/print_shop_export.h"
 #include "document/cover_export.h"
 #include "document/document_dialogs.h"
 #include "document/document_session.h"
+#include "print/print_shop_export.h"
 
 namespace {
 // Beside the document, under its name, when the cover has one.

@@ -7,7 +7,7 @@
 
 #include "app/cover_operations.h"
 #include "app/main_window.h"
-#include "cases/case_page.h"
+#include "print/case_page.h"
 #include "print/print_job.h"
 #include "render/shown_text.h"
 #include "tracks/track_editor.h"

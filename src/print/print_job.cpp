@@ -7,8 +7,8 @@
 
 #include "base/output_file.h"
 #include "base/sleevix_error.h"
-#include "cases/case_page.h"
 #include "pictures/printed_picture.h"
+#include "print/case_page.h"
 #include "print/print_outcome.h"
 #include "print/printable_area.h"
 #include "render/canvas.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cases/case_page.h"
+#include "print/case_page.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,9 +10,9 @@
 #include <QPrinter>
 
 #include "base/sleevix_error.h"
-#include "cases/case_content.h"
-#include "cases/case_render.h"
 #include "cases/label_sheets.h"
+#include "render/case_content.h"
+#include "render/case_render.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cases/case_image.h"
+#include "render/case_image.h"
 
 #include <cmath>
 
 #include <QPainter>
 
-#include "cases/case_content.h"
 #include "render/canvas.h"
+#include "render/case_content.h"
 
 namespace {
 constexpr double ScreenPixelsPerMm = Canvas::ScreenPixelsPerInch / MillimetresPerInch;

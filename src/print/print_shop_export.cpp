@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cases/print_shop_export.h"
+#include "print/print_shop_export.h"
 
 #include <cmath>
 
@@ -9,12 +9,12 @@
 
 #include "base/output_file.h"
 #include "base/sleevix_error.h"
-#include "cases/case_content.h"
-#include "cases/case_render.h"
 #include "pictures/printed_picture.h"
 #include "print/print_job.h"
 #include "print/print_outcome.h"
 #include "render/canvas.h"
+#include "render/case_content.h"
+#include "render/case_render.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cases/case_render.h"
+#include "render/case_render.h"
 #include "render/cover_value.h"
 
 // A cover value as a kind's layout reads it: the screen takes each picture

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cases/case_view.h"
+#include "render/case_view.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "cases/case_shapes.h"
-#include "cases/case_image.h"
+#include "render/case_image.h"
 
 namespace {
 constexpr int ViewMargin = 8;  // pixels of the page's background around the piece

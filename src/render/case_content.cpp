@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cases/case_content.h"
+#include "render/case_content.h"
 
 #include "pictures/printed_picture.h"
 

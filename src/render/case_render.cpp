@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cases/case_render.h"
+#include "render/case_render.h"
 
 #include <algorithm>
 #include <cmath>

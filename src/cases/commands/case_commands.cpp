@@ -19,8 +19,8 @@
 #include "base/handler_guard.h"
 #include "cases/calibration_dialog.h"
 #include "cases/case_shapes.h"
-#include "cases/case_view.h"
 #include "cases/label_sheets.h"
+#include "render/case_view.h"
 #include "render/surface_view.h"
 #include "widgets/dialog_placement.h"
 
