@@ -17,10 +17,10 @@
 #include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "app/picture_repaint.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
 #include "pictures/picture_loader.h"
-#include "pictures/picture_repaint.h"
 
 namespace {
 

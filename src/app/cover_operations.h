@@ -5,7 +5,7 @@
 // cover value, draws from it, and keeps what the layout settles. No handler
 // calls another handler to redraw.
 
-#include "pictures/picture_repaint.h"
+#include "app/picture_repaint.h"
 #include "render/cover_value.h"
 #include "render/outlines.h"
 

@@ -21,7 +21,6 @@
 #include "cases/case_kind_question.h"
 #include "document/document_dialogs.h"
 #include "pictures/picture_dialog.h"
-#include "pictures/picture_drop.h"
 #include "print/print_preview_dialog.h"
 #include "render/case_view.h"
 #include "render/font_color_dialog.h"

@@ -178,3 +178,12 @@ class TForm1 : public QWidget {
     CaseView* BackCaseView;
     CaseView* FrontCaseView;
 };
+
+// Lets the inserts take pictures from where people have them: a file (or
+// an audio file with art) dropped on the back or the front insert, or a
+// picture dropped there as pixels, is laid on that insert exactly as
+// "Image" on its tab would, and that tab is shown; Ctrl+V pastes the
+// clipboard's picture onto the insert of the tab showing. Anything else is
+// refused with the reason in the error box. Defined with the pictures'
+// commands.
+void InstallInsertPictureDrops(TForm1& window);

@@ -10,9 +10,9 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "app/picture_repaint.h"
 #include "app/program_windows.h"
 #include "document/cover_transfer.h"
-#include "pictures/picture_repaint.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"

@@ -2,6 +2,8 @@
 #include "document/cover_export.h"
 
 #include <algorithm>
+#include <exception>
+#include <optional>
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -11,9 +13,10 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "base/handler_guard.h"
 #include "base/output_file.h"
 #include "base/sleevix_error.h"
-#include "pictures/picture_repaint.h"
+#include "pictures/picture_loader.h"
 #include "print/print_job.h"
 #include "render/canvas.h"
 #include "render/case_image.h"
@@ -57,17 +60,30 @@ struct ExportSurfaces {
     Canvas overlay{JewelOverlaySize.width(), JewelOverlaySize.height()};
 };
 
+// A picture read for `cover` device pixels, as the screen reads it; one
+// held in memory is drawn as it is. A file that no longer reads is said as
+// a repaint says it, and the export goes on without it.
+PictureBitmap pictureAt(const CoverPicture& picture, QSize cover) {
+    if (picture.path.isEmpty()) return picture.shown;
+    try {
+        const std::optional<QByteArray> bytes = ReadPictureBytes(picture.path);
+        return bytes ? DecodePictureBytes(picture.path, *bytes, cover) : PictureBitmap();
+    } catch (const SleevixError&) {
+        const std::exception_ptr failure = std::current_exception();
+        RunHandler([&] { std::rethrow_exception(failure); });
+        return PictureBitmap();
+    }
+}
+
 // Each picture read for the pixels the window's surfaces show it in at the
 // export's scale, so that a larger export is sharp.
 CoverValue withPicturesFor(CoverValue cover, const ExportSurfaces& surfaces) {
-    CoverPicture& back = cover.backPicture;
-    CoverPicture& front = cover.frontPicture;
-    if (back.chosen)
-        back.shown = PictureForSurface(PictureHalf::Back, back.path, back.shown,
-                                       surfaces.overlay.displayImage().size());
-    if (front.chosen)
-        front.shown = PictureForSurface(PictureHalf::Front, front.path, front.shown,
-                                        surfaces.front.displayImage().size());
+    if (cover.backPicture.chosen)
+        cover.backPicture.shown =
+            pictureAt(cover.backPicture, surfaces.overlay.displayImage().size());
+    if (cover.frontPicture.chosen)
+        cover.frontPicture.shown =
+            pictureAt(cover.frontPicture, surfaces.front.displayImage().size());
     return cover;
 }
 

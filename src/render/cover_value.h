@@ -8,6 +8,7 @@
 #include <array>
 
 #include <QColor>
+#include <QFlags>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,14 @@ inline constexpr int MaxTracks = 41;
 // Whose texts a value carries: the screen shows the committed artist and
 // title; the printed page takes the editor's as printing began.
 enum class CoverUse { Screen, Print };
+
+// The inserts a picture lies on: the back (across both spines) and the front.
+enum class PictureHalf { Back = 1, Front = 2 };
+Q_DECLARE_FLAGS(PictureHalves, PictureHalf)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PictureHalves)
+
+inline constexpr PictureHalves BothPictureHalves =
+    PictureHalves(PictureHalf::Back) | PictureHalf::Front;
 
 // A typeface (empty: the one the surface has, or the default) and colour.
 struct TextLook {

@@ -4,7 +4,6 @@
 // The jewel case on its screen surfaces, drawn from a cover value alone: the
 // window's surfaces and an export's at its own scale are drawn alike.
 
-#include "pictures/picture_repaint.h"
 #include "render/cover_layout.h"
 #include "render/cover_value.h"
 

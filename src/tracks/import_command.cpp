@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "base/error_box.h"
-#include "pictures/picture_drop.h"
+#include "pictures/commands/picture_drop.h"
 #include "tracks/import/track_import.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"

@@ -10,11 +10,11 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "app/picture_repaint.h"
 #include "document/cover_transfer.h"
 #include "document/document_fixture.h"
-#include "pictures/picture_repaint.h"
-#include "tracks/track_editor.h"
 #include "support/image_encoding.h"
+#include "tracks/track_editor.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "app/picture_repaint.h"
 #include "pictures/picture_files.h"
-#include "pictures/picture_repaint.h"
 #include "render/surface_view.h"
 #include "support/album_art_writer.h"
 #include "support/cover_fixture.h"

@@ -5,13 +5,7 @@ class QMimeData;
 class QString;
 class TForm1;
 
-// Lets the inserts take pictures from where people have them: a file (or
-// an audio file with art) dropped on the back or the front insert, or a
-// picture dropped there as pixels, is laid on that insert exactly as
-// "Image" on its tab would, and that tab is shown; Ctrl+V pastes the
-// clipboard's picture onto the insert of the tab showing. Anything else is
-// refused with the reason in the error box.
-void InstallInsertPictureDrops(TForm1& window);
+// InstallInsertPictureDrops (app/main_window.h) is defined here.
 
 // The front insert's tab.
 inline constexpr int FrontInsertPage = 1;

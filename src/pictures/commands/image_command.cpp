@@ -2,7 +2,7 @@
 // "Image": lays a picture behind the back insert (across both spines) or
 // behind the front insert, by the active tab.
 
-#include "pictures/image_command.h"
+#include "pictures/commands/image_command.h"
 
 #include <exception>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/picture_drop.h"
+#include "pictures/commands/picture_drop.h"
 
 #include <exception>
 
@@ -18,7 +18,7 @@
 #include "app/main_window.h"
 #include "base/handler_guard.h"
 #include "base/sleevix_error.h"
-#include "pictures/image_command.h"
+#include "pictures/commands/image_command.h"
 #include "pictures/picture_loader.h"
 #include "render/surface_view.h"
 #include "widgets/copy_drop.h"

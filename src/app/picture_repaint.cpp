@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/picture_repaint.h"
+#include "app/picture_repaint.h"
 
 #include <exception>
 
@@ -165,15 +165,4 @@ void ReloadPictures(PictureHalves halves, QSize backCover, QSize frontCover) {
         BackPicture = reload(BackPicturePath, backCover, BackPicture, backState);
     if (halves.testFlag(PictureHalf::Front) && HasFrontPicture)
         FrontPicture = reload(FrontPicturePath, frontCover, FrontPicture, frontState);
-}
-
-PictureBitmap PictureForSurface(PictureHalf half, const QString& path, const PictureBitmap& held,
-                                QSize cover) {
-    HalfState& state = half == PictureHalf::Back ? backState : frontState;
-    // The held picture and what it was read from stay for the screen; only
-    // a failure is remembered, so that it is reported once.
-    HalfState scratch = state;
-    PictureBitmap picture = reload(path, cover, held, scratch);
-    state.reportedFailure = scratch.reportedFailure;
-    return picture;
 }

@@ -7,13 +7,9 @@
 #include <QString>
 
 #include "pictures/picture_bitmap.h"
+#include "render/cover_value.h"
 
-enum class PictureHalf { Back = 1, Front = 2 };
-Q_DECLARE_FLAGS(PictureHalves, PictureHalf)
-Q_DECLARE_OPERATORS_FOR_FLAGS(PictureHalves)
 
-inline constexpr PictureHalves BothPictureHalves =
-    PictureHalves(PictureHalf::Back) | PictureHalf::Front;
 
 // Reads the picked file for the screen and makes it the insert's picture
 // (path, bitmap and flag). A file that cannot be read raises its error and
@@ -44,8 +40,3 @@ void HoldPicturePng(PictureHalf half, const QByteArray& png);
 // as it is. A picture whose file has become unreadable is reported once and
 // left out, so the texts and lines of the render are still drawn.
 void ReloadPictures(PictureHalves halves, QSize backCover, QSize frontCover);
-
-// The half's picture read for `cover` device pixels, as a reload would read
-// it, leaving the held picture as it is: for a drawing at another scale.
-PictureBitmap PictureForSurface(PictureHalf half, const QString& path, const PictureBitmap& held,
-                                QSize cover);
