@@ -10,6 +10,7 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "program/program.h"
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 #include "render/outlines.h"

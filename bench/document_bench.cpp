@@ -15,8 +15,9 @@
 #include "app/cover_state.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "document/document_file.h"
+#include "program/program.h"
 
 namespace {
 

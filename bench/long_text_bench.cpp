@@ -10,8 +10,9 @@
 #include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/program_windows.h"
+#include "document/commands/cover_transfer.h"
 #include "document/cover_export.h"
-#include "document/cover_transfer.h"
+#include "program/program.h"
 #include "support/process_use.h"
 
 namespace {

@@ -21,6 +21,7 @@
 #include "app/program_windows.h"
 #include "bench_pictures.h"
 #include "pictures/picture_loader.h"
+#include "program/program.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 
 #include "app/program_windows.h"
 #include "app/translations.h"
-#include "document/command_line.h"
+#include "program/command_line.h"
+#include "program/program.h"
 
 int main(int argc, char** argv) {
     ChooseDisplayForCommandLine(argc, argv);

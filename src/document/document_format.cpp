@@ -7,7 +7,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include "app/cover_state.h"
+#include "render/cover_value.h"
 #include "base/sleevix_error.h"
 #include "pictures/picture_loader.h"
 

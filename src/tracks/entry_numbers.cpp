@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include "app/cover_state.h"
+#include "render/cover_value.h"
 
 namespace {
 const QString NumberSeparator = QStringLiteral(". ");

@@ -13,7 +13,7 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "tracks/track_editor.h"
 

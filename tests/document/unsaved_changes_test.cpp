@@ -18,7 +18,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"

@@ -11,7 +11,7 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/picture_repaint.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "support/image_encoding.h"
 #include "tracks/track_editor.h"

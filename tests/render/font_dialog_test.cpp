@@ -11,7 +11,7 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "base/handler_guard.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
 

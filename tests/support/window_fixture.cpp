@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/cover_state.h"
+#include "program/program.h"
 
 namespace {
 // The polls still waiting for a modal window; a test ends them all.

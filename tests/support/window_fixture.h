@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program_windows.h"
+#include "program/program.h"
 #include "support/qt_printers.h"
 #include "support/scripted_seams.h"
 

@@ -11,8 +11,8 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "document/commands/open_file.h"
 #include "document/document_fixture.h"
-#include "document/open_file.h"
 #include "support/audio_files.h"
 #include "support/pdf_pages.h"
 #include "tracks/track_editor.h"

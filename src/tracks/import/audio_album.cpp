@@ -17,7 +17,7 @@
 #include "tracks/import/audio_kinds.h"
 #include "tracks/import/audio_tags.h"
 #include "tracks/import/list_file.h"
-#include "tracks/pasted_titles.h"
+#include "tracks/import/pasted_titles.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "tracks/pasted_titles.h"
+#include "tracks/import/pasted_titles.h"
 
 namespace {
 const QString ArtistTitleSeparator = QStringLiteral(" - ");

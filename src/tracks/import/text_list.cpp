@@ -5,7 +5,7 @@
 
 #include "base/sleevix_error.h"
 #include "tracks/import/list_file.h"
-#include "tracks/pasted_titles.h"
+#include "tracks/import/pasted_titles.h"
 
 ImportedTracks ReadTextList(const QString& path) {
     ImportedTracks list;

@@ -11,8 +11,8 @@
 #include "base/sleevix_error.h"
 #include "support/audio_files.h"
 #include "tracks/import/imported_tracks.h"
+#include "tracks/import/pasted_titles.h"
 #include "tracks/import/track_import.h"
-#include "tracks/pasted_titles.h"
 
 namespace {
 

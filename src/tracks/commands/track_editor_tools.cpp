@@ -17,7 +17,7 @@
 
 #include "app/cover_state.h"
 #include "base/handler_guard.h"
-#include "tracks/pasted_titles.h"
+#include "tracks/import/pasted_titles.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"
 #include "widgets/copy_drop.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tracks/pasted_titles.h"
+#include "tracks/import/pasted_titles.h"
 
 #include <QRegularExpression>
 #include <QVector>

@@ -2,7 +2,7 @@
 // The File menu's document commands, and the question before unsaved
 // changes would be lost.
 
-#include "document/document_commands.h"
+#include "document/commands/document_commands.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,11 +11,11 @@
 #include "app/program_windows.h"
 #include "base/error_box.h"
 #include "cases/case_kind_question.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
+#include "document/commands/document_session.h"
+#include "document/commands/open_file.h"
 #include "document/document_dialogs.h"
 #include "document/document_file.h"
-#include "document/document_session.h"
-#include "document/open_file.h"
 
 namespace {
 

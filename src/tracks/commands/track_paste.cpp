@@ -10,7 +10,7 @@
 #include "app/cover_state.h"
 #include "base/sleevix_error.h"
 #include "tracks/entry_numbers.h"
-#include "tracks/pasted_titles.h"
+#include "tracks/import/pasted_titles.h"
 #include "tracks/track_editor.h"
 
 void TForm2::appendTitles(const QStringList& titles) {

@@ -11,7 +11,7 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/command_line.h"
+#include "program/command_line.h"
 
 #include <cstdio>
 #include <cstring>
@@ -18,11 +18,12 @@
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/error_box.h"
+#include "document/commands/open_file.h"
 #include "document/cover_export.h"
-#include "document/open_file.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
 #include "print/print_shop_export.h"
+#include "program/program.h"
 #include "tracks/track_editor.h"
 
 namespace {

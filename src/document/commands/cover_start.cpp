@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"
 

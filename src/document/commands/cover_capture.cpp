@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "app/picture_repaint.h"
 #include "app/program_windows.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"

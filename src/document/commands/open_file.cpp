@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/open_file.h"
+#include "document/commands/open_file.h"
 
 #include <utility>
 #include <vector>
@@ -10,10 +10,10 @@
 #include <QStringList>
 
 #include "base/sleevix_error.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
+#include "document/commands/open_track_list.h"
 #include "document/document_file.h"
 #include "pictures/picture_loader.h"
-#include "tracks/import/open_track_list.h"
 #include "tracks/import/track_import.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/document_session.h"
+#include "document/commands/document_session.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -11,7 +11,7 @@
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/handler_guard.h"
-#include "document/cover_transfer.h"
+#include "document/commands/cover_transfer.h"
 #include "tracks/track_editor.h"
 
 DocumentSession* CurrentDocument = nullptr;
