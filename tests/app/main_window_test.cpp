@@ -197,10 +197,11 @@ TEST_F(MainWindow, ShowsEachToolbarCommandInTheMenusWithItsShortcutAndAccessLett
             // Whatever window the command opens is closed again.
             if (command.opensWindow)
                 whenModalOpens([] { QApplication::activeModalWidget()->close(); });
-            EXPECT_TRUE(QTest::qWaitForWindowActive(Form1));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(Form1, WindowSystemHangMs));
             QTest::keySequence(Form1, keys);
             // An access letter clicks the button a moment later, as a click looks.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return clicks.count() > before; }, 2000))
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return clicks.count() > before; }, WindowSystemHangMs))
                 << keys.toString().toStdString();
         }
     }

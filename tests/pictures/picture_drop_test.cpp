@@ -99,7 +99,7 @@ class PictureDrops : public CoverFixture {
     void pressPaste() {
         Form1->show();
         Form1->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form1, WindowSystemHangMs));
         QTest::keyClick(Form1, Qt::Key_V, Qt::ControlModifier);
         QApplication::processEvents();
     }
@@ -139,11 +139,11 @@ TEST_F(PictureDrops, ARealDragWithThePointerIsTakenAsACopy) {
     ASSERT_FALSE(xdotool.isEmpty()) << "xdotool is missing";
     Form1->TabbedNotebook1->setCurrentIndex(FrontPage);
     Form1->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1, WindowSystemHangMs));
     FileDragSource source;
     source.resize(120, 120);
     source.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&source));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&source, WindowSystemHangMs));
     const auto* target = Form1->findChild<SurfaceView*>(QStringLiteral("Image4"));
     ASSERT_TRUE(target);
     const QPoint from = source.mapToGlobal(source.rect().center());

@@ -85,11 +85,12 @@ TEST_F(RealFontDialog, OneEscapeCancelsTheDialog) {
         emit colours->activated(colours->currentIndex());
         // The key goes where the dialog puts the focus once it is active:
         // into the chooser.
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog, WindowSystemHangMs));
         QWidget* focused = dialog->focusWidget();
         ASSERT_NE(focused, nullptr);
         QTest::keyClick(focused, Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 1000))
+        EXPECT_TRUE(
+            QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, WindowSystemHangMs))
             << "one Escape left the dialog open";
     });
     EXPECT_EQ(BackFontColor, colour);
@@ -97,13 +98,14 @@ TEST_F(RealFontDialog, OneEscapeCancelsTheDialog) {
 
 TEST_F(RealFontDialog, ReturnOnTheColourBoxPressesOk) {
     chooseFont([](QWidget* dialog) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog, WindowSystemHangMs));
         QComboBox* colours = colourList(dialog);
         colours->setFocus();
         colours->setCurrentIndex(colours->findText(QStringLiteral("Red")));
         emit colours->activated(colours->currentIndex());
         QTest::keyClick(colours, Qt::Key_Return);
-        EXPECT_TRUE(QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 1000))
+        EXPECT_TRUE(
+            QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, WindowSystemHangMs))
             << "Return left the dialog open";
     });
     EXPECT_EQ(BackFontColor, QColor(Qt::red));

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -63,15 +64,29 @@ void WindowFixture::whenModalOpens(std::function<void()> action) {
     pendingPolls().emplace_back(poll);
 }
 
+namespace {
+// The window manager the suite runs under (tests/wm/under_openbox.sh says
+// which); unknown, it counts as running.
+bool windowManagerRunning() {
+    const QString pid = qEnvironmentVariable("SLEEVIX_TEST_WINDOW_MANAGER_PID");
+    return pid.isEmpty() || QFileInfo::exists(QStringLiteral("/proc/") + pid);
+}
+}  // namespace
+
 bool WindowFixture::waitUntilFramed(const QWidget* window) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
-    // Only a window that never gets its frame reaches it: a loaded machine
-    // or a sanitizer build frames late.
-    constexpr int FramingTimeoutMs = 30000;
+    // A loaded machine or a sanitizer build frames late, however late: the
+    // wait ends when the frame comes or the window manager has gone. The
+    // bound only keeps a lost frame from hanging the suite.
     QElapsedTimer waited;
     waited.start();
     while (window->frameGeometry() == window->geometry()) {
-        if (waited.elapsed() > FramingTimeoutMs) return false;
+        if (!windowManagerRunning()) {
+            ADD_FAILURE() << "the window manager ended before it framed "
+                          << window->windowTitle().toStdString();
+            return false;
+        }
+        if (waited.elapsed() > WindowSystemHangMs) return false;
         QTest::qWait(10);
     }
     // A sizing that follows the frame, or a correction of the window
@@ -80,7 +95,7 @@ bool WindowFixture::waitUntilFramed(const QWidget* window) {
     QRect last = window->frameGeometry();
     QElapsedTimer stable;
     stable.start();
-    while (stable.elapsed() < SettledAfterMs && waited.elapsed() < FramingTimeoutMs + 3000) {
+    while (stable.elapsed() < SettledAfterMs && waited.elapsed() < WindowSystemHangMs) {
         QTest::qWait(20);
         if (window->frameGeometry() != last) {
             last = window->frameGeometry();

@@ -10,6 +10,11 @@
 #include "support/qt_printers.h"
 #include "support/scripted_seams.h"
 
+// How long a test waits for what a window system does (a window shown,
+// activated, framed, a click delivered): only a hang comes near it, so a
+// loaded machine is slow, never failed.
+inline constexpr int WindowSystemHangMs = 5 * 60 * 1000;
+
 // Each test starts from fresh windows, reset cover state and a scripted
 // error box that records what it was asked to show.
 class WindowFixture : public ::testing::Test {

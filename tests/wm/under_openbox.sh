@@ -62,4 +62,12 @@ $started || exit 1
 
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
+# The suite waits for frames as long as this window manager runs.
+export SLEEVIX_TEST_WINDOW_MANAGER_PID=$wm
 "$@"
+status=$?
+if [ "$status" -ne 0 ] && ! kill -0 "$wm" 2>/dev/null; then
+  echo "openbox ended during the suite (Xvfb $(running "$xvfb")):"
+  cat "$work/openbox.log" "$work/xvfb.log"
+fi
+exit "$status"
