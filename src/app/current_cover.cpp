@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 
+#include "app/cover_operations.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
@@ -28,8 +29,8 @@ CoverValue CurrentLook(CoverUse use) {
     cover.centred = CenteredLayout;
     cover.noFrontText = window.CheckBox4->isChecked();
     cover.spinesTurned = window.CheckBox5->isChecked();
-    cover.backPicture = {HasBackPicture, BackPicturePath, BackPicture};
-    cover.frontPicture = {HasFrontPicture, FrontPicturePath, FrontPicture};
+    cover.backPicture = {HasBackPicture, BackPicturePath, BackPicture, BackPictureCover()};
+    cover.frontPicture = {HasFrontPicture, FrontPicturePath, FrontPicture, FrontPictureCover()};
     cover.guides = {window.CheckBox1->isChecked(), window.CheckBox2->isChecked(),
                     window.CheckBox3->isChecked(), OutlineColor};
     cover.savedBrushes = {SavedBackBrushStyle, SavedLeftSpineBrushStyle, SavedRightSpineBrushStyle,

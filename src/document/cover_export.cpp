@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <vector>
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -60,14 +61,34 @@ struct ExportSurfaces {
     Canvas overlay{JewelOverlaySize.width(), JewelOverlaySize.height()};
 };
 
+// What exports read last: an export at a scale the window does not show
+// reads each picture file again, but decodes bytes it has decoded for that
+// size once (exports of one cover, the thumbnails of a file manager).
+struct ExportRead {
+    QString path;
+    QSize cover;
+    QByteArray bytes;
+    PictureBitmap picture;
+};
+constexpr std::size_t RememberedExportReads = 4;
+std::vector<ExportRead> exportReads;
+
 // A picture read for `cover` device pixels, as the screen reads it; one
-// held in memory is drawn as it is. A file that no longer reads is said as
-// a repaint says it, and the export goes on without it.
+// held in memory, or read for those pixels already, is drawn as it is. A
+// file that no longer reads is said as a repaint says it, and the export
+// goes on without it.
 PictureBitmap pictureAt(const CoverPicture& picture, QSize cover) {
-    if (picture.path.isEmpty()) return picture.shown;
+    if (picture.path.isEmpty() || cover == picture.shownFor) return picture.shown;
     try {
-        const std::optional<QByteArray> bytes = ReadPictureBytes(picture.path);
-        return bytes ? DecodePictureBytes(picture.path, *bytes, cover) : PictureBitmap();
+        std::optional<QByteArray> bytes = ReadPictureBytes(picture.path);
+        if (!bytes) return PictureBitmap();
+        for (const ExportRead& read : exportReads)
+            if (read.path == picture.path && read.cover == cover && read.bytes == *bytes)
+                return read.picture;
+        PictureBitmap decoded = DecodePictureBytes(picture.path, *bytes, cover);
+        if (exportReads.size() >= RememberedExportReads) exportReads.erase(exportReads.begin());
+        exportReads.push_back({picture.path, cover, std::move(*bytes), decoded});
+        return decoded;
     } catch (const SleevixError&) {
         const std::exception_ptr failure = std::current_exception();
         RunHandler([&] { std::rethrow_exception(failure); });

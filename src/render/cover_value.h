@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QFlags>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -38,11 +39,13 @@ struct TextLook {
 };
 
 // An insert's picture: whether one was chosen, its file (empty for one held
-// in memory) and the bitmap read for the screen.
+// in memory), the bitmap read for the screen and the device pixels it was
+// read for.
 struct CoverPicture {
     bool chosen = false;
     QString path;
     PictureBitmap shown;
+    QSize shownFor;
 };
 
 // The "Outlines" group: fold lines, the back's cut, the front's cut.
