@@ -3,30 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "pictures/metafile/record_numbers.h"
 #include "support/image_encoding.h"
 #include "support/image_probe.h"
 #include "support/metafile_builder.h"
 
 namespace {
 
-enum : uint32_t {
-    EmrPolygon16 = 86,
-    EmrSetWindowExtEx = 9,
-    EmrSetViewportExtEx = 11,
-    EmrSetMapMode = 17,
-    EmrMoveToEx = 27,
-    EmrSelectObject = 37,
-    EmrCreatePen = 38,
-    EmrCreateBrushIndirect = 39,
-    EmrRectangle = 43,
-    EmrLineTo = 54,
-    EmrBeginPath = 59,
-    EmrEndPath = 60,
-    EmrCloseFigure = 61,
-    EmrFillPath = 62,
-    EmrStrokeAndFillPath = 63,
-    EmrStrokePath = 64,
-};
 constexpr QRgb White = 0xffffffff;
 constexpr QRgb Red = 0xffff0000;
 constexpr int MapAnisotropic = 8;
@@ -39,10 +22,10 @@ QImage playEmf(const EmfBuilder& emf) {
 // A blue pen `width` units wide in slot 1, a red brush in slot 2.
 EmfBuilder bluePenRedBrush(int width) {
     EmfBuilder emf;
-    emf.record(EmrCreatePen, {1, 0, width, 0, 0xFF0000});
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrCreateBrushIndirect, {2, 0, 0x0000FF, 0});
-    emf.record(EmrSelectObject, {2});
+    emf.record(emf_record::CreatePen, {1, 0, width, 0, 0xFF0000});
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::CreateBrushIndirect, {2, 0, 0x0000FF, 0});
+    emf.record(emf_record::SelectObject, {2});
     return emf;
 }
 
@@ -56,10 +39,10 @@ Fields polygon16(const QList<QPoint>& points) {
 // A path of one figure per list, each MoveTo then LineTo to the rest.
 void lineFigures(EmfBuilder& emf, const QList<QList<QPoint>>& figures, bool close) {
     for (const auto& figure : figures) {
-        emf.record(EmrMoveToEx, {figure[0].x(), figure[0].y()});
+        emf.record(emf_record::MoveToEx, {figure[0].x(), figure[0].y()});
         for (qsizetype i = 1; i < figure.size(); ++i)
-            emf.record(EmrLineTo, {figure[i].x(), figure[i].y()});
-        if (close) emf.record(EmrCloseFigure, {});
+            emf.record(emf_record::LineTo, {figure[i].x(), figure[i].y()});
+        if (close) emf.record(emf_record::CloseFigure, {});
     }
 }
 
@@ -75,23 +58,23 @@ int differingPixels(const QImage& a, const QImage& b) {
 TEST(MetafileDrawing, APathOfLinesIsOneFigurePerMoveToClosedByCloseFigure) {
     const QList<QPoint> triangle{{100, 100}, {800, 200}, {300, 700}};
     EmfBuilder polygon = bluePenRedBrush(9);
-    polygon.record(EmrPolygon16, polygon16(triangle));
+    polygon.record(emf_record::Polygon16, polygon16(triangle));
     const QImage expected = playEmf(polygon);
 
     EmfBuilder path = bluePenRedBrush(9);
-    path.record(EmrBeginPath, {});
+    path.record(emf_record::BeginPath, {});
     lineFigures(path, {triangle}, true);
-    path.record(EmrEndPath, {});
-    path.record(EmrStrokeAndFillPath, {0, 0, 0, 0});
+    path.record(emf_record::EndPath, {});
+    path.record(emf_record::StrokeAndFillPath, {0, 0, 0, 0});
     EXPECT_EQ(differingPixels(playEmf(path), expected), 0);
 
     // Two figures filled: both triangles red, nothing drawn between them.
     EmfBuilder two = bluePenRedBrush(9);
-    two.record(EmrBeginPath, {});
+    two.record(emf_record::BeginPath, {});
     lineFigures(two, {{{100, 100}, {300, 100}, {100, 300}}, {{900, 900}, {700, 900}, {900, 700}}},
                 false);
-    two.record(EmrEndPath, {});
-    two.record(EmrFillPath, {0, 0, 0, 0});
+    two.record(emf_record::EndPath, {});
+    two.record(emf_record::FillPath, {0, 0, 0, 0});
     const QImage filled = playEmf(two);
     EXPECT_EQ(filled.pixel(150, 150), Red);
     EXPECT_EQ(filled.pixel(850, 850), Red);
@@ -100,10 +83,10 @@ TEST(MetafileDrawing, APathOfLinesIsOneFigurePerMoveToClosedByCloseFigure) {
     // An open figure stroked keeps its segments joined and leaves its
     // closing side undrawn.
     EmfBuilder open = bluePenRedBrush(9);
-    open.record(EmrBeginPath, {});
+    open.record(emf_record::BeginPath, {});
     lineFigures(open, {triangle}, false);
-    open.record(EmrEndPath, {});
-    open.record(EmrStrokePath, {0, 0, 0, 0});
+    open.record(emf_record::EndPath, {});
+    open.record(emf_record::StrokePath, {0, 0, 0, 0});
     const QImage stroked = playEmf(open);
     EXPECT_NE(stroked.pixel(450, 150), White);  // on the first side
     EXPECT_EQ(stroked.pixel(200, 400), White);  // on the closing side, not drawn
@@ -112,7 +95,6 @@ TEST(MetafileDrawing, APathOfLinesIsOneFigurePerMoveToClosedByCloseFigure) {
 // Curves and arcs that begin a figure after a MoveTo start it there: no
 // line joins it to the figure closed before.
 TEST(MetafileDrawing, CurvesAndArcsAfterAMoveToJoinNoEarlierFigure) {
-    constexpr uint32_t EmrArcTo = 55, EmrPolyBezierTo16 = 88;
     const auto straight = [](const QList<QPoint>& corners) {
         QList<QPoint> points;  // each side a cubic with its controls on it
         for (qsizetype i = 1; i <= corners.size(); ++i) {
@@ -124,19 +106,20 @@ TEST(MetafileDrawing, CurvesAndArcsAfterAMoveToJoinNoEarlierFigure) {
     for (const bool arc : {false, true}) {
         SCOPED_TRACE(arc ? "ArcTo" : "PolyBezierTo");
         EmfBuilder emf = bluePenRedBrush(9);
-        emf.record(EmrBeginPath, {});
-        emf.record(EmrMoveToEx, {100, 100});
-        emf.record(EmrPolyBezierTo16, polygon16(straight({{100, 100}, {300, 100}, {300, 300}})));
-        emf.record(EmrCloseFigure, {});
-        emf.record(EmrMoveToEx, {900, 800});
+        emf.record(emf_record::BeginPath, {});
+        emf.record(emf_record::MoveToEx, {100, 100});
+        emf.record(emf_record::PolyBezierTo16,
+                   polygon16(straight({{100, 100}, {300, 100}, {300, 300}})));
+        emf.record(emf_record::CloseFigure, {});
+        emf.record(emf_record::MoveToEx, {900, 800});
         if (arc)
-            emf.record(EmrArcTo, {700, 700, 900, 900, 900, 800, 900, 800});
+            emf.record(emf_record::ArcTo, {700, 700, 900, 900, 900, 800, 900, 800});
         else
-            emf.record(EmrPolyBezierTo16,
+            emf.record(emf_record::PolyBezierTo16,
                        polygon16(straight({{900, 800}, {700, 800}, {800, 900}})));
-        emf.record(EmrCloseFigure, {});
-        emf.record(EmrEndPath, {});
-        emf.record(EmrStrokeAndFillPath, {0, 0, 0, 0});
+        emf.record(emf_record::CloseFigure, {});
+        emf.record(emf_record::EndPath, {});
+        emf.record(emf_record::StrokeAndFillPath, {0, 0, 0, 0});
         const QImage image = playEmf(emf);
         EXPECT_EQ(image.pixel(250, 150), Red);
         EXPECT_EQ(image.pixel(800, 820), Red);
@@ -162,13 +145,13 @@ TEST(MetafileDrawing, PensThinnerThanAPixelDrawOnePixelWideAtFullColour) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EmfBuilder emf;
-        emf.record(EmrSetMapMode, {MapAnisotropic});
-        emf.record(EmrSetWindowExtEx, {10000, 10000});
-        emf.record(EmrSetViewportExtEx, {1000, 1000});
-        emf.record(EmrCreatePen, {1, 0, c.width, 0, 0x0000FF});
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrMoveToEx, {1000, c.y});
-        emf.record(EmrLineTo, {9000, c.y});
+        emf.record(emf_record::SetMapMode, {MapAnisotropic});
+        emf.record(emf_record::SetWindowExtEx, {10000, 10000});
+        emf.record(emf_record::SetViewportExtEx, {1000, 1000});
+        emf.record(emf_record::CreatePen, {1, 0, c.width, 0, 0x0000FF});
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::MoveToEx, {1000, c.y});
+        emf.record(emf_record::LineTo, {9000, c.y});
         const QImage image = playEmf(emf);
         const QRect ink = InkBounds(image);
         ASSERT_FALSE(ink.isEmpty());
@@ -177,12 +160,12 @@ TEST(MetafileDrawing, PensThinnerThanAPixelDrawOnePixelWideAtFullColour) {
     }
     // A thin outline around a white box, as chart frames are drawn.
     EmfBuilder box;
-    box.record(EmrSetMapMode, {MapAnisotropic});
-    box.record(EmrSetWindowExtEx, {10000, 10000});
-    box.record(EmrSetViewportExtEx, {1000, 1000});
-    box.record(EmrCreatePen, {1, 0, 1, 0, 0x0000FF});
-    box.record(EmrSelectObject, {1});
-    box.record(EmrRectangle, {2000, 2000, 8000, 8000});
+    box.record(emf_record::SetMapMode, {MapAnisotropic});
+    box.record(emf_record::SetWindowExtEx, {10000, 10000});
+    box.record(emf_record::SetViewportExtEx, {1000, 1000});
+    box.record(emf_record::CreatePen, {1, 0, 1, 0, 0x0000FF});
+    box.record(emf_record::SelectObject, {1});
+    box.record(emf_record::Rectangle, {2000, 2000, 8000, 8000});
     const QImage framed = playEmf(box);
     const QRect frame = InkBounds(framed);
     EXPECT_NEAR(frame.width(), 600, 1);
@@ -194,7 +177,7 @@ TEST(MetafileDrawing, PensThinnerThanAPixelDrawOnePixelWideAtFullColour) {
 // Besides the six line patterns, a hatch style can name a solid colour:
 // the brush's own, the text colour or the background colour.
 TEST(MetafileDrawing, HatchStylesBeyondTheSixPatternsFillSolid) {
-    constexpr uint32_t EmrSetTextColor = 24, EmrSetBkColor = 25, BrushHatched = 2;
+    constexpr uint32_t BrushHatched = 2;
     constexpr QRgb Green = 0xff00ff00, Blue = 0xff0000ff;
     const struct {
         int hatch;
@@ -203,12 +186,12 @@ TEST(MetafileDrawing, HatchStylesBeyondTheSixPatternsFillSolid) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hatch);
         EmfBuilder emf;
-        emf.record(EmrSetTextColor, {0x00FF00});
-        emf.record(EmrSetBkColor, {0xFF0000});
-        emf.record(EmrCreateBrushIndirect, {1, BrushHatched, 0x0000FF, c.hatch});
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrSelectObject, {NullPen});
-        emf.record(EmrRectangle, {100, 100, 300, 300});
+        emf.record(emf_record::SetTextColor, {0x00FF00});
+        emf.record(emf_record::SetBkColor, {0xFF0000});
+        emf.record(emf_record::CreateBrushIndirect, {1, BrushHatched, 0x0000FF, c.hatch});
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::SelectObject, {NullPen});
+        emf.record(emf_record::Rectangle, {100, 100, 300, 300});
         EXPECT_TRUE(AllPixels(playEmf(emf), QRect(110, 110, 180, 180), c.colour));
     }
 }
@@ -240,15 +223,15 @@ TEST(MetafileDrawing, TheXorAndXorIdiomLeavesNoFrame) {
     constexpr uint32_t SrcInvert = 0x00660046, SrcAnd = 0x008800C6;
     constexpr QRgb Background = 0xff20a060;
     EmfBuilder emf;
-    emf.record(EmrCreateBrushIndirect, {1, 0, 0x60A020, 0});
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrSelectObject, {NullPen});
-    emf.record(EmrRectangle, {0, 0, 1000, 1000});
+    emf.record(emf_record::CreateBrushIndirect, {1, 0, 0x60A020, 0});
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::SelectObject, {NullPen});
+    emf.record(emf_record::Rectangle, {0, 0, 1000, 1000});
     // Three logical units to the pixel, so the bitmap's edges fall inside
     // pixels.
-    emf.record(EmrSetMapMode, {MapAnisotropic});
-    emf.record(EmrSetWindowExtEx, {3000, 3000});
-    emf.record(EmrSetViewportExtEx, {1000, 1000});
+    emf.record(emf_record::SetMapMode, {MapAnisotropic});
+    emf.record(emf_record::SetWindowExtEx, {3000, 3000});
+    emf.record(emf_record::SetViewportExtEx, {1000, 1000});
     const QRect target(301, 302, 1000, 1001);
     const QByteArray picture = TwoByTwoDib(24);
     emf.record(81, StretchDiBits(picture, target, SrcInvert));
@@ -267,7 +250,6 @@ TEST(MetafileDrawing, TheXorAndXorIdiomLeavesNoFrame) {
 // A pattern brush repeats its bitmap in target pixels, whatever the
 // mapping, as the platform repeats it in device pixels.
 TEST(MetafileDrawing, PatternBrushesRepeatTheirBitmapPixelForPixel) {
-    constexpr uint32_t EmrCreateDibPatternBrushPt = 94;
     constexpr QRgb Blue = 0xff0000ff;
     const QByteArray dib = TwoByTwoDib(24);
     constexpr int HeaderSize = 40, DataAt = 32;
@@ -275,13 +257,13 @@ TEST(MetafileDrawing, PatternBrushesRepeatTheirBitmapPixelForPixel) {
     brush.u32(1).u32(0).u32(DataAt).u32(HeaderSize).u32(DataAt + HeaderSize);
     brush.u32(dib.size() - HeaderSize).bytes(dib);
     EmfBuilder emf;
-    emf.record(EmrSetMapMode, {MapAnisotropic});
-    emf.record(EmrSetWindowExtEx, {10000, 10000});
-    emf.record(EmrSetViewportExtEx, {1000, 1000});
-    emf.record(EmrCreateDibPatternBrushPt, brush);
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrSelectObject, {NullPen});
-    emf.record(EmrRectangle, {1000, 1000, 9000, 9000});
+    emf.record(emf_record::SetMapMode, {MapAnisotropic});
+    emf.record(emf_record::SetWindowExtEx, {10000, 10000});
+    emf.record(emf_record::SetViewportExtEx, {1000, 1000});
+    emf.record(emf_record::CreateDibPatternBrushPt, brush);
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::SelectObject, {NullPen});
+    emf.record(emf_record::Rectangle, {1000, 1000, 9000, 9000});
     const QImage image = playEmf(emf);
     const QRect block(400, 400, 20, 20);
     EXPECT_EQ(PixelsOfColour(image.copy(block), Red).size(), 100);
@@ -329,17 +311,16 @@ TEST(MetafileDrawing, BlitsWithANegativeExtentDrawTheBitmapMirrored) {
 // colours are those current when it fills.
 TEST(MetafileDrawing, MonochromeBrushesTakeTheTextAndBackgroundColours) {
     constexpr QRgb Blue = 0xff0000ff;
-    constexpr uint32_t EmrSetBkMode = 18, EmrSetTextColor = 24, EmrSetBkColor = 25;
-    constexpr uint32_t EmrCreateMonoBrush = 93;
     EmfBuilder emf;
     // rows all 0 and all 1 in turn
-    emf.record(EmrCreateMonoBrush, MonoBrush(1, {0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF}));
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrSelectObject, {NullPen});
-    emf.record(EmrSetBkMode, {1});  // transparent
-    emf.record(EmrSetTextColor, {0x0000FF});
-    emf.record(EmrSetBkColor, {0xFF0000});
-    emf.record(EmrRectangle, {100, 100, 500, 500});
+    emf.record(emf_record::CreateMonoBrush,
+               MonoBrush(1, {0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0xFF}));
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::SelectObject, {NullPen});
+    emf.record(emf_record::SetBkMode, {1});  // transparent
+    emf.record(emf_record::SetTextColor, {0x0000FF});
+    emf.record(emf_record::SetBkColor, {0xFF0000});
+    emf.record(emf_record::Rectangle, {100, 100, 500, 500});
     const QImage drawn = playEmf(emf).copy(200, 200, 16, 16);
     EXPECT_EQ(PixelsOfColour(drawn, Red).size(), 128);
     EXPECT_EQ(PixelsOfColour(drawn, Blue).size(), 128);
@@ -365,11 +346,10 @@ TEST(MetafileDrawing, MonochromeBrushesTakeTheTextAndBackgroundColours) {
 
 // A gradient triangle shades between its corners' colours.
 TEST(MetafileDrawing, GradientTrianglesShadeBetweenTheirCorners) {
-    constexpr uint32_t EmrGradientFill = 118;
     const QList<QPair<QPoint, QRgb>> corners{
         {{100, 900}, 0xffff0000}, {{900, 900}, 0xff00ff00}, {{500, 100}, 0xff0000ff}};
     EmfBuilder emf;
-    emf.record(EmrGradientFill, GradientTriangle(corners));
+    emf.record(emf_record::GradientFill, GradientTriangle(corners));
     const QImage image = playEmf(emf);
     // Just inside each corner its own colour; at the centre of gravity the mean.
     const auto near = [](QRgb a, QRgb b, int tolerance) {
@@ -404,7 +384,6 @@ Fields BlendedBlit(QRect target, uint32_t mode, const QByteArray& dib) {
 // Blends: per-pixel alpha (premultiplied), a constant alpha, and a
 // transparent colour each let the red below show where they say.
 TEST(MetafileDrawing, AlphaBlendAndTransparentBltBlendOntoWhatIsThere) {
-    constexpr uint32_t EmrAlphaBlend = 114, EmrTransparentBlt = 116;
     constexpr uint32_t PerPixel = 0x01FF0000, HalfConstant = 0x00800000;  // format, alpha, 0, op
     // 2 x 2, 32 bits: blue at half alpha (premultiplied) in every pixel.
     Fields halfBlue;
@@ -417,17 +396,18 @@ TEST(MetafileDrawing, AlphaBlendAndTransparentBltBlendOntoWhatIsThere) {
         QRgb centre;   // at the top-left pixel's place
         QRgb outside;  // at the bottom-right pixel's place
     } cases[] = {
-        {"per-pixel alpha", EmrAlphaBlend, PerPixel, halfBlue.data(), qRgb(127, 0, 128),
+        {"per-pixel alpha", emf_record::AlphaBlend, PerPixel, halfBlue.data(), qRgb(127, 0, 128),
          qRgb(127, 0, 128)},
-        {"constant alpha", EmrAlphaBlend, HalfConstant, TwoByTwoDib(24), qRgb(255, 0, 0),
+        {"constant alpha", emf_record::AlphaBlend, HalfConstant, TwoByTwoDib(24), qRgb(255, 0, 0),
          qRgb(127, 0, 128)},
-        {"transparent red", EmrTransparentBlt, 0x0000FF, TwoByTwoDib(24), Red, qRgb(0, 0, 255)},
+        {"transparent red", emf_record::TransparentBlt, 0x0000FF, TwoByTwoDib(24), Red,
+         qRgb(0, 0, 255)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EmfBuilder emf = bluePenRedBrush(1);
-        emf.record(EmrSelectObject, {NullPen});
-        emf.record(EmrRectangle, {0, 0, 1000, 1000});
+        emf.record(emf_record::SelectObject, {NullPen});
+        emf.record(emf_record::Rectangle, {0, 0, 1000, 1000});
         emf.record(c.type, BlendedBlit(QRect(100, 100, 800, 800), c.mode, c.dib));
         const QImage image = playEmf(emf);
         for (const auto& [at, expected] :
@@ -443,7 +423,6 @@ TEST(MetafileDrawing, AlphaBlendAndTransparentBltBlendOntoWhatIsThere) {
 // A pen of the user style dashes as its entries say, in logical units: a
 // wide one on the target and a thin one drawn a pixel wide alike.
 TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
-    constexpr uint32_t EmrExtCreatePen = 95;
     constexpr int Geometric = 0x00010000, UserStyle = 7, FlatCaps = 0x0200;
     for (const int width : {40, 5}) {  // logical units, ten to the pixel
         SCOPED_TRACE(width);
@@ -452,13 +431,13 @@ TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
         pen.u32(Geometric | UserStyle | FlatCaps).u32(width).u32(0).u32(0x0000FF).u32(0);
         pen.u32(2).u32(600).u32(400);  // 60 pixels drawn, 40 left out
         EmfBuilder emf;
-        emf.record(EmrSetMapMode, {MapAnisotropic});
-        emf.record(EmrSetWindowExtEx, {10000, 10000});
-        emf.record(EmrSetViewportExtEx, {1000, 1000});
-        emf.record(EmrExtCreatePen, pen);
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrMoveToEx, {1000, 5000});
-        emf.record(EmrLineTo, {9000, 5000});
+        emf.record(emf_record::SetMapMode, {MapAnisotropic});
+        emf.record(emf_record::SetWindowExtEx, {10000, 10000});
+        emf.record(emf_record::SetViewportExtEx, {1000, 1000});
+        emf.record(emf_record::ExtCreatePen, pen);
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::MoveToEx, {1000, 5000});
+        emf.record(emf_record::LineTo, {9000, 5000});
         const QImage image = playEmf(emf);
         // Along the line: dashes from 100 to 160, 200 to 260, ...
         for (int x : {110, 150, 210, 250, 710}) EXPECT_EQ(image.pixel(x, 500), Red) << x;
@@ -468,7 +447,6 @@ TEST(MetafileDrawing, UserStyledPensDashAsTheirEntriesSay) {
 
 // A thick pen made with a hatch or a pattern strokes with it, not solid.
 TEST(MetafileDrawing, ThickPensWithAHatchStrokeWithIt) {
-    constexpr uint32_t EmrExtCreatePen = 95;
     constexpr int Geometric = 0x00010000, CrossHatch = 4;
     const QByteArray dib = TwoByTwoDib(24);      // red and blue
     for (const int brushStyle : {2, 3, 5, 6}) {  // hatched, pattern, the two DIB patterns
@@ -476,10 +454,10 @@ TEST(MetafileDrawing, ThickPensWithAHatchStrokeWithIt) {
         pen.u32(1).u32(52).u32(40).u32(92).u32(dib.size() - 40);  // slot, the bitmap's place
         pen.u32(Geometric).u32(60).u32(brushStyle).u32(0x0000FF).u32(CrossHatch).u32(0);
         EmfBuilder emf;
-        emf.record(EmrExtCreatePen, pen.bytes(dib));
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrMoveToEx, {100, 500});
-        emf.record(EmrLineTo, {900, 500});
+        emf.record(emf_record::ExtCreatePen, pen.bytes(dib));
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::MoveToEx, {100, 500});
+        emf.record(emf_record::LineTo, {900, 500});
         const QImage image = playEmf(emf);
         int red = 0, other = 0;
         for (int x = 200; x < 800; ++x) (image.pixel(x, 500 + x % 20) == Red ? red : other) += 1;
@@ -492,7 +470,6 @@ TEST(MetafileDrawing, ThickPensWithAHatchStrokeWithIt) {
 // for would: filled inside a path, stroked outside one; a malformed list
 // draws nothing at all.
 TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
-    constexpr uint32_t EmrPolyBezierTo16 = 88, EmrPolyDraw16 = 92;
     constexpr uint8_t MoveTo = 6, LineTo = 2, BezierTo = 4, Close = 1;
     // A box with a curved top, then a triangle.
     const QList<QPair<QPoint, uint8_t>> typed{
@@ -501,13 +478,15 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
         {{700, 700}, MoveTo},        {{900, 700}, LineTo},   {{800, 900}, LineTo | Close}};
     // The same figures record by record; outside a path a closing line.
     const auto recordByRecord = [](EmfBuilder& emf, bool inPath) {
-        emf.record(EmrMoveToEx, {100, 300});
-        emf.record(EmrPolyBezierTo16, polygon16({{200, 100}, {400, 100}, {500, 300}}));
-        emf.record(EmrLineTo, {500, 600});
-        emf.record(EmrLineTo, {100, 600});
-        inPath ? emf.record(EmrCloseFigure, {}) : emf.record(EmrLineTo, {100, 300});
+        emf.record(emf_record::MoveToEx, {100, 300});
+        emf.record(emf_record::PolyBezierTo16, polygon16({{200, 100}, {400, 100}, {500, 300}}));
+        emf.record(emf_record::LineTo, {500, 600});
+        emf.record(emf_record::LineTo, {100, 600});
+        inPath ? emf.record(emf_record::CloseFigure, {})
+               : emf.record(emf_record::LineTo, {100, 300});
         lineFigures(emf, {{{700, 700}, {900, 700}, {800, 900}}}, false);
-        inPath ? emf.record(EmrCloseFigure, {}) : emf.record(EmrLineTo, {700, 700});
+        inPath ? emf.record(emf_record::CloseFigure, {})
+               : emf.record(emf_record::LineTo, {700, 700});
     };
     for (const bool inPath : {true, false}) {
         SCOPED_TRACE(inPath ? "in a path" : "outside a path");
@@ -516,15 +495,15 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
         const int width = inPath ? 9 : 0;
         EmfBuilder expected = bluePenRedBrush(width), drawn = bluePenRedBrush(width);
         if (inPath) {
-            expected.record(EmrBeginPath, {});
-            drawn.record(EmrBeginPath, {});
+            expected.record(emf_record::BeginPath, {});
+            drawn.record(emf_record::BeginPath, {});
         }
         recordByRecord(expected, inPath);
-        drawn.record(EmrPolyDraw16, PolyDraw16(typed));
+        drawn.record(emf_record::PolyDraw16, PolyDraw16(typed));
         if (inPath) {
             for (EmfBuilder* emf : {&expected, &drawn}) {
-                emf->record(EmrEndPath, {});
-                emf->record(EmrStrokeAndFillPath, {0, 0, 0, 0});
+                emf->record(emf_record::EndPath, {});
+                emf->record(emf_record::StrokeAndFillPath, {0, 0, 0, 0});
             }
         }
         const QImage want = playEmf(expected);
@@ -532,7 +511,7 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
         EXPECT_EQ(differingPixels(playEmf(drawn), want), 0);
     }
     EmfBuilder malformed = bluePenRedBrush(9);
-    malformed.record(EmrPolyDraw16,
+    malformed.record(emf_record::PolyDraw16,
                      PolyDraw16({{{100, 100}, MoveTo}, {{500, 100}, LineTo}, {{500, 500}, BezierTo},
                                {{100, 500}, BezierTo}}));
     EXPECT_TRUE(InkBounds(playEmf(malformed)).isEmpty());
@@ -541,7 +520,6 @@ TEST(MetafileDrawing, PolyDrawDrawsTheFiguresItsPointTypesSay) {
 // A miter join reaches its full point while it is no longer than the miter
 // limit (10 pen widths unless set) and is bevelled beyond it.
 TEST(MetafileDrawing, MiterJoinsReachTheirPointWithinTheMiterLimit) {
-    constexpr uint32_t EmrPolyline16 = 87, EmrSetMiterLimit = 58, EmrExtCreatePen = 95;
     constexpr int Geometric = 0x00010000, MiterJoin = 0x2000, FlatCaps = 0x0200;
     // A 20-degree V, its point at (500, 200), drawn 40 pixels wide: the
     // miter is 5.8 widths long and ends 115 pixels above the point.
@@ -551,10 +529,10 @@ TEST(MetafileDrawing, MiterJoinsReachTheirPointWithinTheMiterLimit) {
         pen.u32(1).u32(0).u32(0).u32(0).u32(0);
         pen.u32(Geometric | MiterJoin | FlatCaps).u32(40).u32(0).u32(0x0000FF).u32(0).u32(0);
         EmfBuilder emf;
-        emf.record(EmrExtCreatePen, pen);
-        emf.record(EmrSelectObject, {1});
-        if (limit) emf.record(EmrSetMiterLimit, {limit});
-        emf.record(EmrPolyline16, polygon16({{447, 500}, {500, 200}, {553, 500}}));
+        emf.record(emf_record::ExtCreatePen, pen);
+        emf.record(emf_record::SelectObject, {1});
+        if (limit) emf.record(emf_record::SetMiterLimit, {limit});
+        emf.record(emf_record::Polyline16, polygon16({{447, 500}, {500, 200}, {553, 500}}));
         const QImage image = playEmf(emf);
         EXPECT_EQ(image.pixel(500, 100) != White, limit == 0);
         EXPECT_EQ(image.pixel(500, 175) != White, limit == 0);
@@ -565,13 +543,12 @@ TEST(MetafileDrawing, MiterJoinsReachTheirPointWithinTheMiterLimit) {
 // WidenPath turns the ended path into the outline of its stroke, which
 // FillPath then fills.
 TEST(MetafileDrawing, AWidenedPathFillsWhereItsStrokeWouldBe) {
-    constexpr uint32_t EmrWidenPath = 66;
     EmfBuilder emf = bluePenRedBrush(40);
-    emf.record(EmrBeginPath, {});
+    emf.record(emf_record::BeginPath, {});
     lineFigures(emf, {{{100, 700}, {400, 700}}}, false);
-    emf.record(EmrEndPath, {});
-    emf.record(EmrWidenPath, {});
-    emf.record(EmrFillPath, {0, 0, 0, 0});
+    emf.record(emf_record::EndPath, {});
+    emf.record(emf_record::WidenPath, {});
+    emf.record(emf_record::FillPath, {0, 0, 0, 0});
     const QImage image = playEmf(emf);
     EXPECT_EQ(image.pixel(250, 685), Red);
     EXPECT_EQ(image.pixel(250, 715), Red);
@@ -580,24 +557,8 @@ TEST(MetafileDrawing, AWidenedPathFillsWhereItsStrokeWouldBe) {
 
 namespace {
 
-constexpr uint32_t EmrComment = 70;
 constexpr qint64 OpaqueRed = 0xFFFF0000;
 constexpr uint16_t ColourBrush = 0x8000, Compressed = 0x4000, Relative = 0x0800;
-enum : uint16_t {
-    PlusGetDc = 0x4004,
-    PlusObject = 0x4008,
-    PlusFillRects = 0x400A,
-    PlusFillPolygon = 0x400C,
-    PlusDrawLines = 0x400D,
-    PlusFillPie = 0x4010,
-    PlusFillPath = 0x4014,
-    PlusDrawImage = 0x401A,
-    PlusSave = 0x4025,
-    PlusRestore = 0x4026,
-    PlusTranslate = 0x402D,
-    PlusSetClipRect = 0x4032,
-    PlusStrokeFillPath = 0x4037,
-};
 
 Fields floats(std::initializer_list<float> values) {
     Fields f;
@@ -622,7 +583,7 @@ QByteArray squarePath() {
 }
 
 QImage playPlus(const EmfPlusRecords& plus, EmfBuilder emf = EmfBuilder()) {
-    emf.record(EmrComment, plus.comment());
+    emf.record(emf_record::Comment, plus.comment());
     return playEmf(emf);
 }
 
@@ -640,8 +601,8 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
                                .build({0, 0, 10, 10}, 96);  // a red brush's rectangle
     const auto image = [](const Fields& object) {
         const Fields versioned = Fields().u32(0xDBC01002).bytes(object.data());
-        return EmfPlusRecords().record(PlusObject, 0x500 | 3, versioned)
-            .record(PlusDrawImage, 3, floats({0, 0, 0, 0, 10, 10, 100, 100, 200, 200}));
+        return EmfPlusRecords().record(emfplus_record::ObjectRecord, 0x500 | 3, versioned)
+            .record(emfplus_record::DrawImage, 3, floats({0, 0, 0, 0, 10, 10, 100, 100, 200, 200}));
     };
     const struct {
         const char* what;
@@ -649,54 +610,69 @@ TEST(MetafileDrawing, EmfPlusRecordsDrawTheirShapesTransformsAndClips) {
         QPoint red, white;
     } cases[] = {
         {"a rectangle in a colour",
-         EmfPlusRecords().record(PlusFillRects, ColourBrush,
+         EmfPlusRecords().record(emfplus_record::FillRects, ColourBrush,
                                  colourRectangle(OpaqueRed, {100, 100, 200, 200})),
-         {200, 200}, {350, 200}},
+         {200, 200},
+         {350, 200}},
         {"lines with a pen object",
          EmfPlusRecords()
-             .record(PlusObject, 0x0200 | 1, redPen)
-             .record(PlusDrawLines, 1, Fields().u32(2).bytes(floats({100, 500, 900, 500}).data())),
-         {500, 510}, {500, 560}},
+             .record(emfplus_record::ObjectRecord, 0x0200 | 1, redPen)
+             .record(emfplus_record::DrawLines, 1,
+                     Fields().u32(2).bytes(floats({100, 500, 900, 500}).data())),
+         {500, 510},
+         {500, 560}},
         {"16-bit points",
-         EmfPlusRecords().record(PlusFillPolygon, ColourBrush | Compressed,
-                                 Fields().u32(OpaqueRed).u32(3).u16(100).u16(100).u16(900).u16(100)
-                                     .u16(100).u16(900)),
-         {200, 200}, {800, 800}},
+         EmfPlusRecords().record(
+             emfplus_record::FillPolygon, ColourBrush | Compressed,
+             Fields().u32(OpaqueRed).u32(3).u16(100).u16(100).u16(900).u16(100).u16(100).u16(900)),
+         {200, 200},
+         {800, 800}},
         {"relative points of one and two bytes",
-         EmfPlusRecords().record(PlusFillPolygon, ColourBrush | Relative,
-                                 Fields().u32(OpaqueRed).u32(3).bytes(
-                                     QByteArray("\x80\x64\x80\x64\x83\x20\x00\xfc\xe0\x83\x20", 11))),
-         {200, 200}, {800, 800}},
+         EmfPlusRecords().record(emfplus_record::FillPolygon, ColourBrush | Relative,
+                                 Fields().u32(OpaqueRed).u32(3).bytes(QByteArray(
+                                     "\x80\x64\x80\x64\x83\x20\x00\xfc\xe0\x83\x20", 11))),
+         {200, 200},
+         {800, 800}},
         {"a pie turning clockwise from its start",
-         EmfPlusRecords().record(PlusFillPie, ColourBrush,
-                                 Fields().u32(OpaqueRed).f32(0).f32(90).bytes(
-                                     floats({100, 100, 800, 800}).data())),
-         {600, 600}, {600, 400}},
+         EmfPlusRecords().record(
+             emfplus_record::FillPie, ColourBrush,
+             Fields().u32(OpaqueRed).f32(0).f32(90).bytes(floats({100, 100, 800, 800}).data())),
+         {600, 600},
+         {600, 400}},
         {"a path object in two parts",
          EmfPlusRecords()
-             .record(PlusObject, 0x8000 | 0x0300 | 2,
+             .record(emfplus_record::ObjectRecord, 0x8000 | 0x0300 | 2,
                      Fields().u32(path.size()).bytes(path.left(20)))
-             .record(PlusObject, 0x0300 | 2, Fields().bytes(path.mid(20)))
-             .record(PlusFillPath, ColourBrush | 2, Fields().u32(OpaqueRed)),
-         {500, 500}, {200, 500}},
+             .record(emfplus_record::ObjectRecord, 0x0300 | 2, Fields().bytes(path.mid(20)))
+             .record(emfplus_record::FillPath, ColourBrush | 2, Fields().u32(OpaqueRed)),
+         {500, 500},
+         {200, 500}},
         {"a world moved, saved and restored",
          EmfPlusRecords()
-             .record(PlusSave, 0, Fields().u32(7))
-             .record(PlusTranslate, 0, floats({500, 0}))
-             .record(PlusFillRects, ColourBrush, colourRectangle(OpaqueRed, {100, 100, 200, 200}))
-             .record(PlusRestore, 0, Fields().u32(7))
-             .record(PlusFillRects, ColourBrush, colourRectangle(OpaqueRed, {100, 600, 200, 200})),
-         {700, 200}, {200, 200}},
+             .record(emfplus_record::Save, 0, Fields().u32(7))
+             .record(emfplus_record::TranslateWorldTransform, 0, floats({500, 0}))
+             .record(emfplus_record::FillRects, ColourBrush,
+                     colourRectangle(OpaqueRed, {100, 100, 200, 200}))
+             .record(emfplus_record::Restore, 0, Fields().u32(7))
+             .record(emfplus_record::FillRects, ColourBrush,
+                     colourRectangle(OpaqueRed, {100, 600, 200, 200})),
+         {700, 200},
+         {200, 200}},
         {"a clip rectangle intersected",
          EmfPlusRecords()
-             .record(PlusSetClipRect, 1 << 8, floats({0, 0, 500, 1000}))
-             .record(PlusFillRects, ColourBrush, colourRectangle(OpaqueRed, {0, 0, 1000, 1000})),
-         {300, 500}, {700, 500}},
+             .record(emfplus_record::SetClipRect, 1 << 8, floats({0, 0, 500, 1000}))
+             .record(emfplus_record::FillRects, ColourBrush,
+                     colourRectangle(OpaqueRed, {0, 0, 1000, 1000})),
+         {300, 500},
+         {700, 500}},
         {"a PNG whose bitmap fields are left zero",
          image(Fields().u32(1).u32(0).u32(0).u32(0).u32(0).u32(1).bytes(EncodeImage(red, "png"))),
-         {200, 200}, {350, 200}},
-        {"a placeable WMF", image(Fields().u32(2).u32(2).u32(wmf.size()).bytes(wmf)),
-         {200, 200}, {350, 200}},
+         {200, 200},
+         {350, 200}},
+        {"a placeable WMF",
+         image(Fields().u32(2).u32(2).u32(wmf.size()).bytes(wmf)),
+         {200, 200},
+         {350, 200}},
     };
     for (const auto& c : cases) {
         const QImage drawn = playPlus(c.records);
@@ -710,25 +686,27 @@ TEST(MetafileDrawing, DualFilesDrawTheirEmfPlusRecordsAndTheOlderOnesOnlyAfterGe
     // device over to them for a second rectangle.
     const auto dual = [](bool dualHeader, uint16_t lastPlusRecord) {
         EmfBuilder emf = bluePenRedBrush(1);
-        emf.record(EmrCreateBrushIndirect, {3, 0, 0xFF0000, 0}).record(EmrSelectObject, {3});
-        emf.record(EmrComment, EmfPlusRecords(dualHeader)
-                                   .record(PlusFillRects, ColourBrush,
+        emf.record(emf_record::CreateBrushIndirect, {3, 0, 0xFF0000, 0})
+            .record(emf_record::SelectObject, {3});
+        emf.record(emf_record::Comment, EmfPlusRecords(dualHeader)
+                                   .record(emfplus_record::FillRects, ColourBrush,
                                            colourRectangle(OpaqueRed, {100, 100, 200, 200}))
                                    .comment());
-        emf.record(EmrRectangle, {100, 100, 300, 300});
-        emf.record(EmrComment, EmfPlusRecords(dualHeader).record(lastPlusRecord, 0).comment());
-        emf.record(EmrRectangle, {600, 600, 800, 800});
+        emf.record(emf_record::Rectangle, {100, 100, 300, 300});
+        emf.record(emf_record::Comment,
+                   EmfPlusRecords(dualHeader).record(lastPlusRecord, 0).comment());
+        emf.record(emf_record::Rectangle, {600, 600, 800, 800});
         return playEmf(emf);
     };
-    const QImage handedOver = dual(true, PlusGetDc);
+    const QImage handedOver = dual(true, emfplus_record::GetDc);
     EXPECT_EQ(handedOver.pixel(200, 200), Red);
     EXPECT_EQ(handedOver.pixel(700, 700), 0xff0000ffu);
-    EXPECT_EQ(dual(true, PlusSave).pixel(700, 700), White);
+    EXPECT_EQ(dual(true, emfplus_record::Save).pixel(700, 700), White);
     // In a dual file only, the older records draw for a record that could not.
-    EXPECT_EQ(dual(true, PlusFillPath).pixel(700, 700), 0xff0000ffu);
-    EXPECT_EQ(dual(false, PlusFillPath).pixel(700, 700), White);
+    EXPECT_EQ(dual(true, emfplus_record::FillPath).pixel(700, 700), 0xff0000ffu);
+    EXPECT_EQ(dual(false, emfplus_record::FillPath).pixel(700, 700), White);
     // A drawing record this player lacks: the older records show the picture.
-    const QImage older = dual(true, PlusStrokeFillPath);
+    const QImage older = dual(true, emfplus_record::StrokeFillPath);
     EXPECT_EQ(older.pixel(200, 200), 0xff0000ffu);
     EXPECT_EQ(older.pixel(700, 700), 0xff0000ffu);
 }

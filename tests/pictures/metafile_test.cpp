@@ -10,6 +10,7 @@
 
 #include "base/sleevix_error.h"
 #include "pictures/metafile/metafile_picture.h"
+#include "pictures/metafile/record_numbers.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"
 #include "support/image_probe.h"
@@ -19,29 +20,6 @@
 namespace {
 
 // EMF record types and WMF functions the fixtures use.
-enum : uint32_t {
-    EmrPolygon16 = 86,
-    EmrPolyPolygon16 = 91,
-    EmrSetWindowExtEx = 9,
-    EmrSetViewportExtEx = 11,
-    EmrSetMapMode = 17,
-    EmrSetPolyFillMode = 19,
-    EmrSetTextAlign = 22,
-    EmrSetBkMode = 18,
-    EmrMoveToEx = 27,
-    EmrLineTo = 54,
-    EmrIntersectClipRect = 30,
-    EmrSaveDc = 33,
-    EmrRestoreDc = 34,
-    EmrSelectObject = 37,
-    EmrCreatePen = 38,
-    EmrCreateBrushIndirect = 39,
-    EmrRectangle = 43,
-    EmrStretchDiBits = 81,
-    EmrExtCreateFontIndirectW = 82,
-    EmrExtTextOutW = 84,
-    EmrSetWorldTransform = 35,
-};
 constexpr QRgb White = 0xffffffff;
 constexpr QRgb Red = 0xffff0000;
 constexpr QRgb Blue = 0xff0000ff;
@@ -63,9 +41,9 @@ QImage playEmf(const EmfBuilder& emf) {
 
 // A red solid brush and null pen, so that shapes show as exact red areas.
 EmfBuilder& redFill(EmfBuilder& emf) {
-    emf.record(EmrCreateBrushIndirect, {1, 0, 0x0000FF, 0});
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrSelectObject, {0x80000008});  // the null pen
+    emf.record(emf_record::CreateBrushIndirect, {1, 0, 0x0000FF, 0});
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::SelectObject, {0x80000008});  // the null pen
     return emf;
 }
 
@@ -139,12 +117,12 @@ TEST(Metafile, EachMappingModePutsTheSameRectangleInPlace) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EmfBuilder emf;
-        emf.record(EmrSetMapMode, {c.mode});
-        if (c.window.size()) emf.record(EmrSetWindowExtEx, c.window);
-        if (c.viewport.size()) emf.record(EmrSetViewportExtEx, c.viewport);
+        emf.record(emf_record::SetMapMode, {c.mode});
+        if (c.window.size()) emf.record(emf_record::SetWindowExtEx, c.window);
+        if (c.viewport.size()) emf.record(emf_record::SetViewportExtEx, c.viewport);
         redFill(emf);
         const QRect r = c.logical;
-        emf.record(EmrRectangle, {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()});
+        emf.record(emf_record::Rectangle, {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()});
         const QRect ink = InkBounds(playEmf(emf));
         EXPECT_NEAR(ink.left(), 100, 1);
         EXPECT_NEAR(ink.top(), 100, 1);
@@ -156,20 +134,20 @@ TEST(Metafile, EachMappingModePutsTheSameRectangleInPlace) {
 TEST(Metafile, TextStaysUprightWhenTheAxisIsFlipped) {
     auto textAt = [](int mode, int y) {
         EmfBuilder emf;
-        emf.record(EmrSetMapMode, {mode});
+        emf.record(emf_record::SetMapMode, {mode});
         Fields font;
         font.u32(1).u32(-50).u32(0).u32(0).u32(0).u32(400).u32(0).u32(0);
         for (char16_t c : u"Arial") font.u16(c);
         for (int i = 5; i < 32; ++i) font.u16(0);
-        emf.record(EmrExtCreateFontIndirectW, font);
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrSetBkMode, {1});
+        emf.record(emf_record::ExtCreateFontIndirectW, font);
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::SetBkMode, {1});
         Fields text;
         text.u32(0).u32(0).u32(0).u32(0).u32(1).f32(1).f32(1);  // bounds, mode, scales
         text.u32(100).u32(y).u32(1).u32(76).u32(0);             // point, count, text, options
         text.u32(0).u32(0).u32(0).u32(0).u32(0);                // rectangle, no advances
         text.u16('T').u16(0);
-        emf.record(EmrExtTextOutW, text);
+        emf.record(emf_record::ExtTextOutW, text);
         return playEmf(emf);
     };
     const QImage downward = textAt(1, 100);  // y grows downward
@@ -189,14 +167,14 @@ TEST(Metafile, TextStaysUprightWhenTheAxisIsFlipped) {
 TEST(Metafile, FillModesDecideWhetherANestedSquareIsAHole) {
     for (int mode : {1, 2}) {
         EmfBuilder emf;
-        emf.record(EmrSetPolyFillMode, {mode});
+        emf.record(emf_record::SetPolyFillMode, {mode});
         redFill(emf);
         Fields shapes;
         shapes.u32(0).u32(0).u32(0).u32(0).u32(2).u32(8).u32(4).u32(4);
         for (QPoint p : {QPoint(100, 100), QPoint(400, 100), QPoint(400, 400), QPoint(100, 400),
                          QPoint(200, 200), QPoint(300, 200), QPoint(300, 300), QPoint(200, 300)})
             shapes.u16(p.x()).u16(p.y());
-        emf.record(EmrPolyPolygon16, shapes);
+        emf.record(emf_record::PolyPolygon16, shapes);
         const QImage image = playEmf(emf);
         EXPECT_EQ(image.pixel(150, 150), Red);
         EXPECT_EQ(image.pixel(250, 250), mode == 1 ? White : Red) << mode;
@@ -205,10 +183,10 @@ TEST(Metafile, FillModesDecideWhetherANestedSquareIsAHole) {
 
 TEST(Metafile, PenWidthsAreInLogicalUnits) {
     EmfBuilder emf;
-    emf.record(EmrCreatePen, {1, 0x00000200 /* flat ends */, 20, 0, 0x0000FF});
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrMoveToEx, {100, 500});
-    emf.record(EmrLineTo, {900, 500});
+    emf.record(emf_record::CreatePen, {1, 0x00000200 /* flat ends */, 20, 0, 0x0000FF});
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::MoveToEx, {100, 500});
+    emf.record(emf_record::LineTo, {900, 500});
     const QRect ink = InkBounds(playEmf(emf));
     EXPECT_NEAR(ink.height(), 20, 1);
     EXPECT_NEAR(ink.width(), 800, 1);
@@ -217,11 +195,11 @@ TEST(Metafile, PenWidthsAreInLogicalUnits) {
 TEST(Metafile, ClippingIsKeptRightAcrossSaveAndRestore) {
     EmfBuilder emf;
     redFill(emf);
-    emf.record(EmrSaveDc, {});
-    emf.record(EmrIntersectClipRect, {0, 0, 300, 300});
-    emf.record(EmrRectangle, {100, 100, 500, 500});  // clipped
-    emf.record(EmrRestoreDc, {-1});
-    emf.record(EmrRectangle, {600, 600, 700, 700});  // no longer clipped
+    emf.record(emf_record::SaveDc, {});
+    emf.record(emf_record::IntersectClipRect, {0, 0, 300, 300});
+    emf.record(emf_record::Rectangle, {100, 100, 500, 500});  // clipped
+    emf.record(emf_record::RestoreDc, {-1});
+    emf.record(emf_record::Rectangle, {600, 600, 700, 700});  // no longer clipped
     const QImage image = playEmf(emf);
     EXPECT_EQ(image.pixel(250, 250), Red);
     EXPECT_EQ(image.pixel(350, 350), White);
@@ -243,7 +221,7 @@ TEST(Metafile, BitmapsOfEveryDepthAndOrientationLandInTheirRectangle) {
             f.u32(0).u32(0x00CC0020).u32(400).u32(200);  // colours, copy, destination size
             f.bytes(dib);
             EmfBuilder emf;
-            emf.record(EmrStretchDiBits, f);
+            emf.record(emf_record::StretchDiBits, f);
             const QImage image = playEmf(emf);
             EXPECT_EQ(InkBounds(image), QRect(100, 200, 400, 200));
             // 16 bits keep five bits a channel: 255 comes back as 248.
@@ -345,16 +323,16 @@ TEST(Metafile, DamagedFilesGiveAnErrorOrAPartialPictureNeverACrash) {
 
     // Object indexes out of range, counts beyond the record: skipped.
     EmfBuilder wild;
-    wild.record(EmrSelectObject, {123456});
-    wild.record(EmrSelectObject, {0xFFFFFFFF});
-    wild.record(EmrCreatePen, {4000000000, 0, 1, 0, 0});
-    wild.record(EmrPolygon16, polygon16({{1, 1}}));
+    wild.record(emf_record::SelectObject, {123456});
+    wild.record(emf_record::SelectObject, {0xFFFFFFFF});
+    wild.record(emf_record::CreatePen, {4000000000, 0, 1, 0, 0});
+    wild.record(emf_record::Polygon16, polygon16({{1, 1}}));
     Fields lying;
     lying.u32(0).u32(0).u32(0).u32(0).u32(0x7FFFFFFF).u16(5).u16(5);
-    wild.record(EmrPolygon16, lying);
-    wild.record(EmrRestoreDc, {-100000});
+    wild.record(emf_record::Polygon16, lying);
+    wild.record(emf_record::RestoreDc, {-100000});
     redFill(wild);
-    wild.record(EmrRectangle, {10, 10, 20, 20});
+    wild.record(emf_record::Rectangle, {10, 10, 20, 20});
     EXPECT_EQ(playEmf(wild).pixel(15, 15), Red);
 }
 
@@ -362,7 +340,7 @@ TEST(Metafile, TheLoaderDrawsMetafilesIn24BitsOverWhiteAtTheSizeOfTheirArea) {
     PictureFiles files;
     EmfBuilder emf;
     redFill(emf);
-    emf.record(EmrRectangle, {0, 0, 500, 1000});
+    emf.record(emf_record::Rectangle, {0, 0, 500, 1000});
     const QString file = files.write("half.emf", emf.build());
     // At its natural size, and for an insert printed at 600 dpi: as
     // vectors at that size, not its natural pixels stretched.
@@ -380,13 +358,12 @@ TEST(Metafile, TheLoaderDrawsMetafilesIn24BitsOverWhiteAtTheSizeOfTheirArea) {
 }
 
 TEST(Metafile, RasterOperationsArcDirectionAndGradientsChangeWhatIsDrawn) {
-    constexpr uint32_t EmrSetRop2 = 20, EmrSetArcDirection = 57, EmrArc = 45, EmrGradientFill = 118;
     // Nothing drawn with the "no operation" pen and brush; black with "black".
     for (const auto& [rop, expected] : {std::pair{11, White}, std::pair{1, 0xff000000u}}) {
         EmfBuilder emf;
         redFill(emf);
-        emf.record(EmrSetRop2, {rop});
-        emf.record(EmrRectangle, {100, 100, 200, 200});
+        emf.record(emf_record::SetRop2, {rop});
+        emf.record(emf_record::Rectangle, {100, 100, 200, 200});
         EXPECT_EQ(playEmf(emf).pixel(150, 150), expected) << rop;
     }
 
@@ -394,10 +371,10 @@ TEST(Metafile, RasterOperationsArcDirectionAndGradientsChangeWhatIsDrawn) {
     // counter-clockwise, the long way clockwise.
     for (int direction : {1, 2}) {
         EmfBuilder emf;
-        emf.record(EmrCreatePen, {1, 0, 9, 0, 0x0000FF});
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrSetArcDirection, {direction});
-        emf.record(EmrArc, {300, 300, 700, 700, 700, 500, 500, 300});
+        emf.record(emf_record::CreatePen, {1, 0, 9, 0, 0x0000FF});
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::SetArcDirection, {direction});
+        emf.record(emf_record::Arc, {300, 300, 700, 700, 700, 500, 500, 300});
         const QImage image = playEmf(emf);
         const bool lowerHalfInked = !InkBounds(image, QRect(300, 560, 400, 150)).isEmpty();
         EXPECT_EQ(lowerHalfInked, direction == 2) << direction;
@@ -410,7 +387,7 @@ TEST(Metafile, RasterOperationsArcDirectionAndGradientsChangeWhatIsDrawn) {
     gradient.u32(900).u32(300).u16(0).u16(0).u16(0xFF00).u16(0);
     gradient.u32(0).u32(1);
     EmfBuilder emf;
-    emf.record(EmrGradientFill, gradient);
+    emf.record(emf_record::GradientFill, gradient);
     const QImage image = playEmf(emf);
     EXPECT_GT(qRed(image.pixel(110, 200)), 230);
     EXPECT_GT(qBlue(image.pixel(890, 200)), 230);
@@ -439,11 +416,11 @@ TEST(Metafile, TransformsThatLeaveTheFiniteWorldAreSkipped) {
         redFill(emf);
         Fields transform;
         transform.f32(wild).f32(0).f32(0).f32(wild).f32(0).f32(0);
-        emf.record(EmrSetWorldTransform, transform);
+        emf.record(emf_record::SetWorldTransform, transform);
         emf.record(36, transform.u32(3));      // ModifyWorldTransform, right multiply
         emf.record(29, {600, 600, 700, 700});  // ExcludeClipRect
-        emf.record(EmrIntersectClipRect, {10, 10, 900, 900});
-        emf.record(EmrRectangle, {100, 100, 200, 200});
+        emf.record(emf_record::IntersectClipRect, {10, 10, 900, 900});
+        emf.record(emf_record::Rectangle, {100, 100, 200, 200});
         const QImage image = playEmf(emf);
         if (std::isnan(wild)) {
             // The transform was refused: the rectangle stands where it says.
@@ -458,14 +435,13 @@ TEST(Metafile, TransformsThatLeaveTheFiniteWorldAreSkipped) {
 // arc empty, and joining the current position to it read past its end.
 TEST(Metafile, ArcsWithoutFiniteAnglesAreSkipped) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    constexpr uint32_t EmrAngleArc = 41, EmrArcTo = 55;
     EmfBuilder emf;
-    emf.record(EmrMoveToEx, {10, 10});
+    emf.record(emf_record::MoveToEx, {10, 10});
     Fields angleArc;
     angleArc.u32(500).u32(500).u32(4000000000u).f32(nan).f32(nan);
-    emf.record(EmrAngleArc, angleArc);
-    emf.record(EmrArcTo, {0, 0, 0, 0, 0, 0, 0, 0});  // a box of no size
+    emf.record(emf_record::AngleArc, angleArc);
+    emf.record(emf_record::ArcTo, {0, 0, 0, 0, 0, 0, 0, 0});  // a box of no size
     redFill(emf);
-    emf.record(EmrRectangle, {100, 100, 200, 200});
+    emf.record(emf_record::Rectangle, {100, 100, 200, 200});
     EXPECT_EQ(playEmf(emf).pixel(150, 150), Red);
 }

@@ -7,23 +7,13 @@
 #include <gtest/gtest.h>
 
 
+#include "pictures/metafile/record_numbers.h"
 #include "support/image_probe.h"
 #include "support/metafile_builder.h"
 #include "support/process_use.h"
 
 namespace {
 
-enum : uint32_t {
-    EmrSetWindowExtEx = 9,
-    EmrSetWindowOrgEx = 10,
-    EmrSetViewportExtEx = 11,
-    EmrSetViewportOrgEx = 12,
-    EmrSetMapMode = 17,
-    EmrSetBkMode = 18,
-    EmrSelectObject = 37,
-    EmrExtCreateFontIndirectW = 82,
-    EmrExtTextOutW = 84,
-};
 constexpr int MapText = 1, MapAnisotropic = 8, Transparent = 1;
 
 // The page maps logical (x, y) to device (x, y) in the y-down case and to
@@ -32,23 +22,23 @@ constexpr int MapText = 1, MapAnisotropic = 8, Transparent = 1;
 EmfBuilder withMapping(bool flipped) {
     EmfBuilder emf;
     if (!flipped) {
-        emf.record(EmrSetMapMode, {MapText});
+        emf.record(emf_record::SetMapMode, {MapText});
         return emf;
     }
-    emf.record(EmrSetMapMode, {MapAnisotropic});
-    emf.record(EmrSetWindowOrgEx, {0, 0});
-    emf.record(EmrSetWindowExtEx, {1000, -1000});
-    emf.record(EmrSetViewportOrgEx, {0, 1000});
-    emf.record(EmrSetViewportExtEx, {1000, 1000});
+    emf.record(emf_record::SetMapMode, {MapAnisotropic});
+    emf.record(emf_record::SetWindowOrgEx, {0, 0});
+    emf.record(emf_record::SetWindowExtEx, {1000, -1000});
+    emf.record(emf_record::SetViewportOrgEx, {0, 1000});
+    emf.record(emf_record::SetViewportExtEx, {1000, 1000});
     return emf;
 }
 
 QRect rotatedTextInk(bool flipped, int escapement) {
     EmfBuilder emf = withMapping(flipped);
-    emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, escapement));
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrSetBkMode, {Transparent});
-    emf.record(EmrExtTextOutW, ExtTextOutW(QPoint(500, 500), "Axis title"));
+    emf.record(emf_record::ExtCreateFontIndirectW, LogFontW(1, -40, escapement));
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::SetBkMode, {Transparent});
+    emf.record(emf_record::ExtTextOutW, ExtTextOutW(QPoint(500, 500), "Axis title"));
     return InkBounds(PlayMetafileInto(emf.build(), QSize(1000, 1000)));
 }
 
@@ -94,11 +84,11 @@ TEST(MetafileText, AxisTitlesUnderAFlippedMappingStayInsideTheirRecordedBounds) 
     // flipped page; the recorded bounds are the strip below the reference
     // point, to its left, where the title reads downward.
     EmfBuilder emf = withMapping(true);
-    emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, 900));
-    emf.record(EmrSelectObject, {1});
-    emf.record(EmrSetBkMode, {Transparent});
+    emf.record(emf_record::ExtCreateFontIndirectW, LogFontW(1, -40, 900));
+    emf.record(emf_record::SelectObject, {1});
+    emf.record(emf_record::SetBkMode, {Transparent});
     const QRect recorded(QPoint(460, 500), QPoint(500, 800));
-    emf.record(EmrExtTextOutW, ExtTextOutW(QPoint(500, 500), "Value axis", {}, recorded));
+    emf.record(emf_record::ExtTextOutW, ExtTextOutW(QPoint(500, 500), "Value axis", {}, recorded));
     const QRect ink = InkBounds(PlayMetafileInto(emf.build(), QSize(1000, 1000)));
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_TRUE(recorded.adjusted(-2, -2, 2, 2).contains(ink))
@@ -113,10 +103,10 @@ TEST(MetafileText, AxisTitlesUnderAFlippedMappingStayInsideTheirRecordedBounds) 
 TEST(MetafileText, AdvancesForAMissingTypefaceGiveWayToTheSubstitutesOwn) {
     auto inkOf = [](const QString& face, const QList<int>& advances) {
         EmfBuilder emf = withMapping(false);
-        emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, 0, face));
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrSetBkMode, {Transparent});
-        emf.record(EmrExtTextOutW, ExtTextOutW(QPoint(100, 100), "Y- axis", advances));
+        emf.record(emf_record::ExtCreateFontIndirectW, LogFontW(1, -40, 0, face));
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::SetBkMode, {Transparent});
+        emf.record(emf_record::ExtTextOutW, ExtTextOutW(QPoint(100, 100), "Y- axis", advances));
         return PlayMetafileInto(emf.build(), QSize(1000, 1000));
     };
     const QList<int> wideCells{40, 40, 40, 40, 40, 40, 40};
@@ -141,10 +131,10 @@ TEST(MetafileText, AdvancePairsSetLettersAsSingleAdvancesDo) {
     constexpr char AdvancePairs = 0x20;  // 0x2000, second byte
     auto inkOf = [](const Fields& textOut) {
         EmfBuilder emf = withMapping(false);
-        emf.record(EmrExtCreateFontIndirectW, LogFontW(1, -40, 0, "Arial"));
-        emf.record(EmrSelectObject, {1});
-        emf.record(EmrSetBkMode, {Transparent});
-        emf.record(EmrExtTextOutW, textOut);
+        emf.record(emf_record::ExtCreateFontIndirectW, LogFontW(1, -40, 0, "Arial"));
+        emf.record(emf_record::SelectObject, {1});
+        emf.record(emf_record::SetBkMode, {Transparent});
+        emf.record(emf_record::ExtTextOutW, textOut);
         return PlayMetafileInto(emf.build(), QSize(1000, 1000));
     };
     const QImage single = inkOf(ExtTextOutW(QPoint(100, 100), "Wide", {90, 40, 60, 50}));
@@ -157,7 +147,6 @@ TEST(MetafileText, AdvancePairsSetLettersAsSingleAdvancesDo) {
 // Eight-bit text is in the code page of the font's character set: the
 // same letters as the Unicode record draws, curly quotes and Cyrillic too.
 TEST(MetafileText, EightBitTextReadsInTheFontsCodePage) {
-    constexpr uint32_t EmrExtTextOutA = 83;
     constexpr int CharSetAt = 4 + 23;  // slot, then the LOGFONTW's field
     const auto eightBit = [](QPoint at, const QByteArray& text) {
         constexpr int StringAt = 76;
@@ -181,15 +170,15 @@ TEST(MetafileText, EightBitTextReadsInTheFontsCodePage) {
             QByteArray font = LogFontW(1, -40, 0).data();
             font[CharSetAt] = char(c.charSet);
             EmfBuilder emf = withMapping(false);
-            emf.record(EmrExtCreateFontIndirectW, Fields().bytes(font));
-            emf.record(EmrSelectObject, {1});
-            emf.record(EmrSetBkMode, {Transparent});
+            emf.record(emf_record::ExtCreateFontIndirectW, Fields().bytes(font));
+            emf.record(emf_record::SelectObject, {1});
+            emf.record(emf_record::SetBkMode, {Transparent});
             emf.record(type, textOut);
             return PlayMetafileInto(emf.build(), QSize(1000, 200));
         };
-        const QImage unicode = drawn(EmrExtTextOutW, ExtTextOutW(QPoint(50, 50), c.text));
+        const QImage unicode = drawn(emf_record::ExtTextOutW, ExtTextOutW(QPoint(50, 50), c.text));
         EXPECT_FALSE(InkBounds(unicode).isEmpty());
-        EXPECT_TRUE(drawn(EmrExtTextOutA, eightBit(QPoint(50, 50), c.bytes)) == unicode);
+        EXPECT_TRUE(drawn(emf_record::ExtTextOutA, eightBit(QPoint(50, 50), c.bytes)) == unicode);
     }
 }
 
@@ -199,14 +188,14 @@ TEST(MetafileText, EightBitTextReadsInTheFontsCodePage) {
 // took 38 s and 4 GB before.
 TEST(MetafileText, PosterSizeLettersPastTheBudgetDrawAsOutlines) {
     const auto textAt = [](EmfBuilder& emf, int slot, int height, QPoint at, const QString& text) {
-        emf.record(EmrExtCreateFontIndirectW, LogFontW(slot, height, 0));
-        emf.record(EmrSelectObject, {slot});
-        emf.record(EmrExtTextOutW, ExtTextOutW(at, text));
+        emf.record(emf_record::ExtCreateFontIndirectW, LogFontW(slot, height, 0));
+        emf.record(emf_record::SelectObject, {slot});
+        emf.record(emf_record::ExtTextOutW, ExtTextOutW(at, text));
     };
     QString emoji;
     for (char32_t c = 0x1F300; c < 0x1F300 + 500; ++c) emoji += QString::fromUcs4(&c, 1);
     EmfBuilder poster = withMapping(false);
-    poster.record(EmrSetBkMode, {Transparent});
+    poster.record(emf_record::SetBkMode, {Transparent});
     textAt(poster, 1, -4000, QPoint(990, 500), emoji);
     textAt(poster, 2, -60, QPoint(100, 100), "Wave");
     constexpr double MostMegabytes = 1024;  // the unbudgeted drawing took 4 GB
@@ -217,7 +206,7 @@ TEST(MetafileText, PosterSizeLettersPastTheBudgetDrawAsOutlines) {
     // The title after the budget ran out stands where and as large as
     // without the poster letters before it.
     EmfBuilder plain = withMapping(false);
-    plain.record(EmrSetBkMode, {Transparent});
+    plain.record(emf_record::SetBkMode, {Transparent});
     textAt(plain, 2, -60, QPoint(100, 100), "Wave");
     const QRect title = InkBounds(PlayMetafileInto(plain.build(), QSize(1000, 1000)));
     const QRect outlined = InkBounds(drawn.copy(0, 0, 500, 400));

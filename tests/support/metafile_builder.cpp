@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "pictures/metafile/metafile_picture.h"
+#include "pictures/metafile/record_numbers.h"
 
 Fields& Fields::u16(int value) {
     data_.append(char(value & 0xFF)).append(char((value >> 8) & 0xFF));
@@ -69,7 +70,8 @@ EmfPlusRecords::EmfPlusRecords(bool dual) {
 EmfPlusRecords& EmfPlusRecords::record(uint16_t type, uint16_t flags, const Fields& data) {
     QByteArray body = data.data();
     while (body.size() % 4) body.append('\0');
-    records_.append(Fields().u16(type).u16(flags).u32(12 + body.size()).u32(body.size()).bytes(body).data());
+    records_.append(
+        Fields().u16(type).u16(flags).u32(12 + body.size()).u32(body.size()).bytes(body).data());
     return *this;
 }
 
@@ -274,46 +276,22 @@ Fields GradientTriangle(const QList<QPair<QPoint, QRgb>>& corners) {
 
 namespace {
 
-enum : uint32_t {
-    SampleWindowExt = 9,
-    SampleWindowOrg = 10,
-    SampleViewportExt = 11,
-    SampleViewportOrg = 12,
-    SampleMapMode = 17,
-    SampleBkMode = 18,
-    SampleTextColour = 24,
-    SampleMoveTo = 27,
-    SampleSelectObject = 37,
-    SampleCreatePen = 38,
-    SampleCreateBrush = 39,
-    SampleRectangle = 43,
-    SampleLineTo = 54,
-    SampleBeginPath = 59,
-    SampleEndPath = 60,
-    SampleCloseFigure = 61,
-    SampleStrokeAndFillPath = 63,
-    SampleStretchDiBits = 81,
-    SampleFont = 82,
-    SampleTextW = 84,
-    SamplePolygon16 = 86,
-    SamplePolyDraw16 = 92,
-    SampleMonoBrush = 93,
-    SampleGradientFill = 118,
-};
 constexpr qint64 SampleNullPen = 0x80000008;
 
 // Logical y grows upward: logical (x, y) lands at device (x, 1000 - y).
 void flipY(EmfBuilder& emf) {
-    emf.record(SampleMapMode, {8});
-    emf.record(SampleWindowOrg, {0, 0}).record(SampleWindowExt, {1000, -1000});
-    emf.record(SampleViewportOrg, {0, 1000}).record(SampleViewportExt, {1000, 1000});
+    emf.record(emf_record::SetMapMode, {8});
+    emf.record(emf_record::SetWindowOrgEx, {0, 0})
+        .record(emf_record::SetWindowExtEx, {1000, -1000});
+    emf.record(emf_record::SetViewportOrgEx, {0, 1000})
+        .record(emf_record::SetViewportExtEx, {1000, 1000});
 }
 
 void text(EmfBuilder& emf, int slot, const QString& face, int height, int escapement, QPoint at,
           const QString& words, const QList<int>& advances = {}) {
-    emf.record(SampleFont, LogFontW(slot, height, escapement, face));
-    emf.record(SampleSelectObject, {slot});
-    emf.record(SampleTextW, ExtTextOutW(at, words, advances));
+    emf.record(emf_record::ExtCreateFontIndirectW, LogFontW(slot, height, escapement, face));
+    emf.record(emf_record::SelectObject, {slot});
+    emf.record(emf_record::ExtTextOutW, ExtTextOutW(at, words, advances));
 }
 
 }  // namespace
@@ -323,11 +301,11 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
 
     EmfBuilder axes;
     flipY(axes);
-    axes.record(SampleBkMode, {1});
-    axes.record(SampleCreatePen, {1, 0, 3, 0, 0});
-    axes.record(SampleSelectObject, {1});
-    axes.record(SampleMoveTo, {200, 800}).record(SampleLineTo, {200, 200});
-    axes.record(SampleLineTo, {900, 200});
+    axes.record(emf_record::SetBkMode, {1});
+    axes.record(emf_record::CreatePen, {1, 0, 3, 0, 0});
+    axes.record(emf_record::SelectObject, {1});
+    axes.record(emf_record::MoveToEx, {200, 800}).record(emf_record::LineTo, {200, 200});
+    axes.record(emf_record::LineTo, {900, 200});
     // Under the flipped axis 900 reads downward, 2700 upward.
     text(axes, 2, "Arial", -40, 900, QPoint(120, 800), "Value axis (900)");
     text(axes, 3, "Arial", -40, 2700, QPoint(930, 250), "Second axis (2700)");
@@ -335,70 +313,77 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
     samples.append({"rotated_text_flipped_axis.emf", axes.build()});
 
     EmfBuilder path;
-    path.record(SampleCreatePen, {1, 0, 9, 0, 0xFF0000}).record(SampleSelectObject, {1});
-    path.record(SampleCreateBrush, {2, 0, 0x0000FF, 0}).record(SampleSelectObject, {2});
-    path.record(SampleBeginPath, {});
-    path.record(SampleMoveTo, {100, 100}).record(SampleLineTo, {450, 150});
-    path.record(SampleLineTo, {200, 450}).record(SampleCloseFigure, {});
-    path.record(SampleMoveTo, {600, 600}).record(SampleLineTo, {900, 600});
-    path.record(SampleLineTo, {900, 900}).record(SampleLineTo, {600, 900});
-    path.record(SampleCloseFigure, {});
-    path.record(SampleEndPath, {}).record(SampleStrokeAndFillPath, {0, 0, 0, 0});
+    path.record(emf_record::CreatePen, {1, 0, 9, 0, 0xFF0000})
+        .record(emf_record::SelectObject, {1});
+    path.record(emf_record::CreateBrushIndirect, {2, 0, 0x0000FF, 0})
+        .record(emf_record::SelectObject, {2});
+    path.record(emf_record::BeginPath, {});
+    path.record(emf_record::MoveToEx, {100, 100}).record(emf_record::LineTo, {450, 150});
+    path.record(emf_record::LineTo, {200, 450}).record(emf_record::CloseFigure, {});
+    path.record(emf_record::MoveToEx, {600, 600}).record(emf_record::LineTo, {900, 600});
+    path.record(emf_record::LineTo, {900, 900}).record(emf_record::LineTo, {600, 900});
+    path.record(emf_record::CloseFigure, {});
+    path.record(emf_record::EndPath, {}).record(emf_record::StrokeAndFillPath, {0, 0, 0, 0});
     Fields polygon;
     polygon.u32(0).u32(0).u32(0).u32(0).u32(3);
     for (QPoint p : {QPoint(600, 100), QPoint(950, 150), QPoint(700, 450)})
         polygon.u16(p.x()).u16(p.y());
-    path.record(SamplePolygon16, polygon);
+    path.record(emf_record::Polygon16, polygon);
     samples.append({"path_of_lines.emf", path.build()});
 
     EmfBuilder thin;
-    thin.record(SampleMapMode, {8});
-    thin.record(SampleWindowExt, {10000, 10000}).record(SampleViewportExt, {1000, 1000});
-    thin.record(SampleCreatePen, {1, 0, 1, 0, 0x000080}).record(SampleSelectObject, {1});
-    thin.record(SampleSelectObject, {0x80000005});  // the null brush
+    thin.record(emf_record::SetMapMode, {8});
+    thin.record(emf_record::SetWindowExtEx, {10000, 10000})
+        .record(emf_record::SetViewportExtEx, {1000, 1000});
+    thin.record(emf_record::CreatePen, {1, 0, 1, 0, 0x000080})
+        .record(emf_record::SelectObject, {1});
+    thin.record(emf_record::SelectObject, {0x80000005});  // the null brush
     for (int i = 0; i < 8; ++i)
-        thin.record(SampleRectangle,
+        thin.record(emf_record::Rectangle,
                     {1000 + i * 400, 1000 + i * 400, 9000 - i * 400, 9000 - i * 400});
-    thin.record(SampleCreatePen, {2, 0, 0, 0, 0x008000}).record(SampleSelectObject, {2});
-    thin.record(SampleMoveTo, {500, 500}).record(SampleLineTo, {9500, 9500});
+    thin.record(emf_record::CreatePen, {2, 0, 0, 0, 0x008000})
+        .record(emf_record::SelectObject, {2});
+    thin.record(emf_record::MoveToEx, {500, 500}).record(emf_record::LineTo, {9500, 9500});
     samples.append({"thin_pens.emf", thin.build()});
 
     EmfBuilder hatches;
     hatches.record(0x18, {0x00FF00}).record(0x19, {0xFF0000});  // text and background colours
-    hatches.record(SampleSelectObject, {SampleNullPen});
+    hatches.record(emf_record::SelectObject, {SampleNullPen});
     for (int hatch = 0; hatch < 12; ++hatch) {
-        hatches.record(SampleCreateBrush, {1 + hatch, 2, 0x0000FF, hatch});
-        hatches.record(SampleSelectObject, {1 + hatch});
+        hatches.record(emf_record::CreateBrushIndirect, {1 + hatch, 2, 0x0000FF, hatch});
+        hatches.record(emf_record::SelectObject, {1 + hatch});
         const int x = 50 + (hatch % 4) * 240, y = 50 + (hatch / 4) * 320;
-        hatches.record(SampleRectangle, {x, y, x + 200, y + 280});
+        hatches.record(emf_record::Rectangle, {x, y, x + 200, y + 280});
     }
     samples.append({"hatch_styles.emf", hatches.build()});
 
     EmfBuilder palette;
     QByteArray cut = TwoByTwoDib(8, false, 2);
     cut.replace(32, 4, QByteArray(4, '\0'));
-    palette.record(SampleStretchDiBits,
+    palette.record(emf_record::StretchDiBits,
                    StretchDiBits(cut, QRect(100, 100, 800, 800), 0x00CC0020, 48));
     samples.append({"short_colour_table.emf", palette.build()});
 
     EmfBuilder idiom;
-    idiom.record(SampleCreateBrush, {1, 0, 0x60A020, 0}).record(SampleSelectObject, {1});
-    idiom.record(SampleSelectObject, {SampleNullPen});
-    idiom.record(SampleRectangle, {0, 0, 1000, 1000});
-    idiom.record(SampleMapMode, {8});
-    idiom.record(SampleWindowExt, {3000, 3000}).record(SampleViewportExt, {1000, 1000});
+    idiom.record(emf_record::CreateBrushIndirect, {1, 0, 0x60A020, 0})
+        .record(emf_record::SelectObject, {1});
+    idiom.record(emf_record::SelectObject, {SampleNullPen});
+    idiom.record(emf_record::Rectangle, {0, 0, 1000, 1000});
+    idiom.record(emf_record::SetMapMode, {8});
+    idiom.record(emf_record::SetWindowExtEx, {3000, 3000})
+        .record(emf_record::SetViewportExtEx, {1000, 1000});
     const QRect target(301, 302, 2400, 2401);
     // The picture's red corner stays; where the mask is white, the
     // background shows through unchanged.
     QByteArray mask = TwoByTwoDib(1);
     mask.replace(40, 8, Fields().u32(0x000000).u32(0xFFFFFF).data());
-    idiom.record(SampleStretchDiBits, StretchDiBits(TwoByTwoDib(24), target, 0x00660046));
-    idiom.record(SampleStretchDiBits, StretchDiBits(mask, target, 0x008800C6));
-    idiom.record(SampleStretchDiBits, StretchDiBits(TwoByTwoDib(24), target, 0x00660046));
+    idiom.record(emf_record::StretchDiBits, StretchDiBits(TwoByTwoDib(24), target, 0x00660046));
+    idiom.record(emf_record::StretchDiBits, StretchDiBits(mask, target, 0x008800C6));
+    idiom.record(emf_record::StretchDiBits, StretchDiBits(TwoByTwoDib(24), target, 0x00660046));
     samples.append({"xor_and_xor.emf", idiom.build()});
 
     EmfBuilder cells;
-    cells.record(SampleBkMode, {1});
+    cells.record(emf_record::SetBkMode, {1});
     const QList<int> wide(14, 40);
     text(cells, 1, "Arial", -40, 0, QPoint(50, 100), "Y- axis title", wide);
     text(cells, 2, "No Such Typeface", -40, 0, QPoint(50, 300), "Y- axis title", wide);
@@ -408,22 +393,22 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
     // Bars filled as a chart tool fills them: one-bit brushes drawn in the
     // text colour set before each, on the background colour.
     EmfBuilder bars;
-    bars.record(SampleBkMode, {1});
+    bars.record(emf_record::SetBkMode, {1});
     const QList<QList<uint8_t>> patterns{{0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55},
                                          {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},
                                          {0x7F, 0xBF, 0xDF, 0xEF, 0xF7, 0xFB, 0xFD, 0xFE}};
     const QList<int> inks{0xD30094, 0x739E00, 0xE9B456};
     for (int bar = 0; bar < 3; ++bar) {
-        bars.record(SampleTextColour, {inks[bar]});
-        bars.record(SampleMonoBrush, MonoBrush(1 + bar, patterns[bar]));
-        bars.record(SampleSelectObject, {1 + bar});
-        bars.record(SampleRectangle,
+        bars.record(emf_record::SetTextColor, {inks[bar]});
+        bars.record(emf_record::CreateMonoBrush, MonoBrush(1 + bar, patterns[bar]));
+        bars.record(emf_record::SelectObject, {1 + bar});
+        bars.record(emf_record::Rectangle,
                     {100 + bar * 300, 900 - (bar + 2) * 200, 300 + bar * 300, 900});
     }
     samples.append({"mono_brush_bars.emf", bars.build()});
 
     EmfBuilder shaded;
-    shaded.record(SampleGradientFill, GradientTriangle({{{100, 900}, 0xffff0000},
+    shaded.record(emf_record::GradientFill, GradientTriangle({{{100, 900}, 0xffff0000},
                                                         {{900, 900}, 0xff00ff00},
                                                         {{500, 100}, 0xff0000ff}}));
     samples.append({"gradient_triangle.emf", shaded.build()});
@@ -432,17 +417,19 @@ QList<QPair<QString, QByteArray>> MetafileSamples() {
     // then the same kind of figure stroked outside one.
     constexpr uint8_t MoveTo = 6, LineTo = 2, BezierTo = 4, Close = 1;
     EmfBuilder drawn;
-    drawn.record(SampleCreatePen, {1, 0, 9, 0, 0x800000}).record(SampleSelectObject, {1});
-    drawn.record(SampleCreateBrush, {2, 0, 0x00A0FF, 0}).record(SampleSelectObject, {2});
-    drawn.record(SampleBeginPath, {});
-    drawn.record(SamplePolyDraw16,
+    drawn.record(emf_record::CreatePen, {1, 0, 9, 0, 0x800000})
+        .record(emf_record::SelectObject, {1});
+    drawn.record(emf_record::CreateBrushIndirect, {2, 0, 0x00A0FF, 0})
+        .record(emf_record::SelectObject, {2});
+    drawn.record(emf_record::BeginPath, {});
+    drawn.record(emf_record::PolyDraw16,
                  PolyDraw16({{{250, 100}, MoveTo}, {{450, 350}, BezierTo}, {{450, 450}, BezierTo},
                            {{250, 450}, BezierTo}, {{50, 450}, BezierTo}, {{50, 350}, BezierTo},
                            {{250, 100}, BezierTo | Close}, {{550, 300}, MoveTo},
                            {{650, 100}, BezierTo}, {{850, 100}, BezierTo}, {{950, 300}, BezierTo},
                            {{950, 450}, LineTo}, {{550, 450}, LineTo | Close}}));
-    drawn.record(SampleEndPath, {}).record(SampleStrokeAndFillPath, {0, 0, 0, 0});
-    drawn.record(SamplePolyDraw16,
+    drawn.record(emf_record::EndPath, {}).record(emf_record::StrokeAndFillPath, {0, 0, 0, 0});
+    drawn.record(emf_record::PolyDraw16,
                  PolyDraw16({{{100, 600}, MoveTo}, {{300, 900}, LineTo}, {{500, 600}, BezierTo},
                            {{700, 600}, BezierTo}, {{900, 900}, BezierTo | Close}}));
     samples.append({"poly_draw.emf", drawn.build()});

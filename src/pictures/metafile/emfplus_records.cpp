@@ -8,63 +8,20 @@
 
 #include "base/sleevix_error.h"
 #include "pictures/metafile/emfplus_player.h"
+#include "pictures/metafile/record_numbers.h"
 #include "pictures/metafile/record_reading.h"
 
 namespace emfplus {
 
+using namespace emfplus_record;
+
 namespace {
 
-constexpr uint32_t EmrComment = 70;
 constexpr uint32_t EmfPlusIdentifier = 0x2B464D45;  // "EMF+"
 // Comment record: type, size, data size, identifier, then the EMF+ records.
 constexpr qsizetype CommentDataSizeAt = 8, CommentIdentifierAt = 12, FirstRecordAt = 16;
 constexpr qsizetype RecordHeaderSize = 12;
 
-enum Record : uint16_t {
-    Header = 0x4001,
-    GetDc = 0x4004,
-    ObjectRecord = 0x4008,
-    Clear = 0x4009,
-    FillRects = 0x400A,
-    DrawRects = 0x400B,
-    FillPolygon = 0x400C,
-    DrawLines = 0x400D,
-    FillEllipse = 0x400E,
-    DrawEllipse = 0x400F,
-    FillPie = 0x4010,
-    DrawPie = 0x4011,
-    DrawArc = 0x4012,
-    FillRegion = 0x4013,
-    FillPath = 0x4014,
-    DrawPath = 0x4015,
-    FillClosedCurve = 0x4016,
-    DrawClosedCurve = 0x4017,
-    DrawCurve = 0x4018,
-    DrawBeziers = 0x4019,
-    DrawImage = 0x401A,
-    DrawImagePoints = 0x401B,
-    DrawString = 0x401C,
-    SetAntiAliasMode = 0x401E,
-    Save = 0x4025,
-    Restore = 0x4026,
-    BeginContainer = 0x4027,
-    BeginContainerNoParams = 0x4028,
-    EndContainer = 0x4029,
-    SetWorldTransform = 0x402A,
-    ResetWorldTransform = 0x402B,
-    MultiplyWorldTransform = 0x402C,
-    TranslateWorldTransform = 0x402D,
-    ScaleWorldTransform = 0x402E,
-    RotateWorldTransform = 0x402F,
-    SetPageTransform = 0x4030,
-    ResetClip = 0x4031,
-    SetClipRect = 0x4032,
-    SetClipPath = 0x4033,
-    SetClipRegion = 0x4034,
-    OffsetClip = 0x4035,
-    DrawDriverString = 0x4036,
-    StrokeFillPath = 0x4037,
-};
 
 // Flags of the drawing records.
 constexpr uint16_t ColourBrush = 0x8000, Compressed = 0x4000, Relative = 0x0800,
@@ -347,7 +304,7 @@ void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r
 }  // namespace
 
 bool IsEmfPlusComment(const ByteView& record) {
-    return record.has(0, FirstRecordAt) && record.u32(0) == EmrComment &&
+    return record.has(0, FirstRecordAt) && record.u32(0) == emf_record::Comment &&
            record.u32(CommentIdentifierAt) == EmfPlusIdentifier;
 }
 

@@ -4,66 +4,17 @@
 
 #include "pictures/metafile/gdi_player.h"
 #include "pictures/metafile/metafile_records.h"
+#include "pictures/metafile/record_numbers.h"
 #include "pictures/metafile/record_reading.h"
 #include "pictures/metafile/text_encoding.h"
 #include "pictures/metafile/wmf_readers.h"
 
 using namespace gdi;
 using namespace wmf;
+using namespace wmf_record;
 
 namespace {
 
-enum WmfRecord : uint32_t {
-    SaveDc = 0x001E,
-    CreatePalette = 0x00F7,
-    SetBkMode = 0x0102,
-    SetMapMode = 0x0103,
-    SetRop2 = 0x0104,
-    SetPolyFillMode = 0x0106,
-    SetStretchBltMode = 0x0107,
-    SetTextCharExtra = 0x0108,
-    RestoreDc = 0x0127,
-    SelectClipRegion = 0x012C,
-    SelectObject = 0x012D,
-    SetTextAlign = 0x012E,
-    DibCreatePatternBrush = 0x0142,
-    DeleteObject = 0x01F0,
-    CreatePatternBrush = 0x01F9,
-    SetBkColor = 0x0201,
-    SetTextColor = 0x0209,
-    SetWindowOrg = 0x020B,
-    SetWindowExt = 0x020C,
-    OffsetWindowOrg = 0x020F,
-    LineTo = 0x0213,
-    MoveTo = 0x0214,
-    OffsetClipRgn = 0x0220,
-    CreatePenIndirect = 0x02FA,
-    CreateFontIndirect = 0x02FB,
-    CreateBrushIndirect = 0x02FC,
-    Polygon = 0x0324,
-    Polyline = 0x0325,
-    ScaleWindowExt = 0x0410,
-    ExcludeClipRect = 0x0415,
-    IntersectClipRect = 0x0416,
-    Ellipse = 0x0418,
-    Rectangle = 0x041B,
-    SetPixel = 0x041F,
-    TextOut = 0x0521,
-    PolyPolygon = 0x0538,
-    RoundRect = 0x061C,
-    PatBlt = 0x061D,
-    CreateRegion = 0x06FF,
-    Arc = 0x0817,
-    Pie = 0x081A,
-    Chord = 0x0830,
-    BitBlt = 0x0922,
-    DibBitBlt = 0x0940,
-    ExtTextOut = 0x0A32,
-    StretchBlt = 0x0B23,
-    DibStretchBlt = 0x0B41,
-    SetDibToDev = 0x0D33,
-    StretchDib = 0x0F43,
-};
 
 void playBlit(GdiPlayer& player, Blit blit) {
     // The old one-bit bitmap lands in the text colour (0 bits) and the
