@@ -15,11 +15,7 @@ using namespace gdi;
 using namespace emf;
 using namespace emf_record;
 
-namespace {
-
-
-}  // namespace
-
+// clang-format off: the drawing records, several to a line
 bool EmfRecordDraws(uint32_t type) {
     switch (type) {
         case PolyBezier: case Polygon: case Polyline: case PolyBezierTo: case PolylineTo:
@@ -36,121 +32,153 @@ bool EmfRecordDraws(uint32_t type) {
             return false;
     }
 }
+// clang-format on
 
-void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
+namespace {
+
+// Lines, curves and shapes.
+bool playLines(GdiPlayer& player, const MetafileRecord& record) {
     const ByteView& r = record.bytes;
-    State& s = player.state();
     switch (record.type) {
         case PolyBezier:
-            return player.beziers(PolyPoints(r, true), false);
+            player.beziers(PolyPoints(r, true), false);
+            break;
         case PolyBezier16:
-            return player.beziers(PolyPoints(r, false), false);
+            player.beziers(PolyPoints(r, false), false);
+            break;
         case PolyBezierTo:
-            return player.beziers(PolyPoints(r, true), true);
+            player.beziers(PolyPoints(r, true), true);
+            break;
         case PolyBezierTo16:
-            return player.beziers(PolyPoints(r, false), true);
+            player.beziers(PolyPoints(r, false), true);
+            break;
         case Polygon:
-            return player.polygons({PolyPoints(r, true)});
+            player.polygons({PolyPoints(r, true)});
+            break;
         case Polygon16:
-            return player.polygons({PolyPoints(r, false)});
+            player.polygons({PolyPoints(r, false)});
+            break;
         case Polyline:
-            return player.polyline(PolyPoints(r, true));
+            player.polyline(PolyPoints(r, true));
+            break;
         case Polyline16:
-            return player.polyline(PolyPoints(r, false));
+            player.polyline(PolyPoints(r, false));
+            break;
         case PolylineTo:
-            return player.polylineTo(PolyPoints(r, true));
+            player.polylineTo(PolyPoints(r, true));
+            break;
         case PolylineTo16:
-            return player.polylineTo(PolyPoints(r, false));
+            player.polylineTo(PolyPoints(r, false));
+            break;
         case PolyDraw:
-            return player.polyDraw(ReadPolyDraw(r, true));
+            player.polyDraw(ReadPolyDraw(r, true));
+            break;
         case PolyDraw16:
-            return player.polyDraw(ReadPolyDraw(r, false));
+            player.polyDraw(ReadPolyDraw(r, false));
+            break;
         case PolyPolygon:
-            return player.polygons(PolyPolygons(r, true));
+            player.polygons(PolyPolygons(r, true));
+            break;
         case PolyPolygon16:
-            return player.polygons(PolyPolygons(r, false));
+            player.polygons(PolyPolygons(r, false));
+            break;
         case PolyPolyline:
         case PolyPolyline16:
             for (const QPolygonF& line : PolyPolygons(r, record.type == PolyPolyline))
                 player.polyline(line);
-            return;
+            break;
+        case SetPixelV:
+            player.setPixel(Point32(r, 8), ColourRef(r, 16));
+            break;
+        case MoveToEx:
+            player.moveTo(Point32(r, 8));
+            break;
+        case Ellipse:
+            player.ellipse(Corners32(r, 8));
+            break;
+        case Rectangle:
+            player.rectangle(Corners32(r, 8));
+            break;
+        case RoundRect:
+            player.roundRectangle(Corners32(r, 8), QSizeF(r.i32(24), r.i32(28)));
+            break;
+        case Arc: {
+            const ArcFields a = ReadArc(r);
+            player.arc(GdiPlayer::ArcKind::Arc, a.box, a.start, a.end);
+            break;
+        }
+        case Chord: {
+            const ArcFields a = ReadArc(r);
+            player.arc(GdiPlayer::ArcKind::Chord, a.box, a.start, a.end);
+            break;
+        }
+        case Pie: {
+            const ArcFields a = ReadArc(r);
+            player.arc(GdiPlayer::ArcKind::Pie, a.box, a.start, a.end);
+            break;
+        }
+        case ArcTo: {
+            const ArcFields a = ReadArc(r);
+            player.arc(GdiPlayer::ArcKind::ArcTo, a.box, a.start, a.end);
+            break;
+        }
+        case AngleArc: {
+            const QPointF centre = Point32(r, 8);
+            const double radius = r.u32(16), start = r.f32(20), sweep = r.f32(24);
+            if (!std::isfinite(start) || !std::isfinite(sweep)) throw SkipRecord();
+            const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+            const double a = start * M_PI / 180, b = (start + sweep) * M_PI / 180;
+            const QPointF from = centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
+            const QPointF to = centre + QPointF(radius * std::cos(b), -radius * std::sin(b));
+            player.arc(GdiPlayer::ArcKind::ArcTo, box, from, to);
+            break;
+        }
+        case LineTo:
+            player.lineTo(Point32(r, 8));
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// How logical units map to the page: window, viewport, world transform, and the saved states.
+bool playMapping(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    State& s = player.state();
+    switch (record.type) {
         case SetWindowExtEx:
             s.windowExtent = QSizeF(r.i32(8), r.i32(12));
-            return;
+            break;
         case SetWindowOrgEx:
             s.windowOrigin = Point32(r, 8);
-            return;
+            break;
         case SetViewportExtEx:
             s.viewportExtent = QSizeF(r.i32(8), r.i32(12));
-            return;
+            break;
         case SetViewportOrgEx:
             s.viewportOrigin = Point32(r, 8);
-            return;
+            break;
         case ScaleViewportExtEx:
         case ScaleWindowExtEx: {
             const double xd = r.i32(12), yd = r.i32(20);
-            if (xd == 0 || yd == 0) return;
+            if (xd == 0 || yd == 0) return true;
             QSizeF& extent = record.type == ScaleWindowExtEx ? s.windowExtent : s.viewportExtent;
             extent = QSizeF(extent.width() * r.i32(8) / xd, extent.height() * r.i32(16) / yd);
-            return;
+            break;
         }
-        case SetPixelV:
-            return player.setPixel(Point32(r, 8), ColourRef(r, 16));
         case SetMapMode:
             s.mapMode = int(r.u32(8));
-            return;
-        case SetBkMode:
-            s.backgroundMode = int(r.u32(8));
-            return;
-        case SetPolyFillMode:
-            s.polyFillMode = int(r.u32(8));
-            return;
-        case SetStretchBltMode:
-            s.stretchMode = int(r.u32(8));
-            return;
-        case SetRop2:
-            s.rop2 = int(r.u32(8));
-            return;
-        case SetArcDirection:
-            s.arcsClockwise = r.u32(8) == 2;
-            return;
-        case SetMiterLimit: {
-            // An integer by the format; some writers store the float the
-            // drawing call took.
-            const uint32_t stored = r.u32(8);
-            constexpr uint32_t LargestIntegerLimit = 0xFFFF;
-            const double limit = stored > LargestIntegerLimit ? r.f32(8) : stored;
-            if (std::isfinite(limit) && limit >= 1) s.miterLimit = limit;
-            return;
-        }
-        case SmallTextOut:
-            return PlaySmallTextOut(player, r);
-        case GradientFill:
-            return PlayGradientFill(player, r);
-        case SetTextAlign:
-            s.textAlign = int(r.u32(8));
-            return;
-        case SetTextColor:
-            s.textColour = ColourRef(r, 8);
-            return;
-        case SetBkColor:
-            s.backgroundColour = ColourRef(r, 8);
-            return;
-        case OffsetClipRgn:
-            return player.offsetClip(Point32(r, 8));
-        case MoveToEx:
-            return player.moveTo(Point32(r, 8));
-        case ExcludeClipRect:
-            return player.excludeClip(Corners32(r, 8));
-        case IntersectClipRect:
-            return player.intersectClip(Corners32(r, 8));
+            break;
         case SaveDc:
-            return player.saveState();
+            player.saveState();
+            break;
         case RestoreDc:
-            return player.restoreState(r.i32(8));
+            player.restoreState(r.i32(8));
+            break;
         case SetWorldTransform:
             s.world = Xform(r, 8);
-            return;
+            break;
         case ModifyWorldTransform: {
             const QTransform x = Xform(r, 8);
             switch (r.u32(32)) {
@@ -169,86 +197,145 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
                 default:
                     break;
             }
-            return;
+            break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
+
+// The drawing modes and colours later records draw with.
+bool playModes(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    State& s = player.state();
+    switch (record.type) {
+        case SetBkMode:
+            s.backgroundMode = int(r.u32(8));
+            break;
+        case SetPolyFillMode:
+            s.polyFillMode = int(r.u32(8));
+            break;
+        case SetStretchBltMode:
+            s.stretchMode = int(r.u32(8));
+            break;
+        case SetRop2:
+            s.rop2 = int(r.u32(8));
+            break;
+        case SetArcDirection:
+            s.arcsClockwise = r.u32(8) == 2;
+            break;
+        case SetMiterLimit: {
+            // An integer by the format; some writers store the float the
+            // drawing call took.
+            const uint32_t stored = r.u32(8);
+            constexpr uint32_t LargestIntegerLimit = 0xFFFF;
+            const double limit = stored > LargestIntegerLimit ? r.f32(8) : stored;
+            if (std::isfinite(limit) && limit >= 1) s.miterLimit = limit;
+            break;
+        }
+        case SetTextAlign:
+            s.textAlign = int(r.u32(8));
+            break;
+        case SetTextColor:
+            s.textColour = ColourRef(r, 8);
+            break;
+        case SetBkColor:
+            s.backgroundColour = ColourRef(r, 8);
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Pens, brushes and fonts: made, selected, deleted.
+bool playObjects(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    switch (record.type) {
         case SelectObject:
-            return player.selectObject(r.u32(8));
+            player.selectObject(r.u32(8));
+            break;
         case DeleteObject:
-            return player.deleteObject(r.u32(8));
+            player.deleteObject(r.u32(8));
+            break;
         case CreatePen:
-            return player.setObject(r.u32(8),
-                                    Pen{int(r.u32(12)), double(r.i32(16)), ColourRef(r, 24)});
+            player.setObject(r.u32(8), Pen{int(r.u32(12)), double(r.i32(16)), ColourRef(r, 24)});
+            break;
         case ExtCreatePen:
-            return player.setObject(r.u32(8), ReadExtCreatePen(r));
+            player.setObject(r.u32(8), ReadExtCreatePen(r));
+            break;
         case CreateBrushIndirect:
-            return player.setObject(r.u32(8),
-                                    Brush{int(r.u32(12)), ColourRef(r, 16), int(r.u32(20))});
+            player.setObject(r.u32(8), Brush{int(r.u32(12)), ColourRef(r, 16), int(r.u32(20))});
+            break;
         case CreateMonoBrush:
-            if (QImage bits = RecordMonochromeBitmap(r, 16); !bits.isNull())
-                return player.setObject(r.u32(8), MonochromeBrush(std::move(bits)));
+            if (QImage bits = RecordMonochromeBitmap(r, 16); !bits.isNull()) {
+                player.setObject(r.u32(8), MonochromeBrush(std::move(bits)));
+                break;
+            }
             [[fallthrough]];
         case CreateDibPatternBrushPt:
-            return player.setObject(r.u32(8),
-                                    Brush{BrushDibPatternPt, Qt::black, 0, RecordBitmap(r, 16)});
+            player.setObject(r.u32(8), Brush{BrushDibPatternPt, Qt::black, 0, RecordBitmap(r, 16)});
+            break;
         case ExtCreateFontIndirectW:
-            return player.setObject(r.u32(8), LogFont(r, 12));
-        case Ellipse:
-            return player.ellipse(Corners32(r, 8));
-        case Rectangle:
-            return player.rectangle(Corners32(r, 8));
-        case RoundRect:
-            return player.roundRectangle(Corners32(r, 8), QSizeF(r.i32(24), r.i32(28)));
-        case Arc: {
-            const ArcFields a = ReadArc(r);
-            return player.arc(GdiPlayer::ArcKind::Arc, a.box, a.start, a.end);
-        }
-        case Chord: {
-            const ArcFields a = ReadArc(r);
-            return player.arc(GdiPlayer::ArcKind::Chord, a.box, a.start, a.end);
-        }
-        case Pie: {
-            const ArcFields a = ReadArc(r);
-            return player.arc(GdiPlayer::ArcKind::Pie, a.box, a.start, a.end);
-        }
-        case ArcTo: {
-            const ArcFields a = ReadArc(r);
-            return player.arc(GdiPlayer::ArcKind::ArcTo, a.box, a.start, a.end);
-        }
-        case AngleArc: {
-            const QPointF centre = Point32(r, 8);
-            const double radius = r.u32(16), start = r.f32(20), sweep = r.f32(24);
-            if (!std::isfinite(start) || !std::isfinite(sweep)) throw SkipRecord();
-            const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-            const double a = start * M_PI / 180, b = (start + sweep) * M_PI / 180;
-            const QPointF from = centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
-            const QPointF to = centre + QPointF(radius * std::cos(b), -radius * std::sin(b));
-            return player.arc(GdiPlayer::ArcKind::ArcTo, box, from, to);
-        }
-        case LineTo:
-            return player.lineTo(Point32(r, 8));
+            player.setObject(r.u32(8), LogFont(r, 12));
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Paths, clipping and regions.
+bool playPathsAndClipping(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    State& s = player.state();
+    switch (record.type) {
+        case OffsetClipRgn:
+            player.offsetClip(Point32(r, 8));
+            break;
+        case ExcludeClipRect:
+            player.excludeClip(Corners32(r, 8));
+            break;
+        case IntersectClipRect:
+            player.intersectClip(Corners32(r, 8));
+            break;
         case BeginPath:
-            return player.beginPath();
+            player.beginPath();
+            break;
         case EndPath:
-            return player.endPath();
+            player.endPath();
+            break;
         case CloseFigure:
-            return player.closeFigure();
+            player.closeFigure();
+            break;
         case FillPath:
-            return player.fillPath();
+            player.fillPath();
+            break;
         case StrokePath:
-            return player.strokePath();
+            player.strokePath();
+            break;
         case StrokeAndFillPath:
-            return player.strokeAndFillPath();
+            player.strokeAndFillPath();
+            break;
         case AbortPath:
-            return player.abortPath();
+            player.abortPath();
+            break;
         case WidenPath:
-            return player.widenPath();
+            player.widenPath();
+            break;
         case SelectClipPath:
-            return player.selectClipPath(int(r.u32(8)));
+            player.selectClipPath(int(r.u32(8)));
+            break;
         case ExtSelectClipRgn: {
             const qint64 length = r.u32(8);
             const int mode = int(r.u32(12));
-            if (length == 0) return player.selectClipRegion({}, mode);
-            return player.selectClipRegion(RegionRectangles(r, 16, length), mode);
+            if (length == 0) {
+                player.selectClipRegion({}, mode);
+                break;
+            }
+            player.selectClipRegion(RegionRectangles(r, 16, length), mode);
+            break;
         }
         case FillRgn:
         case PaintRgn: {
@@ -261,16 +348,34 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
                 brush = s.brush;
                 s = saved;
             }
-            return player.fillRegion(RegionRectangles(r, paint ? 28 : 32, length), brush, false);
+            player.fillRegion(RegionRectangles(r, paint ? 28 : 32, length), brush, false);
+            break;
         }
         case FrameRgn: {
             const State saved = s;
             player.selectObject(r.u32(28));
             const Brush brush = s.brush;
             s = saved;
-            return player.frameRegion(RegionRectangles(r, 40, r.u32(24)), brush,
-                                      QSizeF(r.i32(32), r.i32(36)));
+            player.frameRegion(RegionRectangles(r, 40, r.u32(24)), brush,
+                               QSizeF(r.i32(32), r.i32(36)));
+            break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Bitmaps, gradients and text.
+bool playPicturesAndText(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    switch (record.type) {
+        case SmallTextOut:
+            PlaySmallTextOut(player, r);
+            break;
+        case GradientFill:
+            PlayGradientFill(player, r);
+            break;
         case BitBlt:
         case StretchBlt: {
             const QRectF target(r.i32(24), r.i32(28), r.i32(32), r.i32(36));
@@ -279,35 +384,51 @@ void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
             QRectF source(r.i32(44), r.i32(48), target.width(), target.height());
             if (record.type == StretchBlt && r.has(100, 8))
                 source.setSize(QSizeF(r.i32(100), r.i32(104)));
-            return player.bitmap(target, image, image.isNull() ? QRectF() : source, rop);
+            player.bitmap(target, image, image.isNull() ? QRectF() : source, rop);
+            break;
         }
         case StretchDiBits: {
             const QImage image = RecordBitmap(r, 48);
-            if (image.isNull()) return;
+            if (image.isNull()) return true;
             const QRectF target(r.i32(24), r.i32(28), r.i32(72), r.i32(76));
             const QSizeF size(r.i32(40), r.i32(44));
-            return player.bitmap(target, image, SourceFromBottom(image, Point32(r, 32), size),
-                                 r.u32(68));
+            player.bitmap(target, image, SourceFromBottom(image, Point32(r, 32), size), r.u32(68));
+            break;
         }
         case AlphaBlend:
         case TransparentBlt: {
             const BlendedBlit blit =
                 record.type == AlphaBlend ? ReadAlphaBlend(r) : ReadTransparentBlt(r);
-            if (blit.image.isNull()) return;
-            return player.bitmap(blit.target, blit.image, blit.source, RopSourceCopy, blit.opacity);
+            if (blit.image.isNull()) return true;
+            player.bitmap(blit.target, blit.image, blit.source, RopSourceCopy, blit.opacity);
+            break;
         }
         case SetDiBitsToDevice: {
             const QImage image = RecordBitmap(r, 48);
-            if (image.isNull()) return;
+            if (image.isNull()) return true;
             const QSizeF size(r.i32(40), r.i32(44));
-            return player.bitmap(QRectF(Point32(r, 24), size), image,
-                                 SourceFromBottom(image, Point32(r, 32), size), RopSourceCopy);
+            player.bitmap(QRectF(Point32(r, 24), size), image,
+                          SourceFromBottom(image, Point32(r, 32), size), RopSourceCopy);
+            break;
         }
         case ExtTextOutA:
-            return PlayTextOut(player, r, false);
+            PlayTextOut(player, r, false);
+            break;
         case ExtTextOutW:
-            return PlayTextOut(player, r, true);
+            PlayTextOut(player, r, true);
+            break;
         default:
-            return;  // not drawn: palettes, comments (EMF+ too), colour management, ...
+            return false;
     }
+    return true;
+}
+
+}  // namespace
+
+void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
+    // Each family plays its own records; a record of none is not drawn:
+    // palettes, comments (EMF+ too), colour management, ...
+    for (const auto play : {playLines, playMapping, playModes, playObjects, playPathsAndClipping,
+                            playPicturesAndText})
+        if (play(player, record)) return;
 }
