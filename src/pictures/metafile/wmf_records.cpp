@@ -15,7 +15,6 @@ using namespace wmf_record;
 
 namespace {
 
-
 void playBlit(GdiPlayer& player, Blit blit) {
     // The old one-bit bitmap lands in the text colour (0 bits) and the
     // background colour (1 bits).
@@ -25,153 +24,220 @@ void playBlit(GdiPlayer& player, Blit blit) {
     player.bitmap(blit.target, blit.image, blit.source, blit.rop);
 }
 
-}  // namespace
-
-void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
+// The saved states, modes, colours and how logical units map to the page.
+bool playState(GdiPlayer& player, const MetafileRecord& record) {
     const ByteView& r = record.bytes;
     State& s = player.state();
     switch (record.type) {
         case SaveDc:
-            return player.saveState();
+            player.saveState();
+            break;
         case RestoreDc:
-            return player.restoreState(r.i16(Params));
+            player.restoreState(r.i16(Params));
+            break;
         case SetBkMode:
             s.backgroundMode = r.u16(Params);
-            return;
+            break;
         case SetMapMode:
             s.mapMode = r.u16(Params);
-            return;
+            break;
         case SetPolyFillMode:
             s.polyFillMode = r.u16(Params);
-            return;
+            break;
         case SetStretchBltMode:
             s.stretchMode = r.u16(Params);
-            return;
+            break;
         case SetRop2:
             s.rop2 = r.u16(Params);
-            return;
+            break;
         case SetTextCharExtra:
             s.characterExtra = r.i16(Params);
-            return;
+            break;
         case SetTextAlign:
             s.textAlign = r.u16(Params);
-            return;
+            break;
         case SetBkColor:
             s.backgroundColour = ColourRef(r, Params);
-            return;
+            break;
         case SetTextColor:
             s.textColour = ColourRef(r, Params);
-            return;
+            break;
         case SetWindowOrg:
             s.windowOrigin = PointYX(r, Params);
-            return;
+            break;
         case SetWindowExt: {
             const QPointF extent = PointYX(r, Params);
             s.windowExtent = QSizeF(extent.x(), extent.y());
-            return;
+            break;
         }
         case OffsetWindowOrg:
             s.windowOrigin += PointYX(r, Params);
-            return;
+            break;
         case ScaleWindowExt: {
             const double yd = r.i16(Params), yn = r.i16(Params + 2);
             const double xd = r.i16(Params + 4), xn = r.i16(Params + 6);
-            if (xd == 0 || yd == 0) return;
+            if (xd == 0 || yd == 0) return true;
             s.windowExtent =
                 QSizeF(s.windowExtent.width() * xn / xd, s.windowExtent.height() * yn / yd);
-            return;
+            break;
         }
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Pens, brushes, fonts, palettes and regions: made, selected, deleted.
+bool playObjects(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    switch (record.type) {
         case SelectObject:
-            return player.selectObject(r.u16(Params));
+            player.selectObject(r.u16(Params));
+            break;
         case DeleteObject:
-            return player.deleteObject(r.u16(Params));
+            player.deleteObject(r.u16(Params));
+            break;
         case CreatePenIndirect:
-            return player.addObject(
+            player.addObject(
                 Pen{r.u16(Params), double(r.i16(Params + 2)), ColourRef(r, Params + 6)});
+            break;
         case CreateBrushIndirect:
-            return player.addObject(
-                Brush{r.u16(Params), ColourRef(r, Params + 2), r.u16(Params + 6)});
+            player.addObject(Brush{r.u16(Params), ColourRef(r, Params + 2), r.u16(Params + 6)});
+            break;
         case DibCreatePatternBrush:
-            return player.addObject(
-                Brush{BrushDibPatternPt, Qt::black, 0, PackedBitmap(r, Params + 4)});
+            player.addObject(Brush{BrushDibPatternPt, Qt::black, 0, PackedBitmap(r, Params + 4)});
+            break;
         case CreatePatternBrush: {
             QImage bits = PatternBrushBitmap(r);
-            return player.addObject(bits.isNull() ? Brush{BrushSolid, Qt::black}
-                                                  : MonochromeBrush(std::move(bits)));
+            player.addObject(bits.isNull() ? Brush{BrushSolid, Qt::black}
+                                           : MonochromeBrush(std::move(bits)));
+            break;
         }
         case CreateFontIndirect:
-            return player.addObject(LogFont(r));
+            player.addObject(LogFont(r));
+            break;
         case CreatePalette:
         case CreateRegion:
-            return player.addObject(Placeholder{});
+            player.addObject(Placeholder{});
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Lines, shapes and text.
+bool playShapes(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    State& s = player.state();
+    switch (record.type) {
         case MoveTo:
-            return player.moveTo(PointYX(r, Params));
+            player.moveTo(PointYX(r, Params));
+            break;
         case LineTo:
-            return player.lineTo(PointYX(r, Params));
+            player.lineTo(PointYX(r, Params));
+            break;
         case Polyline:
-            return player.polyline(Points(r, Params + 2, r.i16(Params), false));
+            player.polyline(Points(r, Params + 2, r.i16(Params), false));
+            break;
         case Polygon:
-            return player.polygons({Points(r, Params + 2, r.i16(Params), false)});
+            player.polygons({Points(r, Params + 2, r.i16(Params), false)});
+            break;
         case PolyPolygon:
-            return player.polygons(PolyPolygonShapes(r));
+            player.polygons(PolyPolygonShapes(r));
+            break;
         case Rectangle:
-            return player.rectangle(RectBRTL(r, Params));
+            player.rectangle(RectBRTL(r, Params));
+            break;
         case Ellipse:
-            return player.ellipse(RectBRTL(r, Params));
+            player.ellipse(RectBRTL(r, Params));
+            break;
         case RoundRect:
-            return player.roundRectangle(RectBRTL(r, Params + 4),
-                                         QSizeF(r.i16(Params + 2), r.i16(Params)));
+            player.roundRectangle(RectBRTL(r, Params + 4),
+                                  QSizeF(r.i16(Params + 2), r.i16(Params)));
+            break;
         case Arc:
         case Pie:
         case Chord: {
             const auto kind = record.type == Arc   ? GdiPlayer::ArcKind::Arc
                               : record.type == Pie ? GdiPlayer::ArcKind::Pie
                                                    : GdiPlayer::ArcKind::Chord;
-            return player.arc(kind, RectBRTL(r, Params + 8), PointYX(r, Params + 4),
-                              PointYX(r, Params));
+            player.arc(kind, RectBRTL(r, Params + 8), PointYX(r, Params + 4), PointYX(r, Params));
+            break;
         }
         case SetPixel:
-            return player.setPixel(PointYX(r, Params + 4), ColourRef(r, Params));
+            player.setPixel(PointYX(r, Params + 4), ColourRef(r, Params));
+            break;
         case TextOut: {
             const qsizetype length = r.i16(Params);
-            if (length < 0) return;
+            if (length < 0) return true;
             const QString text = DecodeCodePageText(r.bytes(Params + 2, length), s.font.charSet);
             const qsizetype after = Params + 2 + length + (length & 1);
-            return player.text(PointYX(r, after), text, {}, 0, QRectF());
+            player.text(PointYX(r, after), text, {}, 0, QRectF());
+            break;
         }
         case ExtTextOut:
-            return PlayExtTextOut(player, r);
+            PlayExtTextOut(player, r);
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Clipping, and bitmaps and patterns laid on the page.
+bool playClippingAndBitmaps(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    switch (record.type) {
         case ExcludeClipRect:
-            return player.excludeClip(RectBRTL(r, Params));
+            player.excludeClip(RectBRTL(r, Params));
+            break;
         case IntersectClipRect:
-            return player.intersectClip(RectBRTL(r, Params));
+            player.intersectClip(RectBRTL(r, Params));
+            break;
         case OffsetClipRgn:
-            return player.offsetClip(PointYX(r, Params));
+            player.offsetClip(PointYX(r, Params));
+            break;
         case SelectClipRegion:
             if (r.u16(Params) == 0) player.resetClip();
-            return;
+            break;
         case PatBlt: {
             const QRectF target(QPointF(r.i16(Params + 10), r.i16(Params + 8)),
                                 QSizeF(r.i16(Params + 6), r.i16(Params + 4)));
-            return player.bitmap(target, QImage(), QRectF(), r.u32(Params));
+            player.bitmap(target, QImage(), QRectF(), r.u32(Params));
+            break;
         }
         case BitBlt:
         case DibBitBlt:
-            return playBlit(player, ReadBitBlt(record, record.type == DibBitBlt));
+            playBlit(player, ReadBitBlt(record, record.type == DibBitBlt));
+            break;
         case StretchBlt:
         case DibStretchBlt:
-            return playBlit(player, ReadStretchBlt(record, record.type == DibStretchBlt));
+            playBlit(player, ReadStretchBlt(record, record.type == DibStretchBlt));
+            break;
         case StretchDib: {
             const Blit blit = ReadStretchDib(r);
-            if (blit.image.isNull()) return;
-            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
+            if (blit.image.isNull()) return true;
+            player.bitmap(blit.target, blit.image, blit.source, blit.rop);
+            break;
         }
         case SetDibToDev: {
             const Blit blit = ReadSetDibToDevice(r);
-            if (blit.image.isNull()) return;
-            return player.bitmap(blit.target, blit.image, blit.source, blit.rop);
+            if (blit.image.isNull()) return true;
+            player.bitmap(blit.target, blit.image, blit.source, blit.rop);
+            break;
         }
         default:
-            return;  // not drawn: palettes, escapes, regions, ...
+            return false;
     }
+    return true;
+}
+
+}  // namespace
+
+void PlayWmfRecord(GdiPlayer& player, const MetafileRecord& record) {
+    // Each family plays its own records; a record of none is not drawn:
+    // palettes, escapes, regions, ...
+    for (const auto play : {playState, playObjects, playShapes, playClippingAndBitmaps})
+        if (play(player, record)) return;
 }
