@@ -167,59 +167,87 @@ void playDriverString(Player& player, uint16_t flags, const ByteView& r) {
                   *brush, matrix);
 }
 
-void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
+// The header, objects, and filled or outlined rectangles, polygons, ellipses, pies, regions and
+// paths.
+bool playFills(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
     const bool compressed = flags & Compressed;
     const uint32_t id = flags & ObjectIdMask;
     switch (type) {
         case Header: {
             constexpr uint32_t VideoDisplay = 0x0001;
-            return player.header(r.u32(4) & VideoDisplay, flags & DualHeader);
+            player.header(r.u32(4) & VideoDisplay, flags & DualHeader);
+            break;
         }
         case ObjectRecord:
-            return player.objectPart(int(id), flags >> 8 & 0x7F, flags & Continues, r);
+            player.objectPart(int(id), flags >> 8 & 0x7F, flags & Continues, r);
+            break;
         case Clear:
-            return player.clear(Argb(r, 0));
+            player.clear(Argb(r, 0));
+            break;
         case FillRects: {
             QPainterPath shape;
             for (const QRectF& box : ReadRectangles(r, 8, r.u32(4), compressed)) shape.addRect(box);
-            return fillWith(player, flags, r.u32(0), shape);
+            fillWith(player, flags, r.u32(0), shape);
+            break;
         }
         case DrawRects: {
             QPainterPath shape;
             for (const QRectF& box : ReadRectangles(r, 4, r.u32(0), compressed)) shape.addRect(box);
-            return strokeWith(player, id, shape);
+            strokeWith(player, id, shape);
+            break;
         }
         case FillPolygon:
-            return fillWith(player, flags, r.u32(0), polyline(pointsAt(r, 8, r.u32(4), flags), true));
+            fillWith(player, flags, r.u32(0), polyline(pointsAt(r, 8, r.u32(4), flags), true));
+            break;
         case DrawLines:
-            return strokeWith(player, id, polyline(pointsAt(r, 4, r.u32(0), flags), flags & Closed));
+            strokeWith(player, id, polyline(pointsAt(r, 4, r.u32(0), flags), flags & Closed));
+            break;
         case FillEllipse:
-            return fillWith(player, flags, r.u32(0), ellipse(rectangleAt(r, 4, compressed)));
+            fillWith(player, flags, r.u32(0), ellipse(rectangleAt(r, 4, compressed)));
+            break;
         case DrawEllipse:
-            return strokeWith(player, id, ellipse(rectangleAt(r, 0, compressed)));
+            strokeWith(player, id, ellipse(rectangleAt(r, 0, compressed)));
+            break;
         case FillPie:
-            return fillWith(player, flags, r.u32(0),
-                            pie(rectangleAt(r, 12, compressed), r.f32(4), r.f32(8), true));
+            fillWith(player, flags, r.u32(0),
+                     pie(rectangleAt(r, 12, compressed), r.f32(4), r.f32(8), true));
+            break;
         case DrawPie:
         case DrawArc:
-            return strokeWith(player, id,
-                              pie(rectangleAt(r, 8, compressed), r.f32(0), r.f32(4), type == DrawPie));
+            strokeWith(player, id,
+                       pie(rectangleAt(r, 8, compressed), r.f32(0), r.f32(4), type == DrawPie));
+            break;
         case FillRegion: {
             const Region& region = objectAs<Region>(player, id);
             if (region.infinite) throw SkipRecord();
-            return fillWith(player, flags, r.u32(0), region.area);
+            fillWith(player, flags, r.u32(0), region.area);
+            break;
         }
         case FillPath:
-            return fillWith(player, flags, r.u32(0), objectAs<QPainterPath>(player, id));
+            fillWith(player, flags, r.u32(0), objectAs<QPainterPath>(player, id));
+            break;
         case DrawPath:
-            return strokeWith(player, r.u32(0), objectAs<QPainterPath>(player, id));
+            strokeWith(player, r.u32(0), objectAs<QPainterPath>(player, id));
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Curves, Bezier curves, images and text.
+bool playCurvesImagesText(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
+    const uint32_t id = flags & ObjectIdMask;
+    switch (type) {
         case FillClosedCurve:
-            return fillWith(player, flags, r.u32(0),
-                            CardinalSpline(pointsAt(r, 12, r.u32(8), flags), tensionAt(r, 4), true),
-                            flags & Winding ? Qt::WindingFill : Qt::OddEvenFill);
+            fillWith(player, flags, r.u32(0),
+                     CardinalSpline(pointsAt(r, 12, r.u32(8), flags), tensionAt(r, 4), true),
+                     flags & Winding ? Qt::WindingFill : Qt::OddEvenFill);
+            break;
         case DrawClosedCurve:
-            return strokeWith(player, id,
-                              CardinalSpline(pointsAt(r, 8, r.u32(4), flags), tensionAt(r, 0), true));
+            strokeWith(player, id,
+                       CardinalSpline(pointsAt(r, 8, r.u32(4), flags), tensionAt(r, 0), true));
+            break;
         case DrawCurve: {
             // Of the curve through all the points, the segments asked for.
             const QPolygonF points = pointsAt(r, 16, r.u32(12), flags);
@@ -232,42 +260,63 @@ void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r
                 if (s == offset) part.moveTo(whole.elementAt(at - 1));
                 part.cubicTo(whole.elementAt(at), whole.elementAt(at + 1), whole.elementAt(at + 2));
             }
-            return strokeWith(player, id, part);
+            strokeWith(player, id, part);
+            break;
         }
         case DrawBeziers: {
             const QPolygonF points = pointsAt(r, 4, r.u32(0), flags);
-            if (points.isEmpty()) return;
+            if (points.isEmpty()) return true;
             QPainterPath shape(points[0]);
             for (qsizetype i = 1; i + 2 < points.size(); i += 3)
                 shape.cubicTo(points[i], points[i + 1], points[i + 2]);
-            return strokeWith(player, id, shape);
+            strokeWith(player, id, shape);
+            break;
         }
         case DrawImage:
         case DrawImagePoints:
-            return playImage(player, type, flags, r);
+            playImage(player, type, flags, r);
+            break;
         case DrawString:
-            return playString(player, flags, r);
+            playString(player, flags, r);
+            break;
         case DrawDriverString:
-            return playDriverString(player, flags, r);
+            playDriverString(player, flags, r);
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// The saved states, containers, transforms and clipping.
+bool playStateAndClipping(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
+    const uint32_t id = flags & ObjectIdMask;
+    switch (type) {
         case SetAntiAliasMode:
-            return player.setAntialiasing(flags & 1);
+            player.setAntialiasing(flags & 1);
+            break;
         case Save:
-            return player.save(r.u32(0));
+            player.save(r.u32(0));
+            break;
         case Restore:
         case EndContainer:
-            return player.restore(r.u32(0));
+            player.restore(r.u32(0));
+            break;
         case BeginContainer:
-            return player.beginContainer(ReadRectF(r, 0), ReadRectF(r, 16), r.u32(32));
+            player.beginContainer(ReadRectF(r, 0), ReadRectF(r, 16), r.u32(32));
+            break;
         case BeginContainerNoParams:
-            return player.save(r.u32(0));
+            player.save(r.u32(0));
+            break;
         case SetWorldTransform:
             player.world() = ReadMatrix(r, 0);
-            return;
+            break;
         case ResetWorldTransform:
             player.world() = QTransform();
-            return;
+            break;
         case MultiplyWorldTransform:
-            return player.multiplyWorld(ReadMatrix(r, 0), flags & Appended);
+            player.multiplyWorld(ReadMatrix(r, 0), flags & Appended);
+            break;
         case TranslateWorldTransform:
         case ScaleWorldTransform:
         case RotateWorldTransform: {
@@ -276,29 +325,44 @@ void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r
             const QTransform by = type == TranslateWorldTransform ? QTransform::fromTranslate(a, b)
                                   : type == ScaleWorldTransform   ? QTransform::fromScale(a, b)
                                                                   : QTransform().rotate(a);
-            return player.multiplyWorld(by, flags & Appended);
+            player.multiplyWorld(by, flags & Appended);
+            break;
         }
         case SetPageTransform:
-            return player.setPage(flags & 0xFF, r.f32(0));
+            player.setPage(flags & 0xFF, r.f32(0));
+            break;
         case ResetClip:
-            return player.resetClip();
+            player.resetClip();
+            break;
         case SetClipRect: {
             QPainterPath shape;
             shape.addRect(ReadRectF(r, 0));
-            return player.clipTo(shape, flags >> 8 & 0xF);
+            player.clipTo(shape, flags >> 8 & 0xF);
+            break;
         }
         case SetClipPath:
-            return player.clipTo(objectAs<QPainterPath>(player, id), flags >> 8 & 0xF);
+            player.clipTo(objectAs<QPainterPath>(player, id), flags >> 8 & 0xF);
+            break;
         case SetClipRegion:
-            return player.clipToRegion(objectAs<Region>(player, id), flags >> 8 & 0xF);
+            player.clipToRegion(objectAs<Region>(player, id), flags >> 8 & 0xF);
+            break;
         case OffsetClip: {
             const float dx = r.f32(0), dy = r.f32(4);
             if (!std::isfinite(dx) || !std::isfinite(dy)) throw SkipRecord();
-            return player.offsetClip(QPointF(dx, dy));
+            player.offsetClip(QPointF(dx, dy));
+            break;
         }
         default:
-            return;  // hints, rendering origin, compositing, comments: nothing to draw
+            return false;
     }
+    return true;
+}
+
+void playRecord(Player& player, uint16_t type, uint16_t flags, const ByteView& r) {
+    // Each family plays its own records; hints, rendering origin,
+    // compositing, comments: nothing to draw.
+    for (const auto play : {playFills, playCurvesImagesText, playStateAndClipping})
+        if (play(player, type, flags, r)) return;
 }
 
 }  // namespace
