@@ -36,7 +36,7 @@ bool EmfRecordDraws(uint32_t type) {
 
 namespace {
 
-// Lines, curves and shapes.
+// Polylines, polygons and curves through many points.
 bool playLines(GdiPlayer& player, const MetafileRecord& record) {
     const ByteView& r = record.bytes;
     switch (record.type) {
@@ -87,6 +87,16 @@ bool playLines(GdiPlayer& player, const MetafileRecord& record) {
             for (const QPolygonF& line : PolyPolygons(r, record.type == PolyPolyline))
                 player.polyline(line);
             break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// Points, lines to, rectangles, ellipses and arcs.
+bool playShapes(GdiPlayer& player, const MetafileRecord& record) {
+    const ByteView& r = record.bytes;
+    switch (record.type) {
         case SetPixelV:
             player.setPixel(Point32(r, 8), ColourRef(r, 16));
             break;
@@ -428,7 +438,7 @@ bool playPicturesAndText(GdiPlayer& player, const MetafileRecord& record) {
 void PlayEmfRecord(GdiPlayer& player, const MetafileRecord& record) {
     // Each family plays its own records; a record of none is not drawn:
     // palettes, comments (EMF+ too), colour management, ...
-    for (const auto play : {playLines, playMapping, playModes, playObjects, playPathsAndClipping,
-                            playPicturesAndText})
+    for (const auto play : {playLines, playShapes, playMapping, playModes, playObjects,
+                            playPathsAndClipping, playPicturesAndText})
         if (play(player, record)) return;
 }
