@@ -4,6 +4,7 @@
 
 #include "pictures/commands/image_command.h"
 
+#include <array>
 #include <exception>
 
 #include <QCheckBox>
@@ -21,32 +22,74 @@ void TForm1::BitBtn5Click() {
     });
 }
 
-void RunImageCommand(TForm1& window, const std::function<std::optional<PictureChoice>()>& choose) {
-    Canvas& Image1 = window.Image1;
-    Canvas& Image2 = window.Image2;
-    Canvas& Image3 = window.Image3;
-    Canvas& Image4 = window.Image4;
-    Canvas* const visible[] = {&Image1, &Image2, &Image3, &Image4};
-    auto allClear = [&] {
-        for (Canvas* surface : visible) surface->brushStyle = BrushStyle::Clear;
-    };
+namespace {
 
-    // A cancelled dialog changes nothing a save would write: the brushes as
-    // they were come back once the cover is drawn again.
-    struct Brushes {
-        BrushStyle surfaces[4];
-        BrushStyle saved[4];
-    };
-    const Brushes before{{Image1.brushStyle, Image2.brushStyle, Image3.brushStyle, Image4.brushStyle},
-                         {SavedBackBrushStyle, SavedLeftSpineBrushStyle, SavedRightSpineBrushStyle,
-                          SavedFrontBrushStyle}};
+std::array<Canvas*, 4> shownSurfaces(TForm1& window) {
+    return {&window.Image1, &window.Image2, &window.Image3, &window.Image4};
+}
+
+void allClear(TForm1& window) {
+    for (Canvas* surface : shownSurfaces(window)) surface->brushStyle = BrushStyle::Clear;
+}
+
+// The surfaces' brushes and the ones the outline switches put back: a
+// cancelled dialog changes nothing a save would write, so the brushes as
+// they were come back once the cover is drawn again.
+struct Brushes {
+    std::array<BrushStyle, 4> surfaces;
+    std::array<BrushStyle, 4> saved;
+
+    static Brushes of(TForm1& window) {
+        return {{window.Image1.brushStyle, window.Image2.brushStyle, window.Image3.brushStyle,
+                 window.Image4.brushStyle},
+                {SavedBackBrushStyle, SavedLeftSpineBrushStyle, SavedRightSpineBrushStyle,
+                 SavedFrontBrushStyle}};
+    }
+    void restore(TForm1& window) const {
+        const std::array<Canvas*, 4> shown = shownSurfaces(window);
+        for (std::size_t i = 0; i < shown.size(); ++i) shown[i]->brushStyle = surfaces[i];
+        SavedBackBrushStyle = saved[0];
+        SavedLeftSpineBrushStyle = saved[1];
+        SavedRightSpineBrushStyle = saved[2];
+        SavedFrontBrushStyle = saved[3];
+    }
+};
+
+// The cover drawn again after the pick, then each outline that is on, each
+// on the brushes its switch puts back.
+void redrawAfterPick(TForm1& window) {
+    if (CoverCommitted) RefreshCover();
+    if (window.CheckBox1->isChecked()) {
+        window.Image2.brushStyle = SavedLeftSpineBrushStyle;
+        window.Image3.brushStyle = SavedRightSpineBrushStyle;
+        DrawWindowOutlines(OutlineGroup::FoldLines);
+        allClear(window);
+    }
+    if (window.CheckBox2->isChecked()) {
+        window.Image1.brushStyle = SavedBackBrushStyle;
+        window.Image2.brushStyle = SavedLeftSpineBrushStyle;
+        window.Image3.brushStyle = SavedRightSpineBrushStyle;
+        DrawWindowOutlines(OutlineGroup::BackOutline);
+        allClear(window);
+    }
+    if (window.CheckBox3->isChecked()) {
+        window.Image4.brushStyle = SavedFrontBrushStyle;
+        DrawWindowOutlines(OutlineGroup::FrontOutline);
+        allClear(window);
+    }
+}
+
+}  // namespace
+
+void RunImageCommand(TForm1& window, const std::function<std::optional<PictureChoice>()>& choose) {
+    const Brushes before = Brushes::of(window);
     bool cancelled = false;
 
-    for (Canvas* surface : visible) surface->fillSurface();
-    SavedBackBrushStyle = Image1.brushStyle;
-    SavedFrontBrushStyle = Image4.brushStyle;
-    SavedRightSpineBrushStyle = Image3.brushStyle;
-    SavedLeftSpineBrushStyle = Image2.brushStyle;
+    for (Canvas* surface : shownSurfaces(window)) surface->fillSurface();
+    SavedBackBrushStyle = window.Image1.brushStyle;
+    SavedFrontBrushStyle = window.Image4.brushStyle;
+    SavedRightSpineBrushStyle = window.Image3.brushStyle;
+    SavedLeftSpineBrushStyle = window.Image2.brushStyle;
 
     // A pick that cannot be read leaves the insert's picture as it was; its
     // error is raised once the cover has been drawn again.
@@ -72,49 +115,19 @@ void RunImageCommand(TForm1& window, const std::function<std::optional<PictureCh
 
     if (window.TabbedNotebook1->currentIndex() == TForm1::BackPage) {
         if (pick(ChooseBackPicture, BackPictureCover(), HoldBackPicture)) {
-            allClear();
+            allClear(window);
             DrawHeldPictures(PictureHalf::Back);
         }
     } else if (pick(ChooseFrontPicture, FrontPictureCover(), HoldFrontPicture)) {
-        allClear();
+        allClear(window);
         DrawHeldPictures(PictureHalf::Front);
     }
 
-    auto redraw = [&] {
-        if (CoverCommitted) RefreshCover();
-
-        if (window.CheckBox1->isChecked()) {
-            Image2.brushStyle = SavedLeftSpineBrushStyle;
-            Image3.brushStyle = SavedRightSpineBrushStyle;
-            DrawWindowOutlines(OutlineGroup::FoldLines);
-            allClear();
-        }
-        if (window.CheckBox2->isChecked()) {
-            Image1.brushStyle = SavedBackBrushStyle;
-            Image2.brushStyle = SavedLeftSpineBrushStyle;
-            Image3.brushStyle = SavedRightSpineBrushStyle;
-            DrawWindowOutlines(OutlineGroup::BackOutline);
-            allClear();
-        }
-        if (window.CheckBox3->isChecked()) {
-            Image4.brushStyle = SavedFrontBrushStyle;
-            DrawWindowOutlines(OutlineGroup::FrontOutline);
-            allClear();
-        }
-    };
-    const auto restoreIfCancelled = [&] {
-        if (!cancelled) return;
-        for (int i = 0; i < 4; ++i) visible[i]->brushStyle = before.surfaces[i];
-        SavedBackBrushStyle = before.saved[0];
-        SavedLeftSpineBrushStyle = before.saved[1];
-        SavedRightSpineBrushStyle = before.saved[2];
-        SavedFrontBrushStyle = before.saved[3];
-    };
     try {
-        redraw();
-        restoreIfCancelled();
+        redrawAfterPick(window);
+        if (cancelled) before.restore(window);
     } catch (...) {
-        restoreIfCancelled();
+        if (cancelled) before.restore(window);
         // A failed pick's error wins over the redraw's: that one comes back
         // at the next render, the pick's would be lost.
         if (!failedPick) throw;
