@@ -83,8 +83,7 @@ void drawOutlines(Canvas& page, const GuideSwitches& guides) {
 void drawTrackLines(Canvas& page, const QStringList& tracks, bool centred) {
     if (tracks.isEmpty()) return;  // nothing to fit or draw
     const int count = int(tracks.size());
-    while (page.textHeight(tracks.last()) * count >= TrackBlockLimit && CanShrink(page))
-        --page.font.size;
+    ShrinkToFit(page, [&] { return page.textHeight(tracks.last()) * count < TrackBlockLimit; });
 
     QString widest;
     int widestWidth = 0;
@@ -92,10 +91,10 @@ void drawTrackLines(Canvas& page, const QStringList& tracks, bool centred) {
         const int width = page.textWidth(line);
         if (width > widestWidth) widest = line, widestWidth = width;
     }
-    while (widestWidth >= TrackWidthLimit && CanShrink(page)) {
-        --page.font.size;
-        widestWidth = page.textWidth(widest);
-    }
+    ShrinkToFit(page, [&] {
+        if (!widest.isNull()) widestWidth = page.textWidth(widest);
+        return widestWidth < TrackWidthLimit;
+    });
 
     const int lineHeight = page.textHeight(tracks.first());
     for (int i = 0; i < count; ++i) {
@@ -113,8 +112,8 @@ void drawFrontTexts(Canvas& page, const CoverValue& cover) {
     const QString artist = ShownText(cover.artist);
     const QString title = ShownText(cover.title);
     const QString artistMeasured = artist + SeparatorText;
-    while (page.textWidth(artistMeasured) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
-    while (page.textWidth(title) >= FrontWidthLimit && CanShrink(page)) --page.font.size;
+    ShrinkToFit(page, [&] { return page.textWidth(artistMeasured) < FrontWidthLimit; });
+    ShrinkToFit(page, [&] { return page.textWidth(title) < FrontWidthLimit; });
     const int lineHeight = page.textHeight(title);
     // Centred as if ": " followed the artist, whatever the separator.
     page.textOut(FrontMiddleX - page.textWidth(artistMeasured) / 2, ArtistLineTop,
@@ -129,16 +128,16 @@ void drawSpineTexts(Canvas& page, const CoverValue& cover) {
     const QString drawn = artist + cover.separator + title;
     page.font.name = QString::fromLatin1(SpineTypeface);
     page.font.size = SpineStartSizeOnPage;
-    int h = page.textHeight(measured);
-    while (h >= SpineHeightLimit && CanShrink(page)) {
-        --page.font.size;
+    int h = 0;
+    ShrinkToFit(page, [&] {
         h = page.textHeight(measured);
-    }
-    int w = page.textWidth(measured);
-    while (w >= SpineLengthLimit && CanShrink(page)) {
-        --page.font.size;
+        return h < SpineHeightLimit;
+    });
+    int w = 0;
+    ShrinkToFit(page, [&] {
         w = page.textWidth(measured);
-    }
+        return w < SpineLengthLimit;
+    });
     page.font.color = cover.back.colour;
 
     // By default the left spine reads upward from its lower end, tops toward

@@ -14,19 +14,14 @@ constexpr int BackWidthMargin = 30;
 int trackBlockHeight(const Canvas& back, const QStringList& tracks) {
     return back.textHeight(tracks.last()) * int(tracks.size());
 }
-
-void shrink(Canvas& surface) {
-    --surface.font.size;
-}
 }  // namespace
 
 void FitBackFont(Canvas& back, const QStringList& tracks, JewelScreenFit& fit) {
     const int count = int(tracks.size());
-    fit.trackBlockHeight = trackBlockHeight(back, tracks);
-    while (fit.trackBlockHeight >= back.height() - BackHeightMargin && CanShrink(back)) {
-        shrink(back);
+    ShrinkToFit(back, [&] {
         fit.trackBlockHeight = trackBlockHeight(back, tracks);
-    }
+        return fit.trackBlockHeight < back.height() - BackHeightMargin;
+    });
 
     for (int i = 0; i < count; ++i) fit.trackWidths[i] = back.textWidth(tracks[i]);
     // Tracks deleted, cleared or undone since leave no width behind.
@@ -42,10 +37,10 @@ void FitBackFont(Canvas& back, const QStringList& tracks, JewelScreenFit& fit) {
             widest = i;
         }
     }
-    while (fit.widestTrackWidth >= back.width() - BackWidthMargin && CanShrink(back)) {
-        shrink(back);
-        fit.widestTrackWidth = back.textWidth(tracks[widest]);
-    }
+    ShrinkToFit(back, [&] {
+        if (widest >= 0) fit.widestTrackWidth = back.textWidth(tracks[widest]);
+        return fit.widestTrackWidth < back.width() - BackWidthMargin;
+    });
 
     fit.trackLineHeight = back.textHeight(tracks.first());
 }

@@ -30,13 +30,6 @@ void useFont(Canvas& canvas, const QString& typeface, const QColor& colour, int 
     canvas.font.escapement = 0;
 }
 
-// Lowers the font a point at a time until `fits` holds or the least size.
-template <typename Fits>
-int fitFont(Canvas& canvas, Fits&& fits) {
-    while (!fits() && canvas.font.size > CaseLeastTextSize) --canvas.font.size;
-    return canvas.font.size;
-}
-
 // The lines, one under the other in the canvas's font, stand within the box.
 bool linesFit(const Canvas& canvas, const QStringList& lines, const QRect& box) {
     if (canvas.textHeight(lines.first()) * lines.size() >= box.height()) return false;
@@ -48,7 +41,7 @@ int drawTrackList(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     const QStringList& tracks = texts.tracks;
     if (tracks.isEmpty() || !texts.trackList) return 0;
     useFont(canvas, texts.backTypeface, texts.backColour, CaseTextStartSize);
-    const int size = fitFont(canvas, [&] { return linesFit(canvas, tracks, box); });
+    const int size = ShrinkToFit(canvas, [&] { return linesFit(canvas, tracks, box); });
     const int lineHeight = canvas.textHeight(tracks.first());
     for (int i = 0; i < tracks.size(); ++i) {
         const int x = texts.centred ? box.center().x() - canvas.textWidth(tracks[i]) / 2 : box.left();
@@ -68,7 +61,7 @@ int drawFrontTexts(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     if (!title.isEmpty()) lines << title;
     if (lines.isEmpty()) return 0;
     useFont(canvas, texts.frontTypeface, texts.frontColour, CaseTextStartSize);
-    const int size = fitFont(canvas, [&] { return linesFit(canvas, lines, box); });
+    const int size = ShrinkToFit(canvas, [&] { return linesFit(canvas, lines, box); });
     const int lineHeight = canvas.textHeight(lines.first());
     const int top = box.center().y() - lineHeight * int(lines.size()) / 2;
     for (int i = 0; i < lines.size(); ++i)
@@ -85,7 +78,7 @@ int drawSpineText(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     if (line.isEmpty()) return 0;
     useFont(canvas, QString::fromLatin1(SpineTypeface), texts.backColour, CaseTextStartSize);
     const int across = box.width() - 2 * SpineSideMargin;
-    const int size = fitFont(canvas, [&] {
+    const int size = ShrinkToFit(canvas, [&] {
         return canvas.textHeight(line) < across && canvas.textWidth(line) < box.height();
     });
     const int height = canvas.textHeight(line);

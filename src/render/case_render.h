@@ -13,6 +13,7 @@
 
 #include "cases/case_shapes.h"
 #include "pictures/picture_bitmap.h"
+#include "render/cover_layout.h"
 
 class QPainter;
 
@@ -49,7 +50,7 @@ struct CaseContent {
 // A size in points fitted into a box: the largest that fits, from the start
 // size down, never below the least.
 inline constexpr int CaseTextStartSize = 50;
-inline constexpr int CaseLeastTextSize = 1;
+inline constexpr int CaseLeastTextSize = MinimumFontSize;
 
 // What the layout settles, for tests and the window: the fitted sizes of
 // each role (0 where nothing was drawn).

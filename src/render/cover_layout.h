@@ -11,9 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "render/canvas.h"
 #include "render/cover_value.h"
-
-class Canvas;
 
 enum class LayoutMode { Centred, Left };
 
@@ -41,6 +40,15 @@ struct JewelScreenFit {
 
 // Whether a fit may still lower the surface's font by a point.
 bool CanShrink(const Canvas& surface);
+
+// The one fitter every layout uses, on screen, on paper and for every kind:
+// lowers the canvas's font a point at a time until `fits` holds (asked
+// again at each size) or the least size is reached; returns the size.
+template <typename Fits>
+int ShrinkToFit(Canvas& canvas, Fits&& fits) {
+    while (!fits() && CanShrink(canvas)) --canvas.font.size;
+    return canvas.font.size;
+}
 
 // Fits the back's font to the track list (its size must already be the
 // start size). Needs at least one track.

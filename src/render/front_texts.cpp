@@ -23,8 +23,8 @@ void DrawFrontTexts(Canvas& front, const CoverValue& cover, LayoutMode mode, Jew
     const QString title = ShownText(cover.title);
     const QString artistMeasured = artist + SeparatorText;
     const int limit = front.width() - FrontWidthMargin;
-    while (front.textWidth(artistMeasured) >= limit && CanShrink(front)) --front.font.size;
-    while (front.textWidth(title) >= limit && CanShrink(front)) --front.font.size;
+    ShrinkToFit(front, [&] { return front.textWidth(artistMeasured) < limit; });
+    ShrinkToFit(front, [&] { return front.textWidth(title) < limit; });
     fit.frontLineHeight = front.textHeight(title);
 
     // The centred mode centres the artist as if ": " always followed it.

@@ -12,11 +12,6 @@ constexpr int LeftSpineX = 1;
 constexpr int RightSpineX = 21;
 constexpr int ReadingUpward = 900;  // tenths of a degree
 constexpr int ReadingDownward = -900;
-
-void shrinkBoth(Canvas& left, Canvas& right) {
-    --left.font.size;
-    --right.font.size;
-}
 }  // namespace
 
 void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, const CoverValue& cover,
@@ -28,13 +23,14 @@ void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, const CoverValue& cov
     const QString artist = ShownText(cover.artist);
     const QString title = ShownText(cover.title);
     const QString measured = artist + SeparatorText + title;
-    while (leftSpine.textHeight(measured) >= leftSpine.width() && CanShrink(leftSpine))
-        shrinkBoth(leftSpine, rightSpine);
-    int length = leftSpine.textWidth(measured);
-    while (length >= leftSpine.height() - SpineLengthMargin && CanShrink(leftSpine)) {
-        shrinkBoth(leftSpine, rightSpine);
+    // Both spines take the size the left one fits at.
+    ShrinkToFit(leftSpine, [&] { return leftSpine.textHeight(measured) < leftSpine.width(); });
+    int length = 0;
+    ShrinkToFit(leftSpine, [&] {
         length = leftSpine.textWidth(measured);
-    }
+        return length < leftSpine.height() - SpineLengthMargin;
+    });
+    rightSpine.font.size = leftSpine.font.size;
 
     // The left mode draws the committed separator but centres as if ": "
     // were there.
