@@ -3,7 +3,7 @@
 
 // The kinds of cover the program makes. The jewel case is the cover the
 // main window's surfaces draw; every other kind is a row of the table in
-// case_shapes.cpp, laid out and drawn by case_render.cpp.
+// case_shapes.cpp, laid out and drawn by render/case_render.cpp.
 
 #include <optional>
 
