@@ -2,7 +2,9 @@
 // Text: typeface and size from the selected font, the baseline turned by
 // the escapement, letters at the record's advances or the typeface's own.
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -21,6 +23,60 @@ constexpr double MaxFontPixels = 4000;
 // (a hundred letters 1000 pixels high) the rest are drawn as outlines, which
 // nothing keeps; outline typefaces look the same either way.
 constexpr double MaxGlyphArea = 100e6;
+// The logical font as Qt draws it on the target, `yScale` target pixels a
+// logical unit up the page.
+QFont targetFont(const Font& f, double yScale) {
+    QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
+    double height = f.height == 0 ? 12 : std::abs(double(f.height));
+    if (f.height > 0) {
+        // A positive height is the whole cell; the character is smaller.
+        QFont probe = font;
+        probe.setPixelSize(100);
+        const QFontMetricsF m(probe);
+        height = height * 100 / std::max(1.0, m.ascent() + m.descent());
+    }
+    font.setPixelSize(std::max(1, int(std::lround(std::min(height * yScale, MaxFontPixels)))));
+    font.setWeight(QFont::Weight(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikeOut);
+    return font;
+}
+
+// Where each character stands along the baseline, in target pixels: by the
+// first `advanceCount` advances given, the rest by the typeface's widths;
+// `width` takes the run's whole length.
+std::vector<double> characterOffsets(const QString& text, const std::vector<double>& advances,
+                                     std::size_t advanceCount, double alongScale,
+                                     double characterExtra, const QFontMetricsF& metrics,
+                                     double& width) {
+    std::vector<double> offsets;
+    width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        offsets.push_back(width);
+        const bool given = std::size_t(i) < advanceCount;
+        width += given ? advances[std::size_t(i)] * alongScale
+                       : metrics.horizontalAdvance(text.at(i)) + characterExtra * alongScale;
+    }
+    return offsets;
+}
+
+// Where the run starts, left of the reference point, and where its
+// baseline lies below it, by the text alignment.
+QPointF alignedStart(int textAlign, double width, const QFontMetricsF& metrics) {
+    double x = 0;
+    if ((textAlign & TextHorizontalMask) == TextCenter)
+        x = -width / 2;
+    else if ((textAlign & TextHorizontalMask) == TextRight)
+        x = -width;
+    double baseline = metrics.ascent();
+    if ((textAlign & TextVerticalMask) == TextBaseline)
+        baseline = 0;
+    else if ((textAlign & TextVerticalMask) == TextBottom)
+        baseline = -metrics.descent();
+    return {x, baseline};
+}
+
 }  // namespace
 
 void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<double>& advances,
@@ -46,20 +102,7 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
     const bool updatePosition = state_.textAlign & TextUpdateCp;
     if (updatePosition) reference = state_.position;
 
-    QFont font(f.face.isEmpty() ? QStringLiteral("Arial") : f.face);
-    double height = f.height == 0 ? 12 : std::abs(double(f.height));
-    if (f.height > 0) {
-        // A positive height is the whole cell; the character is smaller.
-        QFont probe = font;
-        probe.setPixelSize(100);
-        const QFontMetricsF m(probe);
-        height = height * 100 / std::max(1.0, m.ascent() + m.descent());
-    }
-    font.setPixelSize(std::max(1, int(std::lround(std::min(height * yScale, MaxFontPixels)))));
-    font.setWeight(QFont::Weight(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikeOut);
+    const QFont font = targetFont(f, yScale);
     const QFontMetricsF metrics(font);
     // Advances measured with a typeface this machine lacks do not fit the
     // one drawn in its place, nor do cells of one width fit a proportional
@@ -72,26 +115,13 @@ void GdiPlayer::text(QPointF reference, const QString& text, const std::vector<d
                              (resolved.fixedPitch() || !UniformCells(advances));
     const std::size_t advanceCount = ownAdvances ? advances.size() : 0;
 
-    // Where each character stands along the baseline, in target pixels.
-    std::vector<double> offsets;
     double width = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        offsets.push_back(width);
-        const bool given = std::size_t(i) < advanceCount;
-        width += given ? advances[std::size_t(i)] * alongScale
-                       : metrics.horizontalAdvance(text.at(i)) + state_.characterExtra * alongScale;
-    }
+    const std::vector<double> offsets =
+        characterOffsets(text, advances, advanceCount, alongScale, state_.characterExtra, metrics,
+                         width);
 
-    double x = 0;
-    if ((state_.textAlign & TextHorizontalMask) == TextCenter)
-        x = -width / 2;
-    else if ((state_.textAlign & TextHorizontalMask) == TextRight)
-        x = -width;
-    double baseline = metrics.ascent();
-    if ((state_.textAlign & TextVerticalMask) == TextBaseline)
-        baseline = 0;
-    else if ((state_.textAlign & TextVerticalMask) == TextBottom)
-        baseline = -metrics.descent();
+    const QPointF start = alignedStart(state_.textAlign, width, metrics);
+    const double x = start.x(), baseline = start.y();
 
     prepare();
     if ((options & TextClipped) && box.isValid()) painter_.setClipRect(box, Qt::IntersectClip);
