@@ -10,30 +10,57 @@ using namespace gdi;
 namespace {
 // Everything, for clip operations that start from "no clip".
 const QRectF Everywhere(-1e7, -1e7, 2e7, 2e7);
+
+// The raster operations a blit names.
+constexpr uint32_t Blackness = 0x00000042, Whiteness = 0x00FF0062, PatCopy = 0x00F00021;
+constexpr uint32_t SrcAnd = 0x008800C6, SrcPaint = 0x00EE0086, SrcInvert = 0x00660046;
+constexpr uint32_t DstInvert = 0x00550009, NotSrcCopy = 0x00330008;
+
+// Whether the operation lays the brush's pattern.
+bool patterned(uint32_t rop) {
+    return rop == PatCopy || (rop >> 16) == 0xF0;
+}
+
+// A blit without a bitmap: black, white, the page inverted or the brush
+// over the box, by the raster operation.
+void blitWithoutBitmap(QPainter& painter, const QRectF& box, uint32_t rop, const QBrush& brush) {
+    if (rop == Blackness)
+        painter.fillRect(box, Qt::black);
+    else if (rop == Whiteness)
+        painter.fillRect(box, Qt::white);
+    else if (rop == DstInvert) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(box, Qt::white);
+    } else if (patterned(rop))
+        painter.fillRect(box, brush);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// A negative extent mirrors the picture, as the library's blits do.
+QTransform mirroring(const QRectF& target) {
+    QTransform mirror;
+    if (target.width() < 0 || target.height() < 0) {
+        const QPointF centre = target.normalized().center();
+        mirror.translate(centre.x(), centre.y());
+        mirror.scale(target.width() < 0 ? -1 : 1, target.height() < 0 ? -1 : 1);
+        mirror.translate(-centre.x(), -centre.y());
+    }
+    return mirror;
+}
+
 }  // namespace
 
 void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& source,
                        uint32_t rop, double opacity) {
     if (inPath_ || !onPage(target.normalized())) return;
     prepare();
-    constexpr uint32_t Blackness = 0x00000042, Whiteness = 0x00FF0062, PatCopy = 0x00F00021;
-    constexpr uint32_t SrcAnd = 0x008800C6, SrcPaint = 0x00EE0086, SrcInvert = 0x00660046;
-    constexpr uint32_t DstInvert = 0x00550009, NotSrcCopy = 0x00330008;
     const QRectF box = target.normalized();
     // Blits cover whole pixels, so that raster operations applied twice
     // to the same place cancel exactly, edges included.
     painter_.setRenderHint(QPainter::Antialiasing, false);
     if (image.isNull()) {
-        if (rop == Blackness)
-            painter_.fillRect(box, Qt::black);
-        else if (rop == Whiteness)
-            painter_.fillRect(box, Qt::white);
-        else if (rop == DstInvert) {
-            painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
-            painter_.fillRect(box, Qt::white);
-        } else if (rop == PatCopy || (rop >> 16) == 0xF0)
-            painter_.fillRect(box, qtBrush(state_.brush));
-        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        blitWithoutBitmap(painter_, box, rop,
+                          patterned(rop) ? qtBrush(state_.brush) : QBrush());
         painter_.setRenderHint(QPainter::Antialiasing);
         return;
     }
@@ -55,15 +82,7 @@ void GdiPlayer::bitmap(const QRectF& target, const QImage& image, const QRectF& 
         default:
             break;
     }
-    // A negative extent mirrors the picture, as the library's blits do.
-    QTransform mirror;
-    if (target.width() < 0 || target.height() < 0) {
-        const QPointF centre = box.center();
-        mirror.translate(centre.x(), centre.y());
-        mirror.scale(target.width() < 0 ? -1 : 1, target.height() < 0 ? -1 : 1);
-        mirror.translate(-centre.x(), -centre.y());
-    }
-    const QTransform toTarget = mirror * painter_.transform();
+    const QTransform toTarget = mirroring(target) * painter_.transform();
     // Stretched pixels are repeated, unless the file asks for halftoning.
     painter_.setRenderHint(QPainter::SmoothPixmapTransform,
                            state_.stretchMode == StretchHalftone && !combines);
