@@ -98,19 +98,17 @@ PictureBitmap pictureAt(const CoverPicture& picture, QSize cover) {
 
 // Each picture read for the pixels the window's surfaces show it in at the
 // export's scale, so that a larger export is sharp.
-CoverValue withPicturesFor(CoverValue cover, const ExportSurfaces& surfaces) {
+CoverValue withPicturesFor(CoverValue cover, int scale) {
     if (cover.backPicture.chosen)
-        cover.backPicture.shown =
-            pictureAt(cover.backPicture, surfaces.overlay.displayImage().size());
+        cover.backPicture.shown = pictureAt(cover.backPicture, JewelOverlaySize * scale);
     if (cover.frontPicture.chosen)
-        cover.frontPicture.shown =
-            pictureAt(cover.frontPicture, surfaces.front.displayImage().size());
+        cover.frontPicture.shown = pictureAt(cover.frontPicture, JewelFrontSize * scale);
     return cover;
 }
 
 QImage jewelImage(const CoverValue& shown, int scale) {
     ExportSurfaces surfaces(scale);
-    const CoverValue cover = withPicturesFor(shown, surfaces);
+    const CoverValue cover = withPicturesFor(shown, scale);
     JewelSurfaces drawn = surfaces.all();
     JewelScreenFit fit;
     DrawJewelScreen(cover, drawn, fit);
@@ -155,7 +153,7 @@ void ExportCoverPdf(const QString& path, PaperSize paper, const CoverValue& cove
 
 QImage CoverImage(const CoverValue& cover, int scale) {
     if (cover.kind.kind != CaseKind::Jewel)
-        return CaseImage(withPicturesFor(cover, ExportSurfaces(scale)), scale);
+        return CaseImage(withPicturesFor(cover, scale), scale);
     return jewelImage(cover, scale);
 }
 
