@@ -16,7 +16,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "helper/process/helper_sandbox.h"
+#include "decode_process/helper_sandbox.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <QFile>
 
 #include "base/sleevix_error.h"
+#include "decode_process/helper_sandbox.h"
 #include "helper/decode_helper.h"
-#include "helper/process/helper_sandbox.h"
 #include "pictures/decoders/picture_limits.h"
 #include "pictures/picture_files.h"
 #include "pictures/picture_loader.h"

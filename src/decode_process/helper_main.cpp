@@ -17,10 +17,10 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "decode_process/helper_jobs.h"
+#include "decode_process/helper_sandbox.h"
 #include "helper/helper_channel.h"
 #include "helper/helper_messages.h"
-#include "helper/process/helper_jobs.h"
-#include "helper/process/helper_sandbox.h"
 #include "pictures/decoders/picture_limits.h"
 
 namespace {

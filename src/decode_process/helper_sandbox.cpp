@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helper/process/helper_sandbox.h"
+#include "decode_process/helper_sandbox.h"
 
 #include <cerrno>
 #include <initializer_list>
