@@ -12,6 +12,7 @@
 #include "pictures/decoders/picture_limits.h"
 #include "pictures/decoders/qt_image_decoders.h"
 #include "pictures/picture_loader.h"
+#include "pictures/picture_reads.h"
 #include "pictures/print_only_pictures.h"
 
 namespace {
@@ -20,42 +21,18 @@ namespace {
 // messages and for the choice of its decoder.
 const QString CarriedPictureName = QStringLiteral("picture.png");
 
-// What a half's held picture was decoded from. Every repaint reads the
-// file again; bytes equal to these, for the same area, would decode to the
-// held picture once more, so it is drawn as it is.
-struct PictureSource {
-    QString path;
-    QSize cover;
-    QByteArray bytes;
-};
-
-// Each half's source, and the path whose failure to read has been shown
-// already: a file that stays unreadable is reported once, not at every
-// repaint.
+// What each half's picture was read from (a repaint decodes a file again
+// only when its bytes changed), and the path whose failure to read has been
+// shown already: a file that stays unreadable is reported once, not at
+// every repaint.
 struct HalfState {
-    PictureSource source;
+    RememberedPictureReads source;
     QString reportedFailure;
     bool held = false;   // the picture has no file: it is drawn as it is
     QByteArray heldPng;  // the held picture as PNG, once it was asked for
 };
 HalfState backState;
 HalfState frontState;
-
-// Reads the picture at `path` for the area `cover`, decoding only bytes
-// other than those `held` came from. Raises the loader's errors.
-PictureBitmap read(const QString& path, QSize cover, const PictureBitmap& held,
-                   PictureSource& source) {
-    std::optional<QByteArray> bytes = ReadPictureBytes(path);
-    if (!bytes) {
-        source = PictureSource();
-        return PictureBitmap();
-    }
-    if (!held.isNull() && path == source.path && cover == source.cover && *bytes == source.bytes)
-        return held;
-    PictureBitmap picture = DecodePictureBytes(path, *bytes, cover);
-    source = PictureSource{path, cover, std::move(*bytes)};
-    return picture;
-}
 
 // Reads a held picture again. When its file cannot be read any more, the
 // error is shown once (through the handlers' error wrapper) and the render
@@ -64,18 +41,18 @@ PictureBitmap reload(const QString& path, QSize cover, const PictureBitmap& held
                      HalfState& state) {
     if (state.held && path.isEmpty()) return held;
     if (PrintOnlyPictures::Active()) {
-        state.source = PictureSource();
+        state.source.forget();
         return PictureBitmap();
     }
     std::exception_ptr failure;
     try {
-        PictureBitmap picture = read(path, cover, held, state.source);
+        PictureBitmap picture = state.source.read(path, cover);
         state.reportedFailure.clear();
         return picture;
     } catch (const SleevixError&) {
         failure = std::current_exception();
     }
-    state.source = PictureSource();
+    state.source.forget();
     if (state.reportedFailure != path) {
         state.reportedFailure = path;
         RunHandler([&] { std::rethrow_exception(failure); });
@@ -86,8 +63,8 @@ PictureBitmap reload(const QString& path, QSize cover, const PictureBitmap& held
 }  // namespace
 
 void ChooseBackPicture(const QString& path, QSize cover) {
-    PictureSource source;
-    PictureBitmap picture = read(path, cover, PictureBitmap(), source);
+    RememberedPictureReads source;
+    PictureBitmap picture = source.read(path, cover);
     BackPicturePath = path;
     BackPicture = std::move(picture);
     HasBackPicture = true;
@@ -95,8 +72,8 @@ void ChooseBackPicture(const QString& path, QSize cover) {
 }
 
 void ChooseFrontPicture(const QString& path, QSize cover) {
-    PictureSource source;
-    PictureBitmap picture = read(path, cover, PictureBitmap(), source);
+    RememberedPictureReads source;
+    PictureBitmap picture = source.read(path, cover);
     FrontPicturePath = path;
     FrontPicture = std::move(picture);
     HasFrontPicture = true;
@@ -117,7 +94,7 @@ void HoldBackPicture(const QImage& picture) {
     BackPicturePath.clear();
     BackPicture = std::move(held);
     HasBackPicture = true;
-    backState = HalfState{PictureSource(), QString(), true, QByteArray()};
+    backState = HalfState{RememberedPictureReads(), QString(), true, QByteArray()};
 }
 
 void HoldFrontPicture(const QImage& picture) {
@@ -125,7 +102,7 @@ void HoldFrontPicture(const QImage& picture) {
     FrontPicturePath.clear();
     FrontPicture = std::move(held);
     HasFrontPicture = true;
-    frontState = HalfState{PictureSource(), QString(), true, QByteArray()};
+    frontState = HalfState{RememberedPictureReads(), QString(), true, QByteArray()};
 }
 
 bool PictureIsHeld(PictureHalf half) {

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <optional>
-#include <vector>
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,7 +15,7 @@
 #include "base/handler_guard.h"
 #include "base/output_file.h"
 #include "base/sleevix_error.h"
-#include "pictures/picture_loader.h"
+#include "pictures/picture_reads.h"
 #include "print/print_job.h"
 #include "render/canvas.h"
 #include "render/case_image.h"
@@ -64,14 +62,8 @@ struct ExportSurfaces {
 // What exports read last: an export at a scale the window does not show
 // reads each picture file again, but decodes bytes it has decoded for that
 // size once (exports of one cover, the thumbnails of a file manager).
-struct ExportRead {
-    QString path;
-    QSize cover;
-    QByteArray bytes;
-    PictureBitmap picture;
-};
 constexpr std::size_t RememberedExportReads = 4;
-std::vector<ExportRead> exportReads;
+RememberedPictureReads exportReads(RememberedExportReads);
 
 // A picture read for `cover` device pixels, as the screen reads it; one
 // held in memory, or read for those pixels already, is drawn as it is. A
@@ -80,15 +72,7 @@ std::vector<ExportRead> exportReads;
 PictureBitmap pictureAt(const CoverPicture& picture, QSize cover) {
     if (picture.path.isEmpty() || cover == picture.shownFor) return picture.shown;
     try {
-        std::optional<QByteArray> bytes = ReadPictureBytes(picture.path);
-        if (!bytes) return PictureBitmap();
-        for (const ExportRead& read : exportReads)
-            if (read.path == picture.path && read.cover == cover && read.bytes == *bytes)
-                return read.picture;
-        PictureBitmap decoded = DecodePictureBytes(picture.path, *bytes, cover);
-        if (exportReads.size() >= RememberedExportReads) exportReads.erase(exportReads.begin());
-        exportReads.push_back({picture.path, cover, std::move(*bytes), decoded});
-        return decoded;
+        return exportReads.read(picture.path, cover);
     } catch (const SleevixError&) {
         const std::exception_ptr failure = std::current_exception();
         RunHandler([&] { std::rethrow_exception(failure); });
