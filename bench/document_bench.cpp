@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
+#include "app/program.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
-#include "document/commands/cover_transfer.h"
 #include "document/document_file.h"
-#include "program/program.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include "app/cover_operations.h"
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
+#include "app/program.h"
 #include "app/program_windows.h"
-#include "document/commands/cover_transfer.h"
 #include "document/cover_export.h"
-#include "program/program.h"
 #include "support/process_use.h"
 
 namespace {

@@ -18,10 +18,10 @@
 #include "app/cover_state.h"
 #include "app/main_window.h"
 #include "app/picture_repaint.h"
+#include "app/program.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
 #include "pictures/picture_loader.h"
-#include "program/program.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/program_windows.h"
 #include "bench_pictures.h"
-#include "program/program.h"
 #include "support/process_use.h"
 #include "support/scripted_seams.h"
 #include "tracks/track_editor.h"

@@ -6,8 +6,8 @@
 #include <QFontInfo>
 #include <QStandardPaths>
 
+#include "app/program.h"
 #include "app/program_windows.h"
-#include "program/program.h"
 
 // Every layout expectation assumes Arial's metrics; refuse to run on a
 // machine where "arial" is some other face.

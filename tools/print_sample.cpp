@@ -9,10 +9,10 @@
 #include "app/cover_state.h"
 #include "app/current_cover.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/program_windows.h"
 #include "pictures/picture_loader.h"
 #include "print/print_job.h"
-#include "program/program.h"
 #include "tracks/track_editor.h"
 
 int main(int argc, char** argv) {

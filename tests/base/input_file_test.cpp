@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/open_file.h"
 #include "base/audio_input_stream.h"
 #include "base/sleevix_error.h"
-#include "document/commands/open_file.h"
 #include "pictures/decoders/album_art.h"
 #include "pictures/picture_files.h"
 #include "support/pipe_watchdog.h"

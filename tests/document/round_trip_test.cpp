@@ -12,8 +12,8 @@
 #include <QTabWidget>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
-#include "document/commands/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "tracks/track_editor.h"
 

@@ -17,8 +17,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
-#include "document/commands/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"

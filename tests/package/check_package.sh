@@ -155,7 +155,7 @@ debug_file=usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug
 lines=$(gdb -batch -nx -iex "set debug-file-directory $work/symbols/usr/lib/debug" \
             -ex 'info line main' -ex 'info line TForm1::Button4Click' "$program" 2>&1)
 # The files are named relative to the checkout, whichever path it had.
-for file in 'src/main\.cpp' 'src/print/([a-z_]+/)?[a-z_]+\.cpp'; do
+for file in 'src/app/main\.cpp' 'src/print/([a-z_]+/)?[a-z_]+\.cpp'; do
   grep -qE "^Line [0-9]+ of \"[^/\"][^\"]*$file\"" <<<"$lines" \
     || { echo "FAIL: gdb finds no line of $file by a relative path with the symbols package:"; echo "$lines"; exit 1; }
 done

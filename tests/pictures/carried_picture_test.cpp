@@ -9,9 +9,9 @@
 #include <QTabWidget>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
 #include "app/picture_repaint.h"
-#include "document/commands/cover_transfer.h"
 #include "document/document_fixture.h"
 #include "support/image_encoding.h"
 #include "tracks/track_editor.h"

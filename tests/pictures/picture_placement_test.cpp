@@ -7,8 +7,8 @@
 #include <QTabWidget>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
-#include "document/commands/cover_transfer.h"
 #include "pictures/picture_files.h"
 #include "support/cover_fixture.h"
 #include "support/image_probe.h"

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
 #include "base/handler_guard.h"
-#include "document/commands/cover_transfer.h"
 #include "support/window_fixture.h"
 #include "tracks/track_editor.h"
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "app/cover_state.h"
-#include "program/program.h"
+#include "app/program.h"
 
 namespace {
 // The polls still waiting for a modal window; a test ends them all.

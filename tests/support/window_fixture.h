@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "app/program_windows.h"
-#include "program/program.h"
 #include "support/qt_printers.h"
 #include "support/scripted_seams.h"
 

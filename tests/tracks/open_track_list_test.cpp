@@ -11,7 +11,7 @@
 
 #include "app/cover_state.h"
 #include "app/main_window.h"
-#include "document/commands/open_file.h"
+#include "app/open_file.h"
 #include "document/document_fixture.h"
 #include "support/audio_files.h"
 #include "support/pdf_pages.h"

@@ -5,9 +5,9 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "document/commands/cover_transfer.h"
 #include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"
 

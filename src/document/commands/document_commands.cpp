@@ -2,18 +2,17 @@
 // The File menu's document commands, and the question before unsaved
 // changes would be lost.
 
-#include "document/commands/document_commands.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "app/cover_transfer.h"
+#include "app/document_session.h"
 #include "app/main_window.h"
+#include "app/open_file.h"
 #include "app/program_windows.h"
 #include "base/error_box.h"
 #include "cases/case_kind_question.h"
-#include "document/commands/cover_transfer.h"
-#include "document/commands/document_session.h"
-#include "document/commands/open_file.h"
 #include "document/document_dialogs.h"
 #include "document/document_file.h"
 

@@ -7,8 +7,8 @@
 
 #include "app/cover_operations.h"
 #include "app/current_cover.h"
+#include "app/document_session.h"
 #include "app/main_window.h"
-#include "document/commands/document_session.h"
 #include "document/cover_export.h"
 #include "document/document_dialogs.h"
 #include "print/print_shop_export.h"

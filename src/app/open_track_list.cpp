@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/commands/open_track_list.h"
+#include "app/open_track_list.h"
 
 #include <QAction>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/program_windows.h"
-#include "document/commands/cover_transfer.h"
 #include "tracks/entry_numbers.h"
 #include "tracks/import/track_import.h"
 #include "tracks/track_editor.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/commands/open_file.h"
+#include "app/open_file.h"
 
 #include <utility>
 #include <vector>
@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "app/cover_transfer.h"
+#include "app/open_track_list.h"
 #include "base/sleevix_error.h"
-#include "document/commands/cover_transfer.h"
-#include "document/commands/open_track_list.h"
 #include "document/document_file.h"
 #include "pictures/picture_loader.h"
 #include "tracks/import/track_import.h"

@@ -9,10 +9,10 @@
 #include <QListWidget>
 
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
 #include "app/picture_repaint.h"
 #include "app/program_windows.h"
-#include "document/commands/cover_transfer.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "tracks/track_list_box.h"

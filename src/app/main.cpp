@@ -3,10 +3,10 @@
 // the run (an export, the help, a mistake), the windows and their loop.
 #include <QApplication>
 
+#include "app/command_line.h"
+#include "app/program.h"
 #include "app/program_windows.h"
 #include "app/translations.h"
-#include "program/command_line.h"
-#include "program/program.h"
 
 int main(int argc, char** argv) {
     ChooseDisplayForCommandLine(argc, argv);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "document/commands/document_session.h"
+#include "app/document_session.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/handler_guard.h"
-#include "document/commands/cover_transfer.h"
 #include "tracks/track_editor.h"
 
 DocumentSession* CurrentDocument = nullptr;

@@ -24,3 +24,9 @@ FileToOpen ReadFileToOpen(const QString& path);
 
 // The open dialog's name filters for the kinds ReadFileToOpen knows.
 QString OpenableFileFilters();
+
+// Opens the file at `path` into the main window: a file that is refused
+// leaves the cover as it was; unsaved changes are saved or dropped as the
+// user says first (or the opening stops); a note on what was left out is
+// shown once the file is open. Defined with the document's commands.
+void OpenInWindow(const QString& path);

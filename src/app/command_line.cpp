@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program/command_line.h"
+#include "app/command_line.h"
 
 #include <cstdio>
 #include <cstring>
@@ -15,15 +15,15 @@
 #include "app/cover_state.h"
 #include "app/current_cover.h"
 #include "app/main_window.h"
+#include "app/open_file.h"
+#include "app/program.h"
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/error_box.h"
-#include "document/commands/open_file.h"
 #include "document/cover_export.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
 #include "print/print_shop_export.h"
-#include "program/program.h"
 #include "tracks/track_editor.h"
 
 namespace {

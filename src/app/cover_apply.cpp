@@ -9,9 +9,9 @@
 
 #include "app/cover_operations.h"
 #include "app/cover_state.h"
+#include "app/cover_transfer.h"
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "document/commands/cover_transfer.h"
 #include "tracks/text_field.h"
 #include "tracks/track_editor.h"
 #include "widgets/captioned_button.h"

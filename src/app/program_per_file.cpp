@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program/program_per_file.h"
+#include "app/program_per_file.h"
 
 #include <QCoreApplication>
 #include <QProcess>

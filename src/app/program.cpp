@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program/program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLoggingCategory>
 
 #include "about/about_box.h"
+#include "app/document_session.h"
 #include "app/main_window.h"
+#include "app/open_file.h"
+#include "app/program_per_file.h"
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/handler_guard.h"
-#include "document/commands/document_commands.h"
-#include "document/commands/document_session.h"
-#include "program/program_per_file.h"
 #include "tracks/track_editor.h"
 
 ProgramWindows::ProgramWindows(WindowShowing showing) {

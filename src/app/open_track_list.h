@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "document/commands/open_file.h"
+#include "app/open_file.h"
 
 // A CUE sheet, playlist, text list, audio file or folder of them opened as
 // a cover (File > Open, "sleevix FILE", an export's FILE): the cover as it
