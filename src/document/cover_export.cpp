@@ -25,11 +25,7 @@
 
 namespace {
 
-// Where the window shows the surfaces within the back strip: the spines lie
-// over the back's first and last columns.
-constexpr int BackInStrip = 21;
-constexpr int RightSpineInStrip = 420;
-constexpr int StripWidth = 442;
+// The space the window leaves between the back strip and the front.
 constexpr int GapBeforeFront = 20;
 
 [[noreturn]] void cannotExport(const QString& path, const QString& why) {
@@ -41,7 +37,7 @@ constexpr int GapBeforeFront = 20;
 // piece of another kind.
 QSize coverSize(const CoverValue& cover) {
     if (cover.kind.kind != CaseKind::Jewel) return CaseImageSize(cover);
-    return QSize(StripWidth + GapBeforeFront + JewelFrontSize.width(), JewelBackSize.height());
+    return QSize(JewelStripWidth + GapBeforeFront + JewelFrontSize.width(), JewelBackSize.height());
 }
 
 // The jewel case's own surfaces at `scale` device pixels per pixel.
@@ -103,10 +99,10 @@ QImage jewelImage(const CoverValue& shown, int scale) {
     image.setDotsPerMeterY(ScreenDotsPerMetre * scale);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.drawImage(QPoint(BackInStrip, 0), surfaces.back.displayImage());
+    painter.drawImage(QPoint(JewelBackInStrip, 0), surfaces.back.displayImage());
     painter.drawImage(QPoint(0, 0), surfaces.leftSpine.displayImage());
-    painter.drawImage(QPoint(RightSpineInStrip, 0), surfaces.rightSpine.displayImage());
-    painter.drawImage(QPoint(StripWidth + GapBeforeFront, 0), surfaces.front.displayImage());
+    painter.drawImage(QPoint(JewelRightSpineInStrip, 0), surfaces.rightSpine.displayImage());
+    painter.drawImage(QPoint(JewelStripWidth + GapBeforeFront, 0), surfaces.front.displayImage());
     painter.end();
     image.setDevicePixelRatio(1);
     return image;

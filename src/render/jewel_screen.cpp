@@ -7,11 +7,11 @@
 
 namespace {
 
-// The overlay stands for the whole tray card; these columns of it go to
+// The overlay stands for the whole back strip; these columns of it go to
 // the spines and the tray card.
-constexpr int SpineWidth = 22;
-constexpr int TrayCardStart = 22;
-constexpr int RightSpineStart = 420;
+constexpr int SpineWidth = JewelSpineSize.width();
+constexpr int TrayCardStart = SpineWidth;
+constexpr int RightSpineStart = JewelRightSpineInStrip;
 const QString CommitTypeface = QStringLiteral("arial");
 
 QRect whole(const Canvas& surface) {

@@ -27,3 +27,9 @@ inline constexpr QSize JewelBackSize{400, 353};
 inline constexpr QSize JewelSpineSize{22, 353};
 inline constexpr QSize JewelFrontSize{361, 353};
 inline constexpr QSize JewelOverlaySize{442, 353};
+// The back strip as the window shows it and the overlay stands for it: the
+// left spine from column 0, the tray card from 21 (its first and last
+// columns lie under the spines), the right spine from 420.
+inline constexpr int JewelStripWidth = JewelOverlaySize.width();
+inline constexpr int JewelBackInStrip = 21;
+inline constexpr int JewelRightSpineInStrip = JewelStripWidth - JewelSpineSize.width();
