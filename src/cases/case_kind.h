@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The kinds of cover the program makes. The jewel case is the cover the
-// main window's surfaces draw; every other kind is a row of the table in
-// case_shapes.cpp, laid out and drawn by render/case_render.cpp.
+// The kinds of cover the program makes, each a row of the table in
+// case_shapes.cpp, laid out and drawn by render/case_render.cpp. The main
+// window shows the jewel case on surfaces of its own, laid out by the same
+// steps under its screen rules (render/jewel_screen.cpp).
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The kinds of cover beyond the jewel case, as data: each piece's outline,
-// folds and circles in millimetres, and the boxes its texts and pictures
-// fill. A further kind is one more row of the table in case_shapes.cpp.
+// The kinds of cover as data: each piece's outline, folds and circles in
+// millimetres, and the boxes its texts and pictures fill. A further kind is
+// one more row of the table in case_shapes.cpp.
 
 #include <optional>
 #include <vector>
@@ -13,6 +13,7 @@
 #include <QSizeF>
 
 #include "cases/case_kind.h"
+#include "cases/insert_text_rules.h"
 
 enum class TextRole { TrackList, FrontTexts, Spine };
 // Which insert's font and picture a box takes: the back's (the track list
@@ -37,21 +38,35 @@ struct DiscRing {
     double holeRadius;
 };
 
+// One piece cut from the paper: its outline, the folds across it, and the
+// outline switch ("Back" or "Front") that shows its cut.
+struct CasePiece {
+    QRectF cut;                 // mm from the shape's top-left corner
+    std::vector<double> folds;  // mm from the shape's left: vertical fold lines
+    InsertSide guide = InsertSide::Back;
+};
+
 struct CaseShape {
     CaseKind kind;
-    QSizeF size;                  // mm: the piece's outline, or the disc's square
-    std::vector<double> folds;    // mm from the left: vertical fold lines
+    QSizeF size;                  // mm: around all pieces, or the disc's square
+    std::vector<CasePiece> pieces;
     std::optional<DiscRing> ring; // a disc label instead of a rectangle
-    std::vector<TextBox> texts;
+    std::vector<TextBox> texts;   // a kind with two spines lists the left first
     std::vector<PictureArea> pictures;
     // The main window's tabs, untranslated: the back insert's page and the
     // front insert's. Their access letters are free of the window's others.
     const char* backTab;
     const char* frontTab;
+    // Where the shape lies on the page, in mm from the printable area's
+    // corner; none: centred as room allows, at most 10 mm in.
+    std::optional<QPointF> pageCorner = std::nullopt;
+    // Texts placed by these rules rather than fitted into their boxes.
+    const InsertTextRules* textRules = nullptr;
+    // The guide lines drawn before the texts, the texts' ink over them.
+    bool guidesUnderTexts = false;
 };
 
-// The shape of a kind other than the jewel case (whose surfaces the main
-// window draws); the hole matters only for a disc label.
+// The shape of a kind; the hole matters only for a disc label.
 const CaseShape& ShapeOf(CaseKind kind, DiscHole hole = DiscHole::Standard);
 inline const CaseShape& ShapeOf(const CaseChoice& choice) {
     return ShapeOf(choice.kind, choice.hole);

@@ -49,6 +49,7 @@ bool onLabelSheet(const CaseShape& shape) {
 
 std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& area,
                                 const LabelSheet* sheet, const SheetCalibration& calibration) {
+    if (shape.pageCorner) return {*shape.pageCorner};
     if (!sheet) {
         const QSizeF room = area.size - shape.size;
         if (room.width() < -Tolerance || room.height() < -Tolerance) doesNotFit(shape, area.size);
@@ -93,7 +94,7 @@ void SetPaperForCase(const CaseShape& shape, QPrinter& printer) {
         printer.setPageOrientation(QPageLayout::Landscape);
 }
 
-void DrawCasePage(QPainter& painter, int dotsPerInch, const CoverValue& cover) {
+void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover) {
     const CaseShape& shape = ShapeOf(cover.kind);
     const double devicePerMm = dotsPerInch / MillimetresPerInch;
     // A printer knows where its printable area lies on the paper; a raster

@@ -39,6 +39,7 @@ void CheckCaseFitsPrinter(const CaseShape& shape, const QPrinter& printer);
 // sheet takes the sheet's paper.
 void SetPaperForCase(const CaseShape& shape, QPrinter& printer);
 
-// Draws the cover at hand (a kind other than the jewel case) on the page:
-// the painter is active on the page, origin at the printable area.
-void DrawCasePage(QPainter& painter, int dotsPerInch, const CoverValue& cover);
+// Draws the cover's page: every piece at physical size, from the top-left
+// corner of the printable area. The painter is active on the page;
+// `dotsPerInch` is the device's resolution.
+void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover);

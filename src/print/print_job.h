@@ -10,11 +10,6 @@
 class QPainter;
 class QPrinter;
 
-// Draws the cover's page: both inserts at physical size, laid out in tenths
-// of a millimetre from the top-left corner of the printable area. The
-// painter is active on the page; `dotsPerInch` is the device's resolution.
-void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover);
-
 // Draws the cover's page on the printer as set up, through one painter;
 // raises an error when the printer cannot start or reports one.
 void PaintCoverPage(QPrinter& printer, const CoverValue& cover);
@@ -31,9 +26,3 @@ QString CannotPrintToMessage();
 // is named in its failures after `failing`.
 void PrintCover(QPrinter& printer, const CoverValue& cover,
                 const QString& failing = CannotPrintToMessage());
-
-// Where the jewel case's inserts and folds stand on the printed page, in
-// tenths of a millimetre from the printable area's corner.
-enum class JewelInsert { Back, Front };
-QRect JewelInsertOnPage(JewelInsert insert);
-std::vector<int> JewelFoldsOnPage();

@@ -9,7 +9,6 @@
 
 #include "base/output_file.h"
 #include "base/sleevix_error.h"
-#include "pictures/printed_picture.h"
 #include "print/print_job.h"
 #include "print/print_outcome.h"
 #include "render/canvas.h"
@@ -55,44 +54,53 @@ void drawCropMarks(QPainter& painter, const ShopPage& page, double bleedMm) {
     painter.restore();
 }
 
-std::vector<ShopPage> kindPages(const CoverValue& cover, double bleedMm) {
-    const CaseShape& shape = ShapeOf(cover.kind);
-    return {{shape.size, shape.folds, [&shape, &cover, bleedMm](QPainter& painter, double perUnit) {
-                 DrawCase(painter, perUnit, shape, CaseContentOf(cover, CoverUse::Print), bleedMm);
-             }}};
+// A piece's folds from its own left edge.
+std::vector<double> foldsOf(const CasePiece& piece) {
+    std::vector<double> folds;
+    for (double fold : piece.folds) folds.push_back(fold - piece.cut.left());
+    return folds;
 }
 
-// A jewel insert: its picture stretched over the insert grown by the bleed,
-// then the printed page on top within the cut, moved so that the insert's
-// corner is here.
-ShopPage jewelPage(const CoverValue& cover, JewelInsert insert, double bleedMm) {
-    const QRect place = JewelInsertOnPage(insert);  // tenths of a mm
-    const QSizeF cut = QSizeF(place.size()) / CaseUnitsPerMm;
-    std::vector<double> folds;
-    if (insert == JewelInsert::Back)
-        for (int fold : JewelFoldsOnPage()) folds.push_back(double(fold - place.left()) / CaseUnitsPerMm);
-    return {cut, folds, [=, &cover](QPainter& painter, double perUnit) {
+// A shape of one piece: its pictures run into the bleed as it draws them.
+ShopPage wholePage(const CoverValue& cover, const CaseShape& shape, double bleedMm) {
+    return {shape.size, foldsOf(shape.pieces.front()),
+            [&shape, &cover, bleedMm](QPainter& painter, double perUnit) {
+                DrawCase(painter, perUnit, shape, CaseContentOf(cover, CoverUse::Print), bleedMm);
+            }};
+}
+
+// One of several pieces, which lie closer to each other than the bleed: the
+// piece's own pictures stretched over it grown by the bleed, then the page's
+// drawing on top within the cut, moved so that the piece's corner is here.
+ShopPage piecePage(const CoverValue& cover, const CaseShape& shape, const CasePiece& piece,
+                   double bleedMm) {
+    return {piece.cut.size(), foldsOf(piece), [&, bleedMm](QPainter& painter, double perUnit) {
+                const CaseContent content = CaseContentOf(cover, CoverUse::Print);
+                const QRectF cut(QPointF(), piece.cut.size() * CaseUnitsPerMm);
                 const double bleed = bleedMm * CaseUnitsPerMm;
-                const QRectF grown = QRectF(QPointF(), QSizeF(place.size()))
-                                         .adjusted(-bleed, -bleed, bleed, bleed);
+                const QRectF grown = cut.adjusted(-bleed, -bleed, bleed, bleed);
                 painter.save();
                 painter.setClipRect(grown);
-                const CoverPicture& chosen =
-                    insert == JewelInsert::Back ? cover.backPicture : cover.frontPicture;
-                if (chosen.chosen) {
-                    const PictureBitmap picture = PictureForPrinting(
-                        chosen.path, chosen.shown, (grown.size() * perUnit).toSize());
+                for (const PictureArea& area : shape.pictures) {
+                    if (!piece.cut.contains(area.area)) continue;
+                    const PictureBitmap picture =
+                        content.picture(area.picture, (grown.size() * perUnit).toSize());
                     Canvas canvas(painter, grown.size().toSize(), CaseUnitsPerInch);
                     canvas.drawPicture(grown.toRect(), picture);
                 }
-                // The printed page's own drawing stops at the cut: the other
-                // insert lies closer than the bleed.
-                painter.setClipRect(QRectF(QPointF(), QSizeF(place.size())));
-                painter.translate(-QPointF(place.topLeft()));
-                painter.scale(1 / perUnit, 1 / perUnit);
-                DrawCoverPage(painter, int(std::lround(perUnit * CaseUnitsPerInch)), cover);
+                painter.setClipRect(cut);
+                painter.translate(-piece.cut.topLeft() * CaseUnitsPerMm);
+                DrawCase(painter, perUnit, shape, content);
                 painter.restore();
             }};
+}
+
+std::vector<ShopPage> shopPages(const CoverValue& cover, double bleedMm) {
+    const CaseShape& shape = ShapeOf(cover.kind);
+    if (shape.pieces.size() == 1) return {wholePage(cover, shape, bleedMm)};
+    std::vector<ShopPage> pages;
+    for (const CasePiece& piece : shape.pieces) pages.push_back(piecePage(cover, shape, piece, bleedMm));
+    return pages;
 }
 
 void paintPages(QPrinter& printer, const std::vector<ShopPage>& pages, double bleedMm) {
@@ -132,11 +140,7 @@ void ExportForPrintShop(const QString& path, double bleedMm, const CoverValue& p
     // to cut and fold.
     CoverValue cover = printed;
     cover.guides.folds = cover.guides.back = cover.guides.front = false;
-    const std::vector<ShopPage> pages =
-        cover.kind.kind == CaseKind::Jewel
-            ? std::vector<ShopPage>{jewelPage(cover, JewelInsert::Back, bleedMm),
-                                    jewelPage(cover, JewelInsert::Front, bleedMm)}
-            : kindPages(cover, bleedMm);
+    const std::vector<ShopPage> pages = shopPages(cover, bleedMm);
     OutputFile output(path, QCoreApplication::translate("Document", "Cannot export %1: %2"));
     printer.setOutputFileName(output.writablePath());
     paintPages(printer, pages, bleedMm);

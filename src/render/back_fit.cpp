@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The back insert's font: the largest size at which the whole track block is
-// lower than the back and its widest line narrower than it.
+// lower than the rules' limit and its widest line narrower than theirs.
 
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 
 namespace {
-constexpr int BackHeightMargin = 4;
-constexpr int BackWidthMargin = 30;
 
 // Every line of a font has the same height, so measuring the last track
 // stands for measuring each in turn.
@@ -16,11 +14,12 @@ int trackBlockHeight(const Canvas& back, const QStringList& tracks) {
 }
 }  // namespace
 
-void FitBackFont(Canvas& back, const QStringList& tracks, JewelScreenFit& fit) {
+void FitBackFont(Canvas& back, const QStringList& tracks, const TextRules& rules,
+                 JewelScreenFit& fit) {
     const int count = int(tracks.size());
     ShrinkToFit(back, [&] {
         fit.trackBlockHeight = trackBlockHeight(back, tracks);
-        return fit.trackBlockHeight < back.height() - BackHeightMargin;
+        return fit.trackBlockHeight < rules.trackBlockLimit;
     });
 
     for (int i = 0; i < count; ++i) fit.trackWidths[i] = back.textWidth(tracks[i]);
@@ -39,7 +38,7 @@ void FitBackFont(Canvas& back, const QStringList& tracks, JewelScreenFit& fit) {
     }
     ShrinkToFit(back, [&] {
         if (widest >= 0) fit.widestTrackWidth = back.textWidth(tracks[widest]);
-        return fit.widestTrackWidth < back.width() - BackWidthMargin;
+        return fit.widestTrackWidth < rules.trackWidthLimit;
     });
 
     fit.trackLineHeight = back.textHeight(tracks.first());

@@ -3,9 +3,8 @@
 
 #include "pictures/printed_picture.h"
 
-CaseContent CaseContentOf(const CoverValue& cover, CoverUse use) {
-    CaseContent content;
-    CaseTexts& texts = content.texts;
+CaseTexts CaseTextsOf(const CoverValue& cover) {
+    CaseTexts texts;
     texts.tracks = cover.tracks;
     texts.artist = cover.artist;
     texts.title = cover.title;
@@ -18,9 +17,15 @@ CaseContent CaseContentOf(const CoverValue& cover, CoverUse use) {
     texts.noFrontText = cover.noFrontText;
     texts.spinesTurned = cover.spinesTurned;
     texts.trackList = cover.kind.discTrackList;
+    return texts;
+}
+
+CaseContent CaseContentOf(const CoverValue& cover, CoverUse use) {
+    CaseContent content;
+    content.texts = CaseTextsOf(cover);
     content.laidOut = cover.committed;
-    // The kinds have one cut outline: the "Back" switch shows it.
-    content.guides = {cover.guides.folds, cover.guides.back, cover.guides.colour};
+    content.guides = {cover.guides.folds, cover.guides.back, cover.guides.front,
+                      cover.guides.colour};
     const CoverPicture back = cover.backPicture;
     const CoverPicture front = cover.frontPicture;
     if (use == CoverUse::Print) {

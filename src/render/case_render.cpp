@@ -135,28 +135,61 @@ void drawGuides(QPainter& painter, Canvas& canvas, double devicePerUnit, const C
     // At least a device pixel wide, so a small view shows every line.
     canvas.pen.width = std::max(1, int(std::ceil(1 / devicePerUnit)));
     canvas.pen.color = guides.colour;
-    const QRect piece = inUnits(QRectF(QPointF(), shape.size));
-    if (guides.cut) {
-        if (shape.ring) {
-            // Both circles' lines lie on the label, their edges on the cut,
-            // as a rectangle's border lies inside it.
-            const double halfPenMm = canvas.pen.width / double(CaseUnitsPerMm) / 2;
-            painter.save();
-            painter.setPen(QPen(guides.colour, canvas.pen.width));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawPath(ringPath(*shape.ring, -halfPenMm, -halfPenMm));
-            painter.restore();
-        } else {
-            canvas.rectangle(piece.left(), piece.top(), piece.right() + 1, piece.bottom() + 1);
+    for (const CasePiece& piece : shape.pieces) {
+        const QRect cut = inUnits(piece.cut);
+        if (piece.guide == InsertSide::Back ? guides.backCut : guides.frontCut) {
+            if (shape.ring) {
+                // Both circles' lines lie on the label, their edges on the cut,
+                // as a rectangle's border lies inside it.
+                const double halfPenMm = canvas.pen.width / double(CaseUnitsPerMm) / 2;
+                painter.save();
+                painter.setPen(QPen(guides.colour, canvas.pen.width));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawPath(ringPath(*shape.ring, -halfPenMm, -halfPenMm));
+                painter.restore();
+            } else {
+                canvas.rectangle(cut.left(), cut.top(), cut.right() + 1, cut.bottom() + 1);
+            }
         }
-    }
-    if (guides.folds) {
-        for (double fold : shape.folds) {
+        if (!guides.folds) continue;
+        for (double fold : piece.folds) {
             const int x = int(std::lround(fold * CaseUnitsPerMm));
-            canvas.moveTo(x, piece.top());
-            canvas.lineTo(x, piece.bottom() + 1);
+            canvas.moveTo(x, cut.top());
+            canvas.lineTo(x, cut.bottom() + 1);
         }
     }
+}
+
+// The jewel case's texts by its own rules for paper, in its boxes: the track
+// list, the left and right spine, the front.
+void drawByRules(Canvas& canvas, const CaseShape& shape, const TextRules& rules,
+                 const CaseTexts& texts, CaseFit& fit) {
+    std::vector<TextTarget> spines;
+    const TextBox* trackBox = nullptr;
+    const TextBox* frontBox = nullptr;
+    for (const TextBox& box : shape.texts) {
+        if (box.role == TextRole::Spine) spines.push_back({canvas, inUnits(box.area)});
+        if (box.role == TextRole::TrackList) trackBox = &box;
+        if (box.role == TextRole::FrontTexts) frontBox = &box;
+    }
+    const LayoutMode mode = texts.centred ? LayoutMode::Centred : LayoutMode::Left;
+    JewelScreenFit settled;
+    useFont(canvas, texts.backTypeface, texts.backColour, rules.trackStartSize);
+    if (trackBox && !texts.tracks.isEmpty()) {
+        FitBackFont(canvas, texts.tracks, rules, settled);
+        DrawTrackLines({canvas, inUnits(trackBox->area)}, texts.tracks, mode, rules, settled);
+        fit.trackSize = canvas.font.size;
+    }
+    if (frontBox && !texts.noFrontText) {
+        useFont(canvas, texts.frontTypeface, texts.frontColour, rules.frontStartSize);
+        DrawFrontTexts({canvas, inUnits(frontBox->area)}, texts, mode, rules, settled);
+        fit.frontSize = canvas.font.size;
+    }
+    if (spines.size() == 2) {
+        DrawSpineTexts(spines[0], spines[1], texts, mode, rules);
+        fit.spineSize = canvas.font.size;
+    }
+    canvas.font.escapement = 0;
 }
 
 }  // namespace
@@ -171,8 +204,11 @@ CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape
     canvas.brushStyle = BrushStyle::Clear;  // texts on the pictures, outlines unfilled
 
     drawPictures(painter, canvas, devicePerUnit, shape, content, bleedMm);
+    if (shape.guidesUnderTexts) drawGuides(painter, canvas, devicePerUnit, shape, content.guides);
     CaseFit fit;
-    if (content.laidOut) {
+    if (content.laidOut && shape.textRules) {
+        drawByRules(canvas, shape, shape.textRules->page, content.texts, fit);
+    } else if (content.laidOut) {
         for (const TextBox& box : shape.texts) {
             const QRect area = inUnits(box.area);
             switch (box.role) {
@@ -182,7 +218,7 @@ CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape
             }
         }
     }
-    drawGuides(painter, canvas, devicePerUnit, shape, content.guides);
+    if (!shape.guidesUnderTexts) drawGuides(painter, canvas, devicePerUnit, shape, content.guides);
     painter.restore();
     return fit;
 }

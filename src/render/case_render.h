@@ -13,28 +13,17 @@
 
 #include "cases/case_shapes.h"
 #include "pictures/picture_bitmap.h"
+#include "render/case_texts.h"
 #include "render/cover_layout.h"
 
 class QPainter;
 
-struct CaseTexts {
-    QStringList tracks;
-    QString artist;
-    QString separator;  // between artist and title, as the commit chose it
-    QString title;
-    QString backTypeface;  // empty: the default typeface
-    QColor backColour = QColor(Qt::black);
-    QString frontTypeface;
-    QColor frontColour = QColor(Qt::black);
-    bool centred = false;      // track lines centred, else flush left
-    bool noFrontText = false;  // "No text on front cover"
-    bool spinesTurned = false; // the spine reads the other way
-    bool trackList = true;     // a disc label may leave it out
-};
-
+// The outline switches: the folds, and the cuts of the pieces that follow
+// "Back" and of those that follow "Front".
 struct CaseGuides {
     bool folds = true;
-    bool cut = true;
+    bool backCut = true;
+    bool frontCut = true;
     QColor colour = QColor(Qt::black);
 };
 

@@ -5,33 +5,26 @@
 #include "render/cover_layout.h"
 #include "render/shown_text.h"
 
-namespace {
-constexpr int FrontWidthMargin = 10;
-constexpr int ArtistLineTop = 135;
-constexpr int TitleGap = 140;  // the title's top is the line height plus this
-}  // namespace
-
-void DrawFrontTexts(Canvas& front, const CoverValue& cover, LayoutMode mode, JewelScreenFit& fit) {
-    if (cover.noFrontText) return;
-
-    if (cover.backPicture.chosen && !cover.frontPicture.chosen)
-        front.brushStyle = cover.savedBrushes.front;
-    if (mode == LayoutMode::Centred) front.font.size = FrontStartSize;
+void DrawFrontTexts(const TextTarget& front, const CaseTexts& texts, LayoutMode mode,
+                    const TextRules& rules, JewelScreenFit& fit) {
+    if (texts.noFrontText) return;
+    Canvas& canvas = front.canvas;
+    canvas.font.size = rules.frontStartSize;
 
     // Joined from the parts that can be seen, not copied whole at each size.
-    const QString artist = ShownText(cover.artist);
-    const QString title = ShownText(cover.title);
+    const QString artist = ShownText(texts.artist);
+    const QString title = ShownText(texts.title);
     const QString artistMeasured = artist + SeparatorText;
-    const int limit = front.width() - FrontWidthMargin;
-    ShrinkToFit(front, [&] { return front.textWidth(artistMeasured) < limit; });
-    ShrinkToFit(front, [&] { return front.textWidth(title) < limit; });
-    fit.frontLineHeight = front.textHeight(title);
+    ShrinkToFit(canvas, [&] { return canvas.textWidth(artistMeasured) < rules.frontWidthLimit; });
+    ShrinkToFit(canvas, [&] { return canvas.textWidth(title) < rules.frontWidthLimit; });
+    fit.frontLineHeight = canvas.textHeight(title);
 
-    // The centred mode centres the artist as if ": " always followed it.
-    const QString centringText =
-        mode == LayoutMode::Centred ? artistMeasured : artist + cover.separator;
-    const int half = front.width() / 2;
-    front.textOut(half - front.textWidth(centringText) / 2, ArtistLineTop,
-                  artist + cover.separator);
-    front.textOut(half - front.textWidth(title) / 2, fit.frontLineHeight + TitleGap, title);
+    const bool centredOnColon = rules.frontCentredOnColonAlways || mode == LayoutMode::Centred;
+    const QString centringText = centredOnColon ? artistMeasured : artist + texts.separator;
+    const int middle = front.box.left() + front.box.width() / 2;
+    const int top = front.box.top();
+    canvas.textOut(middle - canvas.textWidth(centringText) / 2, top + rules.artistTop,
+                   artist + texts.separator);
+    canvas.textOut(middle - canvas.textWidth(title) / 2,
+                   top + fit.frontLineHeight + rules.titleGap, title);
 }

@@ -2,6 +2,7 @@
 #include "render/jewel_screen.h"
 
 #include "render/canvas.h"
+#include "render/case_content.h"
 #include "render/jewel_surfaces.h"
 #include "render/outlines.h"
 
@@ -16,6 +17,20 @@ const QString CommitTypeface = QStringLiteral("arial");
 
 QRect whole(const Canvas& surface) {
     return QRect(0, 0, surface.width(), surface.height());
+}
+
+const TextRules& Rules = JewelTextRules.screen;
+
+// Each surface is its own text box.
+TextTarget boxOf(Canvas& surface) {
+    return {surface, whole(surface)};
+}
+
+// The front's texts sit on white boxes again where only the back has a
+// picture.
+void restoreFrontBrush(const CoverValue& cover, Canvas& front) {
+    if (!cover.noFrontText && cover.backPicture.chosen && !cover.frontPicture.chosen)
+        front.brushStyle = cover.savedBrushes.front;
 }
 
 // A frame over the whole surface in its pen, filled with its brush.
@@ -40,20 +55,23 @@ void drawCentred(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreenFi
     frame(front);
     DrawJewelPictures(cover, surfaces, BothPictureHalves);
 
-    back.font.size = BackStartSize;
+    back.font.size = Rules.trackStartSize;
     ApplyChosenFont(back, cover.back);
     ApplyChosenFont(front, cover.front);
     const bool hasTracks = !cover.tracks.isEmpty();
-    if (hasTracks) FitBackFont(back, cover.tracks, fit);
+    if (hasTracks) FitBackFont(back, cover.tracks, Rules, fit);
 
     back.pen.width = 1;
     if (!cover.backPicture.chosen) frame(back);
     if (cover.frontPicture.chosen && !cover.backPicture.chosen)
         back.brushStyle = cover.savedBrushes.back;
 
-    if (hasTracks) DrawTrackLines(back, cover.tracks, LayoutMode::Centred, fit);
-    DrawFrontTexts(front, cover, LayoutMode::Centred, fit);
-    DrawSpineTexts(surfaces.leftSpine, surfaces.rightSpine, cover, LayoutMode::Centred);
+    const CaseTexts texts = CaseTextsOf(cover);
+    if (hasTracks) DrawTrackLines(boxOf(back), cover.tracks, LayoutMode::Centred, Rules, fit);
+    restoreFrontBrush(cover, front);
+    DrawFrontTexts(boxOf(front), texts, LayoutMode::Centred, Rules, fit);
+    DrawSpineTexts(boxOf(surfaces.leftSpine), boxOf(surfaces.rightSpine), texts,
+                   LayoutMode::Centred, Rules);
     DrawOutlines(cover.guides, surfaces, AllOutlineGroups);
 }
 
@@ -61,21 +79,24 @@ void drawFlushLeft(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreen
     Canvas& back = surfaces.back;
     Canvas& front = surfaces.front;
     back.font.name = CommitTypeface;
-    back.font.size = BackStartSize;
+    back.font.size = Rules.trackStartSize;
     front.font.name = CommitTypeface;
-    front.font.size = FrontStartSize;
+    front.font.size = Rules.frontStartSize;
     clearShown(surfaces);
     DrawJewelPictures(cover, surfaces, BothPictureHalves);
     ApplyChosenFont(back, cover.back);
     ApplyChosenFont(front, cover.front);
 
-    DrawFrontTexts(front, cover, LayoutMode::Left, fit);
-    DrawSpineTexts(surfaces.leftSpine, surfaces.rightSpine, cover, LayoutMode::Left);
+    const CaseTexts texts = CaseTextsOf(cover);
+    restoreFrontBrush(cover, front);
+    DrawFrontTexts(boxOf(front), texts, LayoutMode::Left, Rules, fit);
+    DrawSpineTexts(boxOf(surfaces.leftSpine), boxOf(surfaces.rightSpine), texts, LayoutMode::Left,
+                   Rules);
     const bool hasTracks = !cover.tracks.isEmpty();
-    if (hasTracks) FitBackFont(back, cover.tracks, fit);
+    if (hasTracks) FitBackFont(back, cover.tracks, Rules, fit);
     if (cover.frontPicture.chosen && !cover.backPicture.chosen)
         back.brushStyle = cover.savedBrushes.back;
-    if (hasTracks) DrawTrackLines(back, cover.tracks, LayoutMode::Left, fit);
+    if (hasTracks) DrawTrackLines(boxOf(back), cover.tracks, LayoutMode::Left, Rules, fit);
     DrawOutlines(cover.guides, surfaces, AllOutlineGroups);
 }
 

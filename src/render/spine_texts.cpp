@@ -7,42 +7,50 @@
 #include "render/shown_text.h"
 
 namespace {
-constexpr int SpineLengthMargin = 5;
-constexpr int LeftSpineX = 1;
-constexpr int RightSpineX = 21;
-constexpr int ReadingUpward = 900;  // tenths of a degree
+constexpr int ReadingUpward = 900;  // tenths of a degree, counter-clockwise
 constexpr int ReadingDownward = -900;
 }  // namespace
 
-void DrawSpineTexts(Canvas& leftSpine, Canvas& rightSpine, const CoverValue& cover,
-                    LayoutMode mode) {
-    leftSpine.font.name = QString::fromLatin1(SpineTypeface);
-    leftSpine.font.size = SpineStartSize;
-    rightSpine.font.size = SpineStartSize;
+void DrawSpineTexts(const TextTarget& leftSpine, const TextTarget& rightSpine,
+                    const CaseTexts& texts, LayoutMode mode, const TextRules& rules) {
+    Canvas& left = leftSpine.canvas;
+    Canvas& right = rightSpine.canvas;
+    left.font.name = QString::fromLatin1(SpineTypeface);
+    left.font.size = rules.spineStartSize;
+    right.font.size = rules.spineStartSize;
 
-    const QString artist = ShownText(cover.artist);
-    const QString title = ShownText(cover.title);
+    const QString artist = ShownText(texts.artist);
+    const QString title = ShownText(texts.title);
     const QString measured = artist + SeparatorText + title;
-    // Both spines take the size the left one fits at.
-    ShrinkToFit(leftSpine, [&] { return leftSpine.textHeight(measured) < leftSpine.width(); });
-    int length = 0;
-    ShrinkToFit(leftSpine, [&] {
-        length = leftSpine.textWidth(measured);
-        return length < leftSpine.height() - SpineLengthMargin;
+    // Both spines take the size the left one fits at; the line's height
+    // across the spine is the one that first fitted.
+    int height = 0;
+    ShrinkToFit(left, [&] {
+        height = left.textHeight(measured);
+        return height < rules.spineHeightLimit;
     });
-    rightSpine.font.size = leftSpine.font.size;
+    int length = 0;
+    ShrinkToFit(left, [&] {
+        length = left.textWidth(measured);
+        return length < rules.spineLengthLimit;
+    });
+    right.font.size = left.font.size;
 
-    // The left mode draws the committed separator but centres as if ": "
-    // were there.
-    const QString drawn =
-        mode == LayoutMode::Centred ? measured : artist + cover.separator + title;
+    // Drawn with the committed separator, centred as if ": " were there.
+    const bool colon = rules.spineShowsColonWhenCentred && mode == LayoutMode::Centred;
+    const QString drawn = colon ? measured : artist + texts.separator + title;
+    // Printers that turn text the other way ask for the turns exchanged.
+    const bool exchanged = rules.spinesMayTurn && texts.spinesTurned;
 
-    leftSpine.font.color = cover.back.colour;
-    leftSpine.font.escapement = ReadingUpward;
-    leftSpine.textOut(LeftSpineX, leftSpine.height() / 2 + length / 2, drawn);
+    left.font.color = texts.backColour;
+    left.font.escapement = exchanged ? ReadingDownward : ReadingUpward;
+    left.textOut(leftSpine.box.left() + rules.leftSpineX,
+                 leftSpine.box.top() + rules.spineMiddle + length / 2, drawn);
 
-    rightSpine.font.color = cover.back.colour;
-    rightSpine.font.name = QString::fromLatin1(SpineTypeface);
-    rightSpine.font.escapement = ReadingDownward;
-    rightSpine.textOut(RightSpineX, rightSpine.height() / 2 - length / 2, drawn);
+    right.font.color = texts.backColour;
+    right.font.name = QString::fromLatin1(SpineTypeface);
+    right.font.escapement = exchanged ? ReadingUpward : ReadingDownward;
+    const int rightX = rules.rightSpineX + (rules.rightSpineAfterLineHeight ? height : 0);
+    right.textOut(rightSpine.box.left() + rightX,
+                  rightSpine.box.top() + rules.spineMiddle - length / 2, drawn);
 }

@@ -4,20 +4,18 @@
 #include "render/canvas.h"
 #include "render/cover_layout.h"
 
-namespace {
-constexpr int FirstLineTop = 5;
-constexpr int LeftModeX = 10;
-}  // namespace
-
-void DrawTrackLines(Canvas& back, const QStringList& tracks, LayoutMode mode,
-                    JewelScreenFit& fit) {
+void DrawTrackLines(const TextTarget& back, const QStringList& tracks, LayoutMode mode,
+                    const TextRules& rules, JewelScreenFit& fit) {
+    Canvas& canvas = back.canvas;
     const int count = int(tracks.size());
     if (mode == LayoutMode::Centred) {
-        for (int i = 0; i < count; ++i) fit.trackWidths[i] = back.textWidth(tracks[i]);
+        for (int i = 0; i < count; ++i) fit.trackWidths[i] = canvas.textWidth(tracks[i]);
     }
+    const int middle = back.box.left() + back.box.width() / 2;
+    const int top = back.box.top() + rules.firstTrackTop;
     for (int i = 0; i < count; ++i) {
-        const int x =
-            mode == LayoutMode::Centred ? back.width() / 2 - fit.trackWidths[i] / 2 : LeftModeX;
-        back.textOut(x, i * fit.trackLineHeight + FirstLineTop, tracks[i], Paragraph::LeftToRight);
+        const int x = mode == LayoutMode::Centred ? middle - fit.trackWidths[i] / 2
+                                                  : back.box.left() + rules.flushLeftX;
+        canvas.textOut(x, top + i * fit.trackLineHeight, tracks[i], Paragraph::LeftToRight);
     }
 }

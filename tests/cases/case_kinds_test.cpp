@@ -178,7 +178,7 @@ TEST_F(CaseKinds, TextsShrinkIntoTheirBoxes) {
     constexpr double Slack = 0.3;  // mm a glyph may overhang its cell
     CaseContent content;
     content.laidOut = true;
-    content.guides = {false, false, Qt::black};
+    content.guides = {false, false, false, Qt::black};
     content.texts.artist = QStringLiteral("The Longest Named Ensemble in Recorded History");
     content.texts.separator = QStringLiteral(": ");
     content.texts.title = QStringLiteral("Collected Works, Volume Seventeen (Deluxe)");

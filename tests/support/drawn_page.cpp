@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "print/print_job.h"
+#include "print/case_page.h"
 
 namespace {
 constexpr double MmPerInch = 25.4;

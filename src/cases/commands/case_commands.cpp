@@ -106,10 +106,8 @@ void TForm1::ShowCoverCase() {
         view->update();
     }
     const CaseShape& shape = ShapeOf(kind, CoverCase.hole);
-    TabbedNotebook1->setTabText(0, jewel ? QCoreApplication::translate("MainWindow", "&Back")
-                                         : QCoreApplication::translate("Cases", shape.backTab));
-    TabbedNotebook1->setTabText(1, jewel ? QCoreApplication::translate("MainWindow", "Fron&t")
-                                         : QCoreApplication::translate("Cases", shape.frontTab));
+    TabbedNotebook1->setTabText(0, QCoreApplication::translate("Cases", shape.backTab));
+    TabbedNotebook1->setTabText(1, QCoreApplication::translate("Cases", shape.frontTab));
 
     // The kinds have one cut outline ("Back") and one spine at most.
     CheckBox3->setEnabled(jewel);
