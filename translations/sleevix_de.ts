@@ -122,6 +122,14 @@
         <source>La&amp;bel</source>
         <translation>&amp;Etikett</translation>
     </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper in landscape (%3): choose portrait or larger paper</source>
+        <translation>Das Cover „%1“ (%2) passt nicht in den druckbaren Bereich dieses Papiers im Querformat (%3): Wählen Sie Hochformat oder größeres Papier</translation>
+    </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper, %3 upright or %4 in landscape: choose larger paper or a printer that prints closer to the paper&apos;s edge</source>
+        <translation>Das Cover „%1“ (%2) passt nicht in den druckbaren Bereich dieses Papiers, %3 im Hochformat oder %4 im Querformat: Wählen Sie größeres Papier oder einen Drucker, der näher am Papierrand druckt</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>
@@ -1007,6 +1015,14 @@
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Cannot print: no default printer is set up; name one</source>
+        <translation>Drucken nicht möglich: Es ist kein Standarddrucker eingerichtet; nennen Sie einen</translation>
+    </message>
+    <message>
+        <source>there is no such printer</source>
+        <translation>diesen Drucker gibt es nicht</translation>
     </message>
 </context>
 <context>

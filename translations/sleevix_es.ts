@@ -122,6 +122,14 @@
         <source>La&amp;bel</source>
         <translation>E&amp;tiqueta</translation>
     </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper in landscape (%3): choose portrait or larger paper</source>
+        <translation>La carátula «%1» (%2) no cabe en el área imprimible de este papel en horizontal (%3): elija vertical o un papel más grande</translation>
+    </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper, %3 upright or %4 in landscape: choose larger paper or a printer that prints closer to the paper&apos;s edge</source>
+        <translation>La carátula «%1» (%2) no cabe en el área imprimible de este papel, %3 en vertical o %4 en horizontal: elija un papel más grande o una impresora que imprima más cerca del borde</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>
@@ -1007,6 +1015,14 @@
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Cannot print: no default printer is set up; name one</source>
+        <translation>No se puede imprimir: no hay ninguna impresora predeterminada; indique una</translation>
+    </message>
+    <message>
+        <source>there is no such printer</source>
+        <translation>esa impresora no existe</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>La&amp;bel</source>
         <translation>É&amp;tiquette</translation>
     </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper in landscape (%3): choose portrait or larger paper</source>
+        <translation>La pochette « %1 » (%2) ne tient pas dans la zone imprimable de ce papier en orientation paysage (%3) : choisissez l’orientation portrait ou un papier plus grand</translation>
+    </message>
+    <message>
+        <source>The %1 cover (%2) does not fit the printable area of this paper, %3 upright or %4 in landscape: choose larger paper or a printer that prints closer to the paper&apos;s edge</source>
+        <translation>La pochette « %1 » (%2) ne tient pas dans la zone imprimable de ce papier, %3 en portrait ou %4 en paysage : choisissez un papier plus grand ou une imprimante qui imprime plus près du bord</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>
@@ -1007,6 +1015,14 @@
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Cannot print: no default printer is set up; name one</source>
+        <translation>Impossible d’imprimer : aucune imprimante par défaut n’est configurée ; indiquez-en une</translation>
+    </message>
+    <message>
+        <source>there is no such printer</source>
+        <translation>cette imprimante n’existe pas</translation>
     </message>
 </context>
 <context>

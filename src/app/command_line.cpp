@@ -24,14 +24,15 @@
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
 #include "print/print_shop_export.h"
+#include "print/queue_print.h"
 #include "tracks/track_editor.h"
 
 namespace {
 
 enum ExitStatus { Succeeded = 0, Failed = 1, Misused = 2 };
 
-const char* const NoWindowArguments[] = {"--export", "--thumbnail", "-h",       "--help",
-                                         "--help-all", "-v",          "--version"};
+const char* const NoWindowArguments[] = {"--export",   "--print", "--thumbnail", "-h",
+                                         "--help",     "--help-all", "-v",        "--version"};
 
 void printLine(std::FILE* stream, const QString& text) {
     // One line, whatever the message holds.
@@ -80,6 +81,7 @@ struct ExportRequest {
     bool lengths = false;
     std::optional<CaseKind> caseKind;  // overrides the kind the file has
     std::optional<double> bleedMm;     // a PDF for a print shop
+    std::optional<QString> printer;    // printed to this queue (empty: the default)
 };
 
 // Writes the export and returns its warning, empty when there is none: what
@@ -98,7 +100,9 @@ QString exportCover(const ExportRequest& request) {
     if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
     if (request.caseKind) Form1->ChooseCaseKind(*request.caseKind);
-    if (request.thumbnailSide > 0)
+    if (request.printer)
+        PrintToQueue(*request.printer, CoverToPrint());
+    else if (request.thumbnailSide > 0)
         ExportCoverThumbnail(request.output, request.thumbnailSide, CurrentCover());
     else if (request.bleedMm)
         ExportForPrintShop(request.output, *request.bleedMm, CoverToPrint());
@@ -113,20 +117,27 @@ QString exportCover(const ExportRequest& request) {
                                                 : note + QStringLiteral("; ") + drawings;
 }
 
-// The export the options ask for; raises an error for options that do not
-// fit together.
-ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLineOption& paper,
-                            const QCommandLineOption& scale, const QCommandLineOption& caseKind,
-                            const QCommandLineOption& bleed, const QString& output) {
+// What every way out of the program takes from the options: the kind, and
+// how the cover is opened.
+ExportRequest coverRequest(const QCommandLineParser& parser, const QCommandLineOption& caseKind) {
     ExportRequest request;
     if (parser.isSet(caseKind)) {
         request.caseKind = CaseKindNamed(parser.value(caseKind).toLower());
         if (!request.caseKind)
             throw SleevixError(QStringLiteral("--case must be jewel, slim, dvd or disc"));
     }
-    request.output = output;
     request.strict = parser.isSet(QStringLiteral("strict"));
     request.lengths = parser.isSet(QStringLiteral("lengths"));
+    return request;
+}
+
+// The export the options ask for; raises an error for options that do not
+// fit together.
+ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLineOption& paper,
+                            const QCommandLineOption& scale, const QCommandLineOption& caseKind,
+                            const QCommandLineOption& bleed, const QString& output) {
+    ExportRequest request = coverRequest(parser, caseKind);
+    request.output = output;
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
         throw SleevixError(QStringLiteral("--export needs exactly one FILE to export from"));
@@ -169,6 +180,21 @@ ExportRequest exportRequest(const QCommandLineParser& parser, const QCommandLine
     return request;
 }
 
+// One print job a FILE, to the queue named.
+std::vector<ExportRequest> printRequests(const QCommandLineParser& parser,
+                                         const QCommandLineOption& caseKind, const QString& queue) {
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) throw SleevixError(QStringLiteral("--print needs a FILE to print"));
+    std::vector<ExportRequest> requests;
+    for (const QString& file : files) {
+        ExportRequest request = coverRequest(parser, caseKind);
+        request.input = file;
+        request.printer = queue;
+        requests.push_back(request);
+    }
+    return requests;
+}
+
 // A thumbnail as a file manager asks for one: IN OUT SIZE.
 ExportRequest thumbnailRequest(const QStringList& arguments) {
     if (arguments.size() != 3)
@@ -196,6 +222,11 @@ struct CommandLineOptions {
         QStringLiteral("Writes OUT from FILE without opening a window: the printed page as a "
                        "PDF, or the cover as the window shows it as a PNG, by OUT's extension."),
         QStringLiteral("OUT")};
+    QCommandLineOption print{
+        QStringLiteral("print"),
+        QStringLiteral("Prints each FILE without opening a window to the printer PRINTER (\"\" "
+                       "for the default one), with its paper, as Print does."),
+        QStringLiteral("PRINTER")};
     QCommandLineOption paper{QStringLiteral("paper"),
                              QStringLiteral("The PDF's paper: a4 (the default) or letter."),
                              QStringLiteral("a4|letter")};
@@ -235,8 +266,10 @@ struct CommandLineOptions {
             "goes without something (tracks past the 41 a cover holds, a picture that has\n"
             "gone), the export is still written, one line starting \"warning:\" says what\n"
             "was left out, and the status is 0; with --strict it fails instead. Any\n"
-            "failure prints one line and ends with status 1 (2 for wrong options)."));
-        parser.addOptions({exportTo, paper, scale, strict, lengths, caseKind, bleed, thumbnail});
+            "failure prints one line and ends with status 1 (2 for wrong options); --print\n"
+            "goes on with the next FILE and ends with status 1 if any failed."));
+        parser.addOptions(
+            {exportTo, print, paper, scale, strict, lengths, caseKind, bleed, thumbnail});
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
             QStringLiteral("What to open: a cover (.sleevix), a CUE sheet, a playlist (.m3u, "
@@ -249,11 +282,38 @@ struct CommandLineOptions {
     // export, an answer or a complaint about themselves.
     bool opensWindows(const QStringList& arguments) {
         return parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version) &&
-               !parser.isSet(exportTo) && !parser.isSet(thumbnail) && !parser.isSet(paper) &&
+               !parser.isSet(exportTo) && !parser.isSet(print) && !parser.isSet(thumbnail) &&
+               !parser.isSet(paper) &&
                !parser.isSet(scale) && !parser.isSet(strict) && !parser.isSet(lengths) &&
                !parser.isSet(caseKind) && !parser.isSet(bleed);
     }
 };
+
+void printWarning(const QString& warning) {
+    if (!warning.isEmpty()) printLine(stderr, QStringLiteral("warning: ") + ErrorBoxText(warning));
+}
+
+// Prints every FILE in turn: one that fails says why, and the rest still
+// print.
+CommandLineOutcome printEach(const CommandLineOptions& options, const QString& program) {
+    const QCommandLineParser& parser = options.parser;
+    if (parser.isSet(options.exportTo) || parser.isSet(options.thumbnail))
+        throw SleevixError(QStringLiteral("--print, --export and --thumbnail go apart"));
+    if (parser.isSet(options.paper) || parser.isSet(options.scale) || parser.isSet(options.bleed))
+        throw SleevixError(QStringLiteral(
+            "--paper, --scale and --bleed go with --export: --print takes the printer's paper"));
+    bool failed = false;
+    for (const ExportRequest& request :
+         printRequests(parser, options.caseKind, parser.value(options.print))) {
+        try {
+            printWarning(exportCover(request));
+        } catch (const SleevixError& error) {
+            printLine(stderr, program + QStringLiteral(": ") + error.message());
+            failed = true;
+        }
+    }
+    return {false, QStringList(), failed ? Failed : Succeeded};
+}
 
 QtMessageHandler qtMessageHandler = nullptr;
 
@@ -337,12 +397,12 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
             exportCover(thumbnailRequest(parser.positionalArguments()));
             return {false, QStringList(), Succeeded};
         }
+        if (parser.isSet(options.print)) return printEach(options, program);
         if (parser.isSet(exportTo)) {
             const QString warning =
                 exportCover(exportRequest(parser, paper, scale, options.caseKind,
                                           options.bleed, parser.value(exportTo)));
-            if (!warning.isEmpty())
-                printLine(stderr, QStringLiteral("warning: ") + ErrorBoxText(warning));
+            printWarning(warning);
             return {false, QStringList(), Succeeded};
         }
         if (parser.isSet(paper) || parser.isSet(scale) || parser.isSet(options.strict) ||

@@ -27,18 +27,35 @@ QString millimetres(QSizeF size) {
     return QCoreApplication::translate("Cases", "%1 x %2 mm").arg(number(size.width()), number(size.height()));
 }
 
-[[noreturn]] void doesNotFit(const CaseShape& shape, QSizeF printable) {
+bool holds(QSizeF room, QSizeF piece) {
+    return piece.width() <= room.width() + Tolerance && piece.height() <= room.height() + Tolerance;
+}
+
+// Names the area and what would hold the piece: the other orientation, or
+// else larger paper or a printer that prints closer to the edge.
+[[noreturn]] void doesNotFit(const CaseShape& shape, const PrintableArea& area) {
+    const QString kind = CaseKindCaption(shape.kind);
+    const QString piece = millimetres(shape.size);
+    const QSizeF turned = area.size.transposed();
+    if (holds(turned, shape.size) && !area.landscape)
+        throw SleevixError(
+            QCoreApplication::translate("Cases",
+                                        "The %1 cover (%2) does not fit the printable area of this "
+                                        "paper (%3): choose landscape or larger paper")
+                .arg(kind, piece, millimetres(area.size)));
+    if (holds(turned, shape.size))
+        throw SleevixError(
+            QCoreApplication::translate("Cases",
+                                        "The %1 cover (%2) does not fit the printable area of this "
+                                        "paper in landscape (%3): choose portrait or larger paper")
+                .arg(kind, piece, millimetres(area.size)));
+    const QSizeF upright = area.landscape ? turned : area.size;
     throw SleevixError(
         QCoreApplication::translate("Cases",
                                     "The %1 cover (%2) does not fit the printable area of this "
-                                    "paper (%3): choose landscape or larger paper")
-            .arg(CaseKindCaption(shape.kind), millimetres(shape.size), millimetres(printable)));
-}
-
-PrintableArea printableArea(const QPrinter& printer) {
-    const QPageLayout layout = printer.pageLayout();
-    const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
-    return {paint.size(), paint.topLeft()};
+                                    "paper, %3 upright or %4 in landscape: choose larger paper or "
+                                    "a printer that prints closer to the paper's edge")
+            .arg(kind, piece, millimetres(upright), millimetres(upright.transposed())));
 }
 
 bool onLabelSheet(const CaseShape& shape) {
@@ -52,7 +69,7 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
     if (shape.pageCorner) return {*shape.pageCorner};
     if (!sheet) {
         const QSizeF room = area.size - shape.size;
-        if (room.width() < -Tolerance || room.height() < -Tolerance) doesNotFit(shape, area.size);
+        if (!holds(area.size, shape.size)) doesNotFit(shape, area);
         return {QPointF(std::clamp(room.width() / 2, 0.0, PreferredInsetMm),
                         std::clamp(room.height() / 2, 0.0, PreferredInsetMm))};
     }
@@ -80,7 +97,7 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
 
 void CheckCaseFitsPrinter(const CaseShape& shape, const QPrinter& printer) {
     const LabelSheet* sheet = onLabelSheet(shape) ? ChosenLabelSheet() : nullptr;
-    CaseCopies(shape, printableArea(printer), sheet, LoadSheetCalibration());
+    CaseCopies(shape, PrintableAreaOf(printer), sheet, LoadSheetCalibration());
 }
 
 void SetPaperForCase(const CaseShape& shape, QPrinter& printer) {
@@ -98,11 +115,14 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover) 
     const CaseShape& shape = ShapeOf(cover.kind);
     const double devicePerMm = dotsPerInch / MillimetresPerInch;
     // A printer knows where its printable area lies on the paper; a raster
-    // page starts at the paper's corner.
-    PrintableArea area{QSizeF(painter.device()->width(), painter.device()->height()) / devicePerMm,
-                       QPointF()};
-    if (const auto* printer = dynamic_cast<const QPrinter*>(painter.device()))
-        area.corner = printableArea(*printer).corner;
+    // page is printable from its corner.
+    const QSizeF device = QSizeF(painter.device()->width(), painter.device()->height()) / devicePerMm;
+    PrintableArea area{device, QPointF(), device.width() > device.height()};
+    QPointF origin;  // the painter's origin on the paper
+    if (const auto* printer = dynamic_cast<const QPrinter*>(painter.device())) {
+        area = PrintableAreaOf(*printer);
+        origin = printer->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    }
     std::vector<QPointF> copies{QPointF()};
     try {
         copies = CaseCopies(shape, area, onLabelSheet(shape) ? ChosenLabelSheet() : nullptr,
@@ -114,7 +134,7 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover) 
     for (const QPointF& corner : copies) {
         painter.save();
         painter.scale(devicePerMm / CaseUnitsPerMm, devicePerMm / CaseUnitsPerMm);
-        painter.translate(corner * CaseUnitsPerMm);
+        painter.translate((area.corner - origin + corner) * CaseUnitsPerMm);
         DrawCase(painter, devicePerMm / CaseUnitsPerMm, shape, content);
         painter.restore();
     }

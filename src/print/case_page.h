@@ -8,19 +8,13 @@
 #include <QSizeF>
 
 #include "cases/case_shapes.h"
+#include "print/printable_area.h"
 #include "render/cover_value.h"
 
 class QPainter;
 class QPrinter;
 struct LabelSheet;
 struct SheetCalibration;
-
-// The printable area of a page, in mm: its size, and how far its top-left
-// corner lies from the paper's.
-struct PrintableArea {
-    QSizeF size;
-    QPointF corner;
-};
 
 // Where each copy of the piece has its top-left corner, in mm from the
 // printable area's corner. On plain paper, one copy 10 mm in where there

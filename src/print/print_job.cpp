@@ -39,7 +39,7 @@ QString CannotPrintToMessage() {
 }
 
 void PrintCover(QPrinter& printer, const CoverValue& cover, const QString& failing) {
-    UsePrintableAreaAsOrigin(printer);
+    UseDeclaredMargins(printer);
     // Said before anything prints: a piece larger than the printable area.
     CheckCaseFitsPrinter(ShapeOf(cover.kind), printer);
     if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, cover, failing);

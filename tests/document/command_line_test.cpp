@@ -142,6 +142,9 @@ TEST_F(CommandLine, EachFailureIsOneLineOnStandardErrorAndAFailingStatus) {
         {{"--strict", cover}, "go with --export"},
         {{"--thumbnail", cover, pathOf("out.png"), "0"}, "SIZE must be a whole number"},
         {{"--thumbnail", cover}, "needs IN, OUT and SIZE"},
+        {{"--print", "SleevixNoSuchQueue", cover}, "Cannot print to \"SleevixNoSuchQueue\""},
+        {{"--print", "SleevixNoSuchQueue"}, "--print needs a FILE"},
+        {{"--print", "", "--paper", "a4", cover}, "--print takes the printer's paper"},
         // Without --export too: no display is needed to say what is wrong.
         {{"--frobnicate"}, "Unknown option"},
     };

@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QTest>
 
 #include "app/cover_operations.h"
 #include "app/current_cover.h"
 #include "app/cover_state.h"
 #include "app/main_window.h"
+#include "base/sleevix_error.h"
 #include "support/image_probe.h"
 #include "print/print_job.h"
 #include "support/cover_fixture.h"
@@ -38,7 +40,7 @@ class CupsPrinting : public CoverFixture {
     QImage printThroughQueue(QPrinter& printer, int dpi) {
         const QString job =
             QStringLiteral("sleevix-cups-test-%1").arg(QCoreApplication::applicationPid());
-        if (printer.printerName() != queue) printer.setPrinterName(queue);
+        if (printer.printerName().isEmpty()) printer.setPrinterName(queue);
         printer.setDocName(job);
         PrintCover(printer, CurrentCover(CoverUse::Print));
         const QString pdf = WaitForPdf(output, job);
@@ -82,30 +84,66 @@ TEST_F(CupsPrinting, ACoverPrintedToARealQueueHasItsOutlinesInPlace) {
 }
 
 // A DVD wrap is printed landscape on the queue's A4 and comes out at its
-// size, inside the paper's printable margins. The queue may turn a
-// landscape page onto upright paper, as a printer feeds it.
+// size, inside the paper's printable margins, which the queue declares for
+// upright paper and turns with the page. A queue whose area cannot hold it
+// refuses it, naming the area both ways.
 TEST_F(CupsPrinting, ADvdWrapPrintsLandscapeAtItsSizeWithinThePrintableArea) {
     constexpr int Dpi = 400;
     addTracks({"Intro"});
     setArtistAndTitle("Artist", "Title");
     commit();
     run([] { Form1->ChooseCaseKind(CaseKind::Dvd); });
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(queue);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    PrepareCoverPrint(printer, CoverToPrint());
-    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
-    const QImage page = printThroughQueue(printer, Dpi);
-    ASSERT_FALSE(page.isNull());
-    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
-    const double least = std::min({margins.left(), margins.top(), margins.right(), margins.bottom()});
-    const QRect ink = InkBounds(page);
-    const auto mm = [](int pixels) { return pixels * 25.4 / Dpi; };
-    const double longSide = std::max(mm(ink.width()), mm(ink.height())) - 0.1;
-    const double shortSide = std::min(mm(ink.width()), mm(ink.height())) - 0.1;
-    EXPECT_NEAR(longSide, 273, 0.1 + mm(1));
-    EXPECT_NEAR(shortSide, 183, 0.1 + mm(1));
-    for (int gap : {ink.left(), ink.top(), page.width() - 1 - ink.right(),
-                    page.height() - 1 - ink.bottom()})
-        EXPECT_GE(mm(gap), least - mm(1));
+    for (const QString& name : {queue, queue + "Inkjet"}) {
+        SCOPED_TRACE(name.toStdString());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(name);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const QMarginsF upright = printer.pageLayout().minimumMargins() * 25.4 / 72;
+        PrepareCoverPrint(printer, CoverToPrint());
+        EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        const QImage page = printThroughQueue(printer, Dpi);
+        ASSERT_FALSE(page.isNull());
+        ASSERT_LT(page.width(), page.height()) << "the queue's PDF is upright paper";
+        const QRect ink = InkBounds(page);
+        const auto mm = [](int pixels) { return pixels * 25.4 / Dpi; };
+        EXPECT_NEAR(mm(ink.height()) - 0.1, 273, 0.1 + mm(1));
+        EXPECT_NEAR(mm(ink.width()) - 0.1, 183, 0.1 + mm(1));
+        EXPECT_GE(mm(ink.left()), upright.left() - mm(1));
+        EXPECT_GE(mm(ink.top()), upright.top() - mm(1));
+        EXPECT_GE(mm(page.width() - 1 - ink.right()), upright.right() - mm(1));
+        EXPECT_GE(mm(page.height() - 1 - ink.bottom()), upright.bottom() - mm(1));
+    }
+    QPrinter wide(QPrinter::HighResolution);
+    wide.setPrinterName(queue + "Wide");
+    PrepareCoverPrint(wide, CoverToPrint());
+    try {
+        PrintCover(wide, CoverToPrint());
+        ADD_FAILURE() << "a 273 mm wrap printed within 257 mm";
+    } catch (const SleevixError& error) {
+        EXPECT_EQ(error.message(),
+                  "The DVD case cover (273 x 183 mm) does not fit the printable area of this "
+                  "paper, 170 x 257 mm upright or 257 x 170 mm in landscape: choose larger "
+                  "paper or a printer that prints closer to the paper's edge");
+    }
+}
+
+// --print sends each FILE to the queue as Print would, without a window.
+TEST_F(CupsPrinting, PrintingFromTheCommandLineReachesTheQueue) {
+    const QString job = QStringLiteral("Command %1").arg(QCoreApplication::applicationPid());
+    const QString cover = QDir(QDir::tempPath()).filePath(job + ".sleevix");
+    QFile file(cover);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral(R"({"format": "sleevix-cover", "version": 1, "artist": "%1",
+                                  "title": "Line", "tracks": ["1. One"], "committed": true})")
+                   .arg(job)
+                   .toUtf8());
+    file.close();
+    QProcess process;
+    process.start(QStringLiteral(SLEEVIX_EXECUTABLE), {"--print", queue, cover});
+    ASSERT_TRUE(process.waitForFinished());
+    QFile::remove(cover);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QString pdf = WaitForPdf(output, QString(job).replace(' ', '_'));
+    EXPECT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
+    QFile::remove(pdf);
 }

@@ -15,7 +15,7 @@ void TForm1::PrintPreview1Click() {
     PrepareCoverPrint(printer, cover);
     PrintDialog1->OfferLastChoice(printer);
     // The page is laid out from the printable area before it is shown.
-    UsePrintableAreaAsOrigin(printer);
+    UseDeclaredMargins(printer);
     const auto drawPage = [&cover](QPrinter& shown) { PaintCoverPage(shown, cover); };
     if (PrintPreviewDialog1->Execute(printer, this, drawPage)) Button4Click();
 }

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Printing without a window, for scripts: the cover goes to a queue named
+// on the command line as the Print button would send it there.
+
+#include <QString>
+
+#include "render/cover_value.h"
+
+// Prints the cover to the queue (empty: the default one) with the queue's
+// own paper, the page, checks and messages of the Print button; raises an
+// error the user can act on.
+void PrintToQueue(const QString& queue, const CoverValue& cover);
