@@ -95,14 +95,6 @@
         <translation>Cover</translation>
     </message>
     <message>
-        <source>A4 label sheet (two discs)</source>
-        <translation>A4-Etikettenbogen (zwei CDs)</translation>
-    </message>
-    <message>
-        <source>Letter label sheet (two discs)</source>
-        <translation>Letter-Etikettenbogen (zwei CDs)</translation>
-    </message>
-    <message>
         <source>Insi&amp;de</source>
         <translation>Inn&amp;en</translation>
     </message>
@@ -129,6 +121,25 @@
     <message>
         <source>The %1 cover (%2) does not fit the printable area of this paper, %3 upright or %4 in landscape: choose larger paper or a printer that prints closer to the paper&apos;s edge</source>
         <translation>Das Cover „%1“ (%2) passt nicht in den druckbaren Bereich dieses Papiers, %3 im Hochformat oder %4 im Querformat: Wählen Sie größeres Papier oder einen Drucker, der näher am Papierrand druckt</translation>
+    </message>
+    <message>
+        <source>Label Sheet</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>&amp;Maker:</source>
+        <translation>&amp;Hersteller:</translation>
+    </message>
+    <message>
+        <source>&amp;Product:</source>
+        <translation>&amp;Produkt:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4</source>
+        <translation>
+            <numerusform>Papier %1, %n Disc von %2 mm mit einem Loch von %3 mm. Quelle: %4</numerusform>
+            <numerusform>Papier %1, %n Discs von %2 mm mit einem Loch von %3 mm. Quelle: %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -369,6 +380,10 @@
     <message>
         <source>41 or 17 (millimetres)</source>
         <translation>41 oder 17 (Millimeter)</translation>
+    </message>
+    <message>
+        <source>a label sheet&apos;s maker and product, such as &quot;%1&quot;</source>
+        <translation>Hersteller und Produkt eines Etikettenbogens, etwa „%1“</translation>
     </message>
 </context>
 <context>
@@ -739,6 +754,14 @@
         <source>printout is &amp;messed up!</source>
         <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
         <translation>&amp;Ausdruck ist verdreht!</translation>
+    </message>
+    <message>
+        <source>&amp;Label sheet: %1...</source>
+        <translation>&amp;Etikettenbogen: %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Label sheet...</source>
+        <translation>&amp;Etikettenbogen...</translation>
     </message>
 </context>
 <context>

@@ -95,14 +95,6 @@
         <translation>Carátula</translation>
     </message>
     <message>
-        <source>A4 label sheet (two discs)</source>
-        <translation>Hoja de etiquetas A4 (dos discos)</translation>
-    </message>
-    <message>
-        <source>Letter label sheet (two discs)</source>
-        <translation>Hoja de etiquetas Letter (dos discos)</translation>
-    </message>
-    <message>
         <source>Insi&amp;de</source>
         <translation>In&amp;terior</translation>
     </message>
@@ -129,6 +121,25 @@
     <message>
         <source>The %1 cover (%2) does not fit the printable area of this paper, %3 upright or %4 in landscape: choose larger paper or a printer that prints closer to the paper&apos;s edge</source>
         <translation>La carátula «%1» (%2) no cabe en el área imprimible de este papel, %3 en vertical o %4 en horizontal: elija un papel más grande o una impresora que imprima más cerca del borde</translation>
+    </message>
+    <message>
+        <source>Label Sheet</source>
+        <translation>Hoja de etiquetas</translation>
+    </message>
+    <message>
+        <source>&amp;Maker:</source>
+        <translation>&amp;Fabricante:</translation>
+    </message>
+    <message>
+        <source>&amp;Product:</source>
+        <translation>&amp;Producto:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4</source>
+        <translation>
+            <numerusform>Papel %1, %n disco de %2 mm con un agujero de %3 mm. Fuente: %4</numerusform>
+            <numerusform>Papel %1, %n discos de %2 mm con un agujero de %3 mm. Fuente: %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -369,6 +380,10 @@
     <message>
         <source>41 or 17 (millimetres)</source>
         <translation>41 o 17 (milímetros)</translation>
+    </message>
+    <message>
+        <source>a label sheet&apos;s maker and product, such as &quot;%1&quot;</source>
+        <translation>el fabricante y el producto de una hoja de etiquetas, por ejemplo «%1»</translation>
     </message>
 </context>
 <context>
@@ -739,6 +754,14 @@
         <source>printout is &amp;messed up!</source>
         <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
         <translation>impresión sale &amp;mal!</translation>
+    </message>
+    <message>
+        <source>&amp;Label sheet: %1...</source>
+        <translation>&amp;Hoja de etiquetas: %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Label sheet...</source>
+        <translation>&amp;Hoja de etiquetas...</translation>
     </message>
 </context>
 <context>

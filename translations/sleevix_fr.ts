@@ -95,14 +95,6 @@
         <translation>Pochette</translation>
     </message>
     <message>
-        <source>A4 label sheet (two discs)</source>
-        <translation>Planche d&apos;étiquettes A4 (deux disques)</translation>
-    </message>
-    <message>
-        <source>Letter label sheet (two discs)</source>
-        <translation>Planche d&apos;étiquettes Letter (deux disques)</translation>
-    </message>
-    <message>
         <source>Insi&amp;de</source>
         <translation>Intéri&amp;eur</translation>
     </message>
@@ -129,6 +121,25 @@
     <message>
         <source>The %1 cover (%2) does not fit the printable area of this paper, %3 upright or %4 in landscape: choose larger paper or a printer that prints closer to the paper&apos;s edge</source>
         <translation>La pochette « %1 » (%2) ne tient pas dans la zone imprimable de ce papier, %3 en portrait ou %4 en paysage : choisissez un papier plus grand ou une imprimante qui imprime plus près du bord</translation>
+    </message>
+    <message>
+        <source>Label Sheet</source>
+        <translation>Planche d’étiquettes</translation>
+    </message>
+    <message>
+        <source>&amp;Maker:</source>
+        <translation>&amp;Fabricant :</translation>
+    </message>
+    <message>
+        <source>&amp;Product:</source>
+        <translation>&amp;Produit :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4</source>
+        <translation>
+            <numerusform>Papier %1, %n disque de %2 mm avec un trou de %3 mm. Source : %4</numerusform>
+            <numerusform>Papier %1, %n disques de %2 mm avec un trou de %3 mm. Source : %4</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -369,6 +380,10 @@
     <message>
         <source>41 or 17 (millimetres)</source>
         <translation>41 ou 17 (millimètres)</translation>
+    </message>
+    <message>
+        <source>a label sheet&apos;s maker and product, such as &quot;%1&quot;</source>
+        <translation>le fabricant et le produit d’une planche d’étiquettes, par exemple « %1 »</translation>
     </message>
 </context>
 <context>
@@ -739,6 +754,14 @@
         <source>printout is &amp;messed up!</source>
         <extracomment>The second line of the check box &quot;The vertical text on the &quot;.</extracomment>
         <translation>sort à l’envers !</translation>
+    </message>
+    <message>
+        <source>&amp;Label sheet: %1...</source>
+        <translation>&amp;Planche d’étiquettes : %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Label sheet...</source>
+        <translation>&amp;Planche d’étiquettes...</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/error_box.h"
+#include "cases/label_sheets.h"
 #include "document/cover_export.h"
 #include "pictures/picture_loader.h"
 #include "pictures/print_only_pictures.h"
@@ -82,6 +83,7 @@ struct ExportRequest {
     std::optional<CaseKind> caseKind;  // overrides the kind the file has
     std::optional<double> bleedMm;     // a PDF for a print shop
     std::optional<QString> printer;    // printed to this queue (empty: the default)
+    std::optional<const LabelSheet*> sheet;  // a disc label's sheet, whatever FILE says
 };
 
 // Writes the export and returns its warning, empty when there is none: what
@@ -100,6 +102,7 @@ QString exportCover(const ExportRequest& request) {
     if (!note.isEmpty() && request.strict) throw SleevixError(note);
     errors.raiseFirst();
     if (request.caseKind) Form1->ChooseCaseKind(*request.caseKind);
+    if (request.sheet) UseLabelSheet(*request.sheet);
     if (request.printer)
         PrintToQueue(*request.printer, CoverToPrint());
     else if (request.thumbnailSide > 0)
@@ -128,6 +131,12 @@ ExportRequest coverRequest(const QCommandLineParser& parser, const QCommandLineO
     }
     request.strict = parser.isSet(QStringLiteral("strict"));
     request.lengths = parser.isSet(QStringLiteral("lengths"));
+    if (parser.isSet(QStringLiteral("sheet"))) {
+        request.sheet = LabelSheetNamed(parser.value(QStringLiteral("sheet")));
+        if (!*request.sheet)
+            throw SleevixError(QStringLiteral(
+                "--sheet must name a label sheet by maker and product, such as \"Avery L6015\""));
+    }
     return request;
 }
 
@@ -254,6 +263,11 @@ struct CommandLineOptions {
         QStringLiteral("With a PDF export: a PDF for a print shop, each piece on a page of its "
                        "own with pictures running MM past the cut (3 is usual) and crop marks."),
         QStringLiteral("MM")};
+    QCommandLineOption sheet{
+        QStringLiteral("sheet"),
+        QStringLiteral("Prints a disc label on the label sheet NAME (maker and product, such as "
+                       "\"Avery L6015\"), whatever FILE says."),
+        QStringLiteral("NAME")};
     QCommandLineOption lengths{
         QStringLiteral("lengths"),
         QStringLiteral("Adds each track's length, as \"Add track lengths\" does, to tracks "
@@ -269,7 +283,7 @@ struct CommandLineOptions {
             "failure prints one line and ends with status 1 (2 for wrong options); --print\n"
             "goes on with the next FILE and ends with status 1 if any failed."));
         parser.addOptions(
-            {exportTo, print, paper, scale, strict, lengths, caseKind, bleed, thumbnail});
+            {exportTo, print, paper, scale, strict, lengths, caseKind, sheet, bleed, thumbnail});
         parser.addPositionalArgument(
             QStringLiteral("FILE"),
             QStringLiteral("What to open: a cover (.sleevix), a CUE sheet, a playlist (.m3u, "
@@ -285,7 +299,7 @@ struct CommandLineOptions {
                !parser.isSet(exportTo) && !parser.isSet(print) && !parser.isSet(thumbnail) &&
                !parser.isSet(paper) &&
                !parser.isSet(scale) && !parser.isSet(strict) && !parser.isSet(lengths) &&
-               !parser.isSet(caseKind) && !parser.isSet(bleed);
+               !parser.isSet(caseKind) && !parser.isSet(sheet) && !parser.isSet(bleed);
     }
 };
 
@@ -407,9 +421,9 @@ CommandLineOutcome RunCommandLine(const QStringList& arguments) {
         }
         if (parser.isSet(paper) || parser.isSet(scale) || parser.isSet(options.strict) ||
             parser.isSet(options.lengths) || parser.isSet(options.caseKind) ||
-            parser.isSet(options.bleed))
-            throw SleevixError(QStringLiteral(
-                "--paper, --scale, --strict, --lengths, --case and --bleed go with --export"));
+            parser.isSet(options.sheet) || parser.isSet(options.bleed))
+            throw SleevixError(QStringLiteral("--paper, --scale, --strict, --lengths, --case, "
+                                              "--sheet and --bleed go with --export"));
         return {true, parser.positionalArguments(), Succeeded};
     } catch (const SleevixError& error) {
         printLine(stderr, program + QStringLiteral(": ") + error.message());

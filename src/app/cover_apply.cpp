@@ -73,6 +73,7 @@ void setCoverState(const CoverDocument& cover) {
     HasFrontPicture = cover.front.picture.isSet();
     FrontPicturePath = cover.front.picture.path;
     CoverCase = cover.caseChoice;
+    if (cover.caseChoice.kind == CaseKind::Disc) UseLabelSheet(cover.labelSheet);
     // A picture the document carries is held as a pasted one is.
     if (!cover.back.picture.png.isEmpty())
         HoldPicturePng(PictureHalf::Back, cover.back.picture.png);

@@ -64,5 +64,6 @@ CoverDocument CaptureCover() {
     cover.turnSpinesOtherWay = window.CheckBox5->isChecked();
     cover.surfaces = surfaceStyles();
     cover.caseChoice = CoverCase;
+    if (CoverCase.kind == CaseKind::Disc) cover.labelSheet = ChosenLabelSheet();
     return cover;
 }

@@ -19,6 +19,7 @@ CoverValue CurrentLook(CoverUse use) {
     const TForm1& window = *Form1;
     CoverValue cover;
     cover.kind = CoverCase;
+    cover.sheet = ChosenLabelSheet();
     const bool printing = use == CoverUse::Print;
     cover.artist = printing ? PrintArtistName : ArtistName;
     cover.title = printing ? PrintAlbumTitle : AlbumTitle;

@@ -63,6 +63,7 @@ class TForm1 : public QWidget {
     QAction* DiscTrackList1;
     QMenu* DiscPaper1;     // plain paper or a label sheet
     QAction* PlainPaper1;
+    QAction* LabelSheet1;   // the label sheet chosen, or the dialog to choose one
     QAction* Calibration1;  // label sheets' offsets
     QMenu* Help1;
     QAction* About1;
@@ -144,6 +145,8 @@ class TForm1 : public QWidget {
     void FullFaceDisc1Click();
     void DiscTrackList1Click();
     void Calibration1Click();
+    void LabelSheet1Click();
+    void ShowLabelSheet();
     // Shows the pieces of the cover's kind: the jewel case's surfaces, or
     // one view of the whole piece on each page; the menus and switches
     // follow.

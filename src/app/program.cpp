@@ -13,6 +13,7 @@
 #include "app/program_windows.h"
 #include "base/application_title.h"
 #include "base/handler_guard.h"
+#include "cases/label_sheets.h"
 #include "tracks/track_editor.h"
 
 ProgramWindows::ProgramWindows(WindowShowing showing) {
@@ -56,6 +57,9 @@ void SetUpApplication() {
 }
 
 int RunProgramWindows(const QStringList& paths) {
+    // The windows start with the label sheet chosen last; the command line
+    // prints on what its document or --sheet names.
+    RestoreChosenLabelSheet();
     ProgramWindows windows;
     if (!paths.isEmpty()) RunHandler([&] { OpenInWindow(paths.constFirst()); });
     if (paths.size() > 1) RunHandler([&] { StartProgramForEach(paths.mid(1)); });

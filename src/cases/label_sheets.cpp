@@ -8,14 +8,13 @@
 
 namespace {
 
-// Two 117 mm discs, one above the other, centred across the sheet.
 const std::vector<LabelSheet> Sheets = {
-    {QT_TRANSLATE_NOOP("Cases", "A4 label sheet (two discs)"), QPageSize::A4, {{105, 77.5}, {105, 219.5}}},
-    {QT_TRANSLATE_NOOP("Cases", "Letter label sheet (two discs)"), QPageSize::Letter, {{107.95, 72}, {107.95, 207.4}}},
+#include "cases/label_sheet_table.inc"
 };
 
 const LabelSheet* chosen = nullptr;
 
+const char* const ChosenKey = "labelSheets/chosen";
 const char* const AcrossKey = "labelSheets/calibrationAcrossMm";
 const char* const DownKey = "labelSheets/calibrationDownMm";
 
@@ -33,12 +32,32 @@ const std::vector<LabelSheet>& LabelSheets() {
     return Sheets;
 }
 
+QString LabelSheetName(const LabelSheet& sheet) {
+    return QString::fromUtf8(sheet.maker) + QLatin1Char(' ') + QString::fromUtf8(sheet.product);
+}
+
+const LabelSheet* LabelSheetNamed(const QString& name) {
+    const QString wanted = name.simplified();
+    for (const LabelSheet& sheet : Sheets)
+        if (LabelSheetName(sheet).compare(wanted, Qt::CaseInsensitive) == 0) return &sheet;
+    return nullptr;
+}
+
 const LabelSheet* ChosenLabelSheet() {
     return chosen;
 }
 
+void UseLabelSheet(const LabelSheet* sheet) {
+    chosen = sheet;
+}
+
 void ChooseLabelSheet(const LabelSheet* sheet) {
     chosen = sheet;
+    QSettings().setValue(QLatin1String(ChosenKey), sheet ? LabelSheetName(*sheet) : QString());
+}
+
+void RestoreChosenLabelSheet() {
+    chosen = LabelSheetNamed(QSettings().value(QLatin1String(ChosenKey)).toString());
 }
 
 SheetCalibration LoadSheetCalibration() {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Disc labels print on plain paper, to be cut along the circle, or on label
-// sheets with two discs at fixed places. The sheets are data: a further
-// sheet is a row of the table in label_sheets.cpp.
+// Disc labels print on plain paper, to be cut along the circle, or on the
+// label sheets people buy, with their discs where the makers put them. The
+// sheets are data: a further sheet is a row of label_sheet_table.inc, each
+// naming where its figures were published (docs/label-sheets.md).
 
 #include <vector>
 
@@ -12,17 +13,31 @@
 #include <QString>
 
 struct LabelSheet {
-    const char* caption;  // as the menu shows it, untranslated
+    const char* maker;                 // "Avery"
+    const char* product;               // "L6015"
     QPageSize::PageSizeId paper;
     std::vector<QPointF> discCentres;  // mm from the sheet's top-left corner
+    double outerDiameterMm;
+    double holeDiameterMm;
+    const char* source;                // where the figures were published
 };
 
+// Every sheet, by maker and then product.
 const std::vector<LabelSheet>& LabelSheets();
 
-// The sheet disc labels print on for the rest of the run; none (plain
-// paper) unless chosen.
+// "Avery L6015": how documents, the command line and the windows name it.
+QString LabelSheetName(const LabelSheet& sheet);
+// The sheet of that name, whatever its letters' case; none for another.
+const LabelSheet* LabelSheetNamed(const QString& name);
+
+// The sheet disc labels print on; none (plain paper) unless chosen.
 const LabelSheet* ChosenLabelSheet();
+// The user's choice, kept between runs.
 void ChooseLabelSheet(const LabelSheet* sheet);
+// A document's or the command line's sheet, for this cover alone.
+void UseLabelSheet(const LabelSheet* sheet);
+// The choice kept from the last run, made again at start.
+void RestoreChosenLabelSheet();
 
 // How far a printer puts the labels off the sheet's places, to be made
 // good: mm across (to the right) and down. Kept between runs, and applied

@@ -41,7 +41,7 @@ bool operator==(const CoverDocument& a, const CoverDocument& b) {
            a.committed == b.committed && a.layout == b.layout && a.back == b.back &&
            a.front == b.front && a.outlines == b.outlines && a.noFrontText == b.noFrontText &&
            a.turnSpinesOtherWay == b.turnSpinesOtherWay && a.surfaces == b.surfaces &&
-           a.caseChoice == b.caseChoice;
+           a.caseChoice == b.caseChoice && a.labelSheet == b.labelSheet;
 }
 
 SurfaceStyles UsualSurfaceStyles(const CoverDocument& cover) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "cases/case_kind.h"
+#include "cases/label_sheets.h"
 #include "render/canvas.h"
 
 // Where an insert's picture comes from: a file, a picture carried inside
@@ -77,6 +78,7 @@ struct CoverDocument {
     bool turnSpinesOtherWay = false;
     SurfaceStyles surfaces;
     CaseChoice caseChoice;  // the kind of cover: a jewel case unless told
+    const LabelSheet* labelSheet = nullptr;  // a disc label's sheet; none: plain paper
 };
 
 bool operator==(const InsertLook& a, const InsertLook& b);

@@ -252,6 +252,18 @@ CaseChoice readCaseChoice(const Fields& top) {
     return choice;
 }
 
+// A disc label's sheet by its maker and product; none for plain paper.
+const LabelSheet* readLabelSheet(const Fields& top) {
+    const QJsonValue name = top.value("sheet");
+    if (name.isUndefined()) return nullptr;
+    const LabelSheet* sheet = LabelSheetNamed(name.toString());
+    if (!sheet)
+        top.wrong("sheet", QCoreApplication::translate(
+                               "DocumentFormat", "a label sheet's maker and product, such as \"%1\"")
+                               .arg(QStringLiteral("Avery L6015")));
+    return sheet;
+}
+
 void checkFormatAndVersion(const Fields& top) {
     if (top.value("format").toString() != QLatin1String(CoverFormatName))
         refuse(QCoreApplication::translate(
@@ -298,6 +310,7 @@ QByteArray CoverToJson(const CoverDocument& cover, const QDir& folder) {
     if (cover.caseChoice.kind == CaseKind::Disc) {
         top.insert("hole", int(cover.caseChoice.hole));
         top.insert("discTrackList", cover.caseChoice.discTrackList);
+        if (cover.labelSheet) top.insert("sheet", LabelSheetName(*cover.labelSheet));
     }
     // Written only where the commands left something unusual, so a cover a
     // tool writes and one saved here read alike.
@@ -339,5 +352,6 @@ CoverDocument CoverFromJson(const QByteArray& json, const QDir& folder) {
     cover.turnSpinesOtherWay = top.flag("turnSpinesOtherWay", cover.turnSpinesOtherWay);
     cover.surfaces = readSurfaces(top.object("surfaces"), UsualSurfaceStyles(cover));
     cover.caseChoice = readCaseChoice(top);
+    cover.labelSheet = readLabelSheet(top);
     return cover;
 }

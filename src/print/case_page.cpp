@@ -58,8 +58,9 @@ bool holds(QSizeF room, QSizeF piece) {
             .arg(kind, piece, millimetres(upright), millimetres(upright.transposed())));
 }
 
-bool onLabelSheet(const CaseShape& shape) {
-    return shape.kind == CaseKind::Disc && ChosenLabelSheet();
+// The sheet a disc label prints on; none for plain paper and other kinds.
+const LabelSheet* sheetOf(const CoverValue& cover) {
+    return cover.kind.kind == CaseKind::Disc ? cover.sheet : nullptr;
 }
 
 }  // namespace
@@ -87,7 +88,7 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
                     "A disc on the %1 reaches past the printable area of this printer (%2 from "
                     "%3 mm across, %4 mm down): the printer cannot print that close to the "
                     "sheet's edge")
-                    .arg(QCoreApplication::translate("Cases", sheet->caption), millimetres(area.size),
+                    .arg(LabelSheetName(*sheet), millimetres(area.size),
                          QString::number(area.corner.x(), 'g', 4),
                          QString::number(area.corner.y(), 'g', 4)));
         copies.push_back(corner);
@@ -95,14 +96,14 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
     return copies;
 }
 
-void CheckCaseFitsPrinter(const CaseShape& shape, const QPrinter& printer) {
-    const LabelSheet* sheet = onLabelSheet(shape) ? ChosenLabelSheet() : nullptr;
-    CaseCopies(shape, PrintableAreaOf(printer), sheet, LoadSheetCalibration());
+void CheckCaseFitsPrinter(const CoverValue& cover, const QPrinter& printer) {
+    CaseCopies(ShapeOf(cover.kind), PrintableAreaOf(printer), sheetOf(cover), LoadSheetCalibration());
 }
 
-void SetPaperForCase(const CaseShape& shape, QPrinter& printer) {
-    if (onLabelSheet(shape)) {
-        printer.setPageSize(QPageSize(ChosenLabelSheet()->paper));
+void SetPaperForCase(const CoverValue& cover, QPrinter& printer) {
+    const CaseShape& shape = ShapeOf(cover.kind);
+    if (const LabelSheet* sheet = sheetOf(cover)) {
+        printer.setPageSize(QPageSize(sheet->paper));
         printer.setPageOrientation(QPageLayout::Portrait);
         return;
     }
@@ -125,7 +126,7 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover) 
     }
     std::vector<QPointF> copies{QPointF()};
     try {
-        copies = CaseCopies(shape, area, onLabelSheet(shape) ? ChosenLabelSheet() : nullptr,
+        copies = CaseCopies(shape, area, sheetOf(cover),
                             LoadSheetCalibration());
     } catch (const SleevixError&) {
         // Printing checks first; a preview shows what would be cut off.

@@ -26,12 +26,12 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
                                 const LabelSheet* sheet, const SheetCalibration& calibration);
 
 // Raises that error before anything is printed on the printer as set up.
-void CheckCaseFitsPrinter(const CaseShape& shape, const QPrinter& printer);
+void CheckCaseFitsPrinter(const CoverValue& cover, const QPrinter& printer);
 
 // The paper the kind needs by default: a DVD wrap is wider than A4 or
 // Letter paper is across, so it prints landscape; a disc label on a label
 // sheet takes the sheet's paper.
-void SetPaperForCase(const CaseShape& shape, QPrinter& printer);
+void SetPaperForCase(const CoverValue& cover, QPrinter& printer);
 
 // Draws the cover's page: every piece at physical size, from the top-left
 // corner of the printable area. The painter is active on the page;

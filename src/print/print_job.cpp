@@ -41,7 +41,7 @@ QString CannotPrintToMessage() {
 void PrintCover(QPrinter& printer, const CoverValue& cover, const QString& failing) {
     UseDeclaredMargins(printer);
     // Said before anything prints: a piece larger than the printable area.
-    CheckCaseFitsPrinter(ShapeOf(cover.kind), printer);
+    CheckCaseFitsPrinter(cover, printer);
     if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, cover, failing);
     const QString queue = printer.printerName();
     const bool toQueue = !queue.isEmpty();

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include "cases/case_kind.h"
+#include "cases/label_sheets.h"
 #include "pictures/picture_bitmap.h"
 #include "render/canvas.h"
 
@@ -79,6 +80,7 @@ struct SavedBrushes {
 
 struct CoverValue {
     CaseChoice kind;
+    const LabelSheet* sheet = nullptr;  // a disc label's sheet; none: plain paper
     QStringList tracks;  // the editor's entries as they stand, numbers included
     QString artist;
     QString title;

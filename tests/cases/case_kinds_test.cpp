@@ -135,6 +135,32 @@ TEST_F(CaseKinds, LabelSheetsTakeTwoDiscsAtTheirPlacesMovedByTheCalibration) {
     EXPECT_NEAR(mm(InkBounds(DrawnPage(Dpi)).left()), 10, Tolerance);
 }
 
+// A document's sheet prints on the sheet's own paper with each disc at the
+// centre its maker publishes, two-up and staggered.
+TEST_F(CaseKinds, DiscsLandWhereTheSheetsMakersPutThem) {
+    const struct {
+        const char* sheet;
+        std::vector<QPointF> centres;
+    } sheets[] = {{"Avery L6015", {{105.0, 79.9}, {105.0, 218.3}}},
+                  {"Online Labels OL5025", {{72.62, 75.01}, {143.28, 203.61}}}};
+    for (const auto& row : sheets) {
+        SCOPED_TRACE(row.sheet);
+        openFile(writeDocument("sheet.sleevix",
+                               QStringLiteral(R"({"format": "sleevix-cover", "version": 1,
+                                  "case": "disc", "sheet": "%1"})")
+                                   .arg(row.sheet)
+                                   .toUtf8()));
+        const QString pdf = pathOf(QStringLiteral("%1.pdf").arg(row.sheet));
+        ExportCoverPdf(pdf, PaperSize::A4, CoverToPrint());
+        for (const QPointF& centre : row.centres) {
+            const QRectF disc(centre - QPointF(58.5, 58.5), QSizeF(117, 117));
+            const QRectF ink = InkBoxMm(pdf, disc);
+            EXPECT_NEAR(ink.center().x(), centre.x(), 0.4);
+            EXPECT_NEAR(ink.center().y(), centre.y(), 0.4);
+        }
+    }
+}
+
 // For a print shop the pictures run 3 mm past the cut and the crop marks
 // lie on the cut lines and the fold extended, outside the bleed; a jewel
 // case gives a page for each insert.

@@ -66,6 +66,8 @@ TEST_F(RefusedDocuments, EachSaysWhatIsWrongAndTheCoverStaysUntouched) {
          "\"jewel\" or \"slim\" or \"dvd\" or \"disc\""},
         {"a disc hole of another size", coverWith("\"case\": \"disc\", \"hole\": 20"),
          "41 or 17"},
+        {"a label sheet nobody makes", coverWith("\"case\": \"disc\", \"sheet\": \"Avery 1\""),
+         "\"sheet\" must be a label sheet's maker and product, such as \"Avery L6015\""},
         {"a picture that is a number", coverWith("\"front\": {\"picture\": 7}"),
          "\"front.picture\" must be a file path or null"},
         {"a newer version", "{\"format\": \"sleevix-cover\", \"version\": 2}",

@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "base/handler_guard.h"
 #include "cases/calibration_dialog.h"
+#include "cases/label_sheet_dialog.h"
 #include "cases/case_shapes.h"
 #include "cases/label_sheets.h"
 #include "render/case_view.h"
@@ -56,12 +57,13 @@ void TForm1::buildCaseMenu() {
     DiscPaper1 = Kind1->addMenu(QCoreApplication::translate("MainWindow", "Disc labels &print on"));
     auto* papers = new QActionGroup(DiscPaper1);
     PlainPaper1 = addKind(DiscPaper1, papers, QCoreApplication::translate("MainWindow", "&Plain paper"));
-    ConnectHandler(PlainPaper1, &QAction::triggered, this, [] { ChooseLabelSheet(nullptr); });
-    for (const LabelSheet& sheet : LabelSheets()) {
-        QAction* item = addKind(DiscPaper1, papers, QCoreApplication::translate("Cases", sheet.caption));
-        ConnectHandler(item, &QAction::triggered, this, [&sheet] { ChooseLabelSheet(&sheet); });
-    }
-    PlainPaper1->setChecked(true);
+    ConnectHandler(PlainPaper1, &QAction::triggered, this, [this] {
+        ChooseLabelSheet(nullptr);
+        ShowLabelSheet();
+    });
+    LabelSheet1 = addKind(DiscPaper1, papers, QString());
+    ConnectHandler(LabelSheet1, &QAction::triggered, this, [this] { LabelSheet1Click(); });
+    ShowLabelSheet();
     Calibration1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "Label sheet &calibration..."));
     ConnectHandler(Calibration1, &QAction::triggered, this, [this] { Calibration1Click(); });
 
@@ -94,6 +96,22 @@ void TForm1::Calibration1Click() {
     dialog.setCalibration(LoadSheetCalibration());
     CentreOverOwner(dialog);
     if (dialog.exec() == QDialog::Accepted) SaveSheetCalibration(dialog.calibration());
+}
+
+void TForm1::LabelSheet1Click() {
+    LabelSheetDialog dialog(this);
+    dialog.setSheet(ChosenLabelSheet());
+    CentreOverOwner(dialog);
+    if (dialog.exec() == QDialog::Accepted) ChooseLabelSheet(dialog.sheet());
+    ShowLabelSheet();
+}
+
+void TForm1::ShowLabelSheet() {
+    const LabelSheet* sheet = ChosenLabelSheet();
+    LabelSheet1->setText(sheet ? QCoreApplication::translate("MainWindow", "&Label sheet: %1...")
+                                     .arg(LabelSheetName(*sheet))
+                               : QCoreApplication::translate("MainWindow", "&Label sheet..."));
+    (sheet ? LabelSheet1 : PlainPaper1)->setChecked(true);
 }
 
 void TForm1::ShowCoverCase() {

@@ -39,7 +39,7 @@ QString printJobName(const CoverValue& cover) {
 
 void PrepareCoverPrint(QPrinter& printer, const CoverValue& cover) {
     printer.setDocName(printJobName(cover));
-    SetPaperForCase(ShapeOf(cover.kind), printer);
+    SetPaperForCase(cover, printer);
 }
 
 void TForm1::Button4Click() {
