@@ -135,10 +135,10 @@
         <translation>&amp;Produkt:</translation>
     </message>
     <message numerus="yes">
-        <source>%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4</source>
+        <source>%1 paper, discs of %2 mm with a %3 mm hole, %n on a sheet. From: %4</source>
         <translation>
-            <numerusform>Papier %1, %n Disc von %2 mm mit einem Loch von %3 mm. Quelle: %4</numerusform>
-            <numerusform>Papier %1, %n Discs von %2 mm mit einem Loch von %3 mm. Quelle: %4</numerusform>
+            <numerusform>Papier %1, Discs von %2 mm mit einem Loch von %3 mm, %n auf einem Bogen. Quelle: %4</numerusform>
+            <numerusform>Papier %1, Discs von %2 mm mit einem Loch von %3 mm, %n auf einem Bogen. Quelle: %4</numerusform>
         </translation>
     </message>
 </context>

@@ -135,10 +135,10 @@
         <translation>&amp;Producto:</translation>
     </message>
     <message numerus="yes">
-        <source>%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4</source>
+        <source>%1 paper, discs of %2 mm with a %3 mm hole, %n on a sheet. From: %4</source>
         <translation>
-            <numerusform>Papel %1, %n disco de %2 mm con un agujero de %3 mm. Fuente: %4</numerusform>
-            <numerusform>Papel %1, %n discos de %2 mm con un agujero de %3 mm. Fuente: %4</numerusform>
+            <numerusform>Papel %1, discos de %2 mm con un agujero de %3 mm, %n por hoja. Fuente: %4</numerusform>
+            <numerusform>Papel %1, discos de %2 mm con un agujero de %3 mm, %n por hoja. Fuente: %4</numerusform>
         </translation>
     </message>
 </context>

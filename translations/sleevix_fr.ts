@@ -135,10 +135,10 @@
         <translation>&amp;Produit :</translation>
     </message>
     <message numerus="yes">
-        <source>%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4</source>
+        <source>%1 paper, discs of %2 mm with a %3 mm hole, %n on a sheet. From: %4</source>
         <translation>
-            <numerusform>Papier %1, %n disque de %2 mm avec un trou de %3 mm. Source : %4</numerusform>
-            <numerusform>Papier %1, %n disques de %2 mm avec un trou de %3 mm. Source : %4</numerusform>
+            <numerusform>Papier %1, disques de %2 mm avec un trou de %3 mm, %n par planche. Source : %4</numerusform>
+            <numerusform>Papier %1, disques de %2 mm avec un trou de %3 mm, %n par planche. Source : %4</numerusform>
         </translation>
     </message>
 </context>

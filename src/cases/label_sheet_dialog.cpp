@@ -104,7 +104,7 @@ void LabelSheetDialog::showSheet() {
     drawing_->show(chosen);
     if (!chosen) return details_->clear();
     details_->setText(
-        QCoreApplication::translate("Cases", "%1 paper, %n disc(s) of %2 mm with a %3 mm hole. From: %4",
+        QCoreApplication::translate("Cases", "%1 paper, discs of %2 mm with a %3 mm hole, %n on a sheet. From: %4",
                                     nullptr, int(chosen->discCentres.size()))
             .arg(QPageSize(chosen->paper).name())
             .arg(chosen->outerDiameterMm)
