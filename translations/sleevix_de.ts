@@ -35,26 +35,6 @@
 <context>
     <name>Cases</name>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Label Sheet Calibration</source>
-        <translation>Etikettenbogen kalibrieren</translation>
-    </message>
-    <message>
-        <source>Print a label sheet on plain paper, lay it over a sheet and measure how far the discs stand from the labels. Positive values move the discs right and down.</source>
-        <translation>Drucken Sie einen Etikettenbogen auf Normalpapier, legen Sie ihn auf einen Bogen und messen Sie, wie weit die CDs von den Etiketten abweichen. Positive Werte verschieben die CDs nach rechts und unten.</translation>
-    </message>
-    <message>
-        <source>&amp;Across:</source>
-        <translation>&amp;Waagerecht:</translation>
-    </message>
-    <message>
-        <source>&amp;Down:</source>
-        <translation>&amp;Senkrecht:</translation>
-    </message>
-    <message>
         <source>Jewel case</source>
         <translation>Jewel-Case</translation>
     </message>
@@ -140,6 +120,82 @@
             <numerusform>Papier %1, Discs von %2 mm mit einem Loch von %3 mm, %n auf einem Bogen. Quelle: %4</numerusform>
             <numerusform>Papier %1, Discs von %2 mm mit einem Loch von %3 mm, %n auf einem Bogen. Quelle: %4</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm &amp;across:</source>
+        <translation>Kreuz bei %1 mm &amp;waagerecht:</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm ac&amp;ross:</source>
+        <translation>Kreuz bei %1 mm w&amp;aagerecht:</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm do&amp;wn:</source>
+        <translation>Kreuz bei %1 mm &amp;senkrecht:</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm dow&amp;n:</source>
+        <translation>Kreuz bei %1 mm s&amp;enkrecht:</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1. Measure from the paper&apos;s left edge to the middle of the crosses meant for %2 mm and %3 mm across, and from its top edge to those meant for %4 mm and %5 mm down, and type what you measured in the Calibration dialog.</source>
+        <translation>Kalibrierseite für %1. Messen Sie vom linken Papierrand bis zur Mitte der Kreuze, die bei %2 mm und %3 mm waagerecht stehen sollten, und vom oberen Rand bis zu denen bei %4 mm und %5 mm senkrecht, und tragen Sie die Messwerte im Dialog „Kalibrierung“ ein.</translation>
+    </message>
+    <message>
+        <source>the default printer</source>
+        <translation>den Standarddrucker</translation>
+    </message>
+    <message>
+        <source>Calibration page</source>
+        <translation>Kalibrierseite</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, measure from the paper&apos;s left and top edges to the middle of each cross, and type what you measured; or type the corrections. Positive offsets move everything right and down.</source>
+        <translation>Drucken Sie die Kalibrierseite, messen Sie vom linken und oberen Papierrand bis zur Mitte jedes Kreuzes und tragen Sie die Messwerte ein; oder tragen Sie die Korrekturen selbst ein. Positive Versätze verschieben alles nach rechts und unten.</translation>
+    </message>
+    <message>
+        <source>Every other printer, PDF and pictures</source>
+        <translation>Alle anderen Drucker, PDF und Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Drucker:</translation>
+    </message>
+    <message>
+        <source>Print Calibration Pa&amp;ge</source>
+        <translation>Kalibrierseite dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>Where the crosses landed</source>
+        <translation>Wo die Kreuze gelandet sind</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>&amp;Offset across:</source>
+        <translation>&amp;Versatz waagerecht:</translation>
+    </message>
+    <message>
+        <source>Offset &amp;down:</source>
+        <translation>Versatz sen&amp;krecht:</translation>
+    </message>
+    <message>
+        <source>&amp;Scale across:</source>
+        <translation>Ska&amp;lierung waagerecht:</translation>
+    </message>
+    <message>
+        <source>Sca&amp;le down:</source>
+        <translation>Skalierung senk&amp;recht:</translation>
     </message>
 </context>
 <context>
@@ -707,10 +763,6 @@
         <translation>&amp;Normalpapier</translation>
     </message>
     <message>
-        <source>Label sheet &amp;calibration...</source>
-        <translation>Etikettenbogen &amp;kalibrieren...</translation>
-    </message>
-    <message>
         <source>Font t&amp;ype/color</source>
         <translation>&amp;Schrift/Farbe</translation>
     </message>
@@ -762,6 +814,10 @@
     <message>
         <source>&amp;Label sheet...</source>
         <translation>&amp;Etikettenbogen...</translation>
+    </message>
+    <message>
+        <source>Printer &amp;calibration...</source>
+        <translation>Drucker &amp;kalibrieren...</translation>
     </message>
 </context>
 <context>

@@ -35,26 +35,6 @@
 <context>
     <name>Cases</name>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Label Sheet Calibration</source>
-        <translation>Calibración de la hoja de etiquetas</translation>
-    </message>
-    <message>
-        <source>Print a label sheet on plain paper, lay it over a sheet and measure how far the discs stand from the labels. Positive values move the discs right and down.</source>
-        <translation>Imprima una hoja de etiquetas en papel normal, colóquela sobre una hoja y mida cuánto se desvían los discos de las etiquetas. Los valores positivos mueven los discos a la derecha y hacia abajo.</translation>
-    </message>
-    <message>
-        <source>&amp;Across:</source>
-        <translation>&amp;Horizontal:</translation>
-    </message>
-    <message>
-        <source>&amp;Down:</source>
-        <translation>&amp;Vertical:</translation>
-    </message>
-    <message>
         <source>Jewel case</source>
         <translation>Caja de CD estándar</translation>
     </message>
@@ -140,6 +120,82 @@
             <numerusform>Papel %1, discos de %2 mm con un agujero de %3 mm, %n por hoja. Fuente: %4</numerusform>
             <numerusform>Papel %1, discos de %2 mm con un agujero de %3 mm, %n por hoja. Fuente: %4</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm &amp;across:</source>
+        <translation>Cruz a %1 mm en &amp;horizontal:</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm ac&amp;ross:</source>
+        <translation>Cruz a %1 mm en h&amp;orizontal:</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm do&amp;wn:</source>
+        <translation>Cruz a %1 mm en &amp;vertical:</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm dow&amp;n:</source>
+        <translation>Cruz a %1 mm en v&amp;ertical:</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1. Measure from the paper&apos;s left edge to the middle of the crosses meant for %2 mm and %3 mm across, and from its top edge to those meant for %4 mm and %5 mm down, and type what you measured in the Calibration dialog.</source>
+        <translation>Página de calibración para %1. Mida desde el borde izquierdo del papel hasta el centro de las cruces previstas a %2 mm y %3 mm en horizontal, y desde el borde superior hasta las previstas a %4 mm y %5 mm en vertical, y escriba sus medidas en el cuadro «Calibración».</translation>
+    </message>
+    <message>
+        <source>the default printer</source>
+        <translation>la impresora predeterminada</translation>
+    </message>
+    <message>
+        <source>Calibration page</source>
+        <translation>Página de calibración</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibración</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, measure from the paper&apos;s left and top edges to the middle of each cross, and type what you measured; or type the corrections. Positive offsets move everything right and down.</source>
+        <translation>Imprima la página de calibración, mida desde los bordes izquierdo y superior del papel hasta el centro de cada cruz y escriba sus medidas; o escriba directamente las correcciones. Un desplazamiento positivo mueve todo a la derecha y hacia abajo.</translation>
+    </message>
+    <message>
+        <source>Every other printer, PDF and pictures</source>
+        <translation>Las demás impresoras, PDF e imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Impresora:</translation>
+    </message>
+    <message>
+        <source>Print Calibration Pa&amp;ge</source>
+        <translation>Imprimir pá&amp;gina de calibración</translation>
+    </message>
+    <message>
+        <source>Where the crosses landed</source>
+        <translation>Dónde han caído las cruces</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>&amp;Offset across:</source>
+        <translation>&amp;Desplazamiento horizontal:</translation>
+    </message>
+    <message>
+        <source>Offset &amp;down:</source>
+        <translation>Desplazamiento ver&amp;tical:</translation>
+    </message>
+    <message>
+        <source>&amp;Scale across:</source>
+        <translation>E&amp;scala horizontal:</translation>
+    </message>
+    <message>
+        <source>Sca&amp;le down:</source>
+        <translation>Esca&amp;la vertical:</translation>
     </message>
 </context>
 <context>
@@ -707,10 +763,6 @@
         <translation>Papel &amp;normal</translation>
     </message>
     <message>
-        <source>Label sheet &amp;calibration...</source>
-        <translation>Cali&amp;brar hoja de etiquetas...</translation>
-    </message>
-    <message>
         <source>Font t&amp;ype/color</source>
         <translation>&amp;Fuente/color</translation>
     </message>
@@ -762,6 +814,10 @@
     <message>
         <source>&amp;Label sheet...</source>
         <translation>&amp;Hoja de etiquetas...</translation>
+    </message>
+    <message>
+        <source>Printer &amp;calibration...</source>
+        <translation>&amp;Calibrar impresora...</translation>
     </message>
 </context>
 <context>

@@ -35,26 +35,6 @@
 <context>
     <name>Cases</name>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
-        <source>Label Sheet Calibration</source>
-        <translation>Étalonnage de la planche d&apos;étiquettes</translation>
-    </message>
-    <message>
-        <source>Print a label sheet on plain paper, lay it over a sheet and measure how far the discs stand from the labels. Positive values move the discs right and down.</source>
-        <translation>Imprimez une planche d&apos;étiquettes sur papier ordinaire, posez-la sur une planche et mesurez l&apos;écart entre les disques et les étiquettes. Les valeurs positives déplacent les disques vers la droite et vers le bas.</translation>
-    </message>
-    <message>
-        <source>&amp;Across:</source>
-        <translation>&amp;Horizontal :</translation>
-    </message>
-    <message>
-        <source>&amp;Down:</source>
-        <translation>&amp;Vertical :</translation>
-    </message>
-    <message>
         <source>Jewel case</source>
         <translation>Boîtier cristal</translation>
     </message>
@@ -140,6 +120,82 @@
             <numerusform>Papier %1, disques de %2 mm avec un trou de %3 mm, %n par planche. Source : %4</numerusform>
             <numerusform>Papier %1, disques de %2 mm avec un trou de %3 mm, %n par planche. Source : %4</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm &amp;across:</source>
+        <translation>Croix à %1 mm à l’&amp;horizontale :</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm ac&amp;ross:</source>
+        <translation>Croix à %1 mm à l’h&amp;orizontale :</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm do&amp;wn:</source>
+        <translation>Croix à %1 mm à la &amp;verticale :</translation>
+    </message>
+    <message>
+        <source>Cross at %1 mm dow&amp;n:</source>
+        <translation>Croix à %1 mm à la v&amp;erticale :</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1. Measure from the paper&apos;s left edge to the middle of the crosses meant for %2 mm and %3 mm across, and from its top edge to those meant for %4 mm and %5 mm down, and type what you measured in the Calibration dialog.</source>
+        <translation>Page d’étalonnage pour %1. Mesurez depuis le bord gauche du papier jusqu’au centre des croix prévues à %2 mm et %3 mm à l’horizontale, et depuis le bord supérieur jusqu’à celles prévues à %4 mm et %5 mm à la verticale, puis saisissez vos mesures dans la boîte « Étalonnage ».</translation>
+    </message>
+    <message>
+        <source>the default printer</source>
+        <translation>l’imprimante par défaut</translation>
+    </message>
+    <message>
+        <source>Calibration page</source>
+        <translation>Page d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, measure from the paper&apos;s left and top edges to the middle of each cross, and type what you measured; or type the corrections. Positive offsets move everything right and down.</source>
+        <translation>Imprimez la page d’étalonnage, mesurez depuis les bords gauche et supérieur du papier jusqu’au centre de chaque croix et saisissez vos mesures ; ou saisissez directement les corrections. Un décalage positif déplace tout vers la droite et vers le bas.</translation>
+    </message>
+    <message>
+        <source>Every other printer, PDF and pictures</source>
+        <translation>Toutes les autres imprimantes, PDF et images</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Imprimante :</translation>
+    </message>
+    <message>
+        <source>Print Calibration Pa&amp;ge</source>
+        <translation>Imprimer la pa&amp;ge d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Where the crosses landed</source>
+        <translation>Où les croix sont tombées</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>&amp;Offset across:</source>
+        <translation>&amp;Décalage horizontal :</translation>
+    </message>
+    <message>
+        <source>Offset &amp;down:</source>
+        <translation>Décalage ver&amp;tical :</translation>
+    </message>
+    <message>
+        <source>&amp;Scale across:</source>
+        <translation>É&amp;chelle horizontale :</translation>
+    </message>
+    <message>
+        <source>Sca&amp;le down:</source>
+        <translation>Éche&amp;lle verticale :</translation>
     </message>
 </context>
 <context>
@@ -707,10 +763,6 @@
         <translation>Papier &amp;ordinaire</translation>
     </message>
     <message>
-        <source>Label sheet &amp;calibration...</source>
-        <translation>Étal&amp;onner la planche d&apos;étiquettes...</translation>
-    </message>
-    <message>
         <source>Font t&amp;ype/color</source>
         <translation>Po&amp;lice/couleur</translation>
     </message>
@@ -762,6 +814,10 @@
     <message>
         <source>&amp;Label sheet...</source>
         <translation>&amp;Planche d’étiquettes...</translation>
+    </message>
+    <message>
+        <source>Printer &amp;calibration...</source>
+        <translation>Éta&amp;lonner l’imprimante...</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/label_sheets.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QSettings>
 
@@ -15,17 +13,6 @@ const std::vector<LabelSheet> Sheets = {
 const LabelSheet* chosen = nullptr;
 
 const char* const ChosenKey = "labelSheets/chosen";
-const char* const AcrossKey = "labelSheets/calibrationAcrossMm";
-const char* const DownKey = "labelSheets/calibrationDownMm";
-
-// A value edited by hand in the settings file stays within what the
-// calibration dialog offers.
-double bounded(const QVariant& value) {
-    bool number = false;
-    const double mm = value.toDouble(&number);
-    return number ? std::clamp(mm, -MaxCalibrationMm, MaxCalibrationMm) : 0;
-}
-
 }  // namespace
 
 const std::vector<LabelSheet>& LabelSheets() {
@@ -58,16 +45,4 @@ void ChooseLabelSheet(const LabelSheet* sheet) {
 
 void RestoreChosenLabelSheet() {
     chosen = LabelSheetNamed(QSettings().value(QLatin1String(ChosenKey)).toString());
-}
-
-SheetCalibration LoadSheetCalibration() {
-    const QSettings settings;
-    return {bounded(settings.value(QLatin1String(AcrossKey), 0)),
-            bounded(settings.value(QLatin1String(DownKey), 0))};
-}
-
-void SaveSheetCalibration(const SheetCalibration& calibration) {
-    QSettings settings;
-    settings.setValue(QLatin1String(AcrossKey), calibration.acrossMm);
-    settings.setValue(QLatin1String(DownKey), calibration.downMm);
 }

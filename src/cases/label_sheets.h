@@ -38,15 +38,3 @@ void ChooseLabelSheet(const LabelSheet* sheet);
 void UseLabelSheet(const LabelSheet* sheet);
 // The choice kept from the last run, made again at start.
 void RestoreChosenLabelSheet();
-
-// How far a printer puts the labels off the sheet's places, to be made
-// good: mm across (to the right) and down. Kept between runs, and applied
-// to label sheets only.
-struct SheetCalibration {
-    double acrossMm = 0;
-    double downMm = 0;
-};
-inline constexpr double MaxCalibrationMm = 10;
-
-SheetCalibration LoadSheetCalibration();
-void SaveSheetCalibration(const SheetCalibration& calibration);

@@ -11,6 +11,7 @@
 
 #include "base/sleevix_error.h"
 #include "cases/label_sheets.h"
+#include "cases/printer_calibration.h"
 #include "render/case_content.h"
 #include "render/case_render.h"
 
@@ -58,6 +59,22 @@ bool holds(QSizeF room, QSizeF piece) {
             .arg(kind, piece, millimetres(upright), millimetres(upright.transposed())));
 }
 
+// Where the calibration draws what belongs at `onPaper` (mm from the
+// paper's corner).
+QRectF calibrated(const QRectF& onPaper, const PrinterCalibration& calibration) {
+    return QRectF(calibration.acrossMm + calibration.acrossScale * onPaper.x(),
+                  calibration.downMm + calibration.downScale * onPaper.y(),
+                  calibration.acrossScale * onPaper.width(), calibration.downScale * onPaper.height());
+}
+
+// The printer whose calibration a page takes: none for a PDF file or a
+// picture, which take the calibration for every printer.
+QString calibratedPrinter(const QPaintDevice* device) {
+    const auto* printer = dynamic_cast<const QPrinter*>(device);
+    return printer && printer->outputFormat() == QPrinter::NativeFormat ? printer->printerName()
+                                                                        : QString();
+}
+
 // The sheet a disc label prints on; none for plain paper and other kinds.
 const LabelSheet* sheetOf(const CoverValue& cover) {
     return cover.kind.kind == CaseKind::Disc ? cover.sheet : nullptr;
@@ -66,7 +83,7 @@ const LabelSheet* sheetOf(const CoverValue& cover) {
 }  // namespace
 
 std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& area,
-                                const LabelSheet* sheet, const SheetCalibration& calibration) {
+                                const LabelSheet* sheet, const PrinterCalibration& calibration) {
     if (shape.pageCorner) return {*shape.pageCorner};
     if (!sheet) {
         const QSizeF room = area.size - shape.size;
@@ -78,9 +95,9 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
     const QPointF half(shape.size.width() / 2, shape.size.height() / 2);
     const QRectF printable(QPointF(), area.size);
     for (const QPointF& centre : sheet->discCentres) {
-        const QPointF corner = centre - half + QPointF(calibration.acrossMm, calibration.downMm) -
-                               area.corner;
-        const QRectF disc(corner, shape.size);
+        const QPointF corner = centre - half - area.corner;
+        const QRectF disc = calibrated(QRectF(centre - half, shape.size), calibration)
+                                .translated(-area.corner);
         if (!printable.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(disc))
             throw SleevixError(
                 QCoreApplication::translate(
@@ -97,7 +114,8 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
 }
 
 void CheckCaseFitsPrinter(const CoverValue& cover, const QPrinter& printer) {
-    CaseCopies(ShapeOf(cover.kind), PrintableAreaOf(printer), sheetOf(cover), LoadSheetCalibration());
+    CaseCopies(ShapeOf(cover.kind), PrintableAreaOf(printer), sheetOf(cover),
+               LoadPrinterCalibration(calibratedPrinter(&printer)));
 }
 
 void SetPaperForCase(const CoverValue& cover, QPrinter& printer) {
@@ -124,18 +142,27 @@ void DrawCoverPage(QPainter& painter, int dotsPerInch, const CoverValue& cover) 
         area = PrintableAreaOf(*printer);
         origin = printer->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
     }
+    const PrinterCalibration calibration = LoadPrinterCalibration(calibratedPrinter(painter.device()));
     std::vector<QPointF> copies{QPointF()};
     try {
-        copies = CaseCopies(shape, area, sheetOf(cover),
-                            LoadSheetCalibration());
+        copies = CaseCopies(shape, area, sheetOf(cover), calibration);
     } catch (const SleevixError&) {
         // Printing checks first; a preview shows what would be cut off.
     }
+    const QPointF offset(calibration.acrossMm, calibration.downMm);
+    const bool scaled = calibration.acrossScale != 1 || calibration.downScale != 1;
     const CaseContent content = CaseContentOf(cover, CoverUse::Print);
     for (const QPointF& corner : copies) {
         painter.save();
         painter.scale(devicePerMm / CaseUnitsPerMm, devicePerMm / CaseUnitsPerMm);
-        painter.translate((area.corner - origin + corner) * CaseUnitsPerMm);
+        // What belongs at p on the paper is drawn at offset + scale x p.
+        if (scaled) {
+            painter.translate((offset - origin) * CaseUnitsPerMm);
+            painter.scale(calibration.acrossScale, calibration.downScale);
+            painter.translate((area.corner + corner) * CaseUnitsPerMm);
+        } else {
+            painter.translate((area.corner - origin + corner + offset) * CaseUnitsPerMm);
+        }
         DrawCase(painter, devicePerMm / CaseUnitsPerMm, shape, content);
         painter.restore();
     }

@@ -14,16 +14,16 @@
 class QPainter;
 class QPrinter;
 struct LabelSheet;
-struct SheetCalibration;
+struct PrinterCalibration;
 
 // Where each copy of the piece has its top-left corner, in mm from the
 // printable area's corner. On plain paper, one copy 10 mm in where there
 // is room, less where there is not; on a label sheet, a disc at each of
-// the sheet's places, moved by the calibration. Raises an error naming the
-// sizes when the printable area cannot hold a copy: nothing is clipped
-// silently.
+// the sheet's places. Raises an error naming the sizes when the printable
+// area cannot hold a copy, on a sheet once the calibration has moved it:
+// nothing is clipped silently.
 std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& area,
-                                const LabelSheet* sheet, const SheetCalibration& calibration);
+                                const LabelSheet* sheet, const PrinterCalibration& calibration);
 
 // Raises that error before anything is printed on the printer as set up.
 void CheckCaseFitsPrinter(const CoverValue& cover, const QPrinter& printer);

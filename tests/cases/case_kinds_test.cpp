@@ -19,6 +19,7 @@
 #include "document/document_fixture.h"
 #include "print/print_job.h"
 #include "print/print_shop_export.h"
+#include "cases/printer_calibration.h"
 #include "render/case_render.h"
 #include "render/case_view.h"
 #include "support/drawn_page.h"
@@ -115,12 +116,12 @@ TEST_F(CaseKinds, APieceLargerThanThePrintableAreaIsRefusedBeforeAnythingPrints)
 TEST_F(CaseKinds, LabelSheetsTakeTwoDiscsAtTheirPlacesMovedByTheCalibration) {
     layOut({"1. Intro"});
     choose(Kinds[2]);
-    SaveSheetCalibration({1.5, -2});
+    SavePrinterCalibration({1.5, -2});
     const LabelSheet& a4 = LabelSheets().front();
     ChooseLabelSheet(&a4);
     const QImage page = DrawnPage(Dpi);
     ChooseLabelSheet(nullptr);
-    SaveSheetCalibration({});
+    SavePrinterCalibration({});
     ASSERT_EQ(a4.discCentres.size(), 2u);
     for (const QPointF& centre : a4.discCentres) {
         const QPointF shifted = centre + QPointF(1.5, -2);
@@ -133,6 +134,19 @@ TEST_F(CaseKinds, LabelSheetsTakeTwoDiscsAtTheirPlacesMovedByTheCalibration) {
         EXPECT_NEAR(mm(ink.width()), 117, Tolerance);
     }
     EXPECT_NEAR(mm(InkBounds(DrawnPage(Dpi)).left()), 10, Tolerance);
+
+    // Plain paper too: 2 mm across and 1 % wider move the disc (centred
+    // 68.5 mm in) to 2 + 1.01 x 68.5 mm and widen it to 1.01 x 117 mm.
+    SavePrinterCalibration({2, 0, 1.01, 1});
+    const QRect scaled = InkBounds(DrawnPage(Dpi));
+    SavePrinterCalibration({});
+    EXPECT_NEAR(mm(scaled.center().x()), 2 + 1.01 * 68.5, Tolerance);
+    EXPECT_NEAR(mm(scaled.width()), 1.01 * 117, Tolerance);
+    EXPECT_NEAR(mm(scaled.center().y()), 68.5, Tolerance);
+    // A printer that put the crosses for 20 and 190 mm at 21 and 192.7 mm.
+    const AxisCalibration made = CalibrationFromMeasured(20, 21, 190, 192.7);
+    EXPECT_NEAR(made.offsetMm + made.scale * 21, 20, 1e-9);
+    EXPECT_NEAR(made.offsetMm + made.scale * 192.7, 190, 1e-9);
 }
 
 // A document's sheet prints on the sheet's own paper with each disc at the

@@ -21,6 +21,7 @@
 #include "cases/label_sheet_dialog.h"
 #include "cases/case_shapes.h"
 #include "cases/label_sheets.h"
+#include "print/calibration_page.h"
 #include "render/case_view.h"
 #include "render/surface_view.h"
 #include "widgets/dialog_placement.h"
@@ -64,7 +65,7 @@ void TForm1::buildCaseMenu() {
     LabelSheet1 = addKind(DiscPaper1, papers, QString());
     ConnectHandler(LabelSheet1, &QAction::triggered, this, [this] { LabelSheet1Click(); });
     ShowLabelSheet();
-    Calibration1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "Label sheet &calibration..."));
+    Calibration1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "Printer &calibration..."));
     ConnectHandler(Calibration1, &QAction::triggered, this, [this] { Calibration1Click(); });
 
     for (const auto& [item, kind] : kindItems(*this))
@@ -92,10 +93,12 @@ void TForm1::DiscTrackList1Click() {
 }
 
 void TForm1::Calibration1Click() {
-    CalibrationDialog dialog(this);
-    dialog.setCalibration(LoadSheetCalibration());
+    CalibrationDialog dialog(this, [](const QString& printer) {
+        RunHandler([&] { PrintCalibrationPage(printer); });
+    });
     CentreOverOwner(dialog);
-    if (dialog.exec() == QDialog::Accepted) SaveSheetCalibration(dialog.calibration());
+    if (dialog.exec() == QDialog::Accepted)
+        SavePrinterCalibration(dialog.calibration(), dialog.printer());
 }
 
 void TForm1::LabelSheet1Click() {
