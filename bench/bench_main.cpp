@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
                           {"PrintJobToPdf", "PicturesOnlyToPdf"},
                           {"DvdPrintJobToPdf", "PrintJobToPdf"},
                           {"DvdCoverImage", "JewelCoverImage"},
+                          {"DiscLabelAlongArcs/600", "DiscLabelStraight/600"},
+                          {"DiscLabelAlongArcs/96", "DiscLabelStraight/96"},
                           {"OpenAndDrawDocument", "LeftRender"},
                           {"LongTextsRenderAndExport", "ThousandCharacterTextsRenderAndExport"}});
     reporter.PrintRatioToSum("ExportProcessToPdf", {"StartUpProcess", "PrintJobToPdf"});

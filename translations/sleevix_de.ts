@@ -819,6 +819,10 @@
         <source>Printer &amp;calibration...</source>
         <translation>Drucker &amp;kalibrieren...</translation>
     </message>
+    <message>
+        <source>Texts along the disc&apos;s &amp;arcs</source>
+        <translation>Texte entlang der &amp;Bögen</translation>
+    </message>
 </context>
 <context>
     <name>OutputFile</name>

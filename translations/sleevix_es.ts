@@ -817,7 +817,11 @@
     </message>
     <message>
         <source>Printer &amp;calibration...</source>
-        <translation>&amp;Calibrar impresora...</translation>
+        <translation>Calib&amp;rar impresora...</translation>
+    </message>
+    <message>
+        <source>Texts along the disc&apos;s &amp;arcs</source>
+        <translation>Textos a lo largo de los &amp;arcos</translation>
     </message>
 </context>
 <context>

@@ -817,7 +817,11 @@
     </message>
     <message>
         <source>Printer &amp;calibration...</source>
-        <translation>Éta&amp;lonner l’imprimante...</translation>
+        <translation>Ét&amp;alonner l’imprimante...</translation>
+    </message>
+    <message>
+        <source>Texts along the disc&apos;s &amp;arcs</source>
+        <translation>Textes le long des a&amp;rcs</translation>
     </message>
 </context>
 <context>

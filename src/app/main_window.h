@@ -61,6 +61,7 @@ class TForm1 : public QWidget {
     QAction* DiscLabel1;
     QAction* FullFaceDisc1;
     QAction* DiscTrackList1;
+    QAction* DiscArcs1;  // texts along the disc's arcs
     QMenu* DiscPaper1;     // plain paper or a label sheet
     QAction* PlainPaper1;
     QAction* LabelSheet1;   // the label sheet chosen, or the dialog to choose one
@@ -144,6 +145,7 @@ class TForm1 : public QWidget {
     void ChooseCaseKind(CaseKind kind);
     void FullFaceDisc1Click();
     void DiscTrackList1Click();
+    void DiscArcs1Click();
     void Calibration1Click();
     void LabelSheet1Click();
     void ShowLabelSheet();

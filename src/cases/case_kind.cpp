@@ -38,5 +38,6 @@ QString CaseKindCaption(CaseKind kind) {
 }
 
 bool operator==(const CaseChoice& a, const CaseChoice& b) {
-    return a.kind == b.kind && a.hole == b.hole && a.discTrackList == b.discTrackList;
+    return a.kind == b.kind && a.hole == b.hole && a.discTrackList == b.discTrackList &&
+           a.discArcs == b.discArcs;
 }

@@ -28,6 +28,9 @@ struct CaseChoice {
     CaseKind kind = CaseKind::Jewel;
     DiscHole hole = DiscHole::Standard;
     bool discTrackList = true;  // a disc label may carry artist and title alone
+    // A disc label's artist and title run along its arcs, the track list
+    // beside or below the hole; else they stand straight above and below it.
+    bool discArcs = false;
 };
 bool operator==(const CaseChoice& a, const CaseChoice& b);
 inline bool operator!=(const CaseChoice& a, const CaseChoice& b) {

@@ -249,6 +249,9 @@ CaseChoice readCaseChoice(const Fields& top) {
         choice.hole = DiscHole(hole.toInt());
     }
     choice.discTrackList = top.flag("discTrackList", choice.discTrackList);
+    const QString discText = top.word("discText", {QStringLiteral("straight"), QStringLiteral("arcs")},
+                                      QStringLiteral("straight"));
+    choice.discArcs = discText == QLatin1String("arcs");
     return choice;
 }
 
@@ -310,6 +313,7 @@ QByteArray CoverToJson(const CoverDocument& cover, const QDir& folder) {
     if (cover.caseChoice.kind == CaseKind::Disc) {
         top.insert("hole", int(cover.caseChoice.hole));
         top.insert("discTrackList", cover.caseChoice.discTrackList);
+        top.insert("discText", QLatin1String(cover.caseChoice.discArcs ? "arcs" : "straight"));
         if (cover.labelSheet) top.insert("sheet", LabelSheetName(*cover.labelSheet));
     }
     // Written only where the commands left something unusual, so a cover a

@@ -17,6 +17,7 @@ CaseTexts CaseTextsOf(const CoverValue& cover) {
     texts.noFrontText = cover.noFrontText;
     texts.spinesTurned = cover.spinesTurned;
     texts.trackList = cover.kind.discTrackList;
+    texts.discArcs = cover.kind.discArcs;
     return texts;
 }
 

@@ -9,6 +9,7 @@
 
 #include "render/canvas.h"
 #include "render/cover_layout.h"
+#include "render/disc_texts.h"
 #include "render/shown_text.h"
 
 namespace {
@@ -206,7 +207,9 @@ CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape
     drawPictures(painter, canvas, devicePerUnit, shape, content, bleedMm);
     if (shape.guidesUnderTexts) drawGuides(painter, canvas, devicePerUnit, shape, content.guides);
     CaseFit fit;
-    if (content.laidOut && shape.textRules) {
+    if (content.laidOut && shape.ring && content.texts.discArcs) {
+        fit = DrawDiscTexts(painter, canvas, *shape.ring, content.texts);
+    } else if (content.laidOut && shape.textRules) {
         drawByRules(canvas, shape, shape.textRules->page, content.texts, fit);
     } else if (content.laidOut) {
         for (const TextBox& box : shape.texts) {

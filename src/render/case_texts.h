@@ -20,4 +20,5 @@ struct CaseTexts {
     bool noFrontText = false;  // "No text on front cover"
     bool spinesTurned = false; // the spine reads the other way
     bool trackList = true;     // a disc label may leave it out
+    bool discArcs = false;     // a disc label's texts along its arcs
 };

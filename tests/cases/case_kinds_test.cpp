@@ -251,6 +251,42 @@ TEST_F(CaseKinds, TextsShrinkIntoTheirBoxes) {
     }
 }
 
+// Along the arcs, artist and title keep to the ring's outer band and the
+// track list takes the ring beside or below the hole: 20 tracks at 5 pt or
+// more, 41 at 3 pt or more; no ink off the label.
+TEST_F(CaseKinds, ArcTextsAndTheTrackListKeepToTheRing) {
+    constexpr double PixelsPerMm = 8;
+    const CaseShape& shape = ShapeOf(CaseKind::Disc, DiscHole::Standard);
+    CaseContent content;
+    content.laidOut = true;
+    content.guides = {false, false, false, Qt::black};
+    content.texts = {{}, "The Examples", ": ", "Sample Sounds of the Night"};
+    content.texts.discArcs = true;
+    for (const auto& [count, least] : {std::pair(20, 5), std::pair(41, 3)}) {
+        SCOPED_TRACE(count);
+        content.texts.tracks.clear();
+        for (int i = 1; i <= count; ++i)
+            content.texts.tracks << QStringLiteral("%1. Track number %1 here").arg(i);
+        QImage image((shape.size * PixelsPerMm).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(PixelsPerMm / CaseUnitsPerMm, PixelsPerMm / CaseUnitsPerMm);
+        const CaseFit fit = DrawCase(painter, PixelsPerMm / CaseUnitsPerMm, shape, content);
+        painter.end();
+        EXPECT_GE(fit.trackSize, least);
+        EXPECT_GT(fit.frontSize, fit.trackSize);
+        const DiscRing& ring = *shape.ring;
+        int stray = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double r = QLineF(ring.centre, QPointF(x + 0.5, y + 0.5) / PixelsPerMm).length();
+                if (qGray(image.pixel(x, y)) < 128 && (r > ring.outerRadius || r < ring.holeRadius))
+                    ++stray;
+            }
+        EXPECT_EQ(stray, 0);
+    }
+}
+
 TEST_F(CaseKinds, TheKindIsKeptInTheDocumentAndShownWhenOpened) {
     layOut({"1. Intro"});
     for (const KindRow& row : Kinds) {

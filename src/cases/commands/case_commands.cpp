@@ -55,6 +55,8 @@ void TForm1::buildCaseMenu() {
     FullFaceDisc1->setCheckable(true);
     DiscTrackList1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "&Track list on the disc"));
     DiscTrackList1->setCheckable(true);
+    DiscArcs1 = Kind1->addAction(QCoreApplication::translate("MainWindow", "Texts along the disc's &arcs"));
+    DiscArcs1->setCheckable(true);
     DiscPaper1 = Kind1->addMenu(QCoreApplication::translate("MainWindow", "Disc labels &print on"));
     auto* papers = new QActionGroup(DiscPaper1);
     PlainPaper1 = addKind(DiscPaper1, papers, QCoreApplication::translate("MainWindow", "&Plain paper"));
@@ -72,6 +74,7 @@ void TForm1::buildCaseMenu() {
         ConnectHandler(item, &QAction::triggered, this, [this, kind = kind] { ChooseCaseKind(kind); });
     ConnectHandler(FullFaceDisc1, &QAction::triggered, this, [this] { FullFaceDisc1Click(); });
     ConnectHandler(DiscTrackList1, &QAction::triggered, this, [this] { DiscTrackList1Click(); });
+    ConnectHandler(DiscArcs1, &QAction::triggered, this, [this] { DiscArcs1Click(); });
     // The spine's turn switch has no handler of its own; the views show it.
     connect(CheckBox5, &QCheckBox::toggled, this, [this] { ShowCoverCase(); });
     ShowCoverCase();
@@ -84,6 +87,11 @@ void TForm1::ChooseCaseKind(CaseKind kind) {
 
 void TForm1::FullFaceDisc1Click() {
     CoverCase.hole = FullFaceDisc1->isChecked() ? DiscHole::FullFace : DiscHole::Standard;
+    ShowCoverCase();
+}
+
+void TForm1::DiscArcs1Click() {
+    CoverCase.discArcs = DiscArcs1->isChecked();
     ShowCoverCase();
 }
 
@@ -138,6 +146,7 @@ void TForm1::ShowCoverCase() {
     for (const auto& [item, itsKind] : kindItems(*this)) item->setChecked(itsKind == kind);
     FullFaceDisc1->setChecked(CoverCase.hole == DiscHole::FullFace);
     DiscTrackList1->setChecked(CoverCase.discTrackList);
-    for (QAction* discChoice : {FullFaceDisc1, DiscTrackList1, DiscPaper1->menuAction()})
+    DiscArcs1->setChecked(CoverCase.discArcs);
+    for (QAction* discChoice : {FullFaceDisc1, DiscTrackList1, DiscArcs1, DiscPaper1->menuAction()})
         discChoice->setEnabled(kind == CaseKind::Disc);
 }
