@@ -197,6 +197,10 @@
         <source>Sca&amp;le down:</source>
         <translation>Skalierung senk&amp;recht:</translation>
     </message>
+    <message>
+        <source>the label designer&apos;s template %1</source>
+        <translation>die Vorlage des Etikettenprogramms %1</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>
@@ -577,6 +581,10 @@
     <message>
         <source>a track list</source>
         <translation>eine Trackliste</translation>
+    </message>
+    <message>
+        <source>a label template</source>
+        <translation>eine Etikettenvorlage</translation>
     </message>
 </context>
 <context>

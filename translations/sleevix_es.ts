@@ -197,6 +197,10 @@
         <source>Sca&amp;le down:</source>
         <translation>Esca&amp;la vertical:</translation>
     </message>
+    <message>
+        <source>the label designer&apos;s template %1</source>
+        <translation>la plantilla del diseñador de etiquetas %1</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>
@@ -577,6 +581,10 @@
     <message>
         <source>a track list</source>
         <translation>una lista de pistas</translation>
+    </message>
+    <message>
+        <source>a label template</source>
+        <translation>una plantilla de etiquetas</translation>
     </message>
 </context>
 <context>

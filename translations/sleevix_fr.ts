@@ -197,6 +197,10 @@
         <source>Sca&amp;le down:</source>
         <translation>Éche&amp;lle verticale :</translation>
     </message>
+    <message>
+        <source>the label designer&apos;s template %1</source>
+        <translation>le modèle du logiciel d’étiquettes %1</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>
@@ -577,6 +581,10 @@
     <message>
         <source>a track list</source>
         <translation>une liste de pistes</translation>
+    </message>
+    <message>
+        <source>a label template</source>
+        <translation>un modèle d’étiquettes</translation>
     </message>
 </context>
 <context>

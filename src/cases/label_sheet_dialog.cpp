@@ -78,7 +78,7 @@ LabelSheetDialog::LabelSheetDialog(QWidget* parent) : QDialog(parent) {
     connect(products_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     for (const LabelSheet& sheet : LabelSheets()) {
-        const QString maker = QString::fromUtf8(sheet.maker);
+        const QString maker = sheet.maker;
         if (makers_->findText(maker) < 0) makers_->addItem(maker);
     }
     connect(makers_, &QComboBox::currentTextChanged, this, [this](const QString& maker) { showMaker(maker); });
@@ -92,8 +92,8 @@ LabelSheetDialog::LabelSheetDialog(QWidget* parent) : QDialog(parent) {
 void LabelSheetDialog::showMaker(const QString& maker) {
     products_->clear();
     for (const LabelSheet& sheet : LabelSheets()) {
-        if (QString::fromUtf8(sheet.maker) != maker) continue;
-        auto* item = new QListWidgetItem(QString::fromUtf8(sheet.product), products_);
+        if (sheet.maker != maker) continue;
+        auto* item = new QListWidgetItem(sheet.product, products_);
         item->setData(Qt::UserRole, QVariant::fromValue(static_cast<const void*>(&sheet)));
     }
     products_->setCurrentRow(0);
@@ -109,7 +109,7 @@ void LabelSheetDialog::showSheet() {
             .arg(QPageSize(chosen->paper).name())
             .arg(chosen->outerDiameterMm)
             .arg(chosen->holeDiameterMm)
-            .arg(QString::fromUtf8(chosen->source)));
+            .arg(chosen->source));
 }
 
 const LabelSheet* LabelSheetDialog::sheet() const {
@@ -120,9 +120,9 @@ const LabelSheet* LabelSheetDialog::sheet() const {
 
 void LabelSheetDialog::setSheet(const LabelSheet* sheet) {
     if (!sheet) return;
-    makers_->setCurrentText(QString::fromUtf8(sheet->maker));
+    makers_->setCurrentText(sheet->maker);
     showMaker(makers_->currentText());
     const QList<QListWidgetItem*> found =
-        products_->findItems(QString::fromUtf8(sheet->product), Qt::MatchExactly);
+        products_->findItems(sheet->product, Qt::MatchExactly);
     if (!found.isEmpty()) products_->setCurrentItem(found.front());
 }

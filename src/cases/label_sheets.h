@@ -13,17 +13,24 @@
 #include <QString>
 
 struct LabelSheet {
-    const char* maker;                 // "Avery"
-    const char* product;               // "L6015"
+    QString maker;                     // "Avery"
+    QString product;                   // "L6015"
     QPageSize::PageSizeId paper;
     std::vector<QPointF> discCentres;  // mm from the sheet's top-left corner
     double outerDiameterMm;
     double holeDiameterMm;
-    const char* source;                // where the figures were published
+    QString source;                    // where the figures were published
 };
 
-// Every sheet, by maker and then product.
+// Every sheet of the table, by maker and then product, then those of the
+// label designer's templates installed on this machine that the table
+// lacks (read once, in the decode helper).
 const std::vector<LabelSheet>& LabelSheets();
+
+// How large a label Sleevix prints on: a sheet's discs are this size, give
+// or take the makers' tolerances.
+inline constexpr double LeastSheetDiscMm = 114;
+inline constexpr double LargestSheetDiscMm = 120;
 
 // "Avery L6015": how documents, the command line and the windows name it.
 QString LabelSheetName(const LabelSheet& sheet);

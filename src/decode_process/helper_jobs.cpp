@@ -8,6 +8,7 @@
 
 #include "base/audio_input_stream.h"
 #include "base/sleevix_error.h"
+#include "cases/label_templates.h"
 #include "pictures/picture_loader.h"
 #include "pictures/preview_stages.h"
 #include "tracks/import/audio_tags.h"
@@ -52,6 +53,12 @@ HelperReply run(const HelperJob& job, std::vector<UniqueFd>& fds,
             HelperReply reply;
             reply.status = HelperStatus::Done;
             reply.data = ReadAlbumArtHere(takeFile(fds), job.fileName);
+            return reply;
+        }
+        case HelperJobKind::LabelTemplates: {
+            HelperReply reply;
+            reply.status = HelperStatus::Done;
+            reply.data = ParseLabelTemplatesHere(job.bytes);
             return reply;
         }
         case HelperJobKind::AudioTags: {

@@ -170,7 +170,7 @@ std::optional<HelperJob> DecodeJob(const QByteArray& body) {
     in >> magic >> kind >> job.fileName >> job.bytes >> job.cover >> job.room >> job.forPrint >>
         divisor >> job.withLength;
     if (in.status() != QDataStream::Ok || magic != JobMagic || kind < 1 ||
-        kind > quint8(HelperJobKind::AudioTags) || divisor < 1 || divisor > 64)
+        kind > quint8(HelperJobKind::LabelTemplates) || divisor < 1 || divisor > 64)
         return std::nullopt;
     job.kind = HelperJobKind(kind);
     job.divisor = divisor;

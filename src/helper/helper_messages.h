@@ -19,6 +19,7 @@ enum class HelperJobKind : quint8 {
     DecodePreview,      // the same for the picture dialog's pane, a rough picture first
     AlbumArt,           // the picture embedded in an audio file
     AudioTags,          // an audio file's tags, for a track list
+    LabelTemplates,     // the disc sheets of a label designer's template file
 };
 
 struct HelperJob {

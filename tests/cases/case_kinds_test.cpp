@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QPrinter>
 #include <QTabWidget>
 
@@ -19,6 +20,7 @@
 #include "document/document_fixture.h"
 #include "print/print_job.h"
 #include "print/print_shop_export.h"
+#include "cases/label_templates.h"
 #include "cases/printer_calibration.h"
 #include "render/case_render.h"
 #include "render/case_view.h"
@@ -175,6 +177,46 @@ TEST_F(CaseKinds, DiscsLandWhereTheSheetsMakersPutThem) {
     }
 }
 
+// The label designer's templates installed on the machine offer their disc
+// sheets: lengths in their units, staggered layouts, equivalents; sheets of
+// other paper or smaller discs are passed over.
+TEST_F(CaseKinds, InstalledLabelTemplatesOfferTheirDiscSheets) {
+    QTemporaryDir data;
+    ASSERT_TRUE(QDir(data.path()).mkpath("libglabels-3.0/templates"));
+    QFile file(data.filePath("libglabels-3.0/templates/maker-templates.xml"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"(<?xml version="1.0"?><Glabels-templates>
+      <Template brand="Maker" part="CD-2" size="A4" description="CD labels">
+        <Label-cd id="0" radius="58.5mm" hole="20.5mm">
+          <Layout nx="1" ny="1" x0="46.5mm" y0="21.4mm" dx="0" dy="0"/>
+          <Layout nx="1" ny="1" x0="1.5in" y0="450pt" dx="0" dy="0"/>
+        </Label-cd>
+      </Template>
+      <Template brand="Maker" part="CD-2B" equiv="CD-2"/>
+      <Template brand="Maker" part="Mini" size="A4"><Label-cd radius="39mm" hole="11mm">
+        <Layout nx="2" ny="3" x0="10mm" y0="10mm" dx="90mm" dy="90mm"/></Label-cd></Template>
+      <Template brand="Maker" part="Odd" size="Other" width="100mm" height="100mm">
+        <Label-cd radius="58.5mm" hole="20.5mm"><Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/>
+      </Label-cd></Template></Glabels-templates>)");
+    file.close();
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", data.path().toUtf8());
+    const std::vector<LabelSheet> sheets = InstalledTemplateSheets();
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    ASSERT_EQ(sheets.size(), 2u);
+    for (const LabelSheet& sheet : sheets) {
+        EXPECT_EQ(sheet.paper, QPageSize::A4);
+        EXPECT_DOUBLE_EQ(sheet.outerDiameterMm, 117);
+        EXPECT_DOUBLE_EQ(sheet.holeDiameterMm, 41);
+        ASSERT_EQ(sheet.discCentres.size(), 2u);
+        EXPECT_NEAR(sheet.discCentres[0].x(), 105, 1e-9);
+        EXPECT_NEAR(sheet.discCentres[0].y(), 79.9, 1e-9);
+        EXPECT_NEAR(sheet.discCentres[1].x(), 1.5 * 25.4 + 58.5, 1e-9);
+        EXPECT_NEAR(sheet.discCentres[1].y(), 450 * 25.4 / 72 + 58.5, 1e-9);
+    }
+    EXPECT_EQ(LabelSheetName(sheets[1]), "Maker CD-2B");
+}
+
 // For a print shop the pictures run 3 mm past the cut and the crop marks
 // lie on the cut lines and the fold extended, outside the bleed; a jewel
 // case gives a page for each insert.
@@ -260,7 +302,9 @@ TEST_F(CaseKinds, ArcTextsAndTheTrackListKeepToTheRing) {
     CaseContent content;
     content.laidOut = true;
     content.guides = {false, false, false, Qt::black};
-    content.texts = {{}, "The Examples", ": ", "Sample Sounds of the Night"};
+    content.texts.artist = QStringLiteral("The Examples");
+    content.texts.separator = QStringLiteral(": ");
+    content.texts.title = QStringLiteral("Sample Sounds of the Night");
     content.texts.discArcs = true;
     for (const auto& [count, least] : {std::pair(20, 5), std::pair(41, 3)}) {
         SCOPED_TRACE(count);
