@@ -8,7 +8,8 @@
 #   <base>Inkjet      cups-pdf, a PPD with an inkjet's margins: 3.2 mm at the
 #                     left, right and top of A4 and Letter, 12.7 mm at the
 #                     bottom
-#   <base>Wide        cups-pdf, a PPD leaving 20 mm around A4
+#   <base>Wide        cups-pdf, a PPD leaving 20 mm around A4 and listing no
+#                     Letter (ANSI A) paper
 #   <base>Rejecting   not accepting jobs (cupsreject)
 #   <base>Paused      accepting, but holding jobs (cupsdisable)
 #   <base>Quota       accepting, but refusing every job after the first
@@ -34,7 +35,8 @@ sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "28.35 42.52 581.1 785.2
 sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "9.07 36 585.93 832.93"|' \
     -e 's|^\*ImageableArea Letter/US Letter: .*|*ImageableArea Letter/US Letter: "9.07 36 602.93 782.93"|' \
     "$ppd" >"$inkjet_ppd"
-sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "56.69 56.69 538.31 785.31"|' "$ppd" >"$wide_ppd"
+sed -e 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "56.69 56.69 538.31 785.31"|' \
+    -e '/ Letter\/US Letter: /d' -e '/ AnsiA\//d' "$ppd" >"$wide_ppd"
 
 add_queue() {  # name ppd
   lpadmin -p "$1" -v cups-pdf:/ -P "$2" -E 2>/dev/null || { echo "cannot create the queue $1" >&2; exit 1; }

@@ -201,6 +201,10 @@
         <source>the label designer&apos;s template %1</source>
         <translation>die Vorlage des Etikettenprogramms %1</translation>
     </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not list %2 paper, which the %3 sheet is: its discs may not land on the labels</source>
+        <translation>Der Drucker „%1“ führt kein Papier %2, aus dem der Bogen %3 besteht: Seine CDs landen womöglich nicht auf den Etiketten</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>

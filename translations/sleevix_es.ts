@@ -201,6 +201,10 @@
         <source>the label designer&apos;s template %1</source>
         <translation>la plantilla del diseñador de etiquetas %1</translation>
     </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not list %2 paper, which the %3 sheet is: its discs may not land on the labels</source>
+        <translation>La impresora «%1» no ofrece el papel %2 de la hoja %3: sus discos pueden no caer sobre las etiquetas</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>

@@ -201,6 +201,10 @@
         <source>the label designer&apos;s template %1</source>
         <translation>le modèle du logiciel d’étiquettes %1</translation>
     </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not list %2 paper, which the %3 sheet is: its discs may not land on the labels</source>
+        <translation>L’imprimante « %1 » ne propose pas le papier %2 de la planche %3 : ses disques risquent de ne pas tomber sur les étiquettes</translation>
+    </message>
 </context>
 <context>
     <name>DecodeHelper</name>

@@ -103,8 +103,9 @@ QString exportCover(const ExportRequest& request) {
     errors.raiseFirst();
     if (request.caseKind) Form1->ChooseCaseKind(*request.caseKind);
     if (request.sheet) UseLabelSheet(*request.sheet);
+    QString printing;
     if (request.printer)
-        PrintToQueue(*request.printer, CoverToPrint());
+        printing = PrintToQueue(*request.printer, CoverToPrint(), request.strict);
     else if (request.thumbnailSide > 0)
         ExportCoverThumbnail(request.output, request.thumbnailSide, CurrentCover());
     else if (request.bleedMm)
@@ -116,8 +117,10 @@ QString exportCover(const ExportRequest& request) {
     errors.raiseFirst();
     const QString drawings = TakeReducedDrawingsNote();
     if (!drawings.isEmpty() && request.strict) throw SleevixError(drawings);
-    return note.isEmpty() || drawings.isEmpty() ? note + drawings
-                                                : note + QStringLiteral("; ") + drawings;
+    QStringList notes;
+    for (const QString& said : {note, drawings, printing})
+        if (!said.isEmpty()) notes << said;
+    return notes.join(QStringLiteral("; "));
 }
 
 // What every way out of the program takes from the options: the kind, and

@@ -8,6 +8,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "base/sleevix_error.h"
 #include "cases/label_sheets.h"
@@ -116,6 +117,20 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
 void CheckCaseFitsPrinter(const CoverValue& cover, const QPrinter& printer) {
     CaseCopies(ShapeOf(cover.kind), PrintableAreaOf(printer), sheetOf(cover),
                LoadPrinterCalibration(calibratedPrinter(&printer)));
+}
+
+QString SheetPaperNote(const QPrinter& printer, const CoverValue& cover) {
+    const LabelSheet* sheet = sheetOf(cover);
+    if (!sheet || printer.outputFormat() != QPrinter::NativeFormat) return QString();
+    const QList<QPageSize> sizes = QPrinterInfo(printer).supportedPageSizes();
+    const bool listed = std::any_of(sizes.begin(), sizes.end(), [&](const QPageSize& size) {
+        return size.id() == sheet->paper;
+    });
+    if (listed) return QString();
+    return QCoreApplication::translate("Cases",
+                                       "The printer \"%1\" does not list %2 paper, which the %3 "
+                                       "sheet is: its discs may not land on the labels")
+        .arg(printer.printerName(), QPageSize(sheet->paper).name(), LabelSheetName(*sheet));
 }
 
 void SetPaperForCase(const CoverValue& cover, QPrinter& printer) {

@@ -28,6 +28,10 @@ std::vector<QPointF> CaseCopies(const CaseShape& shape, const PrintableArea& are
 // Raises that error before anything is printed on the printer as set up.
 void CheckCaseFitsPrinter(const CoverValue& cover, const QPrinter& printer);
 
+// What the user should know before the cover prints on this printer: a
+// label sheet's paper the printer does not list. Empty when nothing.
+QString SheetPaperNote(const QPrinter& printer, const CoverValue& cover);
+
 // The paper the kind needs by default: a DVD wrap is wider than A4 or
 // Letter paper is across, so it prints landscape; a disc label on a label
 // sheet takes the sheet's paper.

@@ -6,10 +6,11 @@
 #include <QPrinterInfo>
 
 #include "base/sleevix_error.h"
+#include "print/case_page.h"
 #include "print/print_job.h"
 #include "print/print_outcome.h"
 
-void PrintToQueue(const QString& queue, const CoverValue& cover) {
+QString PrintToQueue(const QString& queue, const CoverValue& cover, bool strict) {
     const QString name = queue.isEmpty() ? QPrinterInfo::defaultPrinterName() : queue;
     if (name.isEmpty())
         throw SleevixError(QCoreApplication::translate(
@@ -24,5 +25,8 @@ void PrintToQueue(const QString& queue, const CoverValue& cover) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(name);
     PrepareCoverPrint(printer, cover);
+    const QString note = SheetPaperNote(printer, cover);
+    if (strict && !note.isEmpty()) throw SleevixError(note);
     PrintCover(printer, cover);
+    return note;
 }

@@ -10,5 +10,7 @@
 
 // Prints the cover to the queue (empty: the default one) with the queue's
 // own paper, the page, checks and messages of the Print button; raises an
-// error the user can act on.
-void PrintToQueue(const QString& queue, const CoverValue& cover);
+// error the user can act on, and returns what the user should know (a
+// label sheet's paper the printer does not list), empty when nothing;
+// `strict` refuses to print when there is something.
+QString PrintToQueue(const QString& queue, const CoverValue& cover, bool strict);

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "base/sleevix_error.h"
 #include "support/image_probe.h"
+#include "print/case_page.h"
 #include "print/print_job.h"
 #include "support/cover_fixture.h"
 #include "support/pdf_pages.h"
@@ -146,4 +147,17 @@ TEST_F(CupsPrinting, PrintingFromTheCommandLineReachesTheQueue) {
     const QString pdf = WaitForPdf(output, QString(job).replace(' ', '_'));
     EXPECT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
     QFile::remove(pdf);
+}
+
+// A label sheet's paper that the printer does not list is said before the
+// cover prints; a printer that lists it says nothing.
+TEST_F(CupsPrinting, ASheetsPaperThePrinterLacksIsSaid) {
+    CoverValue cover;
+    cover.kind.kind = CaseKind::Disc;
+    cover.sheet = LabelSheetNamed(QStringLiteral("Avery 5931"));
+    for (const auto& [name, said] : {std::pair(queue, false), std::pair(queue + "Wide", true)}) {
+        QPrinter printer;
+        printer.setPrinterName(name);
+        EXPECT_EQ(SheetPaperNote(printer, cover).contains("does not list Letter"), said) << name.toStdString();
+    }
 }

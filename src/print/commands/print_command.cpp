@@ -7,6 +7,7 @@
 
 #include "app/cover_operations.h"
 #include "app/main_window.h"
+#include "base/error_box.h"
 #include "print/case_page.h"
 #include "print/print_job.h"
 #include "render/shown_text.h"
@@ -47,5 +48,7 @@ void TForm1::Button4Click() {
     QPrinter printer(QPrinter::HighResolution);
     PrepareCoverPrint(printer, cover);
     if (!PrintDialog1->Execute(printer, this)) return;
+    if (const QString note = SheetPaperNote(printer, cover); !note.isEmpty())
+        ApplicationErrorBox().Show(note);
     PrintCover(printer, cover);
 }
