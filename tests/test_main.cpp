@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontInfo>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "app/program.h"
 #include "app/program_windows.h"
@@ -24,8 +26,12 @@ static bool arialIsLiberationSans() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // Settings a test keeps go to a folder of their own, not the user's.
+    // Settings a test keeps go to a folder of their own, not the user's,
+    // and each test process to its own: ctest runs the suites side by side,
+    // and one suite's calibration must not move another's pages.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     SetUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     if (!arialIsLiberationSans()) return 2;
