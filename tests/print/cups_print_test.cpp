@@ -128,14 +128,16 @@ TEST_F(CupsPrinting, ADvdWrapPrintsLandscapeAtItsSizeWithinThePrintableArea) {
     }
 }
 
-// --print sends each FILE to the queue as Print would, without a window.
+// --print sends each FILE to the queue as Print would, without a window: a
+// disc label on its sheet lands at the maker's centres.
 TEST_F(CupsPrinting, PrintingFromTheCommandLineReachesTheQueue) {
     const QString job = QStringLiteral("Command %1").arg(QCoreApplication::applicationPid());
     const QString cover = QDir(QDir::tempPath()).filePath(job + ".sleevix");
     QFile file(cover);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral(R"({"format": "sleevix-cover", "version": 1, "artist": "%1",
-                                  "title": "Line", "tracks": ["1. One"], "committed": true})")
+                                  "title": "Line", "tracks": ["1. One"], "committed": true,
+                                  "case": "disc", "sheet": "Avery L6015"})")
                    .arg(job)
                    .toUtf8());
     file.close();
@@ -145,7 +147,12 @@ TEST_F(CupsPrinting, PrintingFromTheCommandLineReachesTheQueue) {
     QFile::remove(cover);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     const QString pdf = WaitForPdf(output, QString(job).replace(' ', '_'));
-    EXPECT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
+    ASSERT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << output.toStdString();
+    for (const QPointF& centre : {QPointF(105.0, 79.9), QPointF(105.0, 218.3)}) {
+        const QRectF ink = InkBoxMm(pdf, QRectF(centre - QPointF(58.5, 58.5), QSizeF(117, 117)));
+        EXPECT_NEAR(ink.center().x(), centre.x(), 0.4);
+        EXPECT_NEAR(ink.center().y(), centre.y(), 0.4);
+    }
     QFile::remove(pdf);
 }
 
