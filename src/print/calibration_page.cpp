@@ -4,12 +4,12 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "base/sleevix_error.h"
 #include "cases/printer_calibration.h"
 #include "print/print_outcome.h"
 #include "print/printable_area.h"
+#include "print/queue_print.h"
 
 namespace {
 
@@ -76,10 +76,7 @@ void DrawCalibrationPage(QPainter& painter, int dotsPerInch, const QString& prin
 }
 
 void PrintCalibrationPage(const QString& printer) {
-    const QString name = printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : printer;
-    if (name.isEmpty())
-        throw SleevixError(QCoreApplication::translate(
-            "Printing", "Cannot print: no default printer is set up; name one"));
+    const QString name = QueueOrDefault(printer);
     CheckQueueAcceptsJobs(name);
     QPrinter device(QPrinter::HighResolution);
     device.setPrinterName(name);

@@ -10,11 +10,16 @@
 #include "print/print_job.h"
 #include "print/print_outcome.h"
 
-QString PrintToQueue(const QString& queue, const CoverValue& cover, bool strict) {
+QString QueueOrDefault(const QString& queue) {
     const QString name = queue.isEmpty() ? QPrinterInfo::defaultPrinterName() : queue;
     if (name.isEmpty())
         throw SleevixError(QCoreApplication::translate(
             "Printing", "Cannot print: no default printer is set up; name one"));
+    return name;
+}
+
+QString PrintToQueue(const QString& queue, const CoverValue& cover, bool strict) {
+    const QString name = QueueOrDefault(queue);
     // Qt would write a PDF instead for a name it does not know: the
     // scheduler says what is wrong with the name first.
     if (!QPrinterInfo::availablePrinterNames().contains(name)) CheckQueueAcceptsJobs(name);

@@ -8,6 +8,10 @@
 
 #include "render/cover_value.h"
 
+// The queue named, or the default one for none; raises an error when there
+// is no default.
+QString QueueOrDefault(const QString& queue);
+
 // Prints the cover to the queue (empty: the default one) with the queue's
 // own paper, the page, checks and messages of the Print button; raises an
 // error the user can act on, and returns what the user should know (a
