@@ -449,6 +449,18 @@
         <source>a label sheet&apos;s maker and product, such as &quot;%1&quot;</source>
         <translation>Hersteller und Produkt eines Etikettenbogens, etwa „%1“</translation>
     </message>
+    <message>
+        <source>a percentage from 100 to 800</source>
+        <translation>ein Prozentwert von 100 bis 800</translation>
+    </message>
+    <message>
+        <source>two numbers of millimetres, across and down</source>
+        <translation>zwei Zahlen in Millimetern, waagerecht und senkrecht</translation>
+    </message>
+    <message>
+        <source>0, 90, 180 or 270</source>
+        <translation>0, 90, 180 oder 270</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -834,6 +846,46 @@
     <message>
         <source>Texts along the disc&apos;s &amp;arcs</source>
         <translation>Texte entlang der &amp;Bögen</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Rahmen</translation>
+    </message>
+    <message>
+        <source>&amp;Stretch</source>
+        <translation>&amp;Strecken</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>&amp;Füllen</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>&amp;Links drehen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>&amp;Rechts drehen</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>Spie&amp;geln</translation>
+    </message>
+    <message>
+        <source>&amp;Background colour...</source>
+        <translation>&amp;Hintergrundfarbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom in</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom o&amp;ut</source>
+        <translation>Ver&amp;kleinern</translation>
     </message>
 </context>
 <context>

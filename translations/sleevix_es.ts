@@ -449,6 +449,18 @@
         <source>a label sheet&apos;s maker and product, such as &quot;%1&quot;</source>
         <translation>el fabricante y el producto de una hoja de etiquetas, por ejemplo «%1»</translation>
     </message>
+    <message>
+        <source>a percentage from 100 to 800</source>
+        <translation>un porcentaje de 100 a 800</translation>
+    </message>
+    <message>
+        <source>two numbers of millimetres, across and down</source>
+        <translation>dos números de milímetros, en horizontal y en vertical</translation>
+    </message>
+    <message>
+        <source>0, 90, 180 or 270</source>
+        <translation>0, 90, 180 o 270</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -834,6 +846,46 @@
     <message>
         <source>Texts along the disc&apos;s &amp;arcs</source>
         <translation>Textos a lo largo de los &amp;arcos</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>E&amp;ncuadre</translation>
+    </message>
+    <message>
+        <source>&amp;Stretch</source>
+        <translation>&amp;Estirar</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>&amp;Rellenar</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Ajustar</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Girar a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Girar a la derec&amp;ha</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>Espe&amp;jo</translation>
+    </message>
+    <message>
+        <source>&amp;Background colour...</source>
+        <translation>Color de &amp;fondo...</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom in</source>
+        <translation>Am&amp;pliar</translation>
+    </message>
+    <message>
+        <source>Zoom o&amp;ut</source>
+        <translation>Re&amp;ducir</translation>
     </message>
 </context>
 <context>

@@ -449,6 +449,18 @@
         <source>a label sheet&apos;s maker and product, such as &quot;%1&quot;</source>
         <translation>le fabricant et le produit d’une planche d’étiquettes, par exemple « %1 »</translation>
     </message>
+    <message>
+        <source>a percentage from 100 to 800</source>
+        <translation>un pourcentage de 100 à 800</translation>
+    </message>
+    <message>
+        <source>two numbers of millimetres, across and down</source>
+        <translation>deux nombres de millimètres, à l’horizontale et à la verticale</translation>
+    </message>
+    <message>
+        <source>0, 90, 180 or 270</source>
+        <translation>0, 90, 180 ou 270</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -834,6 +846,46 @@
     <message>
         <source>Texts along the disc&apos;s &amp;arcs</source>
         <translation>Textes le long des a&amp;rcs</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>Cadra&amp;ge</translation>
+    </message>
+    <message>
+        <source>&amp;Stretch</source>
+        <translation>É&amp;tirer</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>&amp;Remplir</translation>
+    </message>
+    <message>
+        <source>F&amp;it</source>
+        <translation>&amp;Ajuster</translation>
+    </message>
+    <message>
+        <source>Turn &amp;left</source>
+        <translation>Tourner à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Turn &amp;right</source>
+        <translation>Tourner à &amp;droite</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror</source>
+        <translation>&amp;Miroir</translation>
+    </message>
+    <message>
+        <source>&amp;Background colour...</source>
+        <translation>&amp;Couleur de fond...</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom in</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom o&amp;ut</source>
+        <translation>Zoom arrièr&amp;e</translation>
     </message>
 </context>
 <context>

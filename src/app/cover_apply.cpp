@@ -72,6 +72,8 @@ void setCoverState(const CoverDocument& cover) {
     BackPicturePath = cover.back.picture.path;
     HasFrontPicture = cover.front.picture.isSet();
     FrontPicturePath = cover.front.picture.path;
+    BackPictureFrame = cover.back.frame;
+    FrontPictureFrame = cover.front.frame;
     CoverCase = cover.caseChoice;
     if (cover.caseChoice.kind == CaseKind::Disc) UseLabelSheet(cover.labelSheet);
     // A picture the document carries is held as a pasted one is.

@@ -55,9 +55,10 @@ CoverDocument CaptureCover() {
     cover.committed = CoverCommitted;
     cover.layout = CenteredLayout ? CoverLayout::Centred : CoverLayout::Left;
     cover.back = {chosenTypeface(BackFontName), BackFontColor,
-                  pictureOf(HasBackPicture, BackPicturePath, PictureHalf::Back)};
+                  pictureOf(HasBackPicture, BackPicturePath, PictureHalf::Back), BackPictureFrame};
     cover.front = {chosenTypeface(FrontFontName), FrontFontColor,
-                   pictureOf(HasFrontPicture, FrontPicturePath, PictureHalf::Front)};
+                   pictureOf(HasFrontPicture, FrontPicturePath, PictureHalf::Front),
+                   FrontPictureFrame};
     cover.outlines = {window.CheckBox1->isChecked(), window.CheckBox2->isChecked(),
                       window.CheckBox3->isChecked(), OutlineColor};
     cover.noFrontText = window.CheckBox4->isChecked();

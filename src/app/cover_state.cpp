@@ -16,6 +16,8 @@ bool HasBackPicture;
 bool HasFrontPicture;
 QString BackPicturePath;
 QString FrontPicturePath;
+PictureFrame BackPictureFrame;
+PictureFrame FrontPictureFrame;
 PictureBitmap BackPicture;
 PictureBitmap FrontPicture;
 BrushStyle SavedBackBrushStyle;
@@ -47,6 +49,8 @@ void ResetCoverState() {
     HasFrontPicture = false;
     BackPicturePath.clear();
     FrontPicturePath.clear();
+    BackPictureFrame = PictureFrame();
+    FrontPictureFrame = PictureFrame();
     BackPicture = PictureBitmap();
     FrontPicture = PictureBitmap();
     SavedBackBrushStyle = BrushStyle::Solid;

@@ -31,6 +31,9 @@ extern bool HasBackPicture;
 extern bool HasFrontPicture;
 extern QString BackPicturePath;
 extern QString FrontPicturePath;
+// How each picture lies on its insert: stretched unless framed.
+extern PictureFrame BackPictureFrame;
+extern PictureFrame FrontPictureFrame;
 extern PictureBitmap BackPicture;  // null when the file was missing
 extern PictureBitmap FrontPicture;
 extern BrushStyle SavedBackBrushStyle;

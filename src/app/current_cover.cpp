@@ -30,8 +30,10 @@ CoverValue CurrentLook(CoverUse use) {
     cover.centred = CenteredLayout;
     cover.noFrontText = window.CheckBox4->isChecked();
     cover.spinesTurned = window.CheckBox5->isChecked();
-    cover.backPicture = {HasBackPicture, BackPicturePath, BackPicture, BackPictureCover()};
-    cover.frontPicture = {HasFrontPicture, FrontPicturePath, FrontPicture, FrontPictureCover()};
+    cover.backPicture = {HasBackPicture, BackPicturePath, BackPicture, BackPictureCover(),
+                         BackPictureFrame};
+    cover.frontPicture = {HasFrontPicture, FrontPicturePath, FrontPicture, FrontPictureCover(),
+                          FrontPictureFrame};
     cover.guides = {window.CheckBox1->isChecked(), window.CheckBox2->isChecked(),
                     window.CheckBox3->isChecked(), OutlineColor};
     cover.savedBrushes = {SavedBackBrushStyle, SavedLeftSpineBrushStyle, SavedRightSpineBrushStyle,

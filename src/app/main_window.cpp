@@ -81,6 +81,7 @@ TForm1::TForm1() {
     buildFileMenu();
     buildCommandMenus();
     buildCaseMenu();
+    buildPictureMenu();
     chainTabOrder();
 
     FontDialog1 = std::make_unique<ScreenFontDialog>();

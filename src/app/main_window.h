@@ -7,6 +7,7 @@
 
 #include "cases/case_kind.h"
 #include "render/canvas.h"
+#include "render/picture_frame.h"
 #include "widgets/platform_seams.h"
 
 class CaptionedButton;
@@ -66,6 +67,11 @@ class TForm1 : public QWidget {
     QAction* PlainPaper1;
     QAction* LabelSheet1;   // the label sheet chosen, or the dialog to choose one
     QAction* Calibration1;  // label sheets' offsets
+    QMenu* Picture1;        // how the picture of the tab showing lies
+    QAction* StretchPicture1;
+    QAction* FillPicture1;
+    QAction* FitPicture1;
+    QAction* MirrorPicture1;
     QMenu* Help1;
     QAction* About1;
     // The area under the menu bar: every control stands at its place in it.
@@ -149,6 +155,14 @@ class TForm1 : public QWidget {
     void Calibration1Click();
     void LabelSheet1Click();
     void ShowLabelSheet();
+    // Cover > Picture: how the picture of the tab showing lies on its
+    // insert.
+    void SetPictureFit(PictureFit fit);
+    void TurnPicture(int quarterTurns);
+    void MirrorPicture1Click();
+    void ZoomPicture(double factor);
+    void PictureBackground1Click();
+    void ShowPictureFrame();
     // Shows the pieces of the cover's kind: the jewel case's surfaces, or
     // one view of the whole piece on each page; the menus and switches
     // follow.
@@ -169,6 +183,7 @@ class TForm1 : public QWidget {
     void buildFileMenu();
     void buildCommandMenus();
     void buildCaseMenu();
+    void buildPictureMenu();
     void buildToolbar();
     void buildNotebook();
     void buildOutlineGroup();

@@ -14,7 +14,8 @@ bool sameColour(const QColor& a, const QColor& b) {
 }  // namespace
 
 bool operator==(const InsertLook& a, const InsertLook& b) {
-    return a.typeface == b.typeface && sameColour(a.color, b.color) && a.picture == b.picture;
+    return a.typeface == b.typeface && sameColour(a.color, b.color) && a.picture == b.picture &&
+           a.frame == b.frame;
 }
 
 bool operator==(const OutlineSwitches& a, const OutlineSwitches& b) {

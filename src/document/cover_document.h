@@ -13,6 +13,7 @@
 #include "cases/case_kind.h"
 #include "cases/label_sheets.h"
 #include "render/canvas.h"
+#include "render/picture_frame.h"
 
 // Where an insert's picture comes from: a file, a picture carried inside
 // the document (pasted or dropped as pixels, with no file behind it), or
@@ -34,6 +35,7 @@ struct InsertLook {
     QString typeface;  // empty: the default typeface
     QColor color = QColor(Qt::black);
     PictureEntry picture;
+    PictureFrame frame;  // how the picture lies on the insert
 };
 
 enum class CoverLayout { Left, Centred };

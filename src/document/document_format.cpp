@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/document_format.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,10 +41,29 @@ QJsonValue pictureValue(const PictureEntry& picture, const QDir& folder) {
     return inside ? relative : QDir::cleanPath(picture.path);
 }
 
+const QStringList FitWords = {QStringLiteral("stretch"), QStringLiteral("fill"),
+                              QStringLiteral("fit")};
+
+// How the picture lies, beside it; a stretched picture writes nothing, as
+// every document before framing.
+void insertFrame(QJsonObject& insert, const PictureFrame& frame) {
+    const PictureFrame usual;
+    if (frame.fit != usual.fit) insert.insert("fit", FitWords[int(frame.fit)]);
+    if (frame.zoomPercent != usual.zoomPercent) insert.insert("zoom", frame.zoomPercent);
+    if (frame.offsetMm != usual.offsetMm)
+        insert.insert("offset", QJsonArray{frame.offsetMm.x(), frame.offsetMm.y()});
+    if (frame.turn != usual.turn) insert.insert("turn", frame.turn);
+    if (frame.mirror != usual.mirror) insert.insert("mirror", frame.mirror);
+    if (frame.background != usual.background)
+        insert.insert("background", colourText(frame.background));
+}
+
 QJsonObject insertObject(const InsertLook& look, const QDir& folder) {
-    return QJsonObject{{"typeface", look.typeface},
+    QJsonObject insert{{"typeface", look.typeface},
                        {"color", colourText(look.color)},
                        {"picture", pictureValue(look.picture, folder)}};
+    insertFrame(insert, look.frame);
+    return insert;
 }
 
 QString brushText(BrushStyle style) {
@@ -206,11 +228,47 @@ PictureEntry readPicture(const Fields& insert, const QDir& folder) {
     return PictureEntry{QDir::cleanPath(folder.absoluteFilePath(stored)), QByteArray()};
 }
 
+double readNumber(const Fields& insert, const char* key, double fallback, double least,
+                  double most, const QString& saying) {
+    const QJsonValue value = insert.value(key);
+    if (value.isUndefined()) return fallback;
+    const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
+    if (!value.isDouble() || !(number >= least && number <= most)) insert.wrong(key, saying);
+    return number;
+}
+
+PictureFrame readFrame(const Fields& insert) {
+    PictureFrame frame;
+    frame.fit = PictureFit(FitWords.indexOf(insert.word("fit", FitWords, FitWords[0])));
+    frame.zoomPercent = readNumber(
+        insert, "zoom", frame.zoomPercent, LeastZoomPercent, MostZoomPercent,
+        QCoreApplication::translate("DocumentFormat", "a percentage from 100 to 800"));
+    const QJsonValue offset = insert.value("offset");
+    if (!offset.isUndefined()) {
+        const QJsonArray pair = offset.toArray();
+        constexpr double FarthestMm = 1000;
+        if (!offset.isArray() || pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble() ||
+            std::abs(pair[0].toDouble()) > FarthestMm || std::abs(pair[1].toDouble()) > FarthestMm)
+            insert.wrong("offset", QCoreApplication::translate(
+                                       "DocumentFormat", "two numbers of millimetres, across and down"));
+        frame.offsetMm = QPointF(pair[0].toDouble(), pair[1].toDouble());
+    }
+    const double turn = readNumber(insert, "turn", 0, 0, 270,
+                                   QCoreApplication::translate("DocumentFormat", "0, 90, 180 or 270"));
+    if (int(turn) != turn || int(turn) % 90 != 0)
+        insert.wrong("turn", QCoreApplication::translate("DocumentFormat", "0, 90, 180 or 270"));
+    frame.turn = int(turn);
+    frame.mirror = insert.flag("mirror", frame.mirror);
+    frame.background = insert.colour("background", frame.background);
+    return frame;
+}
+
 InsertLook readInsert(const Fields& insert, const QDir& folder) {
     InsertLook look;
     look.typeface = insert.text("typeface");
     look.color = insert.colour("color", look.color);
     look.picture = readPicture(insert, folder);
+    look.frame = readFrame(insert);
     return look;
 }
 

@@ -86,7 +86,14 @@ ShopPage piecePage(const CoverValue& cover, const CaseShape& shape, const CasePi
                     const PictureBitmap picture =
                         content.picture(area.picture, (grown.size() * perUnit).toSize());
                     Canvas canvas(painter, grown.size().toSize(), CaseUnitsPerInch);
-                    canvas.drawPicture(grown.toRect(), picture);
+                    const QRectF onPiece(
+                        (area.area.topLeft() - piece.cut.topLeft()) * CaseUnitsPerMm,
+                        area.area.size() * CaseUnitsPerMm);
+                    const PictureFrame& frame = area.picture == InsertSide::Back
+                                                    ? content.backFrame
+                                                    : content.frontFrame;
+                    canvas.drawFramedPicture(grown.toRect(), onPiece, area.area.size(), picture,
+                                             frame);
                 }
                 painter.setClipRect(cut);
                 painter.translate(-piece.cut.topLeft() * CaseUnitsPerMm);

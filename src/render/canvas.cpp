@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/canvas.h"
 
+#include "render/picture_frame.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -275,6 +277,27 @@ void Canvas::copyRect(const QRect& target, const Canvas& source, const QRect& so
         painter.drawImage(QRectF(target), from,
                           QRectF(sourceRect.x() * ratio, sourceRect.y() * ratio,
                                  sourceRect.width() * ratio, sourceRect.height() * ratio));
+    });
+}
+
+void Canvas::drawFramedPicture(const QRect& target, const QRectF& area, QSizeF areaMm,
+                               const PictureBitmap& picture, const PictureFrame& frame) {
+    // Stretched as every cover before framing, over what is drawn on.
+    if (IsPlainStretch(frame)) return drawPicture(target, picture);
+    const QImage& pixels = picture.pixels();
+    if (pixels.isNull() || target.isEmpty()) return;
+    const QImage opaque =
+        pixels.hasAlphaChannel() ? pixels.convertToFormat(QImage::Format_RGB32) : pixels;
+    forgetTextsUnder(target);
+    paint([&](QPainter& painter) {
+        painter.setClipRect(target, Qt::IntersectClip);
+        painter.fillRect(target, frame.background);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // A drawing may have been drawn at the area's pixels: its own size
+        // keeps its aspect.
+        const QSizeF natural(picture.width(), picture.height());
+        painter.setTransform(FramedPicturePlace(natural, area, areaMm, frame), true);
+        painter.drawImage(QRectF(QPointF(), natural), opaque);
     });
 }
 

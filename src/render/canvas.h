@@ -18,6 +18,7 @@
 #include <QTransform>
 
 class MeasuredFont;
+struct PictureFrame;
 class PictureBitmap;
 class QPainter;
 
@@ -100,6 +101,11 @@ class Canvas {
     // A picture read from a file, stretched opaque over the target (a
     // transparent part shows its colour); a null picture draws nothing.
     void drawPicture(const QRect& target, const PictureBitmap& picture);
+    // The same as framed: `area` (in the canvas's units, measuring `areaMm`
+    // on paper) is what the frame fills or fits, `target` what is drawn on,
+    // which a print shop's bleed makes larger than the area.
+    void drawFramedPicture(const QRect& target, const QRectF& area, QSizeF areaMm,
+                           const PictureBitmap& picture, const PictureFrame& frame);
     void copyRect(const QRect& target, const Canvas& source, const QRect& sourceRect);
 
     // Character height in canvas units of a font of the given size in points.

@@ -27,6 +27,8 @@ CaseContent CaseContentOf(const CoverValue& cover, CoverUse use) {
     content.laidOut = cover.committed;
     content.guides = {cover.guides.folds, cover.guides.back, cover.guides.front,
                       cover.guides.colour};
+    content.backFrame = cover.backPicture.frame;
+    content.frontFrame = cover.frontPicture.frame;
     const CoverPicture back = cover.backPicture;
     const CoverPicture front = cover.frontPicture;
     if (use == CoverUse::Print) {

@@ -126,7 +126,9 @@ void drawPictures(QPainter& painter, Canvas& canvas, double devicePerUnit, const
         if (picture.isNull()) continue;
         painter.save();
         if (shape.ring) painter.setClipPath(ringPath(*shape.ring, bleedMm), Qt::IntersectClip);
-        canvas.drawPicture(target, picture);
+        const PictureFrame& frame =
+            area.picture == InsertSide::Back ? content.backFrame : content.frontFrame;
+        canvas.drawFramedPicture(target, inUnits(area.area), area.area.size(), picture, frame);
         painter.restore();
     }
 }

@@ -14,6 +14,7 @@
 #include "cases/case_shapes.h"
 #include "pictures/picture_bitmap.h"
 #include "render/case_texts.h"
+#include "render/picture_frame.h"
 #include "render/cover_layout.h"
 
 class QPainter;
@@ -34,6 +35,8 @@ struct CaseContent {
     // The picture of an insert for `devicePixels` of the device it is drawn
     // on; a null bitmap for none.
     std::function<PictureBitmap(InsertSide, QSize devicePixels)> picture;
+    PictureFrame backFrame;  // how each insert's picture lies in its areas
+    PictureFrame frontFrame;
 };
 
 // A size in points fitted into a box: the largest that fits, from the start

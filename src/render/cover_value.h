@@ -17,6 +17,7 @@
 #include "cases/label_sheets.h"
 #include "pictures/picture_bitmap.h"
 #include "render/canvas.h"
+#include "render/picture_frame.h"
 
 // The layout keeps one width per track, so a cover holds at most this many.
 inline constexpr int MaxTracks = 41;
@@ -47,6 +48,7 @@ struct CoverPicture {
     QString path;
     PictureBitmap shown;
     QSize shownFor;
+    PictureFrame frame;  // how it lies on its insert
 };
 
 // The "Outlines" group: fold lines, the back's cut, the front's cut.

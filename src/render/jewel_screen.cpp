@@ -2,6 +2,7 @@
 #include "render/jewel_screen.h"
 
 #include "render/canvas.h"
+#include "cases/case_shapes.h"
 #include "render/case_content.h"
 #include "render/jewel_surfaces.h"
 #include "render/outlines.h"
@@ -31,6 +32,14 @@ TextTarget boxOf(Canvas& surface) {
 void restoreFrontBrush(const CoverValue& cover, Canvas& front) {
     if (!cover.noFrontText && cover.backPicture.chosen && !cover.frontPicture.chosen)
         front.brushStyle = cover.savedBrushes.front;
+}
+
+// The insert a picture lies on, on paper: the overlay stands for the back
+// strip, the front surface for the front insert.
+QSizeF pictureAreaMm(InsertSide side) {
+    for (const PictureArea& area : ShapeOf(CaseKind::Jewel).pictures)
+        if (area.picture == side) return area.area.size();
+    return QSizeF();
 }
 
 // A frame over the whole surface in its pen, filled with its brush.
@@ -105,7 +114,8 @@ void drawFlushLeft(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreen
 void DrawJewelPictures(const CoverValue& cover, JewelSurfaces& surfaces, PictureHalves halves) {
     if (halves.testFlag(PictureHalf::Back) && cover.backPicture.chosen) {
         Canvas& overlay = surfaces.overlay;
-        overlay.drawPicture(whole(overlay), cover.backPicture.shown);
+        overlay.drawFramedPicture(whole(overlay), whole(overlay), pictureAreaMm(InsertSide::Back),
+                                  cover.backPicture.shown, cover.backPicture.frame);
         const int height = overlay.height();
         surfaces.leftSpine.copyRect(whole(surfaces.leftSpine), overlay,
                                     QRect(0, 0, SpineWidth, height));
@@ -117,7 +127,9 @@ void DrawJewelPictures(const CoverValue& cover, JewelSurfaces& surfaces, Picture
                                QRect(TrayCardStart, 0, RightSpineStart - TrayCardStart, height));
     }
     if (halves.testFlag(PictureHalf::Front) && cover.frontPicture.chosen)
-        surfaces.front.drawPicture(whole(surfaces.front), cover.frontPicture.shown);
+        surfaces.front.drawFramedPicture(whole(surfaces.front), whole(surfaces.front),
+                                         pictureAreaMm(InsertSide::Front), cover.frontPicture.shown,
+                                         cover.frontPicture.frame);
 }
 
 void DrawJewelScreen(const CoverValue& cover, JewelSurfaces& surfaces, JewelScreenFit& fit) {

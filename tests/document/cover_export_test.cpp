@@ -6,7 +6,9 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 
+#include "app/cover_operations.h"
 #include "app/main_window.h"
 #include "document/cover_export.h"
 #include "document/document_fixture.h"
@@ -105,6 +107,47 @@ TEST_F(CoverExport, APdfIsThePrintedPageOnTheChosenPaper) {
     EXPECT_NEAR(mm(letterPage.width()), 215.9, 0.2);
     EXPECT_NEAR(mm(letterPage.height()), 279.4, 0.2);
     EXPECT_NEAR(firstInkMm(letterPage, true, 60), 20.0, 0.12);
+}
+
+// A 400 x 200 picture with a red circle 180 px across on the 121 x 120 mm
+// front insert: filling, the circle prints round at 108 mm; fitting, round
+// at 54.5 mm; stretched (no field), as the 54.5 x 108 mm ellipse it always
+// was.
+TEST_F(CoverExport, AFramedPictureKeepsItsAspectOnThePage) {
+    QImage picture(400, 200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    painter.drawEllipse(QPointF(200, 100), 90, 90);
+    painter.end();
+    ASSERT_TRUE(picture.save(pathOf("circle.png")));
+    restart();  // nothing unsaved stands before the documents opened
+    const struct {
+        const char* frame;
+        QSizeF circleMm;
+    } rows[] = {{R"("fit": "fill")", {108, 108}}, {R"("fit": "fit")", {54.45, 54.45}}, {"", {54.45, 108}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.frame);
+        openFile(writeDocument("framed.sleevix",
+                               QStringLiteral(R"({"format": "sleevix-cover", "version": 1,
+                                   "outlines": {"fold": false, "back": false, "front": false},
+                                   "front": {"picture": "circle.png"%1%2}})")
+                                   .arg(*row.frame ? ", " : "", row.frame)
+                                   .toUtf8()));
+        const QString pdf = pathOf("framed.pdf");
+        ExportCoverPdf(pdf, PaperSize::A4, CoverToPrint());
+        const QImage page = RenderPdfPage(pdf, PageDpi);
+        ASSERT_FALSE(page.isNull());
+        // The page renders in grey: the red is the only ink on the insert.
+        QRect red;
+        for (int y = px(130); y < px(250); ++y)
+            for (int x = px(20); x < px(141); ++x)
+                if (qGray(page.pixel(x, y)) < 160) red |= QRect(x, y, 1, 1);
+        EXPECT_NEAR(mm(red.width()), row.circleMm.width(), 0.5);
+        EXPECT_NEAR(mm(red.height()), row.circleMm.height(), 0.5);
+    }
 }
 
 TEST_F(CoverExport, APngAtOneScaleIsTheWindowsCoverPixelForPixel) {

@@ -23,8 +23,10 @@ CoverDocument aCover() {
     cover.layout = CoverLayout::Centred;
     cover.back = {QStringLiteral("Liberation Serif"),
                   QColor(0x12, 0x34, 0x56),
-                  {QStringLiteral("/covers/2024/art/back.jpg")}};
-    cover.front = {QString(), QColor(Qt::red), {QStringLiteral("/pictures/front.gif")}};
+                  {QStringLiteral("/covers/2024/art/back.jpg")},
+                  {}};
+    cover.front = {QString(), QColor(Qt::red), {QStringLiteral("/pictures/front.gif")},
+                   {PictureFit::Fill, 250, {3, -2.5}, 90, true, QColor(0x10, 0x20, 0x30)}};
     cover.outlines = {false, true, false, QColor(0, 128, 0)};
     cover.noFrontText = true;
     cover.turnSpinesOtherWay = true;
@@ -57,6 +59,10 @@ TEST(DocumentFormat, WritesTheNamedKeysWithTheirTypesAndReadsThemBack) {
     EXPECT_EQ(back["picture"].toString(), "art/back.jpg");
     EXPECT_EQ(json["front"].toObject()["picture"].toString(), "/pictures/front.gif");
     EXPECT_EQ(json["front"].toObject()["typeface"].toString(), "");
+    // A framed picture says how it lies; a stretched one says nothing.
+    EXPECT_EQ(json["front"].toObject()["fit"].toString(), "fill");
+    EXPECT_EQ(json["front"].toObject()["offset"].toArray().toVariantList(), QVariantList({3, -2.5}));
+    EXPECT_FALSE(back.contains("fit") || back.contains("zoom") || back.contains("turn"));
     const QJsonObject outlines = json["outlines"].toObject();
     EXPECT_FALSE(outlines["fold"].toBool());
     EXPECT_TRUE(outlines["back"].toBool());
