@@ -49,7 +49,7 @@ struct ShapedLine {
 
 ShapedLine shape(const QString& text, const QFont& chosen) {
     // Hinting fits glyphs to an upright pixel grid, which a turned glyph
-    // does not lie on; unhinted, each glyph is also read only once.
+    // does not lie on.
     QFont font = chosen;
     font.setHintingPreference(QFont::PreferNoHinting);
     QTextLayout layout(text, font);
@@ -126,14 +126,18 @@ int arcText(QPainter& painter, Canvas& canvas, const QString& text, const Arc& a
     QFontMetricsF metrics(canvas.qtFont());
     canvas.font.size = std::min(upperSize(metrics.height(), MaxBandDepth),
                                 upperSize(line.width, arc.outer * ArcSpan));
+    double span = 0;
     const int size = ShrinkToFit(canvas, [&] {
         const QFont font = canvas.qtFont();
         metrics = QFontMetricsF(font);
         line = shape(text, font);
-        const double baseline =
-            arc.outer - (arc.top ? metrics.ascent() : metrics.descent());
-        return metrics.height() <= MaxBandDepth && line.width <= baseline * ArcSpan;
+        span = (arc.outer - (arc.top ? metrics.ascent() : metrics.descent())) * ArcSpan;
+        return metrics.height() <= MaxBandDepth && line.width <= span;
     });
+    // Still too long at the least size: cut short, rather than run round
+    // the disc over itself.
+    if (line.width > span)
+        line = shape(metrics.elidedText(text, Qt::ElideRight, span), canvas.qtFont());
     drawOnArc(painter, line, metrics, arc, canvas.font.color);
     depth = std::max(depth, metrics.height());
     return size;
