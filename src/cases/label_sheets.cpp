@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cases/label_sheets.h"
 
-#include <algorithm>
+#include <mutex>
 
 #include "cases/label_templates.h"
 
@@ -10,26 +10,31 @@
 
 namespace {
 
-const std::vector<LabelSheet> TableSheets = {
-#include "cases/label_sheet_table.inc"
-};
+const LabelSheet* named(const std::deque<LabelSheet>& sheets, const QString& name) {
+    const QString wanted = name.simplified();
+    for (const LabelSheet& sheet : sheets)
+        if (LabelSheetName(sheet).compare(wanted, Qt::CaseInsensitive) == 0) return &sheet;
+    return nullptr;
+}
 
-// The table's sheets, then each installed template's that none of them
-// names.
-std::vector<LabelSheet> allSheets() {
-    std::vector<LabelSheet> sheets = TableSheets;
-    for (LabelSheet& installed : InstalledTemplateSheets()) {
-        const bool known = std::any_of(sheets.begin(), sheets.end(), [&](const LabelSheet& sheet) {
-            return LabelSheetName(sheet).compare(LabelSheetName(installed), Qt::CaseInsensitive) == 0;
-        });
-        if (!known) sheets.push_back(std::move(installed));
-    }
+// The table's sheets; a deque, so that the installed templates' sheets
+// join them later without moving them.
+std::deque<LabelSheet>& known() {
+    static std::deque<LabelSheet> sheets = {
+#include "cases/label_sheet_table.inc"
+    };
     return sheets;
 }
 
-const std::vector<LabelSheet>& sheets() {
-    static const std::vector<LabelSheet> all = allSheets();
-    return all;
+// Each installed template's sheet that the table does not name joins it,
+// the first time the whole list is asked for rather than at every start.
+const std::deque<LabelSheet>& withInstalled() {
+    static std::once_flag read;
+    std::call_once(read, [] {
+        for (LabelSheet& installed : InstalledTemplateSheets())
+            if (!named(known(), LabelSheetName(installed))) known().push_back(std::move(installed));
+    });
+    return known();
 }
 
 const LabelSheet* chosen = nullptr;
@@ -37,8 +42,8 @@ const LabelSheet* chosen = nullptr;
 const char* const ChosenKey = "labelSheets/chosen";
 }  // namespace
 
-const std::vector<LabelSheet>& LabelSheets() {
-    return sheets();
+const std::deque<LabelSheet>& LabelSheets() {
+    return withInstalled();
 }
 
 QString LabelSheetName(const LabelSheet& sheet) {
@@ -46,10 +51,9 @@ QString LabelSheetName(const LabelSheet& sheet) {
 }
 
 const LabelSheet* LabelSheetNamed(const QString& name) {
-    const QString wanted = name.simplified();
-    for (const LabelSheet& sheet : sheets())
-        if (LabelSheetName(sheet).compare(wanted, Qt::CaseInsensitive) == 0) return &sheet;
-    return nullptr;
+    if (name.simplified().isEmpty()) return nullptr;  // plain paper, kept as no name
+    if (const LabelSheet* inTable = named(known(), name)) return inTable;
+    return named(withInstalled(), name);
 }
 
 const LabelSheet* ChosenLabelSheet() {

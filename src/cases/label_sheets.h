@@ -6,6 +6,7 @@
 // sheets are data: a further sheet is a row of label_sheet_table.inc, each
 // naming where its figures were published (docs/label-sheets.md).
 
+#include <deque>
 #include <vector>
 
 #include <QPageSize>
@@ -25,7 +26,7 @@ struct LabelSheet {
 // Every sheet of the table, by maker and then product, then those of the
 // label designer's templates installed on this machine that the table
 // lacks (read once, in the decode helper).
-const std::vector<LabelSheet>& LabelSheets();
+const std::deque<LabelSheet>& LabelSheets();
 
 // How large a label Sleevix prints on: a sheet's discs are this size, give
 // or take the makers' tolerances.
