@@ -5,9 +5,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "base/sleevix_error.h"
 #include "cases/printer_calibration.h"
-#include "print/print_outcome.h"
+#include "print/print_job.h"
 #include "print/printable_area.h"
 #include "print/queue_print.h"
 
@@ -76,19 +75,11 @@ void DrawCalibrationPage(QPainter& painter, int dotsPerInch, const QString& prin
 }
 
 void PrintCalibrationPage(const QString& printer) {
-    const QString name = QueueOrDefault(printer);
-    CheckQueueAcceptsJobs(name);
     QPrinter device(QPrinter::HighResolution);
-    device.setPrinterName(name);
+    device.setPrinterName(QueueOrDefault(printer));
     device.setDocName(QCoreApplication::translate("Cases", "Calibration page"));
     UseDeclaredMargins(device);
-    QPainter painter;
-    if (!painter.begin(&device))
-        throw SleevixError(QCoreApplication::translate(
-            "Printing", "Cannot print: the printer could not be started"));
-    DrawCalibrationPage(painter, device.resolution(), printer);
-    if (!painter.end() || device.printerState() == QPrinter::Error)
-        throw SleevixError(QCoreApplication::translate(
-            "Printing", "Printing failed: the printer reported an error"));
-    CheckQueueTookJob(name);
+    PrintPage(device, [&printer](QPainter& painter, int dotsPerInch) {
+        DrawCalibrationPage(painter, dotsPerInch, printer);
+    });
 }

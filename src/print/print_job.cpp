@@ -43,20 +43,32 @@ void PrintCover(QPrinter& printer, const CoverValue& cover, const QString& faili
     // Said before anything prints: a piece larger than the printable area.
     CheckCaseFitsPrinter(cover, printer);
     if (printer.outputFormat() == QPrinter::PdfFormat) return printToFile(printer, cover, failing);
-    const QString queue = printer.printerName();
-    const bool toQueue = !queue.isEmpty();
-    if (toQueue) CheckQueueAcceptsJobs(queue);
-    PaintCoverPage(printer, cover);
-    if (toQueue) CheckQueueTookJob(queue);
+    PrintPage(printer, [&cover](QPainter& painter, int dotsPerInch) {
+        DrawCoverPage(painter, dotsPerInch, cover);
+    });
 }
 
 void PaintCoverPage(QPrinter& printer, const CoverValue& cover) {
+    PaintPage(printer, [&cover](QPainter& painter, int dotsPerInch) {
+        DrawCoverPage(painter, dotsPerInch, cover);
+    });
+}
+
+void PaintPage(QPrinter& printer, const PageDrawing& draw) {
     QPainter painter;
     if (!painter.begin(&printer))
         throw SleevixError(QCoreApplication::translate(
             "Printing", "Cannot print: the printer could not be started"));
-    DrawCoverPage(painter, printer.resolution(), cover);
+    draw(painter, printer.resolution());
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw SleevixError(QCoreApplication::translate(
             "Printing", "Printing failed: the printer reported an error"));
+}
+
+void PrintPage(QPrinter& printer, const PageDrawing& draw) {
+    const QString queue = printer.printerName();
+    const bool toQueue = !queue.isEmpty();
+    if (toQueue) CheckQueueAcceptsJobs(queue);
+    PaintPage(printer, draw);
+    if (toQueue) CheckQueueTookJob(queue);
 }
