@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "cases/label_sheets.h"
 #include "app/cover_state.h"
 #include "app/program.h"
 
@@ -24,6 +25,7 @@ std::vector<QPointer<QTimer>>& pendingPolls() {
 
 void WindowFixture::SetUp() {
     ResetCoverState();
+    UseLabelSheet(nullptr);  // kept by the program between covers, not between tests
     auto box = std::make_unique<ScriptedErrorBox>();
     errors = box.get();
     previousErrorBox_ = SetApplicationErrorBox(std::move(box));
