@@ -89,11 +89,8 @@ ShopPage piecePage(const CoverValue& cover, const CaseShape& shape, const CasePi
                     const QRectF onPiece(
                         (area.area.topLeft() - piece.cut.topLeft()) * CaseUnitsPerMm,
                         area.area.size() * CaseUnitsPerMm);
-                    const PictureFrame& frame = area.picture == InsertSide::Back
-                                                    ? content.backFrame
-                                                    : content.frontFrame;
                     canvas.drawFramedPicture(grown.toRect(), onPiece, area.area.size(), picture,
-                                             frame);
+                                             FrameOf(content, area.picture));
                 }
                 painter.setClipRect(cut);
                 painter.translate(-piece.cut.topLeft() * CaseUnitsPerMm);

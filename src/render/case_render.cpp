@@ -14,21 +14,10 @@
 
 namespace {
 
-constexpr int ReadingUpward = 900;  // tenths of a degree, counter-clockwise
-constexpr int ReadingDownward = -900;
 // A spine's text keeps this far from its folds, in tenths of a millimetre.
 constexpr int SpineSideMargin = 15;
-const QString DefaultTypeface = QStringLiteral("arial");
-
 QRect inUnits(const QRectF& mm) {
     return QRectF(mm.topLeft() * CaseUnitsPerMm, mm.size() * CaseUnitsPerMm).toRect();
-}
-
-void useFont(Canvas& canvas, const QString& typeface, const QColor& colour, int size) {
-    canvas.font.name = typeface.isEmpty() ? DefaultTypeface : typeface;
-    canvas.font.color = colour;
-    canvas.font.size = size;
-    canvas.font.escapement = 0;
 }
 
 // The lines, one under the other in the canvas's font, stand within the box.
@@ -41,7 +30,7 @@ bool linesFit(const Canvas& canvas, const QStringList& lines, const QRect& box) 
 int drawTrackList(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     const QStringList& tracks = texts.tracks;
     if (tracks.isEmpty() || !texts.trackList) return 0;
-    useFont(canvas, texts.backTypeface, texts.backColour, CaseTextStartSize);
+    UseCaseFont(canvas, texts.backTypeface, texts.backColour);
     const int size = ShrinkToFit(canvas, [&] { return linesFit(canvas, tracks, box); });
     const int lineHeight = canvas.textHeight(tracks.first());
     for (int i = 0; i < tracks.size(); ++i) {
@@ -61,7 +50,7 @@ int drawFrontTexts(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     if (!artist.isEmpty()) lines << artist + texts.separator;
     if (!title.isEmpty()) lines << title;
     if (lines.isEmpty()) return 0;
-    useFont(canvas, texts.frontTypeface, texts.frontColour, CaseTextStartSize);
+    UseCaseFont(canvas, texts.frontTypeface, texts.frontColour);
     const int size = ShrinkToFit(canvas, [&] { return linesFit(canvas, lines, box); });
     const int lineHeight = canvas.textHeight(lines.first());
     const int top = box.center().y() - lineHeight * int(lines.size()) / 2;
@@ -77,7 +66,7 @@ int drawSpineText(Canvas& canvas, const QRect& box, const CaseTexts& texts) {
     const QString line =
         ShownText(texts.artist) + texts.separator + ShownText(texts.title);
     if (line.isEmpty()) return 0;
-    useFont(canvas, QString::fromLatin1(SpineTypeface), texts.backColour, CaseTextStartSize);
+    UseCaseFont(canvas, QString::fromLatin1(SpineTypeface), texts.backColour);
     const int across = box.width() - 2 * SpineSideMargin;
     const int size = ShrinkToFit(canvas, [&] {
         return canvas.textHeight(line) < across && canvas.textWidth(line) < box.height();
@@ -126,9 +115,8 @@ void drawPictures(QPainter& painter, Canvas& canvas, double devicePerUnit, const
         if (picture.isNull()) continue;
         painter.save();
         if (shape.ring) painter.setClipPath(ringPath(*shape.ring, bleedMm), Qt::IntersectClip);
-        const PictureFrame& frame =
-            area.picture == InsertSide::Back ? content.backFrame : content.frontFrame;
-        canvas.drawFramedPicture(target, inUnits(area.area), area.area.size(), picture, frame);
+        canvas.drawFramedPicture(target, inUnits(area.area), area.area.size(), picture,
+                                 FrameOf(content, area.picture));
         painter.restore();
     }
 }
@@ -177,14 +165,14 @@ void drawByRules(Canvas& canvas, const CaseShape& shape, const TextRules& rules,
     }
     const LayoutMode mode = texts.centred ? LayoutMode::Centred : LayoutMode::Left;
     JewelScreenFit settled;
-    useFont(canvas, texts.backTypeface, texts.backColour, rules.trackStartSize);
+    UseCaseFont(canvas, texts.backTypeface, texts.backColour, rules.trackStartSize);
     if (trackBox && !texts.tracks.isEmpty()) {
         FitBackFont(canvas, texts.tracks, rules, settled);
         DrawTrackLines({canvas, inUnits(trackBox->area)}, texts.tracks, mode, rules, settled);
         fit.trackSize = canvas.font.size;
     }
     if (frontBox && !texts.noFrontText) {
-        useFont(canvas, texts.frontTypeface, texts.frontColour, rules.frontStartSize);
+        UseCaseFont(canvas, texts.frontTypeface, texts.frontColour, rules.frontStartSize);
         DrawFrontTexts({canvas, inUnits(frontBox->area)}, texts, mode, rules, settled);
         fit.frontSize = canvas.font.size;
     }
@@ -196,6 +184,13 @@ void drawByRules(Canvas& canvas, const CaseShape& shape, const TextRules& rules,
 }
 
 }  // namespace
+
+void UseCaseFont(Canvas& canvas, const QString& typeface, const QColor& colour, int size) {
+    canvas.font.name = typeface.isEmpty() ? QString::fromLatin1(CaseTypeface) : typeface;
+    canvas.font.color = colour;
+    canvas.font.size = size;
+    canvas.font.escapement = 0;
+}
 
 CaseFit DrawCase(QPainter& painter, double devicePerUnit, const CaseShape& shape,
                  const CaseContent& content, double bleedMm) {

@@ -17,6 +17,7 @@
 #include "render/picture_frame.h"
 #include "render/cover_layout.h"
 
+class Canvas;
 class QPainter;
 
 // The outline switches: the folds, and the cuts of the pieces that follow
@@ -43,6 +44,18 @@ struct CaseContent {
 // size down, never below the least.
 inline constexpr int CaseTextStartSize = 50;
 inline constexpr int CaseLeastTextSize = MinimumFontSize;
+// A text's typeface where none was chosen.
+inline constexpr const char* CaseTypeface = "arial";
+
+// The canvas's font for a kind's text: the typeface chosen (the default for
+// none), its colour, the size, upright.
+void UseCaseFont(Canvas& canvas, const QString& typeface, const QColor& colour,
+                 int size = CaseTextStartSize);
+
+// The frame of an insert's picture.
+inline const PictureFrame& FrameOf(const CaseContent& content, InsertSide side) {
+    return side == InsertSide::Back ? content.backFrame : content.frontFrame;
+}
 
 // What the layout settles, for tests and the window: the fitted sizes of
 // each role (0 where nothing was drawn).

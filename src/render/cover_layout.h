@@ -23,6 +23,9 @@ enum class LayoutMode { Centred, Left };
 // No fit goes below this size: a text still too large is drawn at it.
 inline constexpr int MinimumFontSize = 1;
 inline constexpr const char* SpineTypeface = "arial";
+// A turned text's escapement, in tenths of a degree counter-clockwise.
+inline constexpr int ReadingUpward = 900;
+inline constexpr int ReadingDownward = -900;
 // What stands between artist and title when both are given; the layout also
 // measures and centres with it when the committed separator is empty.
 inline const QString SeparatorText = QStringLiteral(": ");

@@ -30,15 +30,7 @@ constexpr double ArcSpan = 140 * Pi / 180;
 constexpr double MaxBandDepth = 70;
 // Between an arc's band and the track list.
 constexpr double BandGap = 10;
-const QString DefaultTypeface = QStringLiteral("arial");
 constexpr double UnboundedLine = 1e7;
-
-void useFont(Canvas& canvas, const QString& typeface, const QColor& colour) {
-    canvas.font.name = typeface.isEmpty() ? DefaultTypeface : typeface;
-    canvas.font.color = colour;
-    canvas.font.size = CaseTextStartSize;
-    canvas.font.escapement = 0;
-}
 
 // The text shaped in one line, its glyphs in visual order from x = 0.
 struct ShapedLine {
@@ -212,7 +204,7 @@ bool linesFit(const Canvas& canvas, const QStringList& lines, const std::vector<
 int trackList(Canvas& canvas, const QPointF& centre, const Room& room, const CaseTexts& texts) {
     const QStringList& tracks = texts.tracks;
     if (tracks.isEmpty() || !texts.trackList) return 0;
-    useFont(canvas, texts.backTypeface, texts.backColour);
+    UseCaseFont(canvas, texts.backTypeface, texts.backColour);
     using Arrange = std::vector<Placed> (*)(const Room&, int, double);
     int widest = 0;
     for (const QString& line : tracks) widest = std::max(widest, canvas.textWidth(line));
@@ -260,10 +252,10 @@ CaseFit DrawDiscTexts(QPainter& painter, Canvas& canvas, const DiscRing& ring,
     CaseFit fit;
     double depth = 0;
     if (!texts.noFrontText) {
-        useFont(canvas, texts.frontTypeface, texts.frontColour);
+        UseCaseFont(canvas, texts.frontTypeface, texts.frontColour);
         const int artist =
             arcText(painter, canvas, ShownText(texts.artist), {centre, outer, true}, depth);
-        useFont(canvas, texts.frontTypeface, texts.frontColour);
+        UseCaseFont(canvas, texts.frontTypeface, texts.frontColour);
         const int title =
             arcText(painter, canvas, ShownText(texts.title), {centre, outer, false}, depth);
         fit.frontSize = artist ? artist : title;

@@ -6,11 +6,6 @@
 #include "render/cover_layout.h"
 #include "render/shown_text.h"
 
-namespace {
-constexpr int ReadingUpward = 900;  // tenths of a degree, counter-clockwise
-constexpr int ReadingDownward = -900;
-}  // namespace
-
 void DrawSpineTexts(const TextTarget& leftSpine, const TextTarget& rightSpine,
                     const CaseTexts& texts, LayoutMode mode, const TextRules& rules) {
     Canvas& left = leftSpine.canvas;
